@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QChar>
+#include <QString>
+
+// Text in the image is one byte per character in Windows-1252. The five bytes
+// that code page leaves unassigned map to the control characters of the same
+// code, so every byte 0..255 has a character and every field read and written
+// again keeps its bytes.
+namespace cp1252 {
+
+QChar toChar(unsigned char byte);
+// The byte for a character, or -1 when the code page has none.
+int toByte(QChar ch);
+
+} // namespace cp1252
+
+// Pads the text with spaces to the width, or cuts it to the width.
+QString fixLen(const QString &text, qint16 width);

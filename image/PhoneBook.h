@@ -1,0 +1,102 @@
+#pragma once
+
+#include "Layout.h"
+
+#include <QAbstractListModel>
+#include <QString>
+#include <QVector>
+
+// One phone-book entry as the table holds it.
+struct BookEntry
+{
+    QString number;
+    QString name;
+    quint8 flags = 0;
+};
+
+// One row of the phone-book list: its text and the table index it stands for.
+struct BookRow
+{
+    QString text;
+    qint32 index = 0;
+};
+
+// Orders row texts: letter case ignored, control characters, then space, then
+// punctuation ("_" among it), then digits, then letters; a text comes before
+// any longer text that begins with it. Negative, zero or positive like strcmp.
+int compareRowTexts(const QString &a, const QString &b);
+
+// The phone book: the table `book` with `lastIndex`, and the sorted rows that
+// the list shows (this model is the list's only data). The two special entries
+// (table indices 0 and 1) are pinned to rows 0 and 1 whatever the other rows hold.
+class PhoneBook : public QAbstractListModel
+{
+    Q_OBJECT
+
+public:
+    static constexpr qint32 HiddenIndex = 0;
+    static constexpr qint32 UnknownIndex = 1;
+    static constexpr qint32 SampleIndex = 15;
+    static constexpr int SpecialRows = 2;
+    static constexpr int MaxUserEntries = layout::MaxUserRecords;
+    static constexpr qint16 MaxIndex = 32767;
+    static constexpr int ItemDataRole = Qt::UserRole;
+
+    static QString hiddenLabel() { return QStringLiteral("_HiddenNumber"); }
+    static QString unknownLabel() { return QStringLiteral("_UnknownNumber"); }
+
+    // Starts with the default contents.
+    explicit PhoneBook(QObject *parent = nullptr);
+
+    // The list's view of the rows.
+    int rowCount(const QModelIndex &parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+
+    // Rows. A bad row is the subscript-out-of-range error.
+    int listCount() const { return int(m_rows.size()); }
+    int userCount() const { return listCount() - SpecialRows; }
+    QString rowText(int row) const;
+    qint32 itemData(int row) const;
+    const QVector<BookRow> &rows() const { return m_rows; }
+    // Inserts at the row's sorted place and returns that place.
+    int addRow(const QString &text, qint32 itemData);
+    // Changes the text in place: the row does not move.
+    void setRowText(int row, const QString &text);
+    void removeRowAt(int row);
+
+    // Table. A bad index is the subscript-out-of-range error.
+    const BookEntry &entry(int index) const;
+    const QVector<BookEntry> &table() const { return m_book; }
+    qint16 lastIndex() const { return m_lastIndex; }
+
+    // Count display text: "0x" and four hex digits of the user-entry count.
+    void updateCount();
+    QString countText() const { return m_countText; }
+    // Modified marker.
+    void markNumbers(bool modified);
+    bool isMarked() const { return m_marked; }
+
+    // Default contents: hidden, unknown and one sample entry; marker cleared.
+    void resetBook();
+    // Replaces everything with a decoded book; rows may come in any order.
+    void replaceAll(QVector<BookEntry> table, qint16 lastIndex, QVector<BookRow> rows);
+
+    // Editing commands. False means refused: nothing has changed.
+    bool addEntry(const QString &number, const QString &name, quint8 flags);
+    bool updateEntry(int row, const QString &number, const QString &name, quint8 flags);
+    bool removeEntry(int row, const QString &numberBoxText);
+
+signals:
+    void countTextChanged(const QString &text);
+    void markerChanged(bool modified);
+
+private:
+    int sortedPosition(const BookRow &row) const;
+    void checkRow(int row) const;
+
+    QVector<BookEntry> m_book;
+    qint16 m_lastIndex = 0;
+    QVector<BookRow> m_rows;
+    QString m_countText;
+    bool m_marked = false;
+};

@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the editor needs to build, if any are missing.
+# Sourced by run.sh and test.sh; extra package names may be passed as arguments.
+set -euo pipefail
+
+vire_packages=(cmake g++ ninja-build qt6-base-dev "$@")
+
+vire_missing=()
+for p in "${vire_packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+    vire_missing+=("$p")
+  fi
+done
+
+if [ ${#vire_missing[@]} -gt 0 ]; then
+  line="apt-get update && apt-get install -y ${vire_missing[*]}"
+  echo "Installing: ${vire_missing[*]}"
+  if [ "$(id -u)" -eq 0 ]; then
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get update -qq </dev/null && apt-get install -y -qq "${vire_missing[@]}" </dev/null
+  elif command -v sudo >/dev/null 2>&1; then
+    sudo sh -c "DEBIAN_FRONTEND=noninteractive apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq ${vire_missing[*]}" || {
+      echo "Could not install the missing packages. Run this, then try again:" >&2
+      echo "  sudo sh -c '$line'" >&2
+      exit 1
+    }
+  else
+    echo "Missing packages and no way to install them here. Run this as root, then try again:" >&2
+    echo "  $line" >&2
+    exit 1
+  fi
+fi
