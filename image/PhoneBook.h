@@ -56,6 +56,7 @@ public:
     int listCount() const { return int(m_rows.size()); }
     int userCount() const { return listCount() - SpecialRows; }
     QString rowText(int row) const;
+    using QAbstractListModel::itemData;
     qint32 itemData(int row) const;
     const QVector<BookRow> &rows() const { return m_rows; }
     // Inserts at the row's sorted place and returns that place.

@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Builds the libFuzzer targets with clang and runs each for the given number
+# of seconds (default 60), starting from the generated seed corpus.
+# A crash stops the run; its input is kept under build-fuzz/crashes/<target>/
+# (copy it to fuzz/regressions/<target>/ once fixed, so the tests replay it).
+set -euo pipefail
+cd "$(dirname "$0")"
+seconds=${1:-60}
+source scripts/deps.sh clang libclang-rt-14-dev
+
+dir=build-fuzz
+if [ ! -f "$dir/CMakeCache.txt" ]; then
+  gen=()
+  command -v ninja >/dev/null 2>&1 && gen=(-G Ninja)
+  CXX=clang++ cmake -S . -B "$dir" "${gen[@]}" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DVIRE_FUZZ=ON -DVIRE_BENCH=OFF
+fi
+cmake --build "$dir" -j "$(nproc)" --target make_corpus fuzz_decoder fuzz_wav
+
+"$dir/fuzz/make_corpus" "$dir/seeds"
+status=0
+for t in decoder wav; do
+  work="$dir/corpus-run/$t"
+  crashes="$dir/crashes/$t"
+  mkdir -p "$work" "$crashes"
+  echo "== fuzz_$t for ${seconds}s"
+  if ! QT_QPA_PLATFORM=offscreen "$dir/fuzz/fuzz_$t" \
+      -max_len=524288 -max_total_time="$seconds" -timeout=20 -rss_limit_mb=4096 \
+      -print_final_stats=1 -artifact_prefix="$crashes/" \
+      "$work" "$dir/seeds/$t" fuzz/regressions/$t; then
+    echo "fuzz_$t found a failure; see $crashes/" >&2
+    status=1
+  fi
+done
+exit $status
