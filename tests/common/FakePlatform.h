@@ -1,0 +1,69 @@
+#pragma once
+
+#include "Platform.h"
+
+#include <QString>
+#include <deque>
+#include <optional>
+#include <vector>
+
+// Stands in for the platform in window tests: answers file dialogs from a
+// script (a path, or nothing for a cancel; an empty script cancels) and
+// records every dialog, message box and beep.
+class FakePlatform : public Platform
+{
+public:
+    struct Dialog
+    {
+        FileDialogKind kind;
+        QString title;
+        QString fileName;
+        QString filter;
+    };
+    struct Box
+    {
+        QString text;
+        QString title;
+    };
+
+    struct Answer
+    {
+        bool cancelled;
+        QString path;
+    };
+
+    std::deque<Answer> answers;
+    std::vector<Dialog> dialogs;
+    std::vector<Box> boxes;
+    int beeps = 0;
+
+    void answer(const QString &path) { answers.push_back({false, path}); }
+    void cancel() { answers.push_back({true, QString()}); }
+    void clear()
+    {
+        answers.clear();
+        dialogs.clear();
+        boxes.clear();
+        beeps = 0;
+    }
+
+    std::optional<QString> showFileDialog(QWidget *, FileDialogKind kind, const QString &title,
+                                          const QString &fileName, const QString &filter) override
+    {
+        dialogs.push_back({kind, title, fileName, filter});
+        if (answers.empty())
+            return std::nullopt;
+        const Answer next = answers.front();
+        answers.pop_front();
+        if (next.cancelled)
+            return std::nullopt;
+        return next.path;
+    }
+
+    void showError(QWidget *, const QString &text, const QString &title) override
+    {
+        boxes.push_back({text, title});
+    }
+
+    void beep() override { ++beeps; }
+};

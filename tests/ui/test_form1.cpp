@@ -1,0 +1,680 @@
+// The main window and entry editing, driven through the real widgets.
+#include "Controls.h"
+#include "FakePlatform.h"
+#include "Form1.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QInputMethodEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+struct Window
+{
+    FakePlatform platform;
+    std::unique_ptr<Form1> form;
+
+    Window() : form(std::make_unique<Form1>(platform))
+    {
+        form->show();
+        if (!QTest::qWaitForWindowExposed(form.get()))
+            qFatal("window not exposed");
+    }
+
+    Form1 &w() { return *form; }
+
+    template<typename T> T *control(const QString &name)
+    {
+        T *found = form->findChild<T *>(name);
+        if (!found)
+            qFatal("no control %s", qPrintable(name));
+        return found;
+    }
+
+    QListView *list() { return control<QListView>(QStringLiteral("List1")); }
+    QLineEdit *text1() { return control<QLineEdit>(QStringLiteral("Text1")); }
+    QLineEdit *text2() { return control<QLineEdit>(QStringLiteral("Text2")); }
+    QComboBox *combo() { return control<QComboBox>(QStringLiteral("Combo1")); }
+    QCheckBox *check(int i) { return control<QCheckBox>(QStringLiteral("Check1(%1)").arg(i)); }
+    QLabel *label(int n) { return control<QLabel>(QStringLiteral("Label%1").arg(n)); }
+    QPushButton *command(int n) { return control<QPushButton>(QStringLiteral("Command%1").arg(n)); }
+    QLineEdit *sndName(int k) { return control<QLineEdit>(QStringLiteral("sndName(%1)").arg(k)); }
+
+    QStringList rowTexts()
+    {
+        QStringList texts;
+        for (const BookRow &row : form->book().rows())
+            texts << row.text;
+        return texts;
+    }
+    QList<int> rowData()
+    {
+        QList<int> data;
+        for (const BookRow &row : form->book().rows())
+            data << row.index;
+        return data;
+    }
+
+    void clickRow(int row)
+    {
+        QListView *l = list();
+        const QRect r = l->visualRect(l->model()->index(row, 0));
+        QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, r.center());
+    }
+    void click(QAbstractButton *b) { QTest::mouseClick(b, Qt::LeftButton); }
+    void type(QLineEdit *e, const QString &text)
+    {
+        e->setFocus();
+        QTest::keyClick(e, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(e, Qt::Key_Backspace);
+        QTest::keyClicks(e, text);
+    }
+    // Chooses a sound item with the keyboard, as a user would.
+    void chooseSound(int item)
+    {
+        QComboBox *c = combo();
+        c->setFocus();
+        QTest::keyClick(c, Qt::Key_Home);
+        for (int i = 0; i < item; ++i)
+            QTest::keyClick(c, Qt::Key_Down);
+    }
+    QColor caption() { return control<CaptionFrame>(QStringLiteral("Frame2"))->captionColor(); }
+};
+
+const QColor Black(0, 0, 0);
+const QColor DarkRed(128, 0, 0);
+
+} // namespace
+
+class TestForm1 : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void stateAfterStart();
+    void geometryAndLook();
+    void keyboardOrder();
+    void menuAndInertControls();
+    void flagComposition();
+    void showingEntries();
+    void addEntries();
+    void updateEntries();
+    void removeEntries();
+    void resetBook();
+    void numberKeyFilter();
+    void soundNamesRenameSelectorItems();
+    void markerIsVisibleOnScreen();
+};
+
+void TestForm1::stateAfterStart()
+{
+    Window t;
+    QCOMPARE(t.w().windowTitle(), QStringLiteral("VIRE Flash editor"));
+    QVERIFY(!t.w().windowIcon().isNull());
+    QCOMPARE(t.rowTexts(), (QStringList{"_HiddenNumber", "_UnknownNumber", "12345"}));
+    QCOMPARE(t.rowData(), (QList<int>{0, 1, 15}));
+    QCOMPARE(t.list()->model()->rowCount(), 3);
+    QCOMPARE(t.w().selectedRow(), -1);
+    QVERIFY(t.list()->selectionModel()->selectedIndexes().isEmpty());
+    QCOMPARE(t.label(12)->text(), QStringLiteral("0x00"));
+    QCOMPARE(t.label(11)->text(), QStringLiteral("0x0001"));
+    QCOMPARE(t.caption(), Black);
+    QCOMPARE(t.combo()->currentIndex(), 0);
+    QCOMPARE(t.combo()->currentText(), QStringLiteral("No sound"));
+    QCOMPARE(t.combo()->count(), 8);
+    QCOMPARE(t.combo()->itemText(7), QStringLiteral("7 (empty)"));
+    QVERIFY(!t.combo()->isEditable());
+    for (int i = 0; i < 4; ++i) {
+        QCOMPARE(t.check(i)->checkState(), Qt::Unchecked);
+        QCOMPARE(t.check(i)->text(), QStringLiteral("Sbit %1").arg(i + 1));
+    }
+    QVERIFY(t.text1()->text().isEmpty());
+    QVERIFY(t.text1()->isEnabled());
+    QVERIFY(t.text2()->text().isEmpty());
+    for (int k = 1; k <= 7; ++k)
+        QCOMPARE(t.sndName(k)->text(), QStringLiteral("(empty)"));
+    QCOMPARE(t.w().focusWidget(), t.control<QWidget>(QStringLiteral("sndOpen(1)")));
+    QCOMPARE(t.w().book().lastIndex(), qint16(15));
+    QCOMPARE(t.w().FB().bytes(), QByteArray(FlashImage::Size, '\0'));
+    QCOMPARE(t.platform.beeps, 0);
+}
+
+void TestForm1::geometryAndLook()
+{
+    Window t;
+    if (t.w().screen()->logicalDotsPerInch() != 96.0)
+        QSKIP("the pixel values below are those of a 96 DPI screen");
+    QWidget *client = t.w().centralWidget();
+    QCOMPARE(client->size(), QSize(505, 329));
+    QCOMPARE(client->y(), t.w().menuBar()->height());
+    QCOMPARE(t.w().minimumSize(), t.w().maximumSize());
+
+    auto geometry = [&](const char *name) { return t.control<QWidget>(QLatin1String(name))->geometry(); };
+    QCOMPARE(geometry("Frame2"), QRect(8, 8, 489, 185));
+    QCOMPARE(geometry("Frame1"), QRect(8, 200, 489, 121));
+    QCOMPARE(geometry("List1"), QRect(16, 24, 137, 147));
+    QCOMPARE(geometry("Text1"), QRect(224, 40, 161, 19));
+    QCOMPARE(geometry("Combo1"), QRect(224, 88, 161, 21));
+    QCOMPARE(geometry("Check1(2)"), QRect(408, 72, 57, 17));
+    QCOMPARE(geometry("Command4"), QRect(264, 152, 65, 17));
+    QCOMPARE(geometry("Label12"), QRect(440, 160, 41, 17));
+    QCOMPARE(geometry("sndName(4)"), QRect(24, 88, 113, 19));
+    QCOMPARE(geometry("sndOpen(5)"), QRect(392, 16, 25, 19));
+    QCOMPARE(geometry("sndPlay(7)"), QRect(456, 64, 25, 19));
+    QCOMPARE(geometry("Label5"), QRect(256, 16, 17, 17));
+    QCOMPARE(t.control<QWidget>(QStringLiteral("List1"))->parentWidget()->objectName(), QStringLiteral("Frame2"));
+    QCOMPARE(t.control<QWidget>(QStringLiteral("sndOpen(5)"))->parentWidget()->objectName(), QStringLiteral("Frame1"));
+
+    // Centred on the screen (the frame, so within its margins).
+    const QPoint offset = t.w().frameGeometry().center() - t.w().screen()->availableGeometry().center();
+    QVERIFY(offset.manhattanLength() <= 4);
+
+    // The two displays: fixed pitch 9 pt, dark grey on the window background.
+    for (int n : {11, 12}) {
+        QLabel *display = t.label(n);
+        QVERIFY(QFontInfo(display->font()).fixedPitch());
+        QCOMPARE(display->font().pointSize(), 9);
+        QCOMPARE(display->palette().color(QPalette::WindowText), QColor(64, 64, 64));
+        QCOMPARE(display->palette().color(QPalette::Window), display->palette().color(QPalette::Base));
+        QVERIFY(display->autoFillBackground());
+    }
+    // Every caption fits its fixed place.
+    for (const char *name : {"Label8", "Label9", "Label10"}) {
+        QLabel *l = t.control<QLabel>(QLatin1String(name));
+        QVERIFY2(l->fontMetrics().horizontalAdvance(l->text()) <= l->width(), name);
+    }
+}
+
+void TestForm1::keyboardOrder()
+{
+    Window t;
+    t.w().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&t.w()));
+    QStringList expected;
+    for (int k = 1; k <= 7; ++k)
+        expected << QStringLiteral("sndOpen(%1)").arg(k) << QStringLiteral("sndName(%1)").arg(k);
+    expected << "List1" << "Text1" << "Text2" << "Combo1" << "Check1(0)" << "Check1(1)"
+             << "Check1(2)" << "Check1(3)" << "Command1" << "Command2" << "Command3" << "Command4"
+             << "sndOpen(1)";
+    QStringList visited{QApplication::focusWidget()->objectName()};
+    for (int i = 1; i < expected.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited << QApplication::focusWidget()->objectName();
+    }
+    QCOMPARE(visited, expected);
+    // Labels, frames and the inert picture buttons take no focus.
+    for (const char *name : {"Label8", "Label11", "Frame1", "Frame2", "sndSave(1)", "sndPlay(7)"})
+        QVERIFY2(!t.control<QWidget>(QLatin1String(name))->isEnabled()
+                     || t.control<QWidget>(QLatin1String(name))->focusPolicy() == Qt::NoFocus,
+                 name);
+}
+
+void TestForm1::menuAndInertControls()
+{
+    Window t;
+    QCOMPARE(t.w().menOpen()->text(), QStringLiteral("&Open Image..."));
+    QCOMPARE(t.w().menOpen()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));
+    QCOMPARE(t.w().menSave()->text(), QStringLiteral("&Save Image..."));
+    QCOMPARE(t.w().menSave()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
+    QCOMPARE(t.w().menExit()->text(), QStringLiteral("E&xit"));
+    QCOMPARE(t.control<QMenu>(QStringLiteral("menFile"))->title(), QStringLiteral("&File"));
+    QCOMPARE(t.control<QMenu>(QStringLiteral("menSio"))->title(), QStringLiteral("&Serial Comm"));
+    QCOMPARE(t.w().menReadAll()->text(), QStringLiteral("&Read all"));
+    QCOMPARE(t.w().menWriteAll()->text(), QStringLiteral("&Write all"));
+    const QList<QAction *> fileEntries = t.control<QMenu>(QStringLiteral("menFile"))->actions();
+    QCOMPARE(fileEntries.size(), 4);
+    QVERIFY(fileEntries.at(2)->isSeparator());
+
+    // Exit, the serial entries and the save and play buttons change nothing.
+    t.clickRow(2);
+    const QString before = t.text1()->text();
+    t.w().menExit()->trigger();
+    t.w().menReadAll()->trigger();
+    t.w().menWriteAll()->trigger();
+    for (int k = 1; k <= 7; ++k) {
+        t.click(t.control<QPushButton>(QStringLiteral("sndSave(%1)").arg(k)));
+        t.click(t.control<QPushButton>(QStringLiteral("sndPlay(%1)").arg(k)));
+    }
+    QVERIFY(t.w().isVisible());
+    QCOMPARE(t.text1()->text(), before);
+    QCOMPARE(t.rowTexts().size(), 3);
+    QCOMPARE(t.caption(), Black);
+    QVERIFY(t.platform.dialogs.empty());
+    QVERIFY(t.platform.boxes.empty());
+    QCOMPARE(t.platform.beeps, 0);
+
+    // Ctrl+O and Ctrl+S start the file commands.
+    t.w().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&t.w()));
+    QTest::keyClick(&t.w(), Qt::Key_O, Qt::ControlModifier);
+    QTest::keyClick(&t.w(), Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(t.platform.dialogs.size(), size_t(2));
+    QCOMPARE(t.platform.dialogs[0].kind, Platform::FileDialogKind::Open);
+    QCOMPARE(t.platform.dialogs[1].kind, Platform::FileDialogKind::Save);
+    QVERIFY(t.platform.boxes.empty());
+}
+
+void TestForm1::flagComposition()
+{
+    Window t;
+    t.click(t.check(0));
+    QCOMPARE(t.label(12)->text(), QStringLiteral("0x80"));
+    t.click(t.check(3));
+    t.chooseSound(3);
+    QCOMPARE(t.combo()->currentIndex(), 3);
+    QCOMPARE(t.label(12)->text(), QStringLiteral("0x93"));
+    t.click(t.check(1));
+    t.click(t.check(2));
+    t.chooseSound(7);
+    QCOMPARE(t.label(12)->text(), QStringLiteral("0xF7"));
+    t.click(t.check(0));
+    t.chooseSound(5);
+    QCOMPARE(t.label(12)->text(), QStringLiteral("0x75"));
+    // A greyed box counts as set; changes made by code recompose too.
+    t.check(0)->setCheckState(Qt::PartiallyChecked);
+    QCOMPARE(t.label(12)->text(), QStringLiteral("0xF5"));
+    t.combo()->setCurrentIndex(0);
+    for (int i = 0; i < 4; ++i)
+        t.check(i)->setChecked(false);
+    QCOMPARE(t.label(12)->text(), QStringLiteral("0x00"));
+    // Composing flags changes neither the book nor the marker.
+    QCOMPARE(t.caption(), Black);
+    QCOMPARE(t.w().book().entry(15).flags, quint8(0));
+}
+
+void TestForm1::showingEntries()
+{
+    Window t;
+    PhoneBook &book = t.w().book();
+    t.clickRow(0);
+    QCOMPARE(t.w().selectedRow(), 0);
+    QCOMPARE(t.text1()->text(), QStringLiteral("_HiddenNumber"));
+    QVERIFY(!t.text1()->isEnabled());
+    QCOMPARE(t.text2()->text(), QStringLiteral("Dolt nummer"));
+
+    // Stored flags 0x93: sound 3, "Sbit 1" and "Sbit 4".
+    QVERIFY(book.updateEntry(2, QStringLiteral("12345"), QStringLiteral("Test Testsson"), 0x93));
+    book.markNumbers(false);
+    t.clickRow(2);
+    QVERIFY(t.text1()->isEnabled());
+    QCOMPARE(t.text1()->text(), QStringLiteral("12345"));
+    QCOMPARE(t.text2()->text(), QStringLiteral("Test Testsson"));
+    QCOMPARE(t.combo()->currentIndex(), 3);
+    QCOMPARE(t.check(0)->checkState(), Qt::Checked);
+    QCOMPARE(t.check(1)->checkState(), Qt::Unchecked);
+    QCOMPARE(t.check(2)->checkState(), Qt::Unchecked);
+    QCOMPARE(t.check(3)->checkState(), Qt::Checked);
+    QCOMPARE(t.label(12)->text(), QStringLiteral("0x93"));
+
+    // The keyboard moves the selection and shows the entry too.
+    t.list()->setFocus();
+    QTest::keyClick(t.list(), Qt::Key_Up);
+    QCOMPARE(t.text1()->text(), QStringLiteral("_UnknownNumber"));
+    QVERIFY(!t.text1()->isEnabled());
+    QCOMPARE(t.combo()->currentIndex(), 0);
+    QCOMPARE(t.label(12)->text(), QStringLiteral("0x00"));
+
+    // Bit 3 is never shown: 0x08 shows as sound 0 with no box checked,
+    // and updating the entry stores 0x00.
+    QVERIFY(book.updateEntry(2, QStringLiteral("12345"), QStringLiteral("Test Testsson"), 0x08));
+    t.clickRow(2);
+    QCOMPARE(t.combo()->currentIndex(), 0);
+    for (int i = 0; i < 4; ++i)
+        QCOMPARE(t.check(i)->checkState(), Qt::Unchecked);
+    QCOMPARE(t.label(12)->text(), QStringLiteral("0x00"));
+    t.click(t.command(2));
+    QCOMPARE(book.entry(15).flags, quint8(0x00));
+
+    // Clicking the selected row again shows its stored values over unsaved edits.
+    t.type(t.text2(), QStringLiteral("Scratch"));
+    t.click(t.check(2));
+    t.clickRow(2);
+    QCOMPARE(t.text2()->text(), QStringLiteral("Test Testsson"));
+    QCOMPARE(t.check(2)->checkState(), Qt::Unchecked);
+    QCOMPARE(t.label(12)->text(), QStringLiteral("0x00"));
+}
+
+void TestForm1::addEntries()
+{
+    Window t;
+    PhoneBook &book = t.w().book();
+
+    // An empty number only beeps.
+    t.click(t.command(1));
+    QCOMPARE(t.platform.beeps, 1);
+    QCOMPARE(book.lastIndex(), qint16(15));
+    QCOMPARE(book.table().size(), 17);
+    QCOMPARE(t.rowTexts().size(), 3);
+    QCOMPARE(t.caption(), Black);
+
+    t.type(t.text1(), QStringLiteral("555"));
+    t.type(t.text2(), QStringLiteral("Office"));
+    t.click(t.check(2));
+    t.chooseSound(1);
+    QCOMPARE(t.label(12)->text(), QStringLiteral("0x21"));
+    t.click(t.command(1));
+    QCOMPARE(t.platform.beeps, 1);
+    QCOMPARE(book.lastIndex(), qint16(16));
+    QCOMPARE(book.entry(16).number, QStringLiteral("555"));
+    QCOMPARE(book.entry(16).name, QStringLiteral("Office"));
+    QCOMPARE(book.entry(16).flags, quint8(0x21));
+    QCOMPARE(t.rowTexts(), (QStringList{"_HiddenNumber", "_UnknownNumber", "12345", "555"}));
+    QCOMPARE(t.rowData().last(), 16);
+    QCOMPARE(t.label(11)->text(), QStringLiteral("0x0002"));
+    QCOMPARE(t.caption(), DarkRed);
+    // Add neither selects nor clears.
+    QCOMPARE(t.w().selectedRow(), -1);
+    QCOMPARE(t.text1()->text(), QStringLiteral("555"));
+    QCOMPARE(t.label(12)->text(), QStringLiteral("0x21"));
+
+    // Rows land in text order; the same number may be added twice.
+    for (const char *n : {"300", "1000", "20", "555"}) {
+        t.type(t.text1(), QLatin1String(n));
+        t.click(t.command(1));
+    }
+    QCOMPARE(t.rowTexts(), (QStringList{"_HiddenNumber", "_UnknownNumber", "1000", "12345", "20",
+                                        "300", "555", "555"}));
+    QCOMPARE(book.lastIndex(), qint16(20));
+    QCOMPARE(t.label(11)->text(), QStringLiteral("0x0006"));
+
+    // The flags come from the display as it reads.
+    t.label(12)->setText(QStringLiteral("0xA7"));
+    t.type(t.text1(), QStringLiteral("7"));
+    t.click(t.command(1));
+    QCOMPARE(book.entry(21).flags, quint8(0xA7));
+
+    // A special entry's label in the disabled number box is refused.
+    const int beeps = t.platform.beeps;
+    t.clickRow(1);
+    t.click(t.command(1));
+    QCOMPARE(t.platform.beeps, beeps + 1);
+    QCOMPARE(book.lastIndex(), qint16(21));
+    QCOMPARE(t.rowData().mid(0, 2), (QList<int>{0, 1}));
+
+    // A full phone-book area refuses the next entry.
+    while (book.userCount() < PhoneBook::MaxUserEntries)
+        QVERIFY(book.addEntry(QStringLiteral("9"), QString(), 0));
+    t.clickRow(2);
+    const qint16 last = book.lastIndex();
+    t.click(t.command(1));
+    QCOMPARE(t.platform.beeps, beeps + 2);
+    QCOMPARE(book.lastIndex(), last);
+    QCOMPARE(book.userCount(), PhoneBook::MaxUserEntries);
+    QCOMPARE(t.label(11)->text(), QStringLiteral("0x07F0"));
+}
+
+void TestForm1::updateEntries()
+{
+    Window t;
+    PhoneBook &book = t.w().book();
+
+    // Without a selected row Update does nothing, silently.
+    t.type(t.text1(), QStringLiteral("42"));
+    t.click(t.command(2));
+    QCOMPARE(t.platform.beeps, 0);
+    QCOMPARE(t.caption(), Black);
+    QCOMPARE(t.rowTexts().last(), QStringLiteral("12345"));
+
+    t.type(t.text1(), QStringLiteral("555"));
+    t.click(t.command(1));
+    book.markNumbers(false);
+
+    // A changed number replaces the row text in place, out of order.
+    t.clickRow(2);
+    t.type(t.text1(), QStringLiteral("9"));
+    t.type(t.text2(), QStringLiteral("Nine"));
+    t.click(t.check(0));
+    t.click(t.command(2));
+    QCOMPARE(t.rowTexts(), (QStringList{"_HiddenNumber", "_UnknownNumber", "9", "555"}));
+    QCOMPARE(t.rowData(), (QList<int>{0, 1, 15, 16}));
+    QCOMPARE(book.entry(15).number, QStringLiteral("9"));
+    QCOMPARE(book.entry(15).name, QStringLiteral("Nine"));
+    QCOMPARE(book.entry(15).flags, quint8(0x80));
+    QCOMPARE(t.w().selectedRow(), 2);
+    QCOMPARE(t.caption(), DarkRed);
+    QCOMPARE(t.label(11)->text(), QStringLiteral("0x0002"));
+
+    // The unknown-number entry: only its name and flags change.
+    book.markNumbers(false);
+    t.clickRow(1);
+    t.type(t.text2(), QStringLiteral("Office"));
+    QCOMPARE(t.check(0)->checkState(), Qt::Unchecked);
+    t.click(t.check(1));
+    QCOMPARE(t.label(12)->text(), QStringLiteral("0x40"));
+    t.click(t.command(2));
+    QCOMPARE(book.entry(1).name, QStringLiteral("Office"));
+    QCOMPARE(book.entry(1).flags, quint8(0x40));
+    QCOMPARE(book.entry(1).number, QStringLiteral("_UnknownNumber"));
+    QCOMPARE(t.rowTexts().at(1), QStringLiteral("_UnknownNumber"));
+    QCOMPARE(t.caption(), DarkRed);
+
+    // An empty number is stored as it is.
+    t.clickRow(3);
+    t.type(t.text1(), QString());
+    t.click(t.command(2));
+    QCOMPARE(book.entry(16).number, QString());
+    QCOMPARE(t.rowTexts().at(3), QString());
+    QCOMPARE(t.platform.beeps, 0);
+}
+
+void TestForm1::removeEntries()
+{
+    Window t;
+    PhoneBook &book = t.w().book();
+
+    {
+        // The last user entry stays.
+        Window fresh;
+        fresh.clickRow(2);
+        fresh.click(fresh.command(3));
+        QCOMPARE(fresh.platform.beeps, 1);
+        QCOMPARE(fresh.rowTexts().size(), 3);
+        QCOMPARE(fresh.w().selectedRow(), 2);
+    }
+
+    for (const char *n : {"1", "2", "3"}) {
+        t.type(t.text1(), QLatin1String(n));
+        t.click(t.command(1));
+    }
+    QCOMPARE(t.rowTexts(), (QStringList{"_HiddenNumber", "_UnknownNumber", "1", "12345", "2", "3"}));
+    QCOMPARE(t.label(11)->text(), QStringLiteral("0x0004"));
+
+    // No row selected, or a special entry shown: beep.
+    t.click(t.command(3));
+    QCOMPARE(t.platform.beeps, 1);
+    t.clickRow(0);
+    t.click(t.command(3));
+    t.clickRow(1);
+    t.click(t.command(3));
+    QCOMPARE(t.platform.beeps, 3);
+    QCOMPARE(t.rowTexts().size(), 6);
+    QCOMPARE(t.w().selectedRow(), 1);
+
+    // A row between two others goes; no neighbour gets selected and the
+    // editing controls keep the removed entry.
+    t.clickRow(3);
+    t.click(t.command(3));
+    QCOMPARE(t.platform.beeps, 3);
+    QCOMPARE(t.rowTexts(), (QStringList{"_HiddenNumber", "_UnknownNumber", "1", "2", "3"}));
+    QCOMPARE(t.w().selectedRow(), -1);
+    QVERIFY(t.list()->selectionModel()->selectedIndexes().isEmpty());
+    QCOMPARE(t.text1()->text(), QStringLiteral("12345"));
+    QCOMPARE(t.text2()->text(), QStringLiteral("Test Testsson"));
+    QCOMPARE(t.label(11)->text(), QStringLiteral("0x0003"));
+    QCOMPARE(t.caption(), DarkRed);   // as the Adds left it
+    QCOMPARE(book.entry(15).number, QStringLiteral("12345"));   // the slot stays
+    // Update now does nothing.
+    t.click(t.command(2));
+    QCOMPARE(t.rowTexts().at(3), QStringLiteral("2"));
+
+    // The first and the last user rows, with the list's focus on them.
+    t.list()->setFocus();
+    t.clickRow(2);
+    t.click(t.command(3));
+    QCOMPARE(t.w().selectedRow(), -1);
+    QCOMPARE(t.text1()->text(), QStringLiteral("1"));
+    t.clickRow(3);
+    t.click(t.command(3));
+    QCOMPARE(t.w().selectedRow(), -1);
+    QCOMPARE(t.text1()->text(), QStringLiteral("3"));
+    QCOMPARE(t.rowTexts(), (QStringList{"_HiddenNumber", "_UnknownNumber", "2"}));
+
+    // A removed entry's index is never handed out again.
+    book.markNumbers(false);
+    t.type(t.text1(), QStringLiteral("77"));
+    t.click(t.command(1));
+    QCOMPARE(book.lastIndex(), qint16(19));
+    QCOMPARE(t.rowData().last(), 19);
+}
+
+void TestForm1::resetBook()
+{
+    Window t;
+    t.w().FB().set(0x10020, 0x5A);
+    t.type(t.sndName(2), QStringLiteral("Ring"));
+    t.type(t.text1(), QStringLiteral("555"));
+    t.click(t.check(3));
+    t.click(t.command(1));
+    t.clickRow(2);
+    t.type(t.text2(), QStringLiteral("Changed"));
+    t.click(t.command(2));
+    QCOMPARE(t.caption(), DarkRed);
+
+    t.click(t.command(4));
+    QCOMPARE(t.rowTexts(), (QStringList{"_HiddenNumber", "_UnknownNumber", "12345"}));
+    QCOMPARE(t.rowData(), (QList<int>{0, 1, 15}));
+    QCOMPARE(t.w().book().entry(15).name, QStringLiteral("Test Testsson"));
+    QCOMPARE(t.w().book().lastIndex(), qint16(15));
+    QCOMPARE(t.w().selectedRow(), 0);
+    QCOMPARE(t.text1()->text(), QStringLiteral("_HiddenNumber"));
+    QVERIFY(!t.text1()->isEnabled());
+    QCOMPARE(t.text2()->text(), QStringLiteral("Dolt nummer"));
+    QCOMPARE(t.combo()->currentIndex(), 0);
+    for (int i = 0; i < 4; ++i)
+        QCOMPARE(t.check(i)->checkState(), Qt::Unchecked);
+    QCOMPARE(t.label(12)->text(), QStringLiteral("0x00"));
+    QCOMPARE(t.label(11)->text(), QStringLiteral("0x0001"));
+    QCOMPARE(t.caption(), Black);
+    QCOMPARE(t.platform.beeps, 0);
+    QVERIFY(t.platform.boxes.empty());
+    // Neither the image nor the sound names are touched.
+    QCOMPARE(t.w().FB().at(0x10020), 0x5A);
+    QCOMPARE(t.sndName(2)->text(), QStringLiteral("Ring"));
+
+    // A second reset selects row 0 again and shows it again.
+    t.clickRow(2);
+    t.click(t.command(4));
+    QCOMPARE(t.w().selectedRow(), 0);
+    QCOMPARE(t.text1()->text(), QStringLiteral("_HiddenNumber"));
+}
+
+void TestForm1::numberKeyFilter()
+{
+    Window t;
+    QLineEdit *number = t.text1();
+    number->setFocus();
+    QTest::keyClicks(number, QStringLiteral("a- .+#*"));
+    QCOMPARE(number->text(), QString());
+    QTest::keyClicks(number, QStringLiteral("0x9"));
+    QCOMPARE(number->text(), QStringLiteral("09"));
+    QTest::keyClick(number, Qt::Key_Backspace);
+    QCOMPARE(number->text(), QStringLiteral("0"));
+    QTest::keyClick(number, Qt::Key_Home);
+    QTest::keyClick(number, Qt::Key_Delete);
+    QCOMPARE(number->text(), QString());
+
+    // The 17th digit is refused.
+    QTest::keyClicks(number, QStringLiteral("12345678901234567"));
+    QCOMPARE(number->text(), QStringLiteral("1234567890123456"));
+
+    // Pasted text is not filtered; clipboard shortcuts pass the filter.
+    QTest::keyClick(number, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(number, Qt::Key_C, Qt::ControlModifier);
+    QTest::keyClick(number, Qt::Key_Backspace);
+    QCOMPARE(number->text(), QString());
+    QApplication::clipboard()->setText(QStringLiteral("+46 8-12"));
+    QTest::keyClick(number, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(number->text(), QStringLiteral("+46 8-12"));
+
+    // Characters from an input method are filtered like keys.
+    number->clear();
+    QInputMethodEvent composed;
+    composed.setCommitString(QStringLiteral("1a2\u0663"));
+    QApplication::sendEvent(number, &composed);
+    QCOMPARE(number->text(), QStringLiteral("12"));
+
+    // The name box takes any character, up to 14.
+    t.text2()->setFocus();
+    QTest::keyClicks(t.text2(), QStringLiteral("Ann-Sofie #2 +x!"));
+    QCOMPARE(t.text2()->text(), QStringLiteral("Ann-Sofie #2 +"));
+    // A sound name takes 16.
+    t.type(t.sndName(1), QStringLiteral("a.b c-d e+f g_h i"));
+    QCOMPARE(t.sndName(1)->text(), QStringLiteral("a.b c-d e+f g_h "));
+    QCOMPARE(t.platform.beeps, 0);
+}
+
+void TestForm1::soundNamesRenameSelectorItems()
+{
+    Window t;
+    QLineEdit *name = t.sndName(3);
+    name->setFocus();
+    QTest::keyClick(name, Qt::Key_End);
+    QTest::keyClick(name, Qt::Key_Backspace);
+    QCOMPARE(t.combo()->itemText(3), QStringLiteral("3 (empty"));
+    t.type(name, QStringLiteral("R"));
+    QCOMPARE(t.combo()->itemText(3), QStringLiteral("3 R"));
+    QTest::keyClicks(name, QStringLiteral("ing  "));
+    QCOMPARE(t.combo()->itemText(3), QStringLiteral("3 Ring  "));
+    // Set by code, trailing blanks kept.
+    t.w().setSoundName(7, QStringLiteral("beep.           "));
+    QCOMPARE(t.combo()->itemText(7), QStringLiteral("7 beep.           "));
+    t.sndName(6)->setText(QStringLiteral("Bell"));
+    QCOMPARE(t.combo()->itemText(6), QStringLiteral("6 Bell"));
+    // Renaming the shown item keeps the selection and the flags.
+    t.chooseSound(3);
+    t.sndName(3)->setText(QStringLiteral("Chime"));
+    QCOMPARE(t.combo()->currentIndex(), 3);
+    QCOMPARE(t.combo()->currentText(), QStringLiteral("3 Chime"));
+    QCOMPARE(t.label(12)->text(), QStringLiteral("0x03"));
+    QCOMPARE(t.combo()->itemText(0), QStringLiteral("No sound"));
+    QCOMPARE(t.combo()->itemText(1), QStringLiteral("1 (empty)"));
+    QCOMPARE(t.w().soundNames()[2], QStringLiteral("Chime"));
+    QCOMPARE(t.caption(), Black);
+}
+
+void TestForm1::markerIsVisibleOnScreen()
+{
+    Window t;
+    auto redPixels = [&] {
+        QWidget *frame = t.control<QWidget>(QStringLiteral("Frame2"));
+        const QImage caption = frame->grab(QRect(0, 0, 80, frame->fontMetrics().height())).toImage();
+        int red = 0;
+        for (int y = 0; y < caption.height(); ++y)
+            for (int x = 0; x < caption.width(); ++x) {
+                const QColor c = caption.pixelColor(x, y);
+                red += c.red() > 90 && c.green() < 50 && c.blue() < 50;
+            }
+        return red;
+    };
+    QCOMPARE(redPixels(), 0);
+    t.type(t.text1(), QStringLiteral("1"));
+    t.click(t.command(1));
+    QVERIFY(redPixels() > 10);
+    t.click(t.command(4));
+    QCOMPARE(redPixels(), 0);
+}
+
+QTEST_MAIN(TestForm1)
+#include "test_form1.moc"

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QColor>
+#include <QGroupBox>
+#include <QListView>
+
+// A frame with its caption set into the top edge, as the window's twips
+// layout expects, and a caption colour of its own (a palette change would be
+// inherited by every child).
+class CaptionFrame : public QGroupBox
+{
+public:
+    explicit CaptionFrame(const QString &caption, QWidget *parent = nullptr);
+
+    QColor captionColor() const { return m_captionColor; }
+    void setCaptionColor(const QColor &color);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QColor m_captionColor;
+};
+
+// The phone-book list. Removing the selected row leaves no row selected:
+// Qt's own view would select a neighbour, and with it show that entry.
+class BookListView : public QListView
+{
+public:
+    explicit BookListView(QWidget *parent = nullptr);
+
+protected:
+    void rowsAboutToBeRemoved(const QModelIndex &parent, int start, int end) override;
+};

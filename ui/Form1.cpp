@@ -1,0 +1,523 @@
+#include "Form1.h"
+
+#include "Controls.h"
+#include "Pictures.h"
+#include "Platform.h"
+#include "VireError.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QFontDatabase>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QScreen>
+
+#include <algorithm>
+
+namespace {
+
+const char *const ErrorTitle = "Error occured";
+const char *const FileDialogTitle = "Specify target file";
+const char *const ImageFilter = "Binary (*.bin)|*.bin";
+
+// Client area in twips.
+constexpr int ClientWidth = 7575;
+constexpr int ClientHeight = 4935;
+
+constexpr int NumberMaxLength = 16;
+constexpr int NameMaxLength = 14;
+
+// Sound rows: rows 1..4 in the left column, 5..7 in the right.
+constexpr int SoundRowTop[layout::BankCount] = {240, 600, 960, 1320, 240, 600, 960};
+
+QString arrayName(const char *name, int index)
+{
+    return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
+}
+
+// A typed character the number box takes: control characters (backspace,
+// clipboard shortcuts) and the digits.
+bool numberKeyAllowed(QChar c)
+{
+    return !c.isPrint() || (c >= QLatin1Char('0') && c <= QLatin1Char('9'));
+}
+
+QFont displayFont()
+{
+    QFont font = QFontDatabase::families().contains(QStringLiteral("Fixedsys"))
+        ? QFont(QStringLiteral("Fixedsys"))
+        : QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    font.setPointSize(9);
+    font.setWeight(QFont::Normal);
+    font.setItalic(false);
+    return font;
+}
+
+} // namespace
+
+Form1::Form1(Platform &platform, QWidget *parent)
+    : QMainWindow(parent), m_platform(platform), m_commonDialog1(platform, this)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("VIRE Flash editor"));
+    setWindowIcon(pictures::applicationIcon());
+
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    if (screen && screen->logicalDotsPerInch() > 96.0)
+        m_scale = screen->logicalDotsPerInch() / 96.0;
+    setFont(windowFont());
+
+    auto *client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    client->setFixedSize(twips(ClientWidth), twips(ClientHeight));
+    setCentralWidget(client);
+
+    createNumbersFrame(client);
+    createSoundsFrame(client);
+    createMenu();
+    setTabOrder();
+
+    setFixedSize(client->width(), client->height() + menuBar()->sizeHint().height());
+    centre();
+
+    startUp();
+    m_sndOpen[0]->setFocus();
+}
+
+Form1::~Form1() = default;
+
+QFont Form1::windowFont() const
+{
+    // The layout is fixed in twips and made for a narrow 8 point face; a
+    // wider face is condensed so that "Number:" fits its label.
+    QFont f = QApplication::font();
+    f.setPointSize(8);
+    if (QFontMetrics(f).horizontalAdvance(QStringLiteral("Number:")) > twips(615))
+        f.setStretch(QFont::Condensed);
+    return f;
+}
+
+int Form1::twips(int value) const
+{
+    return qRound(value * m_scale / 15.0);
+}
+
+void Form1::place(QWidget *w, int left, int top, int width, int height)
+{
+    w->setGeometry(twips(left), twips(top), twips(width), twips(height));
+}
+
+void Form1::createNumbersFrame(QWidget *client)
+{
+    m_frame2 = new CaptionFrame(QStringLiteral("Numbers"), client);
+    m_frame2->setObjectName(QStringLiteral("Frame2"));
+    place(m_frame2, 120, 120, 7335, 2775);
+
+    auto label = [this](const char *name, const QString &caption, int left, int top, int width) {
+        auto *l = new QLabel(caption, m_frame2);
+        l->setObjectName(QLatin1String(name));
+        l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        place(l, left, top, width, 255);
+        return l;
+    };
+
+    auto *list = new BookListView(m_frame2);
+    m_list1 = list;
+    m_list1->setObjectName(QStringLiteral("List1"));
+    m_list1->setUniformItemSizes(true);
+    m_list1->setModel(&m_book);
+    place(m_list1, 240, 360, 2055, 2205);
+
+    label("Label8", QStringLiteral("Number:"), 2520, 600, 615);
+    m_text1 = new QLineEdit(m_frame2);
+    m_text1->setObjectName(QStringLiteral("Text1"));
+    m_text1->setMaxLength(NumberMaxLength);
+    m_text1->installEventFilter(this);
+    place(m_text1, 3360, 600, 2415, 285);
+
+    label("Label9", QStringLiteral("Name:"), 2520, 960, 615);
+    m_text2 = new QLineEdit(m_frame2);
+    m_text2->setObjectName(QStringLiteral("Text2"));
+    m_text2->setMaxLength(NameMaxLength);
+    place(m_text2, 3360, 960, 2415, 285);
+
+    label("Label10", QStringLiteral("Sound:"), 2520, 1320, 735);
+    m_combo1 = new QComboBox(m_frame2);
+    m_combo1->setObjectName(QStringLiteral("Combo1"));
+    m_combo1->setEditable(false);
+    m_combo1->addItem(QStringLiteral("No sound"));
+    for (int k = 1; k <= layout::BankCount; ++k)
+        m_combo1->addItem(QStringLiteral("%1 (empty)").arg(k));
+    m_combo1->setMaxVisibleItems(m_combo1->count());
+    // No item is selected until the window is loaded.
+    m_combo1->setCurrentIndex(-1);
+    place(m_combo1, 3360, 1320, 2415, 315);
+
+    const int checkTop[4] = {600, 840, 1080, 1320};
+    const int checkWidth[4] = {975, 975, 855, 855};
+    for (int i = 0; i < 4; ++i) {
+        auto *box = new QCheckBox(QStringLiteral("Sbit %1").arg(i + 1), m_frame2);
+        box->setObjectName(arrayName("Check1", i));
+        place(box, 6120, checkTop[i], checkWidth[i], 255);
+        m_check1[size_t(i)] = box;
+    }
+
+    const char *captions[4] = {"Add", "Update", "Remove", "Reset (!)"};
+    const int commandLeft[4] = {3360, 4080, 4920, 3960};
+    const int commandTop[4] = {1800, 1800, 1800, 2280};
+    const int commandWidth[4] = {615, 735, 855, 975};
+    for (int n = 0; n < 4; ++n) {
+        auto *button = new QPushButton(QLatin1String(captions[n]), m_frame2);
+        button->setObjectName(QStringLiteral("Command%1").arg(n + 1));
+        button->setAutoDefault(false);
+        place(button, commandLeft[n], commandTop[n], commandWidth[n], 255);
+        m_command[size_t(n)] = button;
+    }
+
+    m_label11 = label("Label11", QStringLiteral("0x1234"), 5640, 2400, 855);
+    m_label12 = label("Label12", QStringLiteral("0x12"), 6600, 2400, 615);
+    for (QLabel *display : {m_label11, m_label12}) {
+        display->setFont(displayFont());
+        QPalette pal = display->palette();
+        pal.setColor(QPalette::WindowText, QColor(64, 64, 64));
+        pal.setColor(QPalette::Window, pal.color(QPalette::Base));
+        display->setPalette(pal);
+        display->setAutoFillBackground(true);
+        display->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    }
+
+    // Events.
+    connect(m_list1->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+        if (selectedRow() >= 0)
+            showEntry();
+    });
+    // A click on the row that is already selected shows it again too.
+    connect(m_list1, &QAbstractItemView::clicked, this, [this] {
+        if (selectedRow() >= 0)
+            showEntry();
+    });
+    connect(m_combo1, &QComboBox::currentIndexChanged, this, &Form1::updateFlags);
+    for (QCheckBox *box : m_check1)
+        connect(box, &QCheckBox::stateChanged, this, &Form1::updateFlags);
+    connect(m_command[0], &QPushButton::clicked, this, &Form1::addEntry);
+    connect(m_command[1], &QPushButton::clicked, this, &Form1::updateEntry);
+    connect(m_command[2], &QPushButton::clicked, this, &Form1::removeEntry);
+    connect(m_command[3], &QPushButton::clicked, this, &Form1::resetBook);
+    connect(&m_book, &PhoneBook::countTextChanged, m_label11, &QLabel::setText);
+    connect(&m_book, &PhoneBook::markerChanged, this, &Form1::showMarker);
+}
+
+void Form1::createSoundsFrame(QWidget *client)
+{
+    m_frame1 = new CaptionFrame(QStringLiteral("Sounds"), client);
+    m_frame1->setObjectName(QStringLiteral("Frame1"));
+    place(m_frame1, 120, 3000, 7335, 1815);
+
+    const QIcon open = pictures::openFolder(), save = pictures::floppyDisk(),
+                play = pictures::loudspeaker();
+    for (int k = 1; k <= layout::BankCount; ++k) {
+        const int top = SoundRowTop[k - 1];
+        const int column = k <= 4 ? 0 : 3720;
+
+        auto *number = new QLabel(QString::number(k), m_frame1);
+        number->setObjectName(QStringLiteral("Label%1").arg(k));
+        number->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        place(number, 120 + column, top, 255, 255);
+
+        auto *name = new QLineEdit(QStringLiteral("(empty)"), m_frame1);
+        name->setObjectName(arrayName("sndName", k));
+        name->setMaxLength(layout::SoundNameLength);
+        place(name, 360 + column, top, 1695, 285);
+        connect(name, &QLineEdit::textChanged, this, [this, k](const QString &text) {
+            m_combo1->setItemText(k, QStringLiteral("%1 %2").arg(k).arg(text));
+        });
+
+        auto picture = [&](const char *array, const QIcon &icon, int left) {
+            auto *button = new QPushButton(m_frame1);
+            button->setObjectName(arrayName(array, k));
+            button->setIcon(icon);
+            button->setIconSize(QSize(14, 14));
+            button->setAutoDefault(false);
+            place(button, left + column, top, 375, 285);
+            return button;
+        };
+        m_sndOpen[size_t(k - 1)] = picture("sndOpen", open, 2160);
+        m_sndSave[size_t(k - 1)] = picture("sndSave", save, 2640);
+        m_sndPlay[size_t(k - 1)] = picture("sndPlay", play, 3120);
+        m_sndName[size_t(k - 1)] = name;
+
+        connect(m_sndOpen[size_t(k - 1)], &QPushButton::clicked, this, [this, k] { importSound(k); });
+        // Save and play have no behaviour: shown greyed out, and out of the
+        // keyboard order.
+        for (QPushButton *inert : {m_sndSave[size_t(k - 1)], m_sndPlay[size_t(k - 1)]}) {
+            inert->setEnabled(false);
+            inert->setFocusPolicy(Qt::NoFocus);
+        }
+    }
+}
+
+void Form1::createMenu()
+{
+    QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("menFile"));
+    m_menOpen = file->addAction(QStringLiteral("&Open Image..."));
+    m_menOpen->setObjectName(QStringLiteral("menOpen"));
+    m_menOpen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    m_menSave = file->addAction(QStringLiteral("&Save Image..."));
+    m_menSave->setObjectName(QStringLiteral("menSave"));
+    m_menSave->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    file->addSeparator()->setObjectName(QStringLiteral("menSep1"));
+    // Exit closes nothing; the window's close box ends the program.
+    m_menExit = file->addAction(QStringLiteral("E&xit"));
+    m_menExit->setObjectName(QStringLiteral("menExit"));
+
+    // The device is never contacted: both entries are shown greyed out.
+    QMenu *sio = menuBar()->addMenu(QStringLiteral("&Serial Comm"));
+    sio->setObjectName(QStringLiteral("menSio"));
+    m_menReadAll = sio->addAction(QStringLiteral("&Read all"));
+    m_menReadAll->setObjectName(QStringLiteral("menReadAll"));
+    m_menReadAll->setEnabled(false);
+    m_menWriteAll = sio->addAction(QStringLiteral("&Write all"));
+    m_menWriteAll->setObjectName(QStringLiteral("menWriteAll"));
+    m_menWriteAll->setEnabled(false);
+
+    connect(m_menOpen, &QAction::triggered, this, &Form1::openImage);
+    connect(m_menSave, &QAction::triggered, this, &Form1::saveImage);
+}
+
+void Form1::setTabOrder()
+{
+    QList<QWidget *> order;
+    for (int k = 0; k < layout::BankCount; ++k)
+        order << m_sndOpen[size_t(k)] << m_sndName[size_t(k)];
+    order << m_list1 << m_text1 << m_text2 << m_combo1;
+    for (QCheckBox *box : m_check1)
+        order << box;
+    for (QPushButton *button : m_command)
+        order << button;
+    for (qsizetype i = 0; i + 1 < order.size(); ++i)
+        QWidget::setTabOrder(order.at(i), order.at(i + 1));
+}
+
+void Form1::centre()
+{
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+void Form1::startUp()
+{
+    // From no selection to item 0: the change recomposes the flags display.
+    m_combo1->setCurrentIndex(0);
+    m_book.resetBook();
+    // The book signals changes only; the displays still show design texts.
+    m_label11->setText(m_book.countText());
+    showMarker(m_book.isMarked());
+}
+
+void Form1::showMarker(bool modified)
+{
+    m_frame2->setCaptionColor(modified ? QColor(128, 0, 0) : QColor(0, 0, 0));
+}
+
+SoundNames Form1::soundNames() const
+{
+    SoundNames names;
+    for (int k = 1; k <= layout::BankCount; ++k)
+        names[size_t(k - 1)] = sndName(k)->text();
+    return names;
+}
+
+void Form1::setSoundName(int k, const QString &text)
+{
+    sndName(k)->setText(text);
+    // An unchanged text raises no change, but the item must still follow it.
+    m_combo1->setItemText(k, QStringLiteral("%1 %2").arg(k).arg(sndName(k)->text()));
+}
+
+int Form1::selectedRow() const
+{
+    const QModelIndexList rows = m_list1->selectionModel()->selectedRows();
+    return rows.isEmpty() ? -1 : rows.first().row();
+}
+
+void Form1::selectRow(int row)
+{
+    const bool already = selectedRow() == row;
+    m_list1->selectionModel()->setCurrentIndex(m_book.index(row),
+                                               QItemSelectionModel::ClearAndSelect);
+    if (already)
+        showEntry();
+}
+
+void Form1::updateFlags()
+{
+    int flags = 0;
+    for (int i = 0; i < 4; ++i) {
+        if (m_check1[size_t(i)]->checkState() != Qt::Unchecked)
+            flags += 128 >> i;
+    }
+    flags += std::max(0, m_combo1->currentIndex());
+    m_label12->setText(QStringLiteral("0x") + QString::number(flags, 16).toUpper().rightJustified(2, QLatin1Char('0')));
+}
+
+void Form1::showEntry()
+{
+    const int row = selectedRow();
+    if (row < 0)
+        return;
+    const BookEntry entry = m_book.entry(qint16(m_book.itemData(row)));
+    m_text1->setText(entry.number);
+    m_text1->setEnabled(!m_text1->text().startsWith(QLatin1Char('_')));
+    m_text2->setText(entry.name);
+    m_combo1->setCurrentIndex(entry.flags & 7);
+    for (int i = 0; i < 4; ++i)
+        m_check1[size_t(i)]->setCheckState((entry.flags & (128 >> i)) ? Qt::Checked : Qt::Unchecked);
+    // Settings that kept their value raised no change.
+    updateFlags();
+}
+
+quint8 Form1::displayedFlags() const
+{
+    // Add and Update take the flags from the display, not from a new composition.
+    bool ok = false;
+    const int value = m_label12->text().right(2).toInt(&ok, 16);
+    return ok ? quint8(value) : 0;
+}
+
+void Form1::addEntry()
+{
+    if (!m_book.addEntry(m_text1->text(), m_text2->text(), displayedFlags()))
+        m_platform.beep();
+}
+
+void Form1::updateEntry()
+{
+    const int row = selectedRow();
+    if (row < 0)
+        return;
+    m_book.updateEntry(row, m_text1->text(), m_text2->text(), displayedFlags());
+}
+
+void Form1::removeEntry()
+{
+    if (!m_book.removeEntry(selectedRow(), m_text1->text()))
+        m_platform.beep();
+}
+
+void Form1::resetBook()
+{
+    m_book.resetBook();
+    selectRow(0);
+}
+
+void Form1::openImage()
+{
+    try {
+        m_commonDialog1.setFileName(QString());
+        m_commonDialog1.setDialogTitle(QLatin1String(FileDialogTitle));
+        m_commonDialog1.setFilter(QLatin1String(ImageFilter));
+        m_commonDialog1.showOpen();
+
+        QByteArray bytes;
+        {
+            QFile file(m_commonDialog1.fileName());
+            if (!file.open(QIODevice::ReadOnly))
+                throw VireError::fromFile(file);
+            bytes = file.read(FlashImage::Size);
+            if (file.error() != QFileDevice::NoError)
+                throw VireError::fromFile(file);
+        }
+
+        // Decoded from a copy, so that a refused image leaves FB as it was.
+        FlashImage image;
+        image.load(bytes);
+        SoundNames names;
+        if (!readFB(image, m_book, names)) {
+            m_platform.showError(this, QStringLiteral("Invalid file, operation aborted"),
+                                 QStringLiteral("Aborted"));
+            return;
+        }
+        m_fb = std::move(image);
+        for (int k = 1; k <= layout::BankCount; ++k)
+            setSoundName(k, names[size_t(k - 1)]);
+    } catch (const VireError &error) {
+        reportError(error);
+    }
+}
+
+void Form1::saveImage()
+{
+    try {
+        m_commonDialog1.setFileName(QString());
+        m_commonDialog1.setDialogTitle(QLatin1String(FileDialogTitle));
+        m_commonDialog1.setFilter(QLatin1String(ImageFilter));
+        m_commonDialog1.showSave();
+
+        buildFB(m_fb, m_book, soundNames());
+
+        // The target is replaced only once every byte is written, so a failed
+        // save leaves the old file whole.
+        QSaveFile file(m_commonDialog1.fileName());
+        if (!file.open(QIODevice::WriteOnly))
+            throw VireError::fromFile(file);
+        if (file.write(m_fb.bytes()) != FlashImage::Size) {
+            const VireError error = VireError::fromFile(file);
+            file.cancelWriting();
+            throw error;
+        }
+        if (!file.commit())
+            throw VireError::fromFile(file);
+    } catch (const VireError &error) {
+        reportError(error);
+    }
+}
+
+void Form1::importSound(int k)
+{
+    // The WAV import into bank k goes here.
+    Q_UNUSED(k);
+}
+
+void Form1::reportError(const VireError &error)
+{
+    if (error.number() == VireError::Cancelled)
+        return;
+    m_platform.showError(this, error.description(), QLatin1String(ErrorTitle));
+}
+
+bool Form1::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_text1) {
+        if (event->type() == QEvent::KeyPress) {
+            const auto *key = static_cast<QKeyEvent *>(event);
+            // A Ctrl chord (select all, copy, paste ...) is a command whatever
+            // text the platform gives it; Ctrl+Alt can be AltGr, which types.
+            const Qt::KeyboardModifiers chord = key->modifiers() & (Qt::ControlModifier | Qt::AltModifier);
+            const QString typed = key->text();
+            if (chord != Qt::ControlModifier
+                && !std::all_of(typed.cbegin(), typed.cend(), numberKeyAllowed))
+                return true;
+        } else if (event->type() == QEvent::InputMethod) {
+            // Characters composed by an input method are typed ones too.
+            auto *im = static_cast<QInputMethodEvent *>(event);
+            const QString commit = im->commitString();
+            QString kept;
+            std::copy_if(commit.cbegin(), commit.cend(), std::back_inserter(kept), numberKeyAllowed);
+            if (kept != commit) {
+                QInputMethodEvent filtered(im->preeditString(), im->attributes());
+                filtered.setCommitString(kept, im->replacementStart(), im->replacementLength());
+                QCoreApplication::sendEvent(m_text1, &filtered);
+                return true;
+            }
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}

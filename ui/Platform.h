@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+class QWidget;
+
+// What the window asks of the platform: file dialogs, message boxes and the
+// beep. Tests put a scripted fake in its place.
+class Platform
+{
+public:
+    enum class FileDialogKind { Open, Save };
+
+    virtual ~Platform() = default;
+
+    // Shows a modal file dialog. filter is in the "Description|pattern|..."
+    // form. Gives back the chosen full path, or nothing when cancelled.
+    virtual std::optional<QString> showFileDialog(QWidget *parent, FileDialogKind kind,
+                                                  const QString &title, const QString &fileName,
+                                                  const QString &filter) = 0;
+    // A modal box with the error icon and a single OK button.
+    virtual void showError(QWidget *parent, const QString &text, const QString &title) = 0;
+    virtual void beep() = 0;
+};
+
+// The real thing: QFileDialog, QMessageBox and QApplication::beep().
+class QtPlatform : public Platform
+{
+public:
+    std::optional<QString> showFileDialog(QWidget *parent, FileDialogKind kind,
+                                          const QString &title, const QString &fileName,
+                                          const QString &filter) override;
+    void showError(QWidget *parent, const QString &text, const QString &title) override;
+    void beep() override;
+};
