@@ -235,9 +235,7 @@ void Form1::createSoundsFrame(QWidget *client)
         name->setObjectName(arrayName("sndName", k));
         name->setMaxLength(layout::SoundNameLength);
         place(name, 360 + column, top, 1695, 285);
-        connect(name, &QLineEdit::textChanged, this, [this, k](const QString &text) {
-            m_combo1->setItemText(k, QStringLiteral("%1 %2").arg(k).arg(text));
-        });
+        connect(name, &QLineEdit::textChanged, this, [this, k] { renameSoundItem(k); });
 
         auto picture = [&](const char *array, const QIcon &icon, int left) {
             auto *button = new QPushButton(m_frame1);
@@ -339,6 +337,11 @@ void Form1::setSoundName(int k, const QString &text)
 {
     sndName(k)->setText(text);
     // An unchanged text raises no change, but the item must still follow it.
+    renameSoundItem(k);
+}
+
+void Form1::renameSoundItem(int k)
+{
     m_combo1->setItemText(k, QStringLiteral("%1 %2").arg(k).arg(sndName(k)->text()));
 }
 
@@ -365,7 +368,8 @@ void Form1::updateFlags()
             flags += 128 >> i;
     }
     flags += std::max(0, m_combo1->currentIndex());
-    m_label12->setText(QStringLiteral("0x") + QString::number(flags, 16).toUpper().rightJustified(2, QLatin1Char('0')));
+    m_label12->setText(QStringLiteral("0x")
+                       + QString::number(flags, 16).toUpper().rightJustified(2, QLatin1Char('0')));
 }
 
 void Form1::showEntry()

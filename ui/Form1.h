@@ -102,6 +102,8 @@ private:
     void startUp();
     void centre();
     void showMarker(bool modified);
+    // Item k of Combo1 reads k, a blank and sndName(k)'s text.
+    void renameSoundItem(int k);
     quint8 displayedFlags() const;
     void reportError(const VireError &error);
 

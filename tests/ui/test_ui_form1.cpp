@@ -677,4 +677,4 @@ void TestForm1::markerIsVisibleOnScreen()
 }
 
 QTEST_MAIN(TestForm1)
-#include "test_form1.moc"
+#include "test_ui_form1.moc"
