@@ -1,0 +1,161 @@
+#include "wavmodule.h"
+
+#include "VireError.h"
+
+#include <QFile>
+
+#include <cstring>
+#include <new>
+
+namespace wavmodule {
+
+namespace {
+
+const QString RiffId = QStringLiteral("RIFF");
+const QString FmtId = QStringLiteral("fmt ");
+const QString DataId = QStringLiteral("data");
+
+// Fields of a "fmt " chunk, always consumed whatever its declared size.
+constexpr qint32 FmtFieldBytes = 16;
+
+VireError waveError(const char *text)
+{
+    return VireError(VireError::WaveFormat, QString::fromLatin1(text));
+}
+
+VireError noSamples()
+{
+    return waveError("No samples found in file");
+}
+
+// The open file and whether a read has come up short yet. End of file is
+// only ever known after a short read, never by looking ahead.
+struct Source
+{
+    QFile &file;
+    bool eof = false;
+};
+
+// A byte the file does not hold reads as 0 and marks end of file; a failing
+// read is the file layer's error, not an end of file.
+quint8 readByte(Source &src)
+{
+    char c = 0;
+    if (src.file.getChar(&c))
+        return static_cast<quint8>(c);
+    if (src.file.error() != QFileDevice::NoError)
+        throw VireError::fromFile(src.file);
+    src.eof = true;
+    return 0;
+}
+
+QString readId(Source &src)
+{
+    QString id;
+    id.reserve(4);
+    for (int i = 0; i < 4; ++i)
+        id.append(QChar(readByte(src)));
+    return id;
+}
+
+// Little-endian, signed: a value of 2^31 or more does not fit and is refused.
+qint32 readLong(Source &src)
+{
+    const quint32 b0 = readByte(src);
+    const quint32 b1 = readByte(src);
+    const quint32 b2 = readByte(src);
+    const quint32 b3 = readByte(src);
+    if (b3 >= 0x80)
+        throw VireError::overflow();
+    return static_cast<qint32>(b0 | (b1 << 8) | (b2 << 16) | (b3 << 24));
+}
+
+qint32 readWord(Source &src)
+{
+    const qint32 b0 = readByte(src);
+    const qint32 b1 = readByte(src);
+    return b0 | (b1 << 8);
+}
+
+// Moves past bytes without reading them. Landing beyond the end of the file
+// is allowed: the next read then comes up short.
+void skipBytes(Source &src, qint64 count)
+{
+    if (count > 0 && !src.file.seek(src.file.pos() + count))
+        throw VireError::fromFile(src.file);
+}
+
+// The fields only need consuming; none of them shapes the result. A declared
+// size under 16 is not trusted: the 16 bytes of fields are read regardless.
+void readFmt(Source &src)
+{
+    const qint32 size = readLong(src);
+    readWord(src);   // format tag
+    readWord(src);   // channels
+    readLong(src);   // sample rate
+    readLong(src);   // byte rate
+    readWord(src);   // block align
+    readWord(src);   // bits per sample
+    skipBytes(src, qint64(size) - FmtFieldBytes);
+}
+
+// Exactly the declared size: no pad byte after an odd-sized chunk.
+void skipChunk(Source &src)
+{
+    skipBytes(src, readLong(src));
+}
+
+// A data chunk may declare far more than the file holds; only what the caller
+// wants is allocated and read, and what the file lacks stays zero.
+void readData(Source &src, QByteArray &samples, qint64 maxBytes)
+{
+    const qint32 declared = readLong(src);
+    // A size cut off by the end of the file is no size at all: zeros in its
+    // place would pass an invented length of silence off as the file's sound.
+    if (src.eof)
+        throw noSamples();
+    const qint64 wanted = qMin<qint64>(declared, qMax<qint64>(maxBytes, 0));
+    QByteArray bytes;
+    try {
+        bytes = QByteArray(static_cast<qsizetype>(wanted), Qt::Uninitialized);
+    } catch (const std::bad_alloc &) {
+        throw VireError(VireError::OutOfMemory, QStringLiteral("Out of memory"));
+    }
+    const qint64 got = wanted > 0 ? src.file.read(bytes.data(), wanted) : 0;
+    if (got < 0)
+        throw VireError::fromFile(src.file);
+    std::memset(bytes.data() + got, 0, static_cast<size_t>(wanted - got));
+    samples = std::move(bytes);
+}
+
+} // namespace
+
+void loadWave(const QString &path, QByteArray &samples, qint64 maxBytes)
+{
+    // Closed by its destructor on every path, the thrown ones included.
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw VireError::fromFile(file);
+    Source src{file};
+
+    if (readId(src) != RiffId)
+        throw waveError("Not a valid wav file (not starting with RIFF)");
+    readLong(src);   // RIFF size: unused, but must still fit
+    readId(src);     // form type: any is walked
+
+    QString id = readId(src);
+    while (id != DataId && !src.eof) {
+        if (id == FmtId)
+            readFmt(src);
+        else
+            skipChunk(src);
+        id = readId(src);
+    }
+    // End of file wins even over an id that happens to read "data".
+    if (src.eof)
+        throw noSamples();
+
+    readData(src, samples, maxBytes);
+}
+
+} // namespace wavmodule
