@@ -1,0 +1,40 @@
+#include "SoundImport.h"
+
+#include "FixedText.h"
+#include "FlashImage.h"
+#include "Layout.h"
+#include "VireError.h"
+#include "wavmodule.h"
+
+#include <QByteArray>
+#include <QFileInfo>
+
+namespace {
+
+// The last four characters are taken to be the extension without checking.
+constexpr int ExtensionLength = 4;
+
+} // namespace
+
+QString soundNameForPath(const QString &path)
+{
+    QString base = QFileInfo(path).fileName();
+    if (base.size() > ExtensionLength)
+        base.chop(ExtensionLength);
+    return fixLen(base, layout::SoundNameLength);
+}
+
+QString importWave(FlashImage &fb, int bank, const QString &path)
+{
+    if (bank < 1 || bank > layout::BankCount)
+        throw VireError::subscriptOutOfRange();
+
+    // Only what fits in the bank is ever read, however large the file claims to be.
+    QByteArray samples;
+    wavmodule::loadWave(path, samples, layout::SampleAreaSize);
+
+    // No length is stored: bytes past the new sound keep the older one's.
+    fb.writeBytes(layout::bankOffset(bank) + layout::SampleAreaOffset,
+                  QByteArrayView(samples).first(qMin<qsizetype>(samples.size(), layout::SampleAreaSize)));
+    return soundNameForPath(path);
+}
