@@ -1,0 +1,132 @@
+#pragma once
+
+// The real main window with a fake platform, and the user's gestures on it.
+#include "Controls.h"
+#include "FakePlatform.h"
+#include "Form1.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+inline void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(path));
+}
+
+inline QByteArray readFile(const QString &path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return QByteArray();
+    return f.readAll();
+}
+
+// Files this process holds open; a command must leave none behind.
+inline int openFiles()
+{
+    return int(QDir(QStringLiteral("/proc/self/fd")).entryList(QDir::Files | QDir::System).size());
+}
+
+struct TestWindow
+{
+    FakePlatform platform;
+    std::unique_ptr<Form1> form;
+    QTemporaryDir dir;
+
+    TestWindow() : form(std::make_unique<Form1>(platform))
+    {
+        form->show();
+        if (!QTest::qWaitForWindowExposed(form.get()) || !dir.isValid())
+            qFatal("no window or no temporary folder");
+    }
+
+    Form1 &w() { return *form; }
+    QString path(const QString &name) const { return dir.filePath(name); }
+
+    template<typename T> T *control(const QString &name)
+    {
+        T *found = form->findChild<T *>(name);
+        if (!found)
+            qFatal("no control %s", qPrintable(name));
+        return found;
+    }
+    QListView *list() { return control<QListView>(QStringLiteral("List1")); }
+    QLineEdit *text1() { return control<QLineEdit>(QStringLiteral("Text1")); }
+    QLineEdit *text2() { return control<QLineEdit>(QStringLiteral("Text2")); }
+    QComboBox *combo() { return control<QComboBox>(QStringLiteral("Combo1")); }
+    QCheckBox *check(int i) { return control<QCheckBox>(QStringLiteral("Check1(%1)").arg(i)); }
+    QLabel *label(int n) { return control<QLabel>(QStringLiteral("Label%1").arg(n)); }
+    QPushButton *command(int n) { return control<QPushButton>(QStringLiteral("Command%1").arg(n)); }
+    QLineEdit *sndName(int k) { return control<QLineEdit>(QStringLiteral("sndName(%1)").arg(k)); }
+    QPushButton *sndOpen(int k) { return control<QPushButton>(QStringLiteral("sndOpen(%1)").arg(k)); }
+    QColor caption() { return control<CaptionFrame>(QStringLiteral("Frame2"))->captionColor(); }
+
+    QStringList rowTexts()
+    {
+        QStringList texts;
+        for (const BookRow &row : form->book().rows())
+            texts << row.text;
+        return texts;
+    }
+    QList<int> rowData()
+    {
+        QList<int> data;
+        for (const BookRow &row : form->book().rows())
+            data << row.index;
+        return data;
+    }
+
+    void click(QAbstractButton *b) { QTest::mouseClick(b, Qt::LeftButton); }
+    void clickRow(int row)
+    {
+        QListView *l = list();
+        QTest::mouseClick(l->viewport(), Qt::LeftButton, {},
+                          l->visualRect(l->model()->index(row, 0)).center());
+    }
+    void type(QLineEdit *e, const QString &text)
+    {
+        e->setFocus();
+        QTest::keyClick(e, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(e, Qt::Key_Backspace);
+        QTest::keyClicks(e, text);
+    }
+    void add(const QString &number, const QString &name)
+    {
+        type(text1(), number);
+        type(text2(), name);
+        click(command(1));
+    }
+    // Chooses a sound item with the keyboard, as a user would.
+    void chooseSound(int item)
+    {
+        QComboBox *c = combo();
+        c->setFocus();
+        QTest::keyClick(c, Qt::Key_Home);
+        for (int i = 0; i < item; ++i)
+            QTest::keyClick(c, Qt::Key_Down);
+    }
+
+    // The file commands with the dialog answered by path.
+    void open(const QString &path)
+    {
+        platform.answer(path);
+        form->openImage();
+    }
+    void save(const QString &path)
+    {
+        platform.answer(path);
+        form->saveImage();
+    }
+};
