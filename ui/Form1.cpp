@@ -3,6 +3,7 @@
 #include "Controls.h"
 #include "Pictures.h"
 #include "Platform.h"
+#include "SoundImport.h"
 #include "VireError.h"
 
 #include <QApplication>
@@ -26,6 +27,8 @@ namespace {
 const char *const ErrorTitle = "Error occured";
 const char *const FileDialogTitle = "Specify target file";
 const char *const ImageFilter = "Binary (*.bin)|*.bin";
+const char *const WaveDialogTitle = "Select wave file";
+const char *const WaveFilter = "Wave (*.wav)|*.wav";
 
 // Client area in twips.
 constexpr int ClientWidth = 7575;
@@ -486,8 +489,19 @@ void Form1::saveImage()
 
 void Form1::importSound(int k)
 {
-    // The WAV import into bank k goes here.
-    Q_UNUSED(k);
+    try {
+        m_commonDialog1.setFileName(QString());
+        m_commonDialog1.setDialogTitle(QLatin1String(WaveDialogTitle));
+        m_commonDialog1.setFilter(QLatin1String(WaveFilter));
+        m_commonDialog1.showOpen();
+
+        // The samples go into FB at once; the name only at the next save,
+        // from the box.
+        const QString name = importWave(m_fb, k, m_commonDialog1.fileName());
+        setSoundName(k, name);
+    } catch (const VireError &error) {
+        reportError(error);
+    }
 }
 
 void Form1::reportError(const VireError &error)
