@@ -1,7 +1,5 @@
 // The main window and entry editing, driven through the real widgets.
-#include "Controls.h"
-#include "FakePlatform.h"
-#include "Form1.h"
+#include "TestWindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -21,77 +19,7 @@
 
 namespace {
 
-struct Window
-{
-    FakePlatform platform;
-    std::unique_ptr<Form1> form;
-
-    Window() : form(std::make_unique<Form1>(platform))
-    {
-        form->show();
-        if (!QTest::qWaitForWindowExposed(form.get()))
-            qFatal("window not exposed");
-    }
-
-    Form1 &w() { return *form; }
-
-    template<typename T> T *control(const QString &name)
-    {
-        T *found = form->findChild<T *>(name);
-        if (!found)
-            qFatal("no control %s", qPrintable(name));
-        return found;
-    }
-
-    QListView *list() { return control<QListView>(QStringLiteral("List1")); }
-    QLineEdit *text1() { return control<QLineEdit>(QStringLiteral("Text1")); }
-    QLineEdit *text2() { return control<QLineEdit>(QStringLiteral("Text2")); }
-    QComboBox *combo() { return control<QComboBox>(QStringLiteral("Combo1")); }
-    QCheckBox *check(int i) { return control<QCheckBox>(QStringLiteral("Check1(%1)").arg(i)); }
-    QLabel *label(int n) { return control<QLabel>(QStringLiteral("Label%1").arg(n)); }
-    QPushButton *command(int n) { return control<QPushButton>(QStringLiteral("Command%1").arg(n)); }
-    QLineEdit *sndName(int k) { return control<QLineEdit>(QStringLiteral("sndName(%1)").arg(k)); }
-
-    QStringList rowTexts()
-    {
-        QStringList texts;
-        for (const BookRow &row : form->book().rows())
-            texts << row.text;
-        return texts;
-    }
-    QList<int> rowData()
-    {
-        QList<int> data;
-        for (const BookRow &row : form->book().rows())
-            data << row.index;
-        return data;
-    }
-
-    void clickRow(int row)
-    {
-        QListView *l = list();
-        const QRect r = l->visualRect(l->model()->index(row, 0));
-        QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, r.center());
-    }
-    void click(QAbstractButton *b) { QTest::mouseClick(b, Qt::LeftButton); }
-    void type(QLineEdit *e, const QString &text)
-    {
-        e->setFocus();
-        QTest::keyClick(e, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClick(e, Qt::Key_Backspace);
-        QTest::keyClicks(e, text);
-    }
-    // Chooses a sound item with the keyboard, as a user would.
-    void chooseSound(int item)
-    {
-        QComboBox *c = combo();
-        c->setFocus();
-        QTest::keyClick(c, Qt::Key_Home);
-        for (int i = 0; i < item; ++i)
-            QTest::keyClick(c, Qt::Key_Down);
-    }
-    QColor caption() { return control<CaptionFrame>(QStringLiteral("Frame2"))->captionColor(); }
-};
+using Window = TestWindow;
 
 const QColor Black(0, 0, 0);
 const QColor DarkRed(128, 0, 0);

@@ -1,8 +1,6 @@
 // "Open Image..." and "Save Image..." through the real window.
-#include "Controls.h"
-#include "FakePlatform.h"
 #include "FixedText.h"
-#include "Form1.h"
+#include "TestWindow.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -47,87 +45,7 @@ SoundNames namesOf(std::initializer_list<const char *> texts)
     return names;
 }
 
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
-        qFatal("cannot write %s", qPrintable(path));
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return QByteArray();
-    return f.readAll();
-}
-
-// Files this process holds open; a command must leave none behind.
-int openFiles()
-{
-    return int(QDir(QStringLiteral("/proc/self/fd")).entryList(QDir::Files | QDir::System).size());
-}
-
-struct Window
-{
-    FakePlatform platform;
-    std::unique_ptr<Form1> form;
-    QTemporaryDir dir;
-
-    Window() : form(std::make_unique<Form1>(platform))
-    {
-        form->show();
-        if (!QTest::qWaitForWindowExposed(form.get()) || !dir.isValid())
-            qFatal("no window or no temporary folder");
-    }
-    Form1 &w() { return *form; }
-    QString path(const QString &name) const { return dir.filePath(name); }
-
-    void open(const QString &path)
-    {
-        platform.answer(path);
-        form->openImage();
-    }
-    void save(const QString &path)
-    {
-        platform.answer(path);
-        form->saveImage();
-    }
-    QStringList rowTexts()
-    {
-        QStringList texts;
-        for (const BookRow &row : form->book().rows())
-            texts << row.text;
-        return texts;
-    }
-    QList<int> rowData()
-    {
-        QList<int> data;
-        for (const BookRow &row : form->book().rows())
-            data << row.index;
-        return data;
-    }
-    void clickRow(int row)
-    {
-        QListView *l = form->List1();
-        QTest::mouseClick(l->viewport(), Qt::LeftButton, {},
-                          l->visualRect(l->model()->index(row, 0)).center());
-    }
-    void type(QLineEdit *e, const QString &text)
-    {
-        e->setFocus();
-        QTest::keyClick(e, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClick(e, Qt::Key_Backspace);
-        QTest::keyClicks(e, text);
-    }
-    void add(const QString &number, const QString &name)
-    {
-        type(form->Text1(), number);
-        type(form->Text2(), name);
-        QTest::mouseClick(form->Command1(), Qt::LeftButton);
-    }
-    QColor caption() { return form->Frame2()->captionColor(); }
-};
+using Window = TestWindow;
 
 } // namespace
 

@@ -1,7 +1,6 @@
 // Importing WAV files into the sound banks through the window's open buttons.
-#include "FakePlatform.h"
-#include "Form1.h"
 #include "Layout.h"
+#include "TestWindow.h"
 #include "WaveFiles.h"
 
 #include <QAction>
@@ -29,31 +28,14 @@ qsizetype areaStart(int bank)
     return layout::bankOffset(bank) + layout::SampleAreaOffset;
 }
 
-// Files this process holds open; an import must leave none behind.
-int openFiles()
+struct Window : TestWindow
 {
-    return int(QDir(QStringLiteral("/proc/self/fd")).entryList(QDir::Files | QDir::System).size());
-}
-
-struct Window
-{
-    FakePlatform platform;
-    std::unique_ptr<Form1> form;
-    QTemporaryDir dir;
-
-    Window() : form(std::make_unique<Form1>(platform))
-    {
-        form->show();
-        if (!QTest::qWaitForWindowExposed(form.get()) || !dir.isValid())
-            qFatal("no window or no temporary folder");
-    }
-    Form1 &w() { return *form; }
     QString file(const QString &name, const QByteArray &bytes) { return write(dir, name, bytes); }
 
     void importInto(int k, const QString &path)
     {
         platform.answer(path);
-        QTest::mouseClick(form->sndOpen(k), Qt::LeftButton);
+        click(sndOpen(k));
     }
     QStringList comboItems()
     {
