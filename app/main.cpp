@@ -7,6 +7,7 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    QApplication::setStyle(pictures::styleWithLazyOverflowArrow());
     QApplication::setApplicationName(QStringLiteral("VIRE Flash editor"));
     QApplication::setDesktopFileName(QStringLiteral("vire-flash-editor"));
     QApplication::setWindowIcon(pictures::applicationIcon());

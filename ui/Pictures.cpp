@@ -1,8 +1,13 @@
 #include "Pictures.h"
 
+#include <QApplication>
+#include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <QPointer>
+#include <QProxyStyle>
+#include <QStyleOption>
 
 #include <functional>
 
@@ -20,28 +25,200 @@ using Drawing = std::function<void(QPainter &)>;
 
 constexpr int ButtonPicture = 14;   // design units of the button pictures
 
-QPixmap render(const Drawing &draw, int units, int size, qreal ratio)
+// A drawing of `units` design units square, antialiased into `pixels` pixels.
+QImage render(const Drawing &draw, int units, int pixels)
 {
-    const int pixels = qRound(size * ratio);
     QImage image(pixels, pixels, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
-    {
-        QPainter p(&image);
-        p.setRenderHint(QPainter::Antialiasing);
-        p.scale(qreal(pixels) / units, qreal(pixels) / units);
-        draw(p);
-    }
-    QPixmap pixmap = QPixmap::fromImage(image);
-    pixmap.setDevicePixelRatio(ratio);
-    return pixmap;
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(qreal(pixels) / units, qreal(pixels) / units);
+    draw(p);
+    return image;
 }
+
+// A square picture drawn when it is first asked for rather than up front, so
+// that start-up draws nothing that is never shown. A scalable picture is drawn
+// at each size asked for. One with fixed sides exists at those sizes only, as
+// an icon of added pixmaps does: a request takes the smallest side that covers
+// it (else the largest) and is scaled down to fit.
+class DrawnIconEngine : public QIconEngine
+{
+public:
+    using Draw = std::function<QImage(int side)>;
+
+    DrawnIconEngine(Draw draw, QList<int> sides, bool scalable)
+        : m_draw(std::move(draw)), m_sides(std::move(sides)), m_scalable(scalable)
+    {
+    }
+
+    QIconEngine *clone() const override { return new DrawnIconEngine(*this); }
+    QString key() const override { return QStringLiteral("vire-drawn"); }
+    bool isNull() override { return false; }
+
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override
+    {
+        QList<QSize> sizes;
+        if (mode == QIcon::Normal && state == QIcon::Off) {
+            for (int side : m_sides)
+                sizes << QSize(side, side);
+        }
+        return sizes;
+    }
+
+    QSize actualSize(const QSize &size, QIcon::Mode, QIcon::State) override
+    {
+        const int side = shownSide(size);
+        return QSize(side, side);
+    }
+
+    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State) override
+    {
+        const int shown = shownSide(size);
+        if (shown <= 0)
+            return QPixmap();
+        // A generated mode follows the palette it was made from.
+        const qint64 palette = mode == QIcon::Normal ? 0 : QGuiApplication::palette().cacheKey();
+        for (const Shown &s : m_shown) {
+            if (s.side == shown && s.mode == mode && s.palette == palette)
+                return s.pixmap;
+        }
+        const int side = m_scalable ? shown : drawnSide(shown);
+        QPixmap pm = QPixmap::fromImage(m_draw(side));
+        if (side > shown)
+            pm = pm.scaled(shown, shown, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        if (mode != QIcon::Normal)
+            pm = styled(pm, mode);
+        // One per size and mode: one made from an older palette goes.
+        m_shown.removeIf([&](const Shown &s) { return s.side == shown && s.mode == mode; });
+        m_shown.append({shown, mode, palette, pm});
+        return pm;
+    }
+
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        const qreal ratio = painter->device() ? painter->device()->devicePixelRatio()
+                                              : qApp->devicePixelRatio();
+        painter->drawPixmap(rect, scaledPixmap(rect.size() * ratio, mode, state, ratio));
+    }
+
+private:
+    struct Shown
+    {
+        int side;
+        QIcon::Mode mode;
+        qint64 palette;
+        QPixmap pixmap;
+    };
+
+    int drawnSide(int wanted) const
+    {
+        int covering = 0, largest = 0;
+        for (int side : m_sides) {
+            if (side >= wanted && (covering == 0 || side < covering))
+                covering = side;
+            largest = qMax(largest, side);
+        }
+        return covering ? covering : largest;
+    }
+
+    int shownSide(const QSize &size) const
+    {
+        const int wanted = qMin(size.width(), size.height());
+        return m_scalable ? wanted : qMin(wanted, drawnSide(wanted));
+    }
+
+    // Greyed, selected ... as the style makes them from the normal picture.
+    static QPixmap styled(const QPixmap &normal, QIcon::Mode mode)
+    {
+        if (!qobject_cast<QApplication *>(QCoreApplication::instance()))
+            return normal;
+        QStyleOption option(0);
+        option.palette = QGuiApplication::palette();
+        const QPixmap generated = QApplication::style()->generatedIconPixmap(mode, normal, &option);
+        return generated.isNull() ? normal : generated;
+    }
+
+    Draw m_draw;
+    QList<int> m_sides;
+    bool m_scalable;
+    QList<Shown> m_shown;
+};
+
+// An icon that is made only when it is first used, and answers as that icon.
+class LoadOnUseIconEngine : public QIconEngine
+{
+public:
+    explicit LoadOnUseIconEngine(std::function<QIcon()> load) : m_load(std::move(load)) {}
+
+    QIconEngine *clone() const override { return new LoadOnUseIconEngine(*this); }
+    QString key() const override { return QStringLiteral("vire-load-on-use"); }
+    // Answered without loading: a style's own icons are not empty.
+    bool isNull() override { return false; }
+    QString iconName() override { return icon().name(); }
+
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override
+    {
+        return icon().availableSizes(mode, state);
+    }
+    // Sizes here are device pixels, so the icon is asked at a ratio of 1.
+    QSize actualSize(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return pixmap(size, mode, state).size();
+    }
+    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return icon().pixmap(size, 1.0, mode, state);
+    }
+    QPixmap scaledPixmap(const QSize &size, QIcon::Mode mode, QIcon::State state, qreal scale) override
+    {
+        return icon().pixmap(size / scale, scale, mode, state);
+    }
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        icon().paint(painter, rect, Qt::AlignCenter, mode, state);
+    }
+
+private:
+    const QIcon &icon()
+    {
+        if (m_load) {
+            m_icon = m_load();
+            m_load = nullptr;
+        }
+        return m_icon;
+    }
+
+    std::function<QIcon()> m_load;
+    QIcon m_icon;
+};
+
+// Hands out the overflow arrow as an icon that loads itself when first used.
+class LazyOverflowArrowStyle : public QProxyStyle
+{
+public:
+    QIcon standardIcon(StandardPixmap standardIcon, const QStyleOption *option,
+                       const QWidget *widget) const override
+    {
+        if (standardIcon != SP_ToolBarHorizontalExtensionButton
+            && standardIcon != SP_ToolBarVerticalExtensionButton)
+            return QProxyStyle::standardIcon(standardIcon, option, widget);
+        // Whatever the load needs is kept by value or guarded: the button,
+        // the style and the icon can each go first.
+        const QPointer<QStyle> base = baseStyle();
+        const QPointer<const QWidget> on = widget;
+        const bool hasOption = option != nullptr;
+        const QStyleOption copy = option ? *option : QStyleOption();
+        return QIcon(new LoadOnUseIconEngine([base, on, hasOption, copy, standardIcon] {
+            return base ? base->standardIcon(standardIcon, hasOption ? &copy : nullptr, on) : QIcon();
+        }));
+    }
+};
 
 QIcon buttonIcon(const Drawing &draw)
 {
-    QIcon icon;
-    for (qreal ratio : {1.0, 2.0})
-        icon.addPixmap(render(draw, ButtonPicture, ButtonPicture, ratio));
-    return icon;
+    return QIcon(new DrawnIconEngine([draw](int side) { return render(draw, ButtonPicture, side); },
+                                     {ButtonPicture, 2 * ButtonPicture}, true));
 }
 
 QPen outline(QColor c, qreal width = 0.8)
@@ -222,8 +399,7 @@ QIcon loudspeaker()
 
 QImage telephone(int size)
 {
-    const QImage drawn = render(drawTelephone, 32, size, 1.0).toImage().convertToFormat(
-        QImage::Format_ARGB32);
+    const QImage drawn = render(drawTelephone, 32, size).convertToFormat(QImage::Format_ARGB32);
     // Index 16 is the transparent background.
     QVector<QRgb> table(vga16, vga16 + 16);
     table.append(qRgba(0, 0, 0, 0));
@@ -240,10 +416,12 @@ QImage telephone(int size)
 
 QIcon applicationIcon()
 {
-    QIcon icon;
-    for (int size : {16, 32})
-        icon.addPixmap(QPixmap::fromImage(telephone(size)));
-    return icon;
+    return QIcon(new DrawnIconEngine(telephone, {16, 32}, false));
+}
+
+QStyle *styleWithLazyOverflowArrow()
+{
+    return new LazyOverflowArrowStyle;
 }
 
 } // namespace pictures
