@@ -70,7 +70,10 @@ Form1::Form1(Platform &platform, QWidget *parent)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("VIRE Flash editor"));
-    setWindowIcon(pictures::applicationIcon());
+    // The program gives its windows their icon; a window made without it (as
+    // in the tests) carries the icon itself.
+    if (QGuiApplication::windowIcon().isNull())
+        setWindowIcon(pictures::applicationIcon());
 
     const QScreen *screen = QGuiApplication::primaryScreen();
     if (screen && screen->logicalDotsPerInch() > 96.0)
@@ -105,6 +108,13 @@ QFont Form1::windowFont() const
     if (QFontMetrics(f).horizontalAdvance(QStringLiteral("Number:")) > twips(615))
         f.setStretch(QFont::Condensed);
     return f;
+}
+
+FlashImage &Form1::FB()
+{
+    if (!m_fb)
+        m_fb.emplace();
+    return *m_fb;
 }
 
 int Form1::twips(int value) const
@@ -234,9 +244,12 @@ void Form1::createSoundsFrame(QWidget *client)
         number->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         place(number, 120 + column, top, 255, 255);
 
-        auto *name = new QLineEdit(QStringLiteral("(empty)"), m_frame1);
+        // Made empty and given its text afterwards: a line edit lays out the
+        // text it is made with in the application's font first.
+        auto *name = new QLineEdit(m_frame1);
         name->setObjectName(arrayName("sndName", k));
         name->setMaxLength(layout::SoundNameLength);
+        name->setText(QStringLiteral("(empty)"));
         place(name, 360 + column, top, 1695, 285);
         connect(name, &QLineEdit::textChanged, this, [this, k] { renameSoundItem(k); });
 
@@ -468,14 +481,14 @@ void Form1::saveImage()
         m_commonDialog1.setFilter(QLatin1String(ImageFilter));
         m_commonDialog1.showSave();
 
-        buildFB(m_fb, m_book, soundNames());
+        buildFB(FB(), m_book, soundNames());
 
         // The target is replaced only once every byte is written, so a failed
         // save leaves the old file whole.
         QSaveFile file(m_commonDialog1.fileName());
         if (!file.open(QIODevice::WriteOnly))
             throw VireError::fromFile(file);
-        if (file.write(m_fb.bytes()) != FlashImage::Size) {
+        if (file.write(FB().bytes()) != FlashImage::Size) {
             const VireError error = VireError::fromFile(file);
             file.cancelWriting();
             throw error;
@@ -497,7 +510,7 @@ void Form1::importSound(int k)
 
         // The samples go into FB at once; the name only at the next save,
         // from the box.
-        const QString name = importWave(m_fb, k, m_commonDialog1.fileName());
+        const QString name = importWave(FB(), k, m_commonDialog1.fileName());
         setSoundName(k, name);
     } catch (const VireError &error) {
         reportError(error);

@@ -7,6 +7,7 @@
 
 #include <QMainWindow>
 #include <array>
+#include <optional>
 
 class CaptionFrame;
 class Platform;
@@ -32,7 +33,7 @@ public:
     explicit Form1(Platform &platform, QWidget *parent = nullptr);
     ~Form1() override;
 
-    FlashImage &FB() { return m_fb; }
+    FlashImage &FB();
     PhoneBook &book() { return m_book; }
     Platform &platform() { return m_platform; }
     CommonDialog1 &commonDialog1() { return m_commonDialog1; }
@@ -109,7 +110,8 @@ private:
 
     Platform &m_platform;
     CommonDialog1 m_commonDialog1;
-    FlashImage m_fb;
+    // Made on first use: start-up then writes no half megabyte of zeros.
+    std::optional<FlashImage> m_fb;
     PhoneBook m_book;
     qreal m_scale = 1.0;
 
