@@ -438,13 +438,22 @@ void Form1::resetBook()
     selectRow(0);
 }
 
+void Form1::chooseFile(Platform::FileDialogKind kind, const char *title, const char *filter)
+{
+    // Set afresh every time: no name is preselected and nothing is remembered.
+    m_commonDialog1.setFileName(QString());
+    m_commonDialog1.setDialogTitle(QLatin1String(title));
+    m_commonDialog1.setFilter(QLatin1String(filter));
+    if (kind == Platform::FileDialogKind::Save)
+        m_commonDialog1.showSave();
+    else
+        m_commonDialog1.showOpen();
+}
+
 void Form1::openImage()
 {
     try {
-        m_commonDialog1.setFileName(QString());
-        m_commonDialog1.setDialogTitle(QLatin1String(FileDialogTitle));
-        m_commonDialog1.setFilter(QLatin1String(ImageFilter));
-        m_commonDialog1.showOpen();
+        chooseFile(Platform::FileDialogKind::Open, FileDialogTitle, ImageFilter);
 
         QByteArray bytes;
         {
@@ -476,10 +485,7 @@ void Form1::openImage()
 void Form1::saveImage()
 {
     try {
-        m_commonDialog1.setFileName(QString());
-        m_commonDialog1.setDialogTitle(QLatin1String(FileDialogTitle));
-        m_commonDialog1.setFilter(QLatin1String(ImageFilter));
-        m_commonDialog1.showSave();
+        chooseFile(Platform::FileDialogKind::Save, FileDialogTitle, ImageFilter);
 
         buildFB(FB(), m_book, soundNames());
 
@@ -503,10 +509,7 @@ void Form1::saveImage()
 void Form1::importSound(int k)
 {
     try {
-        m_commonDialog1.setFileName(QString());
-        m_commonDialog1.setDialogTitle(QLatin1String(WaveDialogTitle));
-        m_commonDialog1.setFilter(QLatin1String(WaveFilter));
-        m_commonDialog1.showOpen();
+        chooseFile(Platform::FileDialogKind::Open, WaveDialogTitle, WaveFilter);
 
         // The samples go into FB at once; the name only at the next save,
         // from the box.

@@ -4,13 +4,13 @@
 #include "CommonDialog1.h"
 #include "FlashImage.h"
 #include "PhoneBook.h"
+#include "Platform.h"
 
 #include <QMainWindow>
 #include <array>
 #include <optional>
 
 class CaptionFrame;
-class Platform;
 class QAction;
 class QCheckBox;
 class QComboBox;
@@ -106,6 +106,8 @@ private:
     // Item k of Combo1 reads k, a blank and sndName(k)'s text.
     void renameSoundItem(int k);
     quint8 displayedFlags() const;
+    // Prepares CommonDialog1 and shows it; a cancel throws.
+    void chooseFile(Platform::FileDialogKind kind, const char *title, const char *filter);
     void reportError(const VireError &error);
 
     Platform &m_platform;
