@@ -1,0 +1,144 @@
+#include "SafeFile.h"
+
+#include "VireError.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+namespace safefile {
+
+namespace {
+
+VireError notRegular(const QString &path)
+{
+    return VireError(VireError::FileAccess,
+                     QStringLiteral("%1 is not a regular file").arg(QDir::toNativeSeparators(path)));
+}
+
+#ifdef Q_OS_UNIX
+VireError fromErrno(int code)
+{
+    return VireError(VireError::FileAccess, qt_error_string(code));
+}
+
+// stat() of the path, following links; false when nothing is there.
+bool statPath(const QString &path, struct stat &st)
+{
+    if (::stat(QFile::encodeName(path).constData(), &st) == 0)
+        return true;
+    if (errno == ENOENT)
+        return false;
+    throw fromErrno(errno);
+}
+
+// Opens with O_NONBLOCK, so that a FIFO or a terminal swapped in after the
+// check cannot block the open, and checks again what was opened.
+int openChecked(const QString &path, int flags)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(),
+                          flags | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666);
+    if (fd < 0)
+        throw fromErrno(errno);
+    struct stat st;
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        throw notRegular(path);
+    }
+    return fd;
+}
+
+void writeInPlace(const QString &path, const QByteArray &bytes)
+{
+    QFile file;
+    if (!file.open(openChecked(path, O_WRONLY | O_CREAT), QIODevice::WriteOnly | QIODevice::Unbuffered,
+                   QFileDevice::AutoCloseHandle))
+        throw VireError::fromFile(file);
+    if (!file.resize(0) || file.write(bytes) != bytes.size())
+        throw VireError::fromFile(file);
+    file.close();
+    if (file.error() != QFileDevice::NoError)
+        throw VireError::fromFile(file);
+}
+#endif
+
+} // namespace
+
+void openForReading(QFile &file, const QString &path)
+{
+#ifdef Q_OS_UNIX
+    struct stat st;
+    if (statPath(path, st) && !S_ISREG(st.st_mode))
+        throw notRegular(path);
+    if (!file.open(openChecked(path, O_RDONLY), QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
+        throw VireError::fromFile(file);
+#else
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile())
+        throw notRegular(path);
+    file.setFileName(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw VireError::fromFile(file);
+#endif
+}
+
+QByteArray readRegular(const QString &path, qint64 maxBytes)
+{
+    QFile file;
+    openForReading(file, path);
+    const QByteArray bytes = file.read(maxBytes);
+    if (file.error() != QFileDevice::NoError)
+        throw VireError::fromFile(file);
+    return bytes;
+}
+
+void checkTarget(const QString &path)
+{
+#ifdef Q_OS_UNIX
+    struct stat st;
+    // A path that cannot be looked at is reported by the write itself.
+    if (::stat(QFile::encodeName(path).constData(), &st) == 0 && !S_ISREG(st.st_mode))
+        throw notRegular(path);
+#else
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile())
+        throw notRegular(path);
+#endif
+}
+
+void writeWhole(const QString &path, const QByteArray &bytes)
+{
+    checkTarget(path);
+#ifdef Q_OS_UNIX
+    struct stat st;
+    const bool exists = statPath(path, st);
+    // The folder that holds the file itself, behind any symbolic link.
+    const QFileInfo target(exists ? QFileInfo(path).canonicalFilePath() : path);
+    const bool folderWritable = ::faccessat(AT_FDCWD, QFile::encodeName(target.absolutePath()).constData(),
+                                            W_OK | X_OK, AT_EACCESS) == 0;
+    if ((exists && st.st_nlink > 1) || !folderWritable) {
+        writeInPlace(path, bytes);
+        return;
+    }
+#endif
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        throw VireError::fromFile(file);
+    if (file.write(bytes) != bytes.size()) {
+        const VireError error = VireError::fromFile(file);
+        file.cancelWriting();
+        throw error;
+    }
+    if (!file.commit())
+        throw VireError::fromFile(file);
+}
+
+} // namespace safefile
