@@ -119,19 +119,23 @@ void writeWhole(const QString &path, const QByteArray &bytes)
     checkTarget(path);
 #ifdef Q_OS_UNIX
     struct stat st;
-    const bool exists = statPath(path, st);
-    // The folder that holds the file itself, behind any symbolic link.
-    const QFileInfo target(exists ? QFileInfo(path).canonicalFilePath() : path);
-    const bool folderWritable = ::faccessat(AT_FDCWD, QFile::encodeName(target.absolutePath()).constData(),
-                                            W_OK | X_OK, AT_EACCESS) == 0;
-    if ((exists && st.st_nlink > 1) || !folderWritable) {
+    if (statPath(path, st) && st.st_nlink > 1) {
         writeInPlace(path, bytes);
         return;
     }
 #endif
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open(QIODevice::WriteOnly)) {
+#ifdef Q_OS_UNIX
+        // No temporary file can be made beside the target (a read-only
+        // folder, /proc): the file itself is written, and a failure there
+        // names its real cause.
+        writeInPlace(path, bytes);
+        return;
+#else
         throw VireError::fromFile(file);
+#endif
+    }
     if (file.write(bytes) != bytes.size()) {
         const VireError error = VireError::fromFile(file);
         file.cancelWriting();

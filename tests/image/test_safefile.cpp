@@ -5,6 +5,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <cerrno>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -107,6 +108,11 @@ private slots:
         QCOMPARE(overwrite, QString());
         QCOMPARE(contents(target), QByteArray("new"));
         QCOMPARE(create, QStringLiteral("Permission denied"));
+
+        // No temporary file can be made beside /proc/version either, and the
+        // file takes no bytes: the cause told is the write's own.
+        QCOMPARE(failure([] { safefile::writeWhole(QStringLiteral("/proc/version"), "x"); }),
+                 qt_error_string(asRoot ? EIO : EACCES));
     }
 };
 
