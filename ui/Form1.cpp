@@ -3,6 +3,7 @@
 #include "Controls.h"
 #include "Pictures.h"
 #include "Platform.h"
+#include "SafeFile.h"
 #include "SoundImport.h"
 #include "VireError.h"
 
@@ -17,7 +18,6 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QScreen>
 
 #include <algorithm>
@@ -486,21 +486,14 @@ void Form1::saveImage()
 {
     try {
         chooseFile(Platform::FileDialogKind::Save, FileDialogTitle, ImageFilter);
+        const QString path = m_commonDialog1.fileName();
 
+        // A device or a FIFO is refused before anything is encoded.
+        safefile::checkTarget(path);
         buildFB(FB(), m_book, soundNames());
-
-        // The target is replaced only once every byte is written, so a failed
-        // save leaves the old file whole.
-        QSaveFile file(m_commonDialog1.fileName());
-        if (!file.open(QIODevice::WriteOnly))
-            throw VireError::fromFile(file);
-        if (file.write(FB().bytes()) != FlashImage::Size) {
-            const VireError error = VireError::fromFile(file);
-            file.cancelWriting();
-            throw error;
-        }
-        if (!file.commit())
-            throw VireError::fromFile(file);
+        // Replaced whole where it can be, written in place where every hard
+        // link must see the image or the folder takes no new file.
+        safefile::writeWhole(path, FB().bytes());
     } catch (const VireError &error) {
         reportError(error);
     }
