@@ -10,7 +10,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFile>
 #include <QFontDatabase>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
@@ -455,15 +454,9 @@ void Form1::openImage()
     try {
         chooseFile(Platform::FileDialogKind::Open, FileDialogTitle, ImageFilter);
 
-        QByteArray bytes;
-        {
-            QFile file(m_commonDialog1.fileName());
-            if (!file.open(QIODevice::ReadOnly))
-                throw VireError::fromFile(file);
-            bytes = file.read(FlashImage::Size);
-            if (file.error() != QFileDevice::NoError)
-                throw VireError::fromFile(file);
-        }
+        // A FIFO or a device is refused, never waited on; of a longer file
+        // only what the buffer holds is read.
+        const QByteArray bytes = safefile::readRegular(m_commonDialog1.fileName(), FlashImage::Size);
 
         // Decoded from a copy, so that a refused image leaves FB as it was.
         FlashImage image;

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 
 #include <cerrno>
+#include <csignal>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/mount.h>
@@ -93,6 +94,14 @@ QString directWriteCause(const char *path)
     return written ? QString() : qt_error_string(cause);
 }
 
+// A command that blocks on a FIFO would hang the suite: fail at once instead.
+void blocked(int)
+{
+    const char message[] = "FAIL: a command blocked on a special file\n";
+    [[maybe_unused]] const auto n = ::write(STDERR_FILENO, message, sizeof message - 1);
+    ::_exit(1);
+}
+
 } // namespace
 
 class TestFaults : public QObject
@@ -104,6 +113,7 @@ private slots:
     void saveIntoReadOnlyFolder();
     void openUnreadableFiles();
     void saveOntoSpecialTargets();
+    void openAndImportRefuseSpecialFiles();
 };
 
 void TestFaults::saveOntoFullDisk()
@@ -271,6 +281,36 @@ void TestFaults::saveOntoSpecialTargets()
     t.save(QStringLiteral("/proc/version"));
     QCOMPARE(t.platform.boxes.size(), size_t(1));
     QCOMPARE(t.platform.boxes[0].text, directWriteCause("/proc/version"));
+}
+
+void TestFaults::openAndImportRefuseSpecialFiles()
+{
+    TestWindow t;
+    const QString fifo = t.path(QStringLiteral("fifo"));
+    QCOMPARE(::mkfifo(qPrintable(fifo), 0600), 0);
+    t.add(QStringLiteral("555"), QStringLiteral("Office"));
+    t.w().setSoundName(2, QStringLiteral("Bell"));
+    const State before(t);
+    const int files = openFiles();
+    const auto previous = std::signal(SIGALRM, blocked);
+
+    for (const QString &path : {fifo, QStringLiteral("/dev/zero")}) {
+        ::alarm(20);
+        t.open(path);
+        t.platform.answer(path);
+        t.w().importSound(2);
+        ::alarm(0);
+        QCOMPARE(t.platform.boxes.size(), size_t(2));
+        for (const auto &box : t.platform.boxes) {
+            QCOMPARE(box.title, ErrorTitle);
+            QCOMPARE(box.text, path + QStringLiteral(" is not a regular file"));
+        }
+        QVERIFY(State(t) == before);
+        QCOMPARE(t.w().Combo1()->itemText(2), QStringLiteral("2 Bell"));
+        QCOMPARE(openFiles(), files);
+        t.platform.clear();
+    }
+    std::signal(SIGALRM, previous);
 }
 
 QTEST_MAIN(TestFaults)
