@@ -44,11 +44,11 @@ QString arrayName(const char *name, int index)
     return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
 }
 
-// A typed character the number box takes: control characters (backspace,
-// clipboard shortcuts) and the digits.
+// A typed character the number box takes: codes 0 to 31 (backspace, the
+// clipboard shortcuts) and the digits, nothing else.
 bool numberKeyAllowed(QChar c)
 {
-    return !c.isPrint() || (c >= QLatin1Char('0') && c <= QLatin1Char('9'));
+    return c.unicode() < 32 || (c >= QLatin1Char('0') && c <= QLatin1Char('9'));
 }
 
 QFont displayFont()
@@ -518,13 +518,23 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
     if (watched == m_text1) {
         if (event->type() == QEvent::KeyPress) {
             const auto *key = static_cast<QKeyEvent *>(event);
-            // A Ctrl chord (select all, copy, paste ...) is a command whatever
-            // text the platform gives it; Ctrl+Alt can be AltGr, which types.
-            const Qt::KeyboardModifiers chord = key->modifiers() & (Qt::ControlModifier | Qt::AltModifier);
             const QString typed = key->text();
-            if (chord != Qt::ControlModifier
-                && !std::all_of(typed.cbegin(), typed.cend(), numberKeyAllowed))
-                return true;
+            if (std::all_of(typed.cbegin(), typed.cend(), numberKeyAllowed))
+                return QMainWindow::eventFilter(watched, event);
+            // A Ctrl chord (select all, copy, paste ...) and a key that types
+            // nothing (Delete, which X11 gives the code 127) keep their work
+            // but lose their text; Ctrl+Alt can be AltGr, which types.
+            const bool chord = (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) == Qt::ControlModifier;
+            const bool command = key->key() >= Qt::Key_Escape && key->key() < Qt::Key_unknown;
+            if (chord || command) {
+                QString kept;
+                std::copy_if(typed.cbegin(), typed.cend(), std::back_inserter(kept), numberKeyAllowed);
+                QKeyEvent bare(QEvent::KeyPress, key->key(), key->modifiers(), key->nativeScanCode(),
+                               key->nativeVirtualKey(), key->nativeModifiers(), kept,
+                               key->isAutoRepeat(), quint16(key->count()), key->device());
+                QCoreApplication::sendEvent(m_text1, &bare);
+            }
+            return true;
         } else if (event->type() == QEvent::InputMethod) {
             // Characters composed by an input method are typed ones too.
             auto *im = static_cast<QInputMethodEvent *>(event);
