@@ -129,12 +129,15 @@ void writeWhole(const QString &path, const QByteArray &bytes)
 #ifdef Q_OS_UNIX
         // No temporary file can be made beside the target (a read-only
         // folder, /proc): the file itself is written, and a failure there
-        // names its real cause.
-        writeInPlace(path, bytes);
-        return;
-#else
-        throw VireError::fromFile(file);
+        // names its real cause. Not on a full disk: cutting the old file
+        // first could lose it.
+        const QString why = file.errorString();
+        if (why != qt_error_string(ENOSPC) && why != qt_error_string(EDQUOT)) {
+            writeInPlace(path, bytes);
+            return;
+        }
 #endif
+        throw VireError::fromFile(file);
     }
     if (file.write(bytes) != bytes.size()) {
         const VireError error = VireError::fromFile(file);
