@@ -58,15 +58,25 @@ int openChecked(const QString &path, int flags)
 
 void writeInPlace(const QString &path, const QByteArray &bytes)
 {
-    QFile file;
-    if (!file.open(openChecked(path, O_WRONLY | O_CREAT), QIODevice::WriteOnly | QIODevice::Unbuffered,
-                   QFileDevice::AutoCloseHandle))
-        throw VireError::fromFile(file);
-    if (!file.resize(0) || file.write(bytes) != bytes.size())
-        throw VireError::fromFile(file);
-    file.close();
-    if (file.error() != QFileDevice::NoError)
-        throw VireError::fromFile(file);
+    const int fd = openChecked(path, O_WRONLY | O_CREAT);
+    const char *data = bytes.constData();
+    qsizetype left = bytes.size();
+    int error = ::ftruncate(fd, 0) == 0 ? 0 : errno;
+    while (!error && left > 0) {
+        const ssize_t n = ::write(fd, data, size_t(left));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            error = n < 0 ? errno : EIO;
+            break;
+        }
+        data += n;
+        left -= n;
+    }
+    if (::close(fd) != 0 && !error)
+        error = errno;
+    if (error)
+        throw fromErrno(error);
 }
 #endif
 
