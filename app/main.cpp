@@ -7,7 +7,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("VIRE Flash editor"));
-    QApplication::setDesktopFileName(QStringLiteral("vire-flash-editor"));
+    QApplication::setDesktopFileName(QStringLiteral("org.example.VireFlashEditor"));
 
     QtPlatform platform;
     Form1 window(platform);
