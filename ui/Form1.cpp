@@ -9,6 +9,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
+#include <QFontDatabase>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -59,11 +60,20 @@ QIcon buttonPicture(const char *name)
     return icon;
 }
 
-// Where there is no "Fixedsys", the hint has font matching take a fixed-pitch face.
+// Where there is no "Fixedsys", the hint has font matching take a monospace
+// face. Some (Debian's Noto Sans Mono) do not say they are fixed-pitch; then
+// the first family that does stands in.
 QFont displayFont()
 {
     QFont font(QStringLiteral("Fixedsys"), 9);
     font.setStyleHint(QFont::TypeWriter);
+    if (!QFontInfo(font).fixedPitch()) {
+        const QStringList families = QFontDatabase::families();
+        const auto fixed = std::find_if(families.cbegin(), families.cend(),
+                                        [](const QString &family) { return QFontDatabase::isFixedPitch(family); });
+        if (fixed != families.cend())
+            font.setFamily(*fixed);
+    }
     return font;
 }
 
