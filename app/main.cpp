@@ -1,5 +1,4 @@
 #include "Form1.h"
-#include "Pictures.h"
 #include "Platform.h"
 
 #include <QApplication>
@@ -7,13 +6,13 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setStyle(pictures::styleWithLazyOverflowArrow());
     QApplication::setApplicationName(QStringLiteral("VIRE Flash editor"));
-    QApplication::setDesktopFileName(QStringLiteral("vire-flash-editor"));
-    QApplication::setWindowIcon(pictures::applicationIcon());
+    QApplication::setDesktopFileName(QStringLiteral("org.example.VireFlashEditor"));
 
     QtPlatform platform;
     Form1 window(platform);
+    // Message boxes and dialogs carry the window's icon too.
+    QApplication::setWindowIcon(window.windowIcon());
     window.show();
     return app.exec();
 }

@@ -59,6 +59,6 @@ int main(int argc, char **argv)
                 std::getenv("QT_QPA_PLATFORM") ? std::getenv("QT_QPA_PLATFORM") : "default", runs);
     std::printf("minimal QMainWindow  %8.1f ms (median)\n", m);
     std::printf("VIRE Flash editor    %8.1f ms (median)\n", e);
-    std::printf("ratio                %8.2f (goal: at most 1.5)\n", e / m);
+    std::printf("ratio                %8.2f (goal: at most 1.2 on an X server, 1.5 offscreen)\n", e / m);
     return 0;
 }

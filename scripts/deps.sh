@@ -3,7 +3,9 @@
 # Sourced by run.sh and test.sh; extra package names may be passed as arguments.
 set -euo pipefail
 
-vire_packages=(cmake g++ ninja-build qt6-base-dev "$@")
+# The package test also needs desktop-file-utils and appstream (validators),
+# dpkg-dev (dpkg-shlibdeps) and file (CPack's DEB generator).
+vire_packages=(cmake g++ ninja-build qt6-base-dev desktop-file-utils appstream dpkg-dev file "$@")
 
 vire_missing=()
 for p in "${vire_packages[@]}"; do

@@ -1,9 +1,10 @@
 #include "Controls.h"
 
-#include <QPainter>
+#include <QStyleOptionGroupBox>
+#include <QStylePainter>
 
 CaptionFrame::CaptionFrame(const QString &caption, QWidget *parent)
-    : QGroupBox(caption, parent), m_captionColor(Qt::black)
+    : QGroupBox(caption, parent)
 {
 }
 
@@ -17,23 +18,16 @@ void CaptionFrame::setCaptionColor(const QColor &color)
 
 void CaptionFrame::paintEvent(QPaintEvent *)
 {
-    QPainter p(this);
-    const QFontMetrics fm = fontMetrics();
-    const int line = fm.height() / 2;
-    const QRect box = rect().adjusted(0, line, -1, -1);
-    // Etched edge: a dark line with a light one inside it.
-    p.setPen(palette().color(QPalette::Mid));
-    p.drawRect(box.adjusted(0, 0, -1, -1));
-    p.setPen(palette().color(QPalette::Light));
-    p.drawRect(box.adjusted(1, 1, 0, 0));
-
-    if (title().isEmpty())
-        return;
-    const int indent = 7;
-    const QRect caption(indent, 0, fm.horizontalAdvance(title()) + 4, fm.height());
-    p.fillRect(caption, palette().color(QPalette::Window));
-    p.setPen(m_captionColor);
-    p.drawText(caption, Qt::AlignCenter | Qt::TextSingleLine, title());
+    // The style draws frame and caption as for any group box; only a caption
+    // colour that was set is ours. Some styles take it from textColor, others
+    // from the option's palette, which reaches no child.
+    QStyleOptionGroupBox option;
+    initStyleOption(&option);
+    if (m_captionColor.isValid()) {
+        option.textColor = m_captionColor;
+        option.palette.setColor(QPalette::WindowText, m_captionColor);
+    }
+    QStylePainter(this).drawComplexControl(QStyle::CC_GroupBox, option);
 }
 
 BookListView::BookListView(QWidget *parent) : QListView(parent)

@@ -4,9 +4,9 @@
 #include <QGroupBox>
 #include <QListView>
 
-// A frame with its caption set into the top edge, as the window's twips
-// layout expects, and a caption colour of its own (a palette change would be
-// inherited by every child).
+// A frame drawn by the style with its caption in the top edge, as the
+// window's twips layout expects, and a caption colour of its own (a palette
+// change would be inherited by every child); until one is set, the style's.
 class CaptionFrame : public QGroupBox
 {
 public:

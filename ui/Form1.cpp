@@ -1,7 +1,6 @@
 #include "Form1.h"
 
 #include "Controls.h"
-#include "Pictures.h"
 #include "Platform.h"
 #include "SafeFile.h"
 #include "SoundImport.h"
@@ -51,14 +50,29 @@ bool numberKeyAllowed(QChar c)
     return c.unicode() < 32 || (c >= QLatin1Char('0') && c <= QLatin1Char('9'));
 }
 
+// A button picture and its twice as sharp twin for screens of double density.
+QIcon buttonPicture(const char *name)
+{
+    QIcon icon;
+    icon.addFile(QStringLiteral(":/pictures/%1.png").arg(QLatin1String(name)));
+    icon.addFile(QStringLiteral(":/pictures/%1@2x.png").arg(QLatin1String(name)));
+    return icon;
+}
+
+// Where there is no "Fixedsys", the hint has font matching take a monospace
+// face. Some (Debian's Noto Sans Mono) do not say they are fixed-pitch; then
+// the first family that does stands in.
 QFont displayFont()
 {
-    QFont font = QFontDatabase::families().contains(QStringLiteral("Fixedsys"))
-        ? QFont(QStringLiteral("Fixedsys"))
-        : QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    font.setPointSize(9);
-    font.setWeight(QFont::Normal);
-    font.setItalic(false);
+    QFont font(QStringLiteral("Fixedsys"), 9);
+    font.setStyleHint(QFont::TypeWriter);
+    if (!QFontInfo(font).fixedPitch()) {
+        const QStringList families = QFontDatabase::families();
+        const auto fixed = std::find_if(families.cbegin(), families.cend(),
+                                        [](const QString &family) { return QFontDatabase::isFixedPitch(family); });
+        if (fixed != families.cend())
+            font.setFamily(*fixed);
+    }
     return font;
 }
 
@@ -69,10 +83,10 @@ Form1::Form1(Platform &platform, QWidget *parent)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("VIRE Flash editor"));
-    // The program gives its windows their icon; a window made without it (as
-    // in the tests) carries the icon itself.
-    if (QGuiApplication::windowIcon().isNull())
-        setWindowIcon(pictures::applicationIcon());
+    QIcon icon;
+    for (int side : {16, 32, 48})
+        icon.addFile(QStringLiteral(":/pictures/app-icon-%1.png").arg(side));
+    setWindowIcon(icon);
 
     const QScreen *screen = QGuiApplication::primaryScreen();
     if (screen && screen->logicalDotsPerInch() > 96.0)
@@ -107,13 +121,6 @@ QFont Form1::windowFont() const
     if (QFontMetrics(f).horizontalAdvance(QStringLiteral("Number:")) > twips(615))
         f.setStretch(QFont::Condensed);
     return f;
-}
-
-FlashImage &Form1::FB()
-{
-    if (!m_fb)
-        m_fb.emplace();
-    return *m_fb;
 }
 
 int Form1::twips(int value) const
@@ -232,8 +239,8 @@ void Form1::createSoundsFrame(QWidget *client)
     m_frame1->setObjectName(QStringLiteral("Frame1"));
     place(m_frame1, 120, 3000, 7335, 1815);
 
-    const QIcon open = pictures::openFolder(), save = pictures::floppyDisk(),
-                play = pictures::loudspeaker();
+    const QIcon open = buttonPicture("open-folder"), save = buttonPicture("floppy-disk"),
+                play = buttonPicture("loudspeaker");
     for (int k = 1; k <= layout::BankCount; ++k) {
         const int top = SoundRowTop[k - 1];
         const int column = k <= 4 ? 0 : 3720;
@@ -252,18 +259,21 @@ void Form1::createSoundsFrame(QWidget *client)
         place(name, 360 + column, top, 1695, 285);
         connect(name, &QLineEdit::textChanged, this, [this, k] { renameSoundItem(k); });
 
-        auto picture = [&](const char *array, const QIcon &icon, int left) {
+        // A picture has no text: the name tells a screen reader what the button is.
+        auto picture = [&](const char *array, const QIcon &icon, int left, const char *what) {
             auto *button = new QPushButton(m_frame1);
             button->setObjectName(arrayName(array, k));
             button->setIcon(icon);
+            button->setAccessibleName(QString::fromLatin1(what).arg(k));
+            button->setToolTip(button->accessibleName());
             button->setIconSize(QSize(14, 14));
             button->setAutoDefault(false);
             place(button, left + column, top, 375, 285);
             return button;
         };
-        m_sndOpen[size_t(k - 1)] = picture("sndOpen", open, 2160);
-        m_sndSave[size_t(k - 1)] = picture("sndSave", save, 2640);
-        m_sndPlay[size_t(k - 1)] = picture("sndPlay", play, 3120);
+        m_sndOpen[size_t(k - 1)] = picture("sndOpen", open, 2160, "Import a WAV file into sound bank %1");
+        m_sndSave[size_t(k - 1)] = picture("sndSave", save, 2640, "Save sound %1");
+        m_sndPlay[size_t(k - 1)] = picture("sndPlay", play, 3120, "Play sound %1");
         m_sndName[size_t(k - 1)] = name;
 
         connect(m_sndOpen[size_t(k - 1)], &QPushButton::clicked, this, [this, k] { importSound(k); });

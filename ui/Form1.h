@@ -8,7 +8,6 @@
 
 #include <QMainWindow>
 #include <array>
-#include <optional>
 
 class CaptionFrame;
 class QAction;
@@ -33,7 +32,7 @@ public:
     explicit Form1(Platform &platform, QWidget *parent = nullptr);
     ~Form1() override;
 
-    FlashImage &FB();
+    FlashImage &FB() { return m_fb; }
     PhoneBook &book() { return m_book; }
     Platform &platform() { return m_platform; }
     CommonDialog1 &commonDialog1() { return m_commonDialog1; }
@@ -112,8 +111,7 @@ private:
 
     Platform &m_platform;
     CommonDialog1 m_commonDialog1;
-    // Made on first use: start-up then writes no half megabyte of zeros.
-    std::optional<FlashImage> m_fb;
+    FlashImage m_fb;
     PhoneBook m_book;
     qreal m_scale = 1.0;
 

@@ -1,6 +1,7 @@
 // The main window and entry editing, driven through the real widgets.
 #include "TestWindow.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -44,6 +45,7 @@ private slots:
     void numberKeyFilter();
     void soundNamesRenameSelectorItems();
     void markerIsVisibleOnScreen();
+    void pictureButtonsAreNamed();
 };
 
 void TestForm1::stateAfterStart()
@@ -602,6 +604,37 @@ void TestForm1::markerIsVisibleOnScreen()
     QVERIFY(redPixels() > 10);
     t.click(t.command(4));
     QCOMPARE(redPixels(), 0);
+}
+
+void TestForm1::pictureButtonsAreNamed()
+{
+    Window t;
+    // A picture button has no text: a screen reader announces its name, and
+    // the pointer shows it as a tooltip.
+    for (int k = 1; k <= 7; ++k) {
+        const std::pair<const char *, QString> buttons[] = {
+            {"sndOpen", QStringLiteral("Import a WAV file into sound bank %1").arg(k)},
+            {"sndSave", QStringLiteral("Save sound %1").arg(k)},
+            {"sndPlay", QStringLiteral("Play sound %1").arg(k)},
+        };
+        for (const auto &[array, name] : buttons) {
+            auto *button = t.control<QPushButton>(QStringLiteral("%1(%2)").arg(QLatin1String(array)).arg(k));
+            QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(button);
+            QVERIFY(accessible);
+            QCOMPARE(accessible->text(QAccessible::Name), name);
+            QCOMPARE(button->toolTip(), name);
+            // Only the open button does something; save and play stay greyed.
+            QCOMPARE(button->isEnabled(), QByteArray(array) == "sndOpen");
+            // The picture, sharp on a screen of double density and greyed by the style.
+            const QImage normal = button->icon().pixmap(button->iconSize()).toImage();
+            QCOMPARE(normal.size(), QSize(14, 14));
+            QCOMPARE(button->icon().pixmap(button->iconSize(), 2.0).size(), QSize(28, 28));
+            QVERIFY(button->icon().pixmap(button->iconSize(), QIcon::Disabled).toImage() != normal);
+        }
+    }
+    // The window's icon comes at the sizes of a title bar and a task bar.
+    const QList<QSize> sizes = t.w().windowIcon().availableSizes();
+    QVERIFY(sizes.contains(QSize(16, 16)) && sizes.contains(QSize(32, 32)));
 }
 
 QTEST_MAIN(TestForm1)

@@ -1,10 +1,7 @@
-// The pictures are drawn on demand: each must still give real pixels at the
-// sizes the window asks for, greyed where the button is disabled.
-#include "Pictures.h"
-
-#include <QApplication>
-#include <QStyle>
-#include <QStyleOption>
+// The pictures are files compiled into the program: each must load at the
+// sizes the window and the desktop ask for.
+#include <QImage>
+#include <QImageReader>
 #include <QTest>
 
 #include <set>
@@ -20,6 +17,17 @@ int opaquePixels(const QImage &image)
     return n;
 }
 
+std::set<QRgb> opaqueColours(const QImage &image)
+{
+    std::set<QRgb> colours;
+    const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < argb.height(); ++y)
+        for (int x = 0; x < argb.width(); ++x)
+            if (qAlpha(argb.pixel(x, y)) > 0)
+                colours.insert(argb.pixel(x, y));
+    return colours;
+}
+
 } // namespace
 
 class TestPictures : public QObject
@@ -29,62 +37,46 @@ class TestPictures : public QObject
 private slots:
     void buttonPictures();
     void applicationIcon();
-    void overflowArrowStillLoads();
 };
 
 void TestPictures::buttonPictures()
 {
-    for (const QIcon &icon : {pictures::openFolder(), pictures::floppyDisk(), pictures::loudspeaker()}) {
-        const QImage normal = icon.pixmap(QSize(14, 14)).toImage();
+    QImage previous;
+    for (const char *name : {"open-folder", "floppy-disk", "loudspeaker"}) {
+        const QImage normal(QStringLiteral(":/pictures/%1.png").arg(QLatin1String(name)));
         QCOMPARE(normal.size(), QSize(14, 14));
-        QVERIFY(opaquePixels(normal) > 30);
-        const QImage sharp = icon.pixmap(QSize(14, 14), 2.0).toImage();
+        QVERIFY2(opaquePixels(normal) > 30, name);
+        // The twin for screens of double density.
+        const QImage sharp(QStringLiteral(":/pictures/%1@2x.png").arg(QLatin1String(name)));
         QCOMPARE(sharp.size(), QSize(28, 28));
-        QVERIFY(opaquePixels(sharp) > 4 * 30);
-        // Greyed as the style greys it, not the normal picture again.
-        const QImage greyed = icon.pixmap(QSize(14, 14), QIcon::Disabled).toImage();
-        QCOMPARE(greyed.size(), QSize(14, 14));
-        QVERIFY(greyed != normal);
-        QStyleOption option;
-        option.palette = QGuiApplication::palette();
-        QCOMPARE(greyed.convertToFormat(QImage::Format_ARGB32),
-                 QApplication::style()
-                     ->generatedIconPixmap(QIcon::Disabled, QPixmap::fromImage(normal), &option)
-                     .toImage()
-                     .convertToFormat(QImage::Format_ARGB32));
+        QVERIFY2(opaquePixels(sharp) > 4 * 30, name);
+        QVERIFY2(normal != previous, name);
+        previous = normal;
     }
-    QVERIFY(pictures::openFolder().pixmap(14).toImage() != pictures::floppyDisk().pixmap(14).toImage());
 }
 
 void TestPictures::applicationIcon()
 {
-    const QIcon icon = pictures::applicationIcon();
-    QVERIFY(!icon.isNull());
-    for (int side : {16, 32}) {
-        const QImage image = icon.pixmap(QSize(side, side)).toImage().convertToFormat(QImage::Format_ARGB32);
+    for (int side : {16, 32, 48}) {
+        const QImage image(QStringLiteral(":/pictures/app-icon-%1.png").arg(side));
         QCOMPARE(image.size(), QSize(side, side));
-        QCOMPARE(image, pictures::telephone(side).convertToFormat(QImage::Format_ARGB32));
-        // Sixteen colours at most, and the telephone is red.
-        std::set<QRgb> colours;
-        for (int y = 0; y < side; ++y)
-            for (int x = 0; x < side; ++x)
-                if (qAlpha(image.pixel(x, y)) > 0)
-                    colours.insert(image.pixel(x, y));
-        QVERIFY(colours.size() <= 16);
-        QVERIFY(colours.count(qRgb(255, 0, 0)) + colours.count(qRgb(128, 0, 0)) > 0);
+        QVERIFY(opaquePixels(image) > side * side / 4);
+        // A red telephone in sixteen colours at most.
+        const std::set<QRgb> colours = opaqueColours(image);
+        QVERIFY2(colours.size() <= 16, qPrintable(QString::number(side)));
+        QVERIFY(colours.count(qRgb(255, 0, 0)) > 0);
     }
-}
-
-void TestPictures::overflowArrowStillLoads()
-{
-    QStyle *style = pictures::styleWithLazyOverflowArrow();
-    for (auto which : {QStyle::SP_ToolBarHorizontalExtensionButton, QStyle::SP_ToolBarVerticalExtensionButton}) {
-        const QImage lazy = style->standardIcon(which).pixmap(QSize(10, 10)).toImage();
-        QVERIFY(!lazy.isNull());
-        QCOMPARE(lazy, QApplication::style()->standardIcon(which).pixmap(QSize(10, 10)).toImage());
-        QVERIFY(opaquePixels(lazy) > 0);
-    }
-    delete style;
+    // The Windows icon holds the 16 and 32 pixel pictures.
+    QImageReader ico(QStringLiteral(VIRE_RESOURCES "/app-icon.ico"));
+    QCOMPARE(ico.imageCount(), 2);
+    std::set<int> sides;
+    do {
+        const QImage image = ico.read();
+        QCOMPARE(image.width(), image.height());
+        QVERIFY(opaqueColours(image).size() <= 16);
+        sides.insert(image.width());
+    } while (ico.jumpToNextImage());
+    QCOMPARE(sides, (std::set<int>{16, 32}));
 }
 
 QTEST_MAIN(TestPictures)
