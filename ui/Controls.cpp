@@ -1,5 +1,7 @@
 #include "Controls.h"
 
+#include <QImage>
+#include <QPainter>
 #include <QStyleOptionGroupBox>
 #include <QStylePainter>
 
@@ -27,7 +29,39 @@ void CaptionFrame::paintEvent(QPaintEvent *)
         option.textColor = m_captionColor;
         option.palette.setColor(QPalette::WindowText, m_captionColor);
     }
-    QStylePainter(this).drawComplexControl(QStyle::CC_GroupBox, option);
+
+    // The layout wants the top edge through the caption's middle. Some styles
+    // (Fusion) set the caption above the frame, which would run the edge
+    // behind the first row of controls, and their drawing is all that tells
+    // where the edge goes: so the edge is drawn once aside, found, and drawn
+    // again where it belongs.
+    QStyleOptionGroupBox edge = option;
+    edge.text.clear();
+    edge.subControls = QStyle::SC_GroupBoxFrame;
+    QImage probe(size(), QImage::Format_ARGB32_Premultiplied);
+    probe.fill(Qt::transparent);
+    {
+        QPainter p(&probe);
+        style()->drawComplexControl(QStyle::CC_GroupBox, &edge, &p, this);
+    }
+    const int line = option.fontMetrics.height() / 2;
+    int top = 0;
+    while (top < probe.height() && qAlpha(probe.pixel(probe.width() / 2, top)) == 0)
+        ++top;
+    if (top == probe.height())
+        top = line;
+    edge.rect.setHeight(height() + top - line);
+
+    QStylePainter painter(this);
+    painter.translate(0, line - top);
+    painter.drawComplexControl(QStyle::CC_GroupBox, edge);
+    painter.resetTransform();
+    if (option.text.isEmpty())
+        return;
+    const QRect label = style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, this);
+    painter.fillRect(label.adjusted(-2, 0, 2, 0), palette().color(backgroundRole()));
+    option.subControls = QStyle::SC_GroupBoxLabel;
+    painter.drawComplexControl(QStyle::CC_GroupBox, option);
 }
 
 BookListView::BookListView(QWidget *parent) : QListView(parent)

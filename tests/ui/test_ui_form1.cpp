@@ -14,6 +14,8 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
+#include <QStyleFactory>
 #include <QTest>
 
 #include <memory>
@@ -587,23 +589,43 @@ void TestForm1::soundNamesRenameSelectorItems()
 void TestForm1::markerIsVisibleOnScreen()
 {
     Window t;
-    auto redPixels = [&] {
-        QWidget *frame = t.control<QWidget>(QStringLiteral("Frame2"));
-        const QImage caption = frame->grab(QRect(0, 0, 80, frame->fontMetrics().height())).toImage();
-        int red = 0;
-        for (int y = 0; y < caption.height(); ++y)
-            for (int x = 0; x < caption.width(); ++x) {
-                const QColor c = caption.pixelColor(x, y);
-                red += c.red() > 90 && c.green() < 50 && c.blue() < 50;
-            }
-        return red;
-    };
-    QCOMPARE(redPixels(), 0);
-    t.type(t.text1(), QStringLiteral("1"));
-    t.click(t.command(1));
-    QVERIFY(redPixels() > 10);
-    t.click(t.command(4));
-    QCOMPARE(redPixels(), 0);
+    QWidget *numbers = t.control<QWidget>(QStringLiteral("Frame2"));
+    QWidget *sounds = t.control<QWidget>(QStringLiteral("Frame1"));
+    const int captionHeight = numbers->fontMetrics().height();
+    for (const char *name : {"Fusion", "Windows"}) {
+        std::unique_ptr<QStyle> style(QStyleFactory::create(QLatin1String(name)));
+        QVERIFY(style);
+        numbers->setStyle(style.get());
+        sounds->setStyle(style.get());
+        auto redPixels = [&] {
+            const QImage caption = numbers->grab(QRect(0, 0, 80, captionHeight)).toImage();
+            int red = 0;
+            for (int y = 0; y < caption.height(); ++y)
+                for (int x = 0; x < caption.width(); ++x) {
+                    const QColor c = caption.pixelColor(x, y);
+                    red += c.red() > 90 && c.green() < 50 && c.blue() < 50;
+                }
+            return red;
+        };
+        QCOMPARE(redPixels(), 0);
+        t.w().selectRow(2);
+        t.type(t.text1(), QStringLiteral("1"));
+        t.click(t.command(1));
+        QVERIFY2(redPixels() > 10, name);
+        t.click(t.command(4));
+        QCOMPARE(redPixels(), 0);
+
+        // The top edge runs through the caption's height, above the first
+        // row of controls, whatever the style.
+        const QImage frame = sounds->grab().toImage();
+        const QColor background = frame.pixelColor(frame.width() / 2, 1);
+        int edge = 0;
+        while (edge < frame.height() && frame.pixelColor(frame.width() / 2, edge) == background)
+            ++edge;
+        QVERIFY2(edge < captionHeight, qPrintable(QStringLiteral("%1: edge at %2").arg(QLatin1String(name)).arg(edge)));
+        numbers->setStyle(nullptr);
+        sounds->setStyle(nullptr);
+    }
 }
 
 void TestForm1::pictureButtonsAreNamed()
