@@ -190,6 +190,25 @@ void PhoneBook::replaceAll(QVector<BookEntry> table, qint16 lastIndex, QVector<B
     markNumbers(false);
 }
 
+void PhoneBook::replaceEntries(const BookEntry &hidden, const BookEntry &unknown, const QVector<BookEntry> &users)
+{
+    constexpr int FirstUser = SampleIndex + 1;
+    if (users.size() > MaxIndex - SampleIndex)
+        throw VireError::overflow();
+    QVector<BookEntry> table(FirstUser + users.size());
+    QVector<BookRow> rows;
+    rows.reserve(users.size() + SpecialRows);
+    table[HiddenIndex] = {hiddenLabel(), hidden.name, hidden.flags};
+    table[UnknownIndex] = {unknownLabel(), unknown.name, unknown.flags};
+    rows.append({hiddenLabel(), HiddenIndex});
+    rows.append({unknownLabel(), UnknownIndex});
+    for (qsizetype j = 0; j < users.size(); ++j) {
+        table[FirstUser + j] = users.at(j);
+        rows.append({users.at(j).number, qint32(FirstUser + j)});
+    }
+    replaceAll(std::move(table), qint16(SampleIndex + users.size()), std::move(rows));
+}
+
 bool PhoneBook::addEntry(const QString &number, const QString &name, quint8 flags)
 {
     // "_" starts only the labels of the special entries; the image holds 2,032

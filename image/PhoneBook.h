@@ -81,6 +81,11 @@ public:
     void resetBook();
     // Replaces everything with a decoded book; rows may come in any order.
     void replaceAll(QVector<BookEntry> table, qint16 lastIndex, QVector<BookRow> rows);
+    // Replaces everything with the book a decoder would make of these entries:
+    // the special entries in 0 and 1, user entry j (from 0) at index 16 + j, the
+    // rows in list order, marker cleared. Too many entries for 16-bit indices is
+    // the overflow error, and nothing changes.
+    void replaceEntries(const BookEntry &hidden, const BookEntry &unknown, const QVector<BookEntry> &users);
 
     // Editing commands. False means refused: nothing has changed.
     bool addEntry(const QString &number, const QString &name, quint8 flags);

@@ -122,6 +122,7 @@ private slots:
     void phoneBookEditing();
     void encoderKeepsWhatItDoesNotOwn();
     void encoderRefusesOversizedBook();
+    void replaceEntriesAsDecoded();
 };
 
 void TestImage::fixedWidthText()
@@ -537,6 +538,33 @@ void TestImage::encoderRefusesOversizedBook()
     QCOMPARE(fb.bytes(), before);
     QCOMPARE(errorOf([&] { writeFB(fb, book); }), int(VireError::BookTooLarge));
     QCOMPARE(fb.bytes(), before);
+}
+
+void TestImage::replaceEntriesAsDecoded()
+{
+    // Records out of order, one number twice: the same book whichever way it is made.
+    const QList<QByteArray> records = {record("555", "Office", 0x93), record("1000", "b", 0x08),
+                                       record("20", "c", 0), record("555", "again", 1)};
+    FlashImage fb;
+    putHeader(fb, int(records.size()));
+    fb.writeBytes(fixedSlotOffset(0), record("0", "Secret", 0xA5));
+    for (int j = 1; j <= records.size(); ++j)
+        fb.writeBytes(userRecordOffset(j), records[j - 1]);
+    PhoneBook decoded;
+    SoundNames names;
+    QVERIFY(readFB(fb, decoded, names));
+
+    PhoneBook made;
+    QVERIFY(made.addEntry("77", "gone", 0));
+    QVector<BookEntry> users;
+    for (int j = 1; j <= records.size(); ++j)
+        users.append(decoded.entry(j + 15));
+    made.replaceEntries({"ignored", decoded.entry(0).name, 0xA5}, decoded.entry(1), users);
+    QVERIFY(BookSnapshot(made) == BookSnapshot(decoded));
+
+    // Indices past 32,767 cannot be handed out: refused, nothing changed.
+    QCOMPARE(errorOf([&] { made.replaceEntries({}, {}, QVector<BookEntry>(32753)); }), int(VireError::Overflow));
+    QVERIFY(BookSnapshot(made) == BookSnapshot(decoded));
 }
 
 QTEST_APPLESS_MAIN(TestImage)
