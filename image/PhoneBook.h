@@ -21,6 +21,10 @@ struct BookRow
     qint32 index = 0;
 };
 
+// Both are moved with memmove when rows are inserted.
+Q_DECLARE_TYPEINFO(BookEntry, Q_RELOCATABLE_TYPE);
+Q_DECLARE_TYPEINFO(BookRow, Q_RELOCATABLE_TYPE);
+
 // Orders row texts: letter case ignored, control characters, then space, then
 // punctuation ("_" among it), then digits, then letters; a text comes before
 // any longer text that begins with it. Negative, zero or positive like strcmp.
@@ -89,6 +93,10 @@ public:
 
     // Editing commands. False means refused: nothing has changed.
     bool addEntry(const QString &number, const QString &name, quint8 flags);
+    // Adds the entries one after another exactly as addEntry would (the same
+    // indices, the same row places), telling the list's views once. False, with
+    // nothing changed, when addEntry would refuse any of them.
+    bool addEntries(const QVector<BookEntry> &entries);
     bool updateEntry(int row, const QString &number, const QString &name, quint8 flags);
     bool removeEntry(int row, const QString &numberBoxText);
 

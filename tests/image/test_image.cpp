@@ -123,6 +123,7 @@ private slots:
     void encoderKeepsWhatItDoesNotOwn();
     void encoderRefusesOversizedBook();
     void replaceEntriesAsDecoded();
+    void addEntriesAsOneByOne();
 };
 
 void TestImage::fixedWidthText()
@@ -565,6 +566,42 @@ void TestImage::replaceEntriesAsDecoded()
     // Indices past 32,767 cannot be handed out: refused, nothing changed.
     QCOMPARE(errorOf([&] { made.replaceEntries({}, {}, QVector<BookEntry>(32753)); }), int(VireError::Overflow));
     QVERIFY(BookSnapshot(made) == BookSnapshot(decoded));
+}
+
+void TestImage::addEntriesAsOneByOne()
+{
+    const QVector<BookEntry> entries = {{"555", "x", 1}, {"12345", "dup", 2}, {"1", "y", 3},
+                                        {"555", "again", 4}, {"1234", "z", 0x93}};
+    auto check = [&](PhoneBook &bulk, PhoneBook &single) {
+        for (const BookEntry &e : entries)
+            QVERIFY(single.addEntry(e.number, e.name, e.flags));
+        QVERIFY(bulk.addEntries(entries));
+        QVERIFY(BookSnapshot(bulk) == BookSnapshot(single));
+    };
+    {
+        PhoneBook bulk, single;
+        check(bulk, single);
+    }
+    {
+        // Rows out of order after Update: each row still lands where addEntry puts it.
+        PhoneBook bulk, single;
+        for (PhoneBook *b : {&bulk, &single}) {
+            QVERIFY(b->addEntry("200", "a", 0));
+            QVERIFY(b->addEntry("300", "b", 0));
+            QVERIFY(b->updateEntry(2, "999", "c", 0));
+        }
+        check(bulk, single);
+    }
+
+    // Refused as a whole when addEntry would refuse one of them.
+    PhoneBook book;
+    const BookSnapshot before(book);
+    QVERIFY(!book.addEntries({{"1", "", 0}, {"", "empty", 0}}));
+    QVERIFY(!book.addEntries({{"1", "", 0}, {"_1", "label", 0}}));
+    QVERIFY(!book.addEntries(QVector<BookEntry>(MaxUserRecords, BookEntry{"1", "", 0})));
+    QVERIFY(BookSnapshot(book) == before);
+    QVERIFY(book.addEntries(QVector<BookEntry>(MaxUserRecords - 1, BookEntry{"1", "", 0})));
+    QCOMPARE(book.countText(), QStringLiteral("0x07F0"));
 }
 
 QTEST_APPLESS_MAIN(TestImage)
