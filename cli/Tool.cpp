@@ -4,6 +4,7 @@
 #include "Layout.h"
 #include "VireError.h"
 
+#include <QHash>
 #include <QMap>
 #include <QtEndian>
 
@@ -117,21 +118,27 @@ QStringList importContacts(Image &image, const QVector<exchange::Contact> &conta
     PhoneBook &book = *image.book;
     BookEntry hidden = book.entry(PhoneBook::HiddenIndex), unknown = book.entry(PhoneBook::UnknownIndex);
 
-    // Every number seen so far, with where it came from, to name the repeats.
-    QMap<QString, QStringList> seen;
+    // How often each number occurs, to name the repeats afterwards.
+    QHash<QString, int> times;
+    QVector<BookEntry> existing;
     if (!replace) {
-        for (const BookEntry &e : userEntries(book))
-            seen[exchange::trimmedRight(e.number)] << QStringLiteral("in the image");
+        existing = userEntries(book);
+        for (const BookEntry &e : existing)
+            ++times[exchange::trimmedRight(e.number)];
     }
     QVector<BookEntry> users;
+    QVector<int> lines;
+    users.reserve(contacts.size());
+    lines.reserve(contacts.size());
     for (const exchange::Contact &c : contacts) {
-        if (c.number == PhoneBook::hiddenLabel())
+        if (c.number == PhoneBook::hiddenLabel()) {
             hidden = {c.number, c.name, c.flags};
-        else if (c.number == PhoneBook::unknownLabel())
+        } else if (c.number == PhoneBook::unknownLabel()) {
             unknown = {c.number, c.name, c.flags};
-        else {
+        } else {
             users.append({c.number, c.name, c.flags});
-            seen[c.number] << QStringLiteral("line %1").arg(c.line);
+            lines.append(c.line);
+            ++times[c.number];
         }
     }
 
@@ -145,18 +152,30 @@ QStringList importContacts(Image &image, const QVector<exchange::Contact> &conta
     } else {
         book.updateEntry(0, PhoneBook::hiddenLabel(), hidden.name, hidden.flags);
         book.updateEntry(1, PhoneBook::unknownLabel(), unknown.name, unknown.flags);
-        for (const BookEntry &e : users) {
-            if (!book.addEntry(e.number, e.name, e.flags))
-                throw Failure{QStringLiteral("number %1 was refused by the phone book").arg(e.number)};
-        }
+        if (!book.addEntries(users))
+            throw Failure{QStringLiteral("the phone book refused the entries")};
     }
     buildFB(image.fb, book, image.names);
 
+    // Listed in the order they first occur: the image's, then the file's.
     QStringList repeats;
-    for (auto it = seen.cbegin(); it != seen.cend(); ++it) {
-        if (it.value().size() > 1)
-            repeats << QStringLiteral("%1 (%2)").arg(it.key(), it.value().join(QStringLiteral(", ")));
-    }
+    QMap<QString, QStringList> where;
+    QStringList order;
+    // line 0: in the image.
+    auto note = [&](const QString &number, int line) {
+        if (times.value(number) < 2)
+            return;
+        QStringList &places = where[number];
+        if (places.isEmpty())
+            order << number;
+        places << (line > 0 ? QStringLiteral("line %1").arg(line) : QStringLiteral("in the image"));
+    };
+    for (const BookEntry &e : existing)
+        note(exchange::trimmedRight(e.number), 0);
+    for (qsizetype i = 0; i < users.size(); ++i)
+        note(users[i].number, lines[i]);
+    for (const QString &number : order)
+        repeats << QStringLiteral("%1 (%2)").arg(number, where.value(number).join(QStringLiteral(", ")));
     return repeats;
 }
 

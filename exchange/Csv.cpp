@@ -4,8 +4,11 @@
 
 #include <QStringDecoder>
 #include <QStringList>
+#include <QVarLengthArray>
 
+#include <algorithm>
 #include <array>
+#include <deque>
 
 namespace exchange {
 
@@ -17,15 +20,9 @@ const std::array<QString, 7> Columns = {
 };
 enum Column { NumberCol, NameCol, SoundCol, Sbit1Col };
 
-struct Record
-{
-    int line = 0;
-    QStringList fields;
-};
-
 // The first comma or semicolon of the header line outside quotes; a header of
 // one column is read with commas.
-QChar separatorOf(const QString &text)
+QChar separatorOf(QStringView text)
 {
     bool quoted = false;
     for (QChar c : text) {
@@ -39,78 +36,111 @@ QChar separatorOf(const QString &text)
     return QLatin1Char(',');
 }
 
-// RFC 4180 records. A quoted field may span lines; a record is numbered by the
-// line it starts on. Blank lines give no record. False after an unclosed quote.
-bool splitRecords(const QString &text, QChar sep, QVector<Record> &records, ReadResult &result)
+// One record's fields, as views into the text where they can be; a quoted
+// field with doubled quotes is undone into storage that never moves.
+struct Record
 {
-    int line = 1;
-    Record rec{1, {}};
-    QString field;
-    bool quoted = false, afterQuote = false, fieldStarted = false;
-    int quoteLine = 0;
+    int line = 0;
+    QVarLengthArray<QStringView, 16> fields;
+    std::deque<QString> unescaped;
+};
 
-    auto endField = [&] {
-        rec.fields.append(field);
-        field.clear();
-        afterQuote = fieldStarted = false;
-    };
-    auto endRecord = [&] {
-        if (rec.fields.isEmpty() && !fieldStarted && field.isEmpty()) {
-            rec.line = line;
-            return;
-        }
-        endField();
-        records.append(rec);
-        rec = Record{line, {}};
-    };
+// RFC 4180 records, one at a time. A quoted field may span lines; a record is
+// numbered by the line it starts on; blank lines give no record.
+class Records
+{
+public:
+    Records(QStringView text, QChar sep, ReadResult &result) : m_text(text), m_sep(sep), m_result(result) {}
 
-    const qsizetype n = text.size();
-    for (qsizetype i = 0; i < n; ++i) {
-        const QChar c = text.at(i);
-        if (quoted) {
-            if (c == QLatin1Char('"')) {
-                if (i + 1 < n && text.at(i + 1) == QLatin1Char('"')) {
-                    field.append(c);
-                    ++i;
-                } else {
-                    quoted = false;
-                    afterQuote = true;
-                }
+    // False at the end of the text, and after an unclosed quote (then with an error).
+    bool next(Record &rec)
+    {
+        rec.fields.clear();
+        rec.unescaped.clear();
+        const qsizetype n = m_text.size();
+        while (m_pos < n && isLineEnd(m_text[m_pos]))
+            endLine();
+        if (m_pos >= n)
+            return false;
+        rec.line = m_line;
+        for (;;) {
+            if (m_text[m_pos] == QLatin1Char('"')) {
+                if (!quotedField(rec))
+                    return false;
             } else {
-                if (c == QLatin1Char('\n'))
-                    ++line;
-                field.append(c);
+                qsizetype end = m_pos;
+                while (end < n && m_text[end] != m_sep && !isLineEnd(m_text[end]))
+                    ++end;
+                rec.fields.append(m_text.sliced(m_pos, end - m_pos));
+                m_pos = end;
             }
-            continue;
+            if (m_pos >= n)
+                return true;
+            if (isLineEnd(m_text[m_pos])) {
+                endLine();
+                return true;
+            }
+            if (++m_pos >= n) {          // a separator at the very end: one more, empty field
+                rec.fields.append(QStringView());
+                return true;
+            }
         }
-        if (c == sep) {
-            endField();
-            fieldStarted = true;   // a separator promises one more field
-        } else if (c == QLatin1Char('\n') || c == QLatin1Char('\r')) {
-            if (c == QLatin1Char('\r') && i + 1 < n && text.at(i + 1) == QLatin1Char('\n'))
-                ++i;
-            ++line;
-            endRecord();
-        } else if (c == QLatin1Char('"') && field.isEmpty() && !afterQuote) {
-            quoted = true;
-            fieldStarted = true;
-            quoteLine = line;
+    }
+
+private:
+    static bool isLineEnd(QChar c) { return c == QLatin1Char('\n') || c == QLatin1Char('\r'); }
+
+    void endLine()
+    {
+        if (m_text[m_pos] == QLatin1Char('\r') && m_pos + 1 < m_text.size() && m_text[m_pos + 1] == QLatin1Char('\n'))
+            ++m_pos;
+        ++m_pos;
+        ++m_line;
+    }
+
+    bool quotedField(Record &rec)
+    {
+        const qsizetype n = m_text.size();
+        const int openLine = m_line;
+        const qsizetype start = ++m_pos;
+        qsizetype close = start;
+        bool doubled = false;
+        for (;;) {
+            close = m_text.indexOf(QLatin1Char('"'), close);
+            if (close < 0) {
+                m_result.errors.append({openLine, QStringLiteral("quote opened here is never closed")});
+                return false;
+            }
+            if (close + 1 < n && m_text[close + 1] == QLatin1Char('"')) {
+                doubled = true;
+                close += 2;
+                continue;
+            }
+            break;
+        }
+        const QStringView raw = m_text.sliced(start, close - start);
+        m_line += int(raw.count(QLatin1Char('\n')));
+        if (doubled) {
+            rec.unescaped.push_back(raw.toString().replace(QStringLiteral("\"\""), QStringLiteral("\"")));
+            rec.fields.append(rec.unescaped.back());
         } else {
-            if (afterQuote) {
-                result.errors.append({line, QStringLiteral("text after a closing quote")});
-                afterQuote = false;
-            }
-            field.append(c);
-            fieldStarted = true;
+            rec.fields.append(raw);
         }
+        m_pos = close + 1;
+        if (m_pos < n && m_text[m_pos] != m_sep && !isLineEnd(m_text[m_pos])) {
+            m_result.errors.append({m_line, QStringLiteral("text after a closing quote")});
+            while (m_pos < n && m_text[m_pos] != m_sep && !isLineEnd(m_text[m_pos]))
+                ++m_pos;
+        }
+        return true;
     }
-    if (quoted) {
-        result.errors.append({quoteLine, QStringLiteral("quote opened here is never closed")});
-        return false;
-    }
-    endRecord();
-    return true;
-}
+
+    QStringView m_text;
+    QChar m_sep;
+    ReadResult &m_result;
+    qsizetype m_pos = 0;
+    int m_line = 1;
+};
 
 // UTF-8 with an optional BOM; a bad byte sequence is reported on its line.
 bool decodeUtf8(const QByteArray &bytes, QString &text, ReadResult &result)
@@ -137,9 +167,9 @@ bool decodeUtf8(const QByteArray &bytes, QString &text, ReadResult &result)
     return false;
 }
 
-bool isBlank(const QStringList &fields)
+bool isBlank(const Record &rec)
 {
-    for (const QString &f : fields) {
+    for (QStringView f : rec.fields) {
         if (!f.trimmed().isEmpty())
             return false;
     }
@@ -147,13 +177,13 @@ bool isBlank(const QStringList &fields)
 }
 
 // "", or a decimal value from 0 to max.
-bool smallValue(const QString &text, int max, int &value)
+bool smallValue(QStringView text, int max, int &value)
 {
-    const QString t = text.trimmed();
+    const QStringView t = text.trimmed();
     value = 0;
     if (t.isEmpty())
         return true;
-    if (t.size() > 1 || !rules::isDigits(t))
+    if (t.size() > 1 || t.at(0) < QLatin1Char('0') || t.at(0) > QLatin1Char('9'))
         return false;
     value = t.at(0).unicode() - '0';
     return value <= max;
@@ -161,8 +191,10 @@ bool smallValue(const QString &text, int max, int &value)
 
 QString quoted(const QString &field)
 {
-    if (!field.contains(QLatin1Char(',')) && !field.contains(QLatin1Char('"')) && !field.contains(QLatin1Char('\n'))
-        && !field.contains(QLatin1Char('\r')) && !field.startsWith(QLatin1Char(' ')))
+    const bool plain = std::none_of(field.cbegin(), field.cend(), [](QChar c) {
+        return c == QLatin1Char(',') || c == QLatin1Char('"') || c == QLatin1Char('\n') || c == QLatin1Char('\r');
+    });
+    if (plain && !field.startsWith(QLatin1Char(' ')))
         return field;
     QString out = field;
     out.replace(QLatin1Char('"'), QStringLiteral("\"\""));
@@ -171,14 +203,17 @@ QString quoted(const QString &field)
 
 void appendRow(QString &out, const BookEntry &e)
 {
-    const int sound = e.flags & 7;
-    out += quoted(trimmedRight(e.number)) + QLatin1Char(',') + quoted(trimmedRight(e.name));
-    out += QStringLiteral(",%1,%2,%3,%4,%5\r\n")
-               .arg(sound)
-               .arg((e.flags >> 7) & 1)
-               .arg((e.flags >> 6) & 1)
-               .arg((e.flags >> 5) & 1)
-               .arg((e.flags >> 4) & 1);
+    auto digit = [](int bit) { return QChar(char16_t('0' + bit)); };
+    out += quoted(trimmedRight(e.number));
+    out += QLatin1Char(',');
+    out += quoted(trimmedRight(e.name));
+    out += QLatin1Char(',');
+    out += digit(e.flags & 7);
+    for (int bit = 7; bit >= 4; --bit) {
+        out += QLatin1Char(',');
+        out += digit((e.flags >> bit) & 1);
+    }
+    out += QLatin1String("\r\n");
 }
 
 } // namespace
@@ -195,25 +230,24 @@ ReadResult readCsv(const QByteArray &bytes)
     if (!decodeUtf8(bytes, text, result))
         return result;
 
-    QVector<Record> records;
-    if (!splitRecords(text, separatorOf(text), records, result))
-        return result;
-    if (records.isEmpty()) {
-        result.errors.append({1, QStringLiteral("no header line; the first line names the columns: %1").arg(csvHeader())});
+    Records records(text, separatorOf(text), result);
+    Record header;
+    if (!records.next(header)) {
+        if (result.ok())
+            result.errors.append({1, QStringLiteral("no header line; the first line names the columns: %1").arg(csvHeader())});
         return result;
     }
 
     // Which field holds each known column; -1 for a column the file lacks.
-    const Record &header = records.first();
     std::array<int, Columns.size()> at;
     at.fill(-1);
     QStringList ignored;
     for (int f = 0; f < header.fields.size(); ++f) {
-        const QString name = header.fields.at(f).trimmed().toLower();
+        const QString name = header.fields.at(f).trimmed().toString().toLower();
         const auto it = std::find(Columns.begin(), Columns.end(), name);
         if (it == Columns.end()) {
             if (!name.isEmpty())
-                ignored.append(header.fields.at(f).trimmed());
+                ignored.append(header.fields.at(f).trimmed().toString());
             continue;
         }
         int &slot = at[size_t(it - Columns.begin())];
@@ -231,8 +265,8 @@ ReadResult readCsv(const QByteArray &bytes)
         result.warnings.append({header.line, QStringLiteral("column(s) ignored: %1").arg(ignored.join(QStringLiteral(", ")))});
 
     const QString hidden = PhoneBook::hiddenLabel(), unknown = PhoneBook::unknownLabel();
-    for (qsizetype r = 1; r < records.size(); ++r) {
-        const Record &rec = records.at(r);
+    Record rec;
+    while (records.next(rec)) {
         if (rec.fields.size() > header.fields.size()) {
             result.errors.append({rec.line, QStringLiteral("row has %1 fields, the header %2")
                                                 .arg(rec.fields.size())
@@ -240,14 +274,14 @@ ReadResult readCsv(const QByteArray &bytes)
             continue;
         }
         // Rows of nothing but separators are what spreadsheets leave below the data.
-        if (isBlank(rec.fields))
+        if (isBlank(rec))
             continue;
-        auto field = [&](int col) { return at[col] >= 0 && at[col] < rec.fields.size() ? rec.fields.at(at[col]) : QString(); };
+        auto field = [&](int col) { return at[col] >= 0 && at[col] < rec.fields.size() ? rec.fields.at(at[col]) : QStringView(); };
 
         Contact c;
         c.line = rec.line;
         bool good = true;
-        c.number = field(NumberCol).trimmed();
+        c.number = field(NumberCol).trimmed().toString();
         if (c.number != hidden && c.number != unknown
             && (c.number.isEmpty() || c.number.size() > rules::MaxNumberDigits || !rules::isDigits(c.number))) {
             result.errors.append({rec.line, QStringLiteral("number \"%1\" is not 1 to %2 digits")
@@ -255,7 +289,7 @@ ReadResult readCsv(const QByteArray &bytes)
                                                 .arg(rules::MaxNumberDigits)});
             good = false;
         }
-        c.name = field(NameCol);
+        c.name = field(NameCol).toString();
         good = rules::checkName(c.name, rec.line, result) && good;
         int sound = 0;
         if (!smallValue(field(SoundCol), 7, sound)) {
@@ -282,6 +316,7 @@ ReadResult readCsv(const QByteArray &bytes)
 QByteArray writeCsv(const BookEntry &hidden, const BookEntry &unknown, const QVector<BookEntry> &users)
 {
     QString out = csvHeader() + QStringLiteral("\r\n");
+    out.reserve(64 * (users.size() + 3));
     BookEntry h = hidden, u = unknown;
     h.number = PhoneBook::hiddenLabel();
     u.number = PhoneBook::unknownLabel();
