@@ -144,12 +144,13 @@ void writeFile(const QString &path, const QByteArray &bytes)
 tool::Image readImage(const QString &path)
 {
     const QByteArray bytes = readFile(path, layout::ImageSize + 1);
-    tool::Image image;
-    try {
-        image = tool::decodeImage(bytes);
-    } catch (const Failure &f) {
-        throw fail(path, f.text);
-    }
+    tool::Image image = [&] {
+        try {
+            return tool::decodeImage(bytes);
+        } catch (const Failure &f) {
+            throw fail(path, f.text);
+        }
+    }();
     // Read as the editor reads a file of another size: the first 524,288
     // bytes, zeros for what it lacks.
     if (bytes.size() > layout::ImageSize)

@@ -187,7 +187,9 @@ void PhoneBook::resetBook()
 
 void PhoneBook::replaceAll(QVector<BookEntry> table, qint16 lastIndex, QVector<BookRow> rows)
 {
-    std::stable_sort(rows.begin(), rows.end(), rowLess);
+    // Rows that come in order (as from an image the encoder wrote) stay as they are.
+    if (!std::is_sorted(rows.cbegin(), rows.cend(), rowLess))
+        std::stable_sort(rows.begin(), rows.end(), rowLess);
     beginResetModel();
     m_book = std::move(table);
     m_lastIndex = lastIndex;
