@@ -265,10 +265,10 @@ int runSoundImport(const Options &o)
 
     // The name must survive the encoder, which takes Windows-1252 only.
     const QString name = soundNameForPath(wavePath);
-    for (QChar c : name) {
-        if (cp1252::toByte(c) < 0)
+    for (char32_t code : name.toUcs4()) {
+        if (code > 0xFFFF || cp1252::toByte(QChar(char16_t(code))) < 0)
             throw fail(wavePath, QStringLiteral("the file name gives the sound name \"%1\", and %2 is not in Windows-1252")
-                                     .arg(exchange::trimmedRight(name), exchange::rules::describeCharacter(c.unicode())));
+                                     .arg(exchange::trimmedRight(name), exchange::rules::describeCharacter(code)));
     }
     try {
         QFile probe;

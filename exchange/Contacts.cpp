@@ -36,7 +36,7 @@ bool checkName(QString &name, int line, ReadResult &result)
         char32_t code = c.unicode();
         if (c.isHighSurrogate() && i + 1 < name.size() && name.at(i + 1).isLowSurrogate())
             code = QChar::surrogateToUcs4(c, name.at(i + 1));
-        result.errors.append({line, QStringLiteral("name \"%1\" holds %2, which Windows-1252 has not")
+        result.errors.append({line, QStringLiteral("name \"%1\" holds %2, which is not in Windows-1252")
                                         .arg(name, describeCharacter(code))});
         return false;
     }

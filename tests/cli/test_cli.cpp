@@ -363,6 +363,7 @@ private slots:
                                             "4,\xF0\x9F\x98\x80,0,0\n");
         write(QStringLiteral("open.vcf"), "BEGIN:VCARD\nFN:A\nTEL:1\nEND:VCARD\nBEGIN:VCARD\nFN:B\nTEL:2\n");
         write(QStringLiteral("notriff.wav"), "RIFX and so on");
+        write(QStringLiteral("\u0416.wav"), riff(chunk("data", "abc")));
         QByteArray many = "number\n";
         for (int i = 0; i < 2032; ++i)
             many += QByteArray::number(i) + '\n';
@@ -388,7 +389,7 @@ private slots:
             {{"import", "a.bin", "values.csv", "-o", "keep.bin"}, "values.csv:3: error: sound \"8\" is not 0 to 7"},
             {{"import", "a.bin", "values.csv", "-o", "keep.bin"}, "values.csv:4: error: sbit1 \"2\" is not 0 or 1"},
             {{"import", "a.bin", "values.csv", "-o", "keep.bin"},
-             QStringLiteral("values.csv:5: error: name \"\u0416uk\" holds U+0416 '\u0416', which Windows-1252 has not")},
+             QStringLiteral("values.csv:5: error: name \"\u0416uk\" holds U+0416 '\u0416', which is not in Windows-1252")},
             {{"import", "a.bin", "values.csv", "-o", "keep.bin"},
              QStringLiteral("values.csv:6: error: name \"\U0001F600\" holds U+1F600 '\U0001F600'")},
             {{"import", "a.bin", "open.vcf", "-o", "keep.bin"}, "open.vcf:5: error: card has no END:VCARD"},
@@ -400,6 +401,8 @@ private slots:
             {{"sound-import", "a.bin", "1", "notriff.wav", "-o", "keep.bin"},
              "notriff.wav: error: Not a valid wav file (not starting with RIFF)"},
             {{"sound-import", "a.bin", "1", "fifo", "-o", "keep.bin"}, "fifo: error: not a regular file"},
+            {{"sound-import", "a.bin", "1", QStringLiteral("\u0416.wav"), "-o", "keep.bin"},
+             QStringLiteral("the file name gives the sound name \"\u0416\", and U+0416 '\u0416' is not in Windows-1252")},
             {{"sound-export", "a.bin", "1", "a.bin"}, "a.bin: error: is the input image"},
             {{"sound-export", "a.bin", "1", "keep.bin", "--rate", "0"}, "rate \"0\" is not 1 to 2147483647 Hz"},
             {{"export", "a.bin", "-o", "folder"}, "folder: error: not a regular file"},
