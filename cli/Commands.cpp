@@ -57,7 +57,8 @@ Exit status: 0 success, 1 the images differ (diff), 2 usage error or bad input.
 Nothing is written when any error was found. See vire-image(1).
 )~";
 
-enum Option { OutputOpt = 1, FormatOpt = 2, ReplaceOpt = 4, RateOpt = 8 };
+// OutputRequired: -o must be given.
+enum Option { OutputOpt = 1, FormatOpt = 2, ReplaceOpt = 4, RateOpt = 8, OutputRequired = 16 };
 
 struct Options
 {
@@ -307,7 +308,7 @@ int runSoundExport(const Options &o)
 }
 
 const Command Commands[] = {
-    {"new", OutputOpt, 0, 0, R"~(Usage: vire-image new -o OUT
+    {"new", OutputOpt | OutputRequired, 0, 0, R"~(Usage: vire-image new -o OUT
 
 Writes the image a freshly started editor saves: the default phone book
 (the hidden and unknown entries and the sample entry 12345), every sound
@@ -335,7 +336,7 @@ vCard: one vCard 3.0 per user entry (FN, TEL); the special entries are left out.
   --format csv|vcard   the format (default csv)
   -o, --output FILE    write FILE instead of standard output
 )~", runExport},
-    {"import", OutputOpt | ReplaceOpt, 2, 2, R"~(Usage: vire-image import IMAGE CONTACTS -o OUT [--replace]
+    {"import", OutputOpt | OutputRequired | ReplaceOpt, 2, 2, R"~(Usage: vire-image import IMAGE CONTACTS -o OUT [--replace]
 
 Puts the entries of CONTACTS, a CSV or vCard file (told apart by content),
 into the phone book of IMAGE and writes the result to OUT. Samples, sound
@@ -362,7 +363,7 @@ sound names, and each bank whose samples differ, with the count of differing
 bytes. Exit status 0 when nothing differs, 1 when something does, 2 when an
 image cannot be read.
 )~", runDiff},
-    {"sound-import", OutputOpt, 3, 3, R"~(Usage: vire-image sound-import IMAGE BANK WAV -o OUT
+    {"sound-import", OutputOpt | OutputRequired, 3, 3, R"~(Usage: vire-image sound-import IMAGE BANK WAV -o OUT
 
 Copies the samples of WAV into sound bank BANK (1-7) of IMAGE, exactly as the
 editor's sound import does: the bytes of the file's first data chunk, at most
@@ -503,7 +504,7 @@ int run(const QStringList &args)
         return usageError(name, QStringLiteral("too few arguments"));
     if (o.args.size() > command->maxArgs)
         return usageError(name, QStringLiteral("too many arguments"));
-    if ((command->options & OutputOpt) && command->run != runExport && !o.hasOutput)
+    if ((command->options & OutputRequired) && !o.hasOutput)
         return usageError(name, QStringLiteral("-o OUT is required"));
 
     try {
