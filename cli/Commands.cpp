@@ -144,21 +144,21 @@ void writeFile(const QString &path, const QByteArray &bytes)
 
 tool::Image readImage(const QString &path)
 {
-    const QByteArray bytes = readFile(path, layout::ImageSize + 1);
+    QByteArray bytes = readFile(path, layout::ImageSize + 1);
+    const qsizetype size = bytes.size();
     tool::Image image = [&] {
         try {
-            return tool::decodeImage(bytes);
+            return tool::decodeImage(std::move(bytes));
         } catch (const Failure &f) {
             throw fail(path, f.text);
         }
     }();
     // Read as the editor reads a file of another size: the first 524,288
     // bytes, zeros for what it lacks.
-    if (bytes.size() > layout::ImageSize)
+    if (size > layout::ImageSize)
         message(path, 0, "warning", QStringLiteral("more than 524,288 bytes; only the first 524,288 are read"));
-    else if (bytes.size() < layout::ImageSize)
-        message(path, 0, "warning",
-                QStringLiteral("%1 bytes, not 524,288; the rest reads as zero").arg(bytes.size()));
+    else if (size < layout::ImageSize)
+        message(path, 0, "warning", QStringLiteral("%1 bytes, not 524,288; the rest reads as zero").arg(size));
     return image;
 }
 

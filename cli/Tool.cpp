@@ -89,10 +89,9 @@ Image newImage()
     return image;
 }
 
-Image decodeImage(const QByteArray &bytes)
+Image decodeImage(QByteArray bytes)
 {
-    Image image;
-    image.fb.load(bytes);
+    Image image(FlashImage(std::move(bytes)));
     if (image.fb.getText(MagicOffset, MagicCheckLength) != QLatin1String("VIRE"))
         throw Failure{QStringLiteral("not an image of the VIRE family (no \"VIRE\" at offset 2)")};
     const int count = image.fb.at(CountOffset) * 256 + image.fb.at(CountOffset + 1);

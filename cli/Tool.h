@@ -24,6 +24,9 @@ struct Failure
 
 struct Image
 {
+    Image() = default;
+    explicit Image(FlashImage image) : fb(std::move(image)) {}
+
     FlashImage fb;
     std::unique_ptr<PhoneBook> book = std::make_unique<PhoneBook>();
     SoundNames names;
@@ -34,7 +37,7 @@ Image newImage();
 
 // Decodes bytes as the editor's open does. Throws Failure with the reason
 // when the decoder refuses them.
-Image decodeImage(const QByteArray &bytes);
+Image decodeImage(QByteArray bytes);
 
 // User entries in list order.
 QVector<BookEntry> userEntries(const PhoneBook &book);

@@ -124,6 +124,7 @@ private slots:
     void encoderRefusesOversizedBook();
     void replaceEntriesAsDecoded();
     void addEntriesAsOneByOne();
+    void imageFromBytes();
 };
 
 void TestImage::fixedWidthText()
@@ -602,6 +603,20 @@ void TestImage::addEntriesAsOneByOne()
     QVERIFY(BookSnapshot(book) == before);
     QVERIFY(book.addEntries(QVector<BookEntry>(MaxUserRecords - 1, BookEntry{"1", "", 0})));
     QCOMPARE(book.countText(), QStringLiteral("0x07F0"));
+}
+
+void TestImage::imageFromBytes()
+{
+    // Short: zeros after; long: cut; exact: the same bytes.
+    const FlashImage shortImage(QByteArray(10, 'x'));
+    QCOMPARE(shortImage.bytes(), QByteArray(10, 'x') + QByteArray(ImageSize - 10, '\0'));
+    const FlashImage longImage(QByteArray(ImageSize, 'y') + "zz");
+    QCOMPARE(longImage.bytes(), QByteArray(ImageSize, 'y'));
+    QByteArray exact(ImageSize, 'w');
+    FlashImage image(exact);
+    image.set(0, 'v');
+    QCOMPARE(exact.at(0), 'w');   // the caller's copy is not written through
+    QCOMPARE(image.at(0), 'v');
 }
 
 QTEST_APPLESS_MAIN(TestImage)
