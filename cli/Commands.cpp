@@ -331,7 +331,7 @@ CSV (the default): UTF-8, comma separated, the header
 then _HiddenNumber and _UnknownNumber, then the user entries in list order.
 sound is 0-7, sbit1-sbit4 are 0 or 1; trailing spaces are dropped.
 
-vCard: one vCard 3.0 per user entry (FN, TEL); the special entries are left out.
+vCard: one vCard 3.0 per user entry (FN, N, TEL); the special entries are left out.
 
   --format csv|vcard   the format (default csv)
   -o, --output FILE    write FILE instead of standard output

@@ -119,11 +119,13 @@ QStringList importContacts(Image &image, const QVector<exchange::Contact> &conta
 
     // How often each number occurs, to name the repeats afterwards.
     QHash<QString, int> times;
+    times.reserve(contacts.size() + (replace ? 0 : book.userCount()));
+    bool repeated = false;
     QVector<BookEntry> existing;
     if (!replace) {
         existing = userEntries(book);
         for (const BookEntry &e : existing)
-            ++times[exchange::trimmedRight(e.number)];
+            repeated = ++times[exchange::trimmedRight(e.number)] > 1 || repeated;
     }
     QVector<BookEntry> users;
     QVector<int> lines;
@@ -137,7 +139,7 @@ QStringList importContacts(Image &image, const QVector<exchange::Contact> &conta
         } else {
             users.append({c.number, c.name, c.flags});
             lines.append(c.line);
-            ++times[c.number];
+            repeated = ++times[c.number] > 1 || repeated;
         }
     }
 
@@ -158,6 +160,8 @@ QStringList importContacts(Image &image, const QVector<exchange::Contact> &conta
 
     // Listed in the order they first occur: the image's, then the file's.
     QStringList repeats;
+    if (!repeated)
+        return repeats;
     QMap<QString, QStringList> where;
     QStringList order;
     // line 0: in the image.

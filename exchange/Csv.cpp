@@ -265,6 +265,7 @@ ReadResult readCsv(const QByteArray &bytes)
         result.warnings.append({header.line, QStringLiteral("column(s) ignored: %1").arg(ignored.join(QStringLiteral(", ")))});
 
     const QString hidden = PhoneBook::hiddenLabel(), unknown = PhoneBook::unknownLabel();
+    result.contacts.reserve(text.count(QLatin1Char('\n')) + 1);
     Record rec;
     while (records.next(rec)) {
         if (rec.fields.size() > header.fields.size()) {
@@ -308,7 +309,7 @@ ReadResult readCsv(const QByteArray &bytes)
         }
         c.flags = quint8(flags);
         if (good)
-            result.contacts.append(c);
+            result.contacts.append(std::move(c));
     }
     return result;
 }
