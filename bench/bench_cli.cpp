@@ -17,6 +17,7 @@
 #include <string>
 #include <sys/resource.h>
 #include <sys/wait.h>
+#include <time.h>
 #include <vector>
 
 extern char **environ;
@@ -80,17 +81,27 @@ Run launch(const std::vector<std::string> &args)
     return {std::chrono::duration<double, std::milli>(end - start).count(), ms(usage.ru_utime) + ms(usage.ru_stime)};
 }
 
-template <typename F>
-double timeMs(int runs, F f)
+double threadCpuMs()
 {
-    std::vector<double> t;
+    timespec t;
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
+}
+
+// Medians of wall clock and of this thread's CPU time, in milliseconds.
+template <typename F>
+Run timeMs(int runs, F f)
+{
+    std::vector<double> wall, cpu;
     for (int i = 0; i < runs; ++i) {
         QElapsedTimer timer;
+        const double cpu0 = threadCpuMs();
         timer.start();
         f();
-        t.push_back(double(timer.nsecsElapsed()) / 1e6);
+        wall.push_back(double(timer.nsecsElapsed()) / 1e6);
+        cpu.push_back(threadCpuMs() - cpu0);
     }
-    return median(t);
+    return {median(wall), median(cpu)};
 }
 
 } // namespace
@@ -102,13 +113,13 @@ int main(int argc, char **argv)
 
     // In-process: the work of import and export without the files.
     QByteArray full;
-    const double importMs = timeMs(runs, [&] {
+    const Run importMs = timeMs(runs, [&] {
         tool::Image image = tool::decodeImage(empty);
         const exchange::ReadResult read = exchange::readContacts(csv);
         tool::importContacts(image, read.contacts, false);
         full = image.fb.bytes();
     });
-    const double exportMs = timeMs(runs, [&] {
+    const Run exportMs = timeMs(runs, [&] {
         const QByteArray out = tool::exportContacts(tool::decodeImage(full), exchange::Format::Csv);
         if (out.size() < 2032 * 20)
             std::exit(2);
@@ -141,9 +152,9 @@ int main(int argc, char **argv)
         ic.push_back(i.cpu);
     }
 
-    std::printf("in-process, median of %d\n", runs);
-    std::printf("  import 2,032 CSV rows into an empty image  %7.2f ms (goal: at most 3)\n", importMs);
-    std::printf("  export a full image as CSV                 %7.2f ms (goal: at most 3)\n", exportMs);
+    std::printf("in-process, median of %d: wall clock, then CPU time (goal: at most 3 ms)\n", runs);
+    std::printf("  import 2,032 CSV rows into an empty image %7.2f ms          %7.2f ms\n", importMs.wall, importMs.cpu);
+    std::printf("  export a full image as CSV                %7.2f ms          %7.2f ms\n", exportMs.wall, exportMs.cpu);
     std::printf("whole process, median of %d: wall clock, then CPU time (user + system)\n", runs);
     const double vwm = median(vw), vcm = median(vc);
     std::printf("  vire-image --version                      %7.2f ms          %7.2f ms\n", vwm, vcm);
