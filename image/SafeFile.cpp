@@ -58,15 +58,25 @@ int openChecked(const QString &path, int flags)
 
 void writeInPlace(const QString &path, const QByteArray &bytes)
 {
-    QFile file;
-    if (!file.open(openChecked(path, O_WRONLY | O_CREAT), QIODevice::WriteOnly | QIODevice::Unbuffered,
-                   QFileDevice::AutoCloseHandle))
-        throw VireError::fromFile(file);
-    if (!file.resize(0) || file.write(bytes) != bytes.size())
-        throw VireError::fromFile(file);
-    file.close();
-    if (file.error() != QFileDevice::NoError)
-        throw VireError::fromFile(file);
+    const int fd = openChecked(path, O_WRONLY | O_CREAT);
+    const char *data = bytes.constData();
+    qsizetype left = bytes.size();
+    int error = ::ftruncate(fd, 0) == 0 ? 0 : errno;
+    while (!error && left > 0) {
+        const ssize_t n = ::write(fd, data, size_t(left));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            error = n < 0 ? errno : EIO;
+            break;
+        }
+        data += n;
+        left -= n;
+    }
+    if (::close(fd) != 0 && !error)
+        error = errno;
+    if (error)
+        throw fromErrno(error);
 }
 #endif
 
@@ -119,19 +129,26 @@ void writeWhole(const QString &path, const QByteArray &bytes)
     checkTarget(path);
 #ifdef Q_OS_UNIX
     struct stat st;
-    const bool exists = statPath(path, st);
-    // The folder that holds the file itself, behind any symbolic link.
-    const QFileInfo target(exists ? QFileInfo(path).canonicalFilePath() : path);
-    const bool folderWritable = ::faccessat(AT_FDCWD, QFile::encodeName(target.absolutePath()).constData(),
-                                            W_OK | X_OK, AT_EACCESS) == 0;
-    if ((exists && st.st_nlink > 1) || !folderWritable) {
+    if (statPath(path, st) && st.st_nlink > 1) {
         writeInPlace(path, bytes);
         return;
     }
 #endif
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open(QIODevice::WriteOnly)) {
+#ifdef Q_OS_UNIX
+        // No temporary file can be made beside the target (a read-only
+        // folder, /proc): the file itself is written, and a failure there
+        // names its real cause. Not on a full disk: cutting the old file
+        // first could lose it.
+        const QString why = file.errorString();
+        if (why != qt_error_string(ENOSPC) && why != qt_error_string(EDQUOT)) {
+            writeInPlace(path, bytes);
+            return;
+        }
+#endif
         throw VireError::fromFile(file);
+    }
     if (file.write(bytes) != bytes.size()) {
         const VireError error = VireError::fromFile(file);
         file.cancelWriting();

@@ -1,5 +1,6 @@
 #include "wavmodule.h"
 
+#include "SafeFile.h"
 #include "VireError.h"
 
 #include <QFile>
@@ -132,10 +133,10 @@ void readData(Source &src, QByteArray &samples, qint64 maxBytes)
 
 void loadWave(const QString &path, QByteArray &samples, qint64 maxBytes)
 {
-    // Closed by its destructor on every path, the thrown ones included.
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw VireError::fromFile(file);
+    // Closed by its destructor on every path, the thrown ones included. A FIFO
+    // or a device is refused, never waited on.
+    QFile file;
+    safefile::openForReading(file, path);
     Source src{file};
 
     if (readId(src) != RiffId)

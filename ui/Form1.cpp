@@ -3,13 +3,13 @@
 #include "Controls.h"
 #include "Pictures.h"
 #include "Platform.h"
+#include "SafeFile.h"
 #include "SoundImport.h"
 #include "VireError.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFile>
 #include <QFontDatabase>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
@@ -17,7 +17,6 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QScreen>
 
 #include <algorithm>
@@ -45,11 +44,11 @@ QString arrayName(const char *name, int index)
     return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
 }
 
-// A typed character the number box takes: control characters (backspace,
-// clipboard shortcuts) and the digits.
+// A typed character the number box takes: codes 0 to 31 (backspace, the
+// clipboard shortcuts) and the digits, nothing else.
 bool numberKeyAllowed(QChar c)
 {
-    return !c.isPrint() || (c >= QLatin1Char('0') && c <= QLatin1Char('9'));
+    return c.unicode() < 32 || (c >= QLatin1Char('0') && c <= QLatin1Char('9'));
 }
 
 QFont displayFont()
@@ -455,15 +454,9 @@ void Form1::openImage()
     try {
         chooseFile(Platform::FileDialogKind::Open, FileDialogTitle, ImageFilter);
 
-        QByteArray bytes;
-        {
-            QFile file(m_commonDialog1.fileName());
-            if (!file.open(QIODevice::ReadOnly))
-                throw VireError::fromFile(file);
-            bytes = file.read(FlashImage::Size);
-            if (file.error() != QFileDevice::NoError)
-                throw VireError::fromFile(file);
-        }
+        // A FIFO or a device is refused, never waited on; of a longer file
+        // only what the buffer holds is read.
+        const QByteArray bytes = safefile::readRegular(m_commonDialog1.fileName(), FlashImage::Size);
 
         // Decoded from a copy, so that a refused image leaves FB as it was.
         FlashImage image;
@@ -486,21 +479,14 @@ void Form1::saveImage()
 {
     try {
         chooseFile(Platform::FileDialogKind::Save, FileDialogTitle, ImageFilter);
+        const QString path = m_commonDialog1.fileName();
 
+        // A device or a FIFO is refused before anything is encoded.
+        safefile::checkTarget(path);
         buildFB(FB(), m_book, soundNames());
-
-        // The target is replaced only once every byte is written, so a failed
-        // save leaves the old file whole.
-        QSaveFile file(m_commonDialog1.fileName());
-        if (!file.open(QIODevice::WriteOnly))
-            throw VireError::fromFile(file);
-        if (file.write(FB().bytes()) != FlashImage::Size) {
-            const VireError error = VireError::fromFile(file);
-            file.cancelWriting();
-            throw error;
-        }
-        if (!file.commit())
-            throw VireError::fromFile(file);
+        // Replaced whole where it can be, written in place where every hard
+        // link must see the image or the folder takes no new file.
+        safefile::writeWhole(path, FB().bytes());
     } catch (const VireError &error) {
         reportError(error);
     }
@@ -532,13 +518,23 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
     if (watched == m_text1) {
         if (event->type() == QEvent::KeyPress) {
             const auto *key = static_cast<QKeyEvent *>(event);
-            // A Ctrl chord (select all, copy, paste ...) is a command whatever
-            // text the platform gives it; Ctrl+Alt can be AltGr, which types.
-            const Qt::KeyboardModifiers chord = key->modifiers() & (Qt::ControlModifier | Qt::AltModifier);
             const QString typed = key->text();
-            if (chord != Qt::ControlModifier
-                && !std::all_of(typed.cbegin(), typed.cend(), numberKeyAllowed))
-                return true;
+            if (std::all_of(typed.cbegin(), typed.cend(), numberKeyAllowed))
+                return QMainWindow::eventFilter(watched, event);
+            // A Ctrl chord (select all, copy, paste ...) and a key that types
+            // nothing (Delete, which X11 gives the code 127) keep their work
+            // but lose their text; Ctrl+Alt can be AltGr, which types.
+            const bool chord = (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) == Qt::ControlModifier;
+            const bool command = key->key() >= Qt::Key_Escape && key->key() < Qt::Key_unknown;
+            if (chord || command) {
+                QString kept;
+                std::copy_if(typed.cbegin(), typed.cend(), std::back_inserter(kept), numberKeyAllowed);
+                QKeyEvent bare(QEvent::KeyPress, key->key(), key->modifiers(), key->nativeScanCode(),
+                               key->nativeVirtualKey(), key->nativeModifiers(), kept,
+                               key->isAutoRepeat(), quint16(key->count()), key->device());
+                QCoreApplication::sendEvent(m_text1, &bare);
+            }
+            return true;
         } else if (event->type() == QEvent::InputMethod) {
             // Characters composed by an input method are typed ones too.
             auto *im = static_cast<QInputMethodEvent *>(event);

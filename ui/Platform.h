@@ -24,10 +24,12 @@ public:
     virtual void beep() = 0;
 };
 
-// The real thing: QFileDialog, QMessageBox and QApplication::beep().
+// The real thing: QFileDialog, QMessageBox and QApplication::beep(). Made
+// before the first dialog; from then on Qt keeps no settings for the program.
 class QtPlatform : public Platform
 {
 public:
+    QtPlatform();
     std::optional<QString> showFileDialog(QWidget *parent, FileDialogKind kind,
                                           const QString &title, const QString &fileName,
                                           const QString &filter) override;

@@ -5,6 +5,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <cerrno>
+#include <sys/mount.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -107,6 +109,29 @@ private slots:
         QCOMPARE(overwrite, QString());
         QCOMPARE(contents(target), QByteArray("new"));
         QCOMPARE(create, QStringLiteral("Permission denied"));
+
+        // No temporary file can be made beside /proc/version either, and the
+        // file takes no bytes: the cause told is the write's own.
+        QCOMPARE(failure([] { safefile::writeWhole(QStringLiteral("/proc/version"), "x"); }),
+                 qt_error_string(asRoot ? EIO : EACCES));
+    }
+
+    void fullDiskKeepsTheOldFile()
+    {
+        // A tmpfs with no inode left: no temporary file can be made, and the
+        // new bytes do not fit beside the old ones.
+        QTemporaryDir dir;
+        if (::mount("tmpfs", qPrintable(dir.path()), "tmpfs", 0, "size=64k,nr_inodes=3") != 0)
+            QSKIP("cannot mount a small tmpfs here");
+        const QString target = dir.filePath("image.bin");
+        safefile::writeWhole(target, "old");
+        for (int i = 0; QFile(dir.filePath(QString::number(i))).open(QIODevice::WriteOnly); ++i) {
+        }
+        const QString error = failure([&] { safefile::writeWhole(target, QByteArray(1 << 20, 'n')); });
+        const QByteArray kept = contents(target);
+        ::umount2(qPrintable(dir.path()), MNT_DETACH);
+        QCOMPARE(error, qt_error_string(ENOSPC));
+        QCOMPARE(kept, QByteArray("old"));
     }
 };
 

@@ -5,8 +5,12 @@
 #include <QFileInfo>
 
 #include <cerrno>
+#include <csignal>
 #include <cstring>
+#include <fcntl.h>
 #include <sys/mount.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 namespace {
@@ -78,6 +82,26 @@ QString prepareImage(TestWindow &t, const QString &path)
     return path;
 }
 
+// What the platform says when the file at path is written directly.
+QString directWriteCause(const char *path)
+{
+    const int fd = ::open(path, O_WRONLY);
+    if (fd < 0)
+        return qt_error_string(errno);
+    const bool written = ::write(fd, "x", 1) == 1;
+    const int cause = errno;
+    ::close(fd);
+    return written ? QString() : qt_error_string(cause);
+}
+
+// A command that blocks on a FIFO would hang the suite: fail at once instead.
+void blocked(int)
+{
+    const char message[] = "FAIL: a command blocked on a special file\n";
+    [[maybe_unused]] const auto n = ::write(STDERR_FILENO, message, sizeof message - 1);
+    ::_exit(1);
+}
+
 } // namespace
 
 class TestFaults : public QObject
@@ -88,6 +112,8 @@ private slots:
     void saveOntoFullDisk();
     void saveIntoReadOnlyFolder();
     void openUnreadableFiles();
+    void saveOntoSpecialTargets();
+    void openAndImportRefuseSpecialFiles();
 };
 
 void TestFaults::saveOntoFullDisk()
@@ -198,6 +224,93 @@ void TestFaults::openUnreadableFiles()
     QCOMPARE(t.platform.boxes.size(), size_t(2));
     QCOMPARE(t.w().FB().bytes(), readFile(good));
     QVERIFY(!t.rowTexts().contains(QStringLiteral("31")));
+}
+
+void TestFaults::saveOntoSpecialTargets()
+{
+    TestWindow t;
+    const QString fifo = t.path(QStringLiteral("fifo"));
+    QCOMPARE(::mkfifo(qPrintable(fifo), 0600), 0);
+    // A node of /dev/full of our own where one can be made, so that a fault
+    // here cannot replace the machine's.
+    QString full = t.path(QStringLiteral("full"));
+    if (::mknod(qPrintable(full), S_IFCHR | 0666, ::makedev(1, 7)) != 0)
+        full = QStringLiteral("/dev/full");
+    t.w().setSoundName(1, QStringLiteral("Ring"));
+    const State before(t);
+
+    // Refused before anything is encoded or written: FB keeps its zeros.
+    for (const QString &target : {full, fifo}) {
+        t.save(target);
+        QCOMPARE(t.platform.boxes.size(), size_t(1));
+        QCOMPARE(t.platform.boxes[0].title, ErrorTitle);
+        QCOMPARE(t.platform.boxes[0].text, target + QStringLiteral(" is not a regular file"));
+        QVERIFY(State(t) == before);
+        QVERIFY(QFileInfo(target).exists() && !QFileInfo(target).isFile());
+        t.platform.clear();
+    }
+
+    // Every hard link sees the new image.
+    const QString a = t.path(QStringLiteral("a.bin")), b = t.path(QStringLiteral("b.bin"));
+    t.save(a);
+    QCOMPARE(::link(qPrintable(a), qPrintable(b)), 0);
+    t.add(QStringLiteral("555"), QStringLiteral("Office"));
+    t.save(b);
+    QCOMPARE(readFile(a), t.w().FB().bytes());
+    QCOMPARE(readFile(b), readFile(a));
+
+    // A writable file in a folder that takes no new file. Root may write any
+    // folder, so the save runs as an ordinary user for the moment.
+    const QString folder = t.path(QStringLiteral("ro")), target = folder + QStringLiteral("/phone.bin");
+    QVERIFY(QDir().mkdir(folder));
+    writeFile(target, "old");
+    QVERIFY(::chmod(qPrintable(target), 0666) == 0 && ::chmod(qPrintable(folder), 0555) == 0
+            && ::chmod(qPrintable(t.dir.path()), 0755) == 0);
+    t.add(QStringLiteral("42"), QStringLiteral("Later"));
+    const bool asRoot = ::geteuid() == 0;
+    if (asRoot)
+        QCOMPARE(::seteuid(65534), 0);
+    t.save(target);
+    if (asRoot)
+        QCOMPARE(::seteuid(0), 0);
+    ::chmod(qPrintable(folder), 0755);
+    QCOMPARE(t.platform.boxes.size(), size_t(0));
+    QCOMPARE(readFile(target), t.w().FB().bytes());
+
+    // A file that takes no bytes: the box names the real cause.
+    t.save(QStringLiteral("/proc/version"));
+    QCOMPARE(t.platform.boxes.size(), size_t(1));
+    QCOMPARE(t.platform.boxes[0].text, directWriteCause("/proc/version"));
+}
+
+void TestFaults::openAndImportRefuseSpecialFiles()
+{
+    TestWindow t;
+    const QString fifo = t.path(QStringLiteral("fifo"));
+    QCOMPARE(::mkfifo(qPrintable(fifo), 0600), 0);
+    t.add(QStringLiteral("555"), QStringLiteral("Office"));
+    t.w().setSoundName(2, QStringLiteral("Bell"));
+    const State before(t);
+    const int files = openFiles();
+    const auto previous = std::signal(SIGALRM, blocked);
+
+    for (const QString &path : {fifo, QStringLiteral("/dev/zero")}) {
+        ::alarm(20);
+        t.open(path);
+        t.platform.answer(path);
+        t.w().importSound(2);
+        ::alarm(0);
+        QCOMPARE(t.platform.boxes.size(), size_t(2));
+        for (const auto &box : t.platform.boxes) {
+            QCOMPARE(box.title, ErrorTitle);
+            QCOMPARE(box.text, path + QStringLiteral(" is not a regular file"));
+        }
+        QVERIFY(State(t) == before);
+        QCOMPARE(t.w().Combo1()->itemText(2), QStringLiteral("2 Bell"));
+        QCOMPARE(openFiles(), files);
+        t.platform.clear();
+    }
+    std::signal(SIGALRM, previous);
 }
 
 QTEST_MAIN(TestFaults)

@@ -515,6 +515,33 @@ void TestForm1::numberKeyFilter()
     composed.setCommitString(QStringLiteral("1a2\u0663"));
     QApplication::sendEvent(number, &composed);
     QCOMPARE(number->text(), QStringLiteral("12"));
+    composed.setCommitString(QStringLiteral("3\u00AD4\u200B"));
+    QApplication::sendEvent(number, &composed);
+    QCOMPARE(number->text(), QStringLiteral("1234"));
+
+    // Only codes 0 to 31 and the digits are typed: not a letter, a soft
+    // hyphen, a zero-width space or a surrogate pair.
+    number->clear();
+    auto press = [number](Qt::Key key, const QString &text, Qt::KeyboardModifiers mods = {}) {
+        QTest::sendKeyEvent(QTest::Click, number, key, text, mods);
+    };
+    press(Qt::Key_A, QStringLiteral("a"));
+    press(Qt::Key_Eacute, QStringLiteral("\u00E9"));
+    press(Qt::Key_hyphen, QStringLiteral("\u00AD"));
+    press(Qt::Key_unknown, QStringLiteral("\u200B"));
+    press(Qt::Key_unknown, QStringLiteral("\U0001F600"));
+    press(Qt::Key_7, QStringLiteral("7"));
+    press(Qt::Key_8, QStringLiteral("8"));
+    QCOMPARE(number->text(), QStringLiteral("78"));
+    // A chord is a command: what text the platform gives it is not typed.
+    press(Qt::Key_2, QStringLiteral("\u200C"), Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(number->text(), QStringLiteral("78"));
+    // Keys that type nothing work whatever text comes with them (X11 gives
+    // Delete the code 127).
+    press(Qt::Key_Backspace, QStringLiteral("\b"));
+    press(Qt::Key_Home, QString());
+    press(Qt::Key_Delete, QStringLiteral("\x7f"));
+    QCOMPARE(number->text(), QString());
 
     // The name box takes any character, up to 14.
     t.text2()->setFocus();

@@ -1,0 +1,262 @@
+// The dialogs the program ships: Qt's own file dialog and message box, driven
+// in-process through the window, and nothing of them kept between runs.
+#include "Form1.h"
+#include "Platform.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPointer>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <deque>
+
+namespace {
+
+// What a modal dialog showed when it came up.
+struct Shown
+{
+    QString title;
+    QStringList filters;
+    QString fileName;
+    bool save = false;
+    bool native = true;
+    QStringList history;
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QMessageBox::StandardButtons buttons;
+};
+
+Shown look(QWidget *modal)
+{
+    Shown s;
+    s.title = modal->windowTitle();
+    if (auto *d = qobject_cast<QFileDialog *>(modal)) {
+        s.filters = d->nameFilters();
+        if (auto *edit = d->findChild<QLineEdit *>(QStringLiteral("fileNameEdit")))
+            s.fileName = edit->text();
+        s.save = d->acceptMode() == QFileDialog::AcceptSave;
+        s.native = !d->testOption(QFileDialog::DontUseNativeDialog);
+        s.history = d->history();
+    } else if (auto *box = qobject_cast<QMessageBox *>(modal)) {
+        s.text = box->text();
+        s.icon = box->icon();
+        s.buttons = box->standardButtons();
+    }
+    return s;
+}
+
+// How to close a modal: a file dialog by choosing path (none: cancel), a
+// message box by pressing button.
+struct Answer
+{
+    QString path;
+    QMessageBox::StandardButton button = QMessageBox::NoButton;
+};
+
+void close(QWidget *modal, const Answer &answer)
+{
+    auto *edit = modal->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+    auto *box = qobject_cast<QMessageBox *>(modal);
+    // Queued, so that a dialog opened by the closing one (the overwrite
+    // question) is answered by the next poll, not inside this one.
+    if (edit && !answer.path.isEmpty()) {
+        edit->setText(answer.path);
+        QMetaObject::invokeMethod(modal, "accept", Qt::QueuedConnection);
+    } else if (QAbstractButton *button = box ? box->button(answer.button) : nullptr) {
+        QMetaObject::invokeMethod(button, "click", Qt::QueuedConnection);
+    } else {
+        QMetaObject::invokeMethod(modal, "reject", Qt::QueuedConnection);
+    }
+}
+
+// Answers the modal dialogs as they come up, in order, and records what each
+// showed. One nobody expected is cancelled and one still open two seconds
+// after its answer is rejected, both counted as faults: a failing check
+// never leaves the suite waiting for a modal.
+class Modals
+{
+public:
+    std::vector<Shown> shown;
+    int faults = 0;
+
+    explicit Modals(std::initializer_list<Answer> answers) : m_answers(answers)
+    {
+        QObject::connect(&m_timer, &QTimer::timeout, [this] { poll(); });
+        m_timer.start(10);
+    }
+    bool allAnswered() const { return m_answers.empty() && faults == 0; }
+
+private:
+    void poll()
+    {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (!modal)
+            return;
+        if (modal != m_last) {
+            m_last = modal;
+            m_polls = 0;
+        }
+        // Answered already: the dialog may be on its way out, or stuck.
+        if (modal->property("answered").toBool()) {
+            if (++m_polls % 200 == 0) {
+                ++faults;
+                close(modal, Answer());
+            }
+            return;
+        }
+        modal->setProperty("answered", true);
+        shown.push_back(look(modal));
+        if (m_answers.empty())
+            ++faults;
+        close(modal, m_answers.empty() ? Answer() : m_answers.front());
+        if (!m_answers.empty())
+            m_answers.pop_front();
+    }
+
+    QTimer m_timer;
+    std::deque<Answer> m_answers;
+    QPointer<QWidget> m_last;
+    int m_polls = 0;
+};
+
+// Every file and folder below path, hidden ones too.
+QStringList contents(const QString &path)
+{
+    QStringList found;
+    QDirIterator it(path, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext())
+        found << it.next();
+    return found;
+}
+
+// The user's home, configuration, cache and data folders, empty at start.
+QStringList userFolders;
+
+} // namespace
+
+class TestDialogs : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void nothingIsKept();
+    void realDialogs();
+
+private:
+    QTemporaryDir m_dir;
+};
+
+void TestDialogs::realDialogs()
+{
+    QtPlatform platform;
+    Form1 form(platform);
+    form.show();
+    const QString image = m_dir.filePath(QStringLiteral("phone.bin"));
+    const QString notWave = m_dir.filePath(QStringLiteral("ring.wav"));
+    QFile f(notWave);
+    QVERIFY(f.open(QIODevice::WriteOnly) && f.write("RIFX") == 4);
+    f.close();
+
+    Modals modals{{image}, {image}, {{}, QMessageBox::Yes}, {image}, {notWave}, {{}, QMessageBox::Ok},
+                  {}, {}, {}};
+    form.saveImage();                  // a new file
+    form.saveImage();                  // over it: the overwrite question
+    form.openImage();
+    form.importSound(3);               // refused: the error box
+    form.openImage();
+    form.saveImage();
+    form.importSound(3);
+
+    QVERIFY(modals.allAnswered());
+    QCOMPARE(modals.shown.size(), size_t(9));   // the cancels showed nothing more
+    QCOMPARE(QFileInfo(image).size(), 524288);
+
+    const QStringList bin{QStringLiteral("Binary (*.bin)")}, wav{QStringLiteral("Wave (*.wav)")};
+    const struct { size_t at; const char *title; QStringList filters; bool save; } files[] = {
+        {0, "Specify target file", bin, true},  {1, "Specify target file", bin, true},
+        {3, "Specify target file", bin, false}, {4, "Select wave file", wav, false},
+        {6, "Specify target file", bin, false}, {7, "Specify target file", bin, true},
+        {8, "Select wave file", wav, false},
+    };
+    for (const auto &file : files) {
+        const Shown &s = modals.shown[file.at];
+        QCOMPARE(s.title, QLatin1String(file.title));
+        QCOMPARE(s.filters, file.filters);
+        QCOMPARE(s.fileName, QString());
+        QCOMPARE(s.save, file.save);
+    }
+    // The overwrite question, then the error box.
+    QCOMPARE(modals.shown[2].buttons, QMessageBox::Yes | QMessageBox::No);
+    const Shown &error = modals.shown[5];
+    QCOMPARE(error.title, QStringLiteral("Error occured"));
+    QCOMPARE(error.text, QStringLiteral("Not a valid wav file (not starting with RIFF)"));
+    QCOMPARE(error.icon, QMessageBox::Critical);
+    QCOMPARE(error.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+}
+
+void TestDialogs::nothingIsKept()
+{
+    // What the dialog of an earlier run remembered is neither shown nor changed.
+    const QString conf = qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/QtProject.conf");
+    const QByteArray earlier = "[FileDialog]\nhistory=file:///var\nlastVisited=file:///var\nshortcuts=file:///var\nsidebarWidth=90\n";
+    QFile c(conf);
+    QVERIFY(c.open(QIODevice::WriteOnly) && c.write(earlier) == earlier.size());
+    c.close();
+
+    QtPlatform platform;
+    Form1 form(platform);
+    form.show();
+    {
+        Modals modals{{}};
+        form.openImage();
+        QCOMPARE(modals.shown.size(), size_t(1));
+        QVERIFY(!modals.shown[0].history.contains(QStringLiteral("/var")));
+        // The platform's own dialog would keep a list of recent files.
+        QVERIFY(!modals.shown[0].native);
+    }
+    QVERIFY(c.open(QIODevice::ReadOnly));
+    QCOMPARE(c.readAll(), earlier);
+    QVERIFY(c.remove());
+
+    // Open, save and import leave the user's folders empty.
+    const QString image = m_dir.filePath(QStringLiteral("kept.bin"));
+    const QString wave = m_dir.filePath(QStringLiteral("beep.wav"));
+    QFile f(wave);
+    QVERIFY(f.open(QIODevice::WriteOnly) && f.write("RIFF\4\0\0\0WAVEdata\1\0\0\0\x7f", 21) == 21);
+    f.close();
+    Modals modals{{image}, {image}, {wave}, {}};
+    form.saveImage();
+    form.openImage();
+    form.importSound(1);
+    form.openImage();
+    QVERIFY(modals.allAnswered());
+    QCOMPARE(form.sndName(1)->text(), QStringLiteral("beep            "));
+    for (const QString &folder : userFolders)
+        QCOMPARE(contents(folder), QStringList());
+}
+
+int main(int argc, char *argv[])
+{
+    // A user who has never run the program; set before Qt reads any of them.
+    QTemporaryDir home, config, cache, data;
+    const char *const names[] = {"HOME", "XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_DATA_HOME"};
+    const QTemporaryDir *dirs[] = {&home, &config, &cache, &data};
+    for (int i = 0; i < 4; ++i) {
+        qputenv(names[i], dirs[i]->path().toLocal8Bit());
+        userFolders << dirs[i]->path();
+    }
+    QApplication app(argc, argv);
+    TestDialogs test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_ui_dialogs.moc"
