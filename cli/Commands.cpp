@@ -10,7 +10,6 @@
 #include "VireError.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -272,9 +271,6 @@ int runSoundImport(const Options &o)
                                      .arg(exchange::trimmedRight(name), exchange::rules::describeCharacter(code)));
     }
     try {
-        QFile probe;
-        safefile::openForReading(probe, wavePath);   // no blocking on a FIFO or device
-        probe.close();
         image.names[size_t(bank - 1)] = importWave(image.fb, bank, wavePath);
     } catch (const VireError &e) {
         throw fail(wavePath, e);
