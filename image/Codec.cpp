@@ -54,15 +54,16 @@ bool readFB(const FlashImage &fb, PhoneBook &book, SoundNames &names)
     QVector<BookEntry> table(count + 16);
     QVector<BookRow> rows;
     rows.reserve(count + PhoneBook::SpecialRows);
-    for (int j = 1; j <= count; ++j) {
-        table[j + 15] = readRecord(fb, userRecordOffset(j));
-        rows.append({table[j + 15].number, j + 15});
-    }
+    // The special rows first: an image the encoder wrote then comes in list order.
     for (int s : {PhoneBook::HiddenIndex, PhoneBook::UnknownIndex}) {
         BookEntry e = readRecord(fb, fixedSlotOffset(s));
         e.number = s == PhoneBook::HiddenIndex ? PhoneBook::hiddenLabel() : PhoneBook::unknownLabel();
         table[s] = e;
         rows.append({e.number, s});
+    }
+    for (int j = 1; j <= count; ++j) {
+        table[j + 15] = readRecord(fb, userRecordOffset(j));
+        rows.append({table[j + 15].number, j + 15});
     }
     SoundNames decodedNames = readSoundNames(fb);
 

@@ -17,6 +17,14 @@ bool inRange(qint64 index)
 
 FlashImage::FlashImage() : m_bytes(Size, '\0') {}
 
+FlashImage::FlashImage(QByteArray data) : m_bytes(std::move(data))
+{
+    if (m_bytes.size() > Size)
+        m_bytes.truncate(Size);
+    else if (m_bytes.size() < Size)
+        m_bytes.append(QByteArray(Size - m_bytes.size(), '\0'));
+}
+
 unsigned char FlashImage::at(qint64 index) const
 {
     if (!inRange(index))

@@ -14,6 +14,9 @@ public:
     static constexpr int Size = layout::ImageSize;
 
     FlashImage();
+    // The first Size bytes of data, zeros for what it lacks; exactly Size bytes
+    // are taken over as they are, without a copy.
+    explicit FlashImage(QByteArray data);
 
     unsigned char at(qint64 index) const;
     void set(qint64 index, unsigned char value);

@@ -9,7 +9,12 @@ namespace {
 // Sort weight of one character: a class in the high bits, the folded code below.
 quint32 weight(QChar c)
 {
-    const char16_t u = c.toCaseFolded().unicode();
+    // Numbers are ASCII: folding them needs no Unicode tables.
+    char16_t u = c.unicode();
+    if (u >= 'A' && u <= 'Z')
+        u += 'a' - 'A';
+    else if (u >= 0x80)
+        u = c.toCaseFolded().unicode();
     quint32 cls;
     if (u < 0x20)
         cls = 0;
@@ -57,6 +62,8 @@ int compareRowTexts(const QString &a, const QString &b)
 {
     const qsizetype n = std::min(a.size(), b.size());
     for (qsizetype i = 0; i < n; ++i) {
+        if (a.at(i) == b.at(i))
+            continue;
         const quint32 wa = weight(a.at(i)), wb = weight(b.at(i));
         if (wa != wb)
             return wa < wb ? -1 : 1;
@@ -180,7 +187,9 @@ void PhoneBook::resetBook()
 
 void PhoneBook::replaceAll(QVector<BookEntry> table, qint16 lastIndex, QVector<BookRow> rows)
 {
-    std::stable_sort(rows.begin(), rows.end(), rowLess);
+    // Rows that come in order (as from an image the encoder wrote) stay as they are.
+    if (!std::is_sorted(rows.cbegin(), rows.cend(), rowLess))
+        std::stable_sort(rows.begin(), rows.end(), rowLess);
     beginResetModel();
     m_book = std::move(table);
     m_lastIndex = lastIndex;
@@ -188,6 +197,25 @@ void PhoneBook::replaceAll(QVector<BookEntry> table, qint16 lastIndex, QVector<B
     endResetModel();
     updateCount();
     markNumbers(false);
+}
+
+void PhoneBook::replaceEntries(const BookEntry &hidden, const BookEntry &unknown, const QVector<BookEntry> &users)
+{
+    constexpr int FirstUser = SampleIndex + 1;
+    if (users.size() > MaxIndex - SampleIndex)
+        throw VireError::overflow();
+    QVector<BookEntry> table(FirstUser + users.size());
+    QVector<BookRow> rows;
+    rows.reserve(users.size() + SpecialRows);
+    table[HiddenIndex] = {hiddenLabel(), hidden.name, hidden.flags};
+    table[UnknownIndex] = {unknownLabel(), unknown.name, unknown.flags};
+    rows.append({hiddenLabel(), HiddenIndex});
+    rows.append({unknownLabel(), UnknownIndex});
+    for (qsizetype j = 0; j < users.size(); ++j) {
+        table[FirstUser + j] = users.at(j);
+        rows.append({users.at(j).number, qint32(FirstUser + j)});
+    }
+    replaceAll(std::move(table), qint16(SampleIndex + users.size()), std::move(rows));
 }
 
 bool PhoneBook::addEntry(const QString &number, const QString &name, quint8 flags)
@@ -203,6 +231,43 @@ bool PhoneBook::addEntry(const QString &number, const QString &name, quint8 flag
     m_book[index] = {number, name, flags};
     m_lastIndex = index;
     addRow(number, index);
+    updateCount();
+    markNumbers(true);
+    return true;
+}
+
+bool PhoneBook::addEntries(const QVector<BookEntry> &entries)
+{
+    if (entries.isEmpty())
+        return true;
+    if (userCount() + entries.size() > MaxUserEntries || m_lastIndex + entries.size() > MaxIndex)
+        return false;
+    for (const BookEntry &e : entries) {
+        if (e.number.isEmpty() || e.number.startsWith(QLatin1Char('_')))
+            return false;
+    }
+
+    beginResetModel();
+    const qint32 first = m_lastIndex + 1;
+    m_lastIndex = qint16(m_lastIndex + entries.size());
+    if (m_book.size() <= m_lastIndex)
+        m_book.resize(m_lastIndex + 1);
+    std::copy(entries.cbegin(), entries.cend(), m_book.begin() + first);
+    if (std::is_sorted(m_rows.cbegin(), m_rows.cend(), rowLess)) {
+        // Each add goes after the rows that sort equal to it, so adding one by
+        // one into sorted rows gives what a stable sort of old + new rows gives.
+        m_rows.reserve(m_rows.size() + entries.size());
+        for (qsizetype j = 0; j < entries.size(); ++j)
+            m_rows.append({entries.at(j).number, qint32(first + j)});
+        std::stable_sort(m_rows.begin(), m_rows.end(), rowLess);
+    } else {
+        // Rows left out of order by Update: each add finds its place as addEntry's does.
+        for (qsizetype j = 0; j < entries.size(); ++j) {
+            BookRow row{entries.at(j).number, qint32(first + j)};
+            m_rows.insert(sortedPosition(row), std::move(row));
+        }
+    }
+    endResetModel();
     updateCount();
     markNumbers(true);
     return true;

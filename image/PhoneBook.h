@@ -21,6 +21,10 @@ struct BookRow
     qint32 index = 0;
 };
 
+// Both are moved with memmove when rows are inserted.
+Q_DECLARE_TYPEINFO(BookEntry, Q_RELOCATABLE_TYPE);
+Q_DECLARE_TYPEINFO(BookRow, Q_RELOCATABLE_TYPE);
+
 // Orders row texts: letter case ignored, control characters, then space, then
 // punctuation ("_" among it), then digits, then letters; a text comes before
 // any longer text that begins with it. Negative, zero or positive like strcmp.
@@ -81,9 +85,18 @@ public:
     void resetBook();
     // Replaces everything with a decoded book; rows may come in any order.
     void replaceAll(QVector<BookEntry> table, qint16 lastIndex, QVector<BookRow> rows);
+    // Replaces everything with the book a decoder would make of these entries:
+    // the special entries in 0 and 1, user entry j (from 0) at index 16 + j, the
+    // rows in list order, marker cleared. Too many entries for 16-bit indices is
+    // the overflow error, and nothing changes.
+    void replaceEntries(const BookEntry &hidden, const BookEntry &unknown, const QVector<BookEntry> &users);
 
     // Editing commands. False means refused: nothing has changed.
     bool addEntry(const QString &number, const QString &name, quint8 flags);
+    // Adds the entries one after another exactly as addEntry would (the same
+    // indices, the same row places), telling the list's views once. False, with
+    // nothing changed, when addEntry would refuse any of them.
+    bool addEntries(const QVector<BookEntry> &entries);
     bool updateEntry(int row, const QString &number, const QString &name, quint8 flags);
     bool removeEntry(int row, const QString &numberBoxText);
 

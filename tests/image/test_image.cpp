@@ -122,6 +122,9 @@ private slots:
     void phoneBookEditing();
     void encoderKeepsWhatItDoesNotOwn();
     void encoderRefusesOversizedBook();
+    void replaceEntriesAsDecoded();
+    void addEntriesAsOneByOne();
+    void imageFromBytes();
 };
 
 void TestImage::fixedWidthText()
@@ -537,6 +540,83 @@ void TestImage::encoderRefusesOversizedBook()
     QCOMPARE(fb.bytes(), before);
     QCOMPARE(errorOf([&] { writeFB(fb, book); }), int(VireError::BookTooLarge));
     QCOMPARE(fb.bytes(), before);
+}
+
+void TestImage::replaceEntriesAsDecoded()
+{
+    // Records out of order, one number twice: the same book whichever way it is made.
+    const QList<QByteArray> records = {record("555", "Office", 0x93), record("1000", "b", 0x08),
+                                       record("20", "c", 0), record("555", "again", 1)};
+    FlashImage fb;
+    putHeader(fb, int(records.size()));
+    fb.writeBytes(fixedSlotOffset(0), record("0", "Secret", 0xA5));
+    for (int j = 1; j <= records.size(); ++j)
+        fb.writeBytes(userRecordOffset(j), records[j - 1]);
+    PhoneBook decoded;
+    SoundNames names;
+    QVERIFY(readFB(fb, decoded, names));
+
+    PhoneBook made;
+    QVERIFY(made.addEntry("77", "gone", 0));
+    QVector<BookEntry> users;
+    for (int j = 1; j <= records.size(); ++j)
+        users.append(decoded.entry(j + 15));
+    made.replaceEntries({"ignored", decoded.entry(0).name, 0xA5}, decoded.entry(1), users);
+    QVERIFY(BookSnapshot(made) == BookSnapshot(decoded));
+
+    // Indices past 32,767 cannot be handed out: refused, nothing changed.
+    QCOMPARE(errorOf([&] { made.replaceEntries({}, {}, QVector<BookEntry>(32753)); }), int(VireError::Overflow));
+    QVERIFY(BookSnapshot(made) == BookSnapshot(decoded));
+}
+
+void TestImage::addEntriesAsOneByOne()
+{
+    const QVector<BookEntry> entries = {{"555", "x", 1}, {"12345", "dup", 2}, {"1", "y", 3},
+                                        {"555", "again", 4}, {"1234", "z", 0x93}};
+    auto check = [&](PhoneBook &bulk, PhoneBook &single) {
+        for (const BookEntry &e : entries)
+            QVERIFY(single.addEntry(e.number, e.name, e.flags));
+        QVERIFY(bulk.addEntries(entries));
+        QVERIFY(BookSnapshot(bulk) == BookSnapshot(single));
+    };
+    {
+        PhoneBook bulk, single;
+        check(bulk, single);
+    }
+    {
+        // Rows out of order after Update: each row still lands where addEntry puts it.
+        PhoneBook bulk, single;
+        for (PhoneBook *b : {&bulk, &single}) {
+            QVERIFY(b->addEntry("200", "a", 0));
+            QVERIFY(b->addEntry("300", "b", 0));
+            QVERIFY(b->updateEntry(2, "999", "c", 0));
+        }
+        check(bulk, single);
+    }
+
+    // Refused as a whole when addEntry would refuse one of them.
+    PhoneBook book;
+    const BookSnapshot before(book);
+    QVERIFY(!book.addEntries({{"1", "", 0}, {"", "empty", 0}}));
+    QVERIFY(!book.addEntries({{"1", "", 0}, {"_1", "label", 0}}));
+    QVERIFY(!book.addEntries(QVector<BookEntry>(MaxUserRecords, BookEntry{"1", "", 0})));
+    QVERIFY(BookSnapshot(book) == before);
+    QVERIFY(book.addEntries(QVector<BookEntry>(MaxUserRecords - 1, BookEntry{"1", "", 0})));
+    QCOMPARE(book.countText(), QStringLiteral("0x07F0"));
+}
+
+void TestImage::imageFromBytes()
+{
+    // Short: zeros after; long: cut; exact: the same bytes.
+    const FlashImage shortImage(QByteArray(10, 'x'));
+    QCOMPARE(shortImage.bytes(), QByteArray(10, 'x') + QByteArray(ImageSize - 10, '\0'));
+    const FlashImage longImage(QByteArray(ImageSize, 'y') + "zz");
+    QCOMPARE(longImage.bytes(), QByteArray(ImageSize, 'y'));
+    QByteArray exact(ImageSize, 'w');
+    FlashImage image(exact);
+    image.set(0, 'v');
+    QCOMPARE(exact.at(0), 'w');   // the caller's copy is not written through
+    QCOMPARE(image.at(0), 'v');
 }
 
 QTEST_APPLESS_MAIN(TestImage)

@@ -1,0 +1,166 @@
+// vire-image: importing a 2,032-row CSV into an empty image and exporting a
+// full one, in-process; then whole runs of export and import on a full image
+// against `vire-image --version`. Medians of alternating runs.
+#include "Tool.h"
+
+#include <QByteArray>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <fcntl.h>
+#include <spawn.h>
+#include <string>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <time.h>
+#include <vector>
+
+extern char **environ;
+
+namespace {
+
+double median(std::vector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+
+QByteArray fullCsv()
+{
+    QByteArray csv = "number,name,sound,sbit1,sbit2,sbit3,sbit4\n_HiddenNumber,Dolt nummer,0,0,0,0,0\n";
+    for (int i = 0; i < 2032; ++i)
+        csv += QByteArray::number(46700000000LL + i * 7919 % 100000) + ",Contact " + QByteArray::number(i) + ","
+            + QByteArray::number(i % 8) + ",1,0,1,0\n";
+    return csv;
+}
+
+QByteArray emptyImage()
+{
+    tool::Image image = tool::newImage();
+    image.book->replaceEntries(image.book->entry(0), image.book->entry(1), {});
+    buildFB(image.fb, *image.book, image.names);
+    return image.fb.bytes();
+}
+
+struct Run
+{
+    double wall = 0, cpu = 0;   // milliseconds; cpu: user + system time of the process
+};
+
+// One run of the program, its output discarded.
+Run launch(const std::vector<std::string> &args)
+{
+    std::vector<char *> argv;
+    for (const std::string &a : args)
+        argv.push_back(const_cast<char *>(a.c_str()));
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+    const auto start = std::chrono::steady_clock::now();
+    pid_t pid = 0;
+    if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ) != 0) {
+        std::perror(argv[0]);
+        std::exit(2);
+    }
+    int status = 0;
+    struct rusage usage;
+    wait4(pid, &status, 0, &usage);
+    const auto end = std::chrono::steady_clock::now();
+    posix_spawn_file_actions_destroy(&actions);
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+        std::fprintf(stderr, "%s %s failed\n", args[0].c_str(), args[1].c_str());
+        std::exit(2);
+    }
+    auto ms = [](const timeval &t) { return t.tv_sec * 1e3 + t.tv_usec / 1e3; };
+    return {std::chrono::duration<double, std::milli>(end - start).count(), ms(usage.ru_utime) + ms(usage.ru_stime)};
+}
+
+double threadCpuMs()
+{
+    timespec t;
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
+}
+
+// Medians of wall clock and of this thread's CPU time, in milliseconds.
+template <typename F>
+Run timeMs(int runs, F f)
+{
+    std::vector<double> wall, cpu;
+    for (int i = 0; i < runs; ++i) {
+        QElapsedTimer timer;
+        const double cpu0 = threadCpuMs();
+        timer.start();
+        f();
+        wall.push_back(double(timer.nsecsElapsed()) / 1e6);
+        cpu.push_back(threadCpuMs() - cpu0);
+    }
+    return {median(wall), median(cpu)};
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    const int runs = argc > 1 ? std::atoi(argv[1]) : 41;
+    const QByteArray csv = fullCsv(), empty = emptyImage();
+
+    // In-process: the work of import and export without the files.
+    QByteArray full;
+    const Run importMs = timeMs(runs, [&] {
+        tool::Image image = tool::decodeImage(empty);
+        const exchange::ReadResult read = exchange::readContacts(csv);
+        tool::importContacts(image, read.contacts, false);
+        full = image.fb.bytes();
+    });
+    const Run exportMs = timeMs(runs, [&] {
+        const QByteArray out = tool::exportContacts(tool::decodeImage(full), exchange::Format::Csv);
+        if (out.size() < 2032 * 20)
+            std::exit(2);
+    });
+
+    QTemporaryDir dir;
+    auto put = [&](const char *name, const QByteArray &bytes) {
+        QFile f(dir.filePath(QLatin1String(name)));
+        if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
+            std::exit(2);
+        return dir.filePath(QLatin1String(name)).toStdString();
+    };
+    const std::string fullBin = put("full.bin", full), fullCsvPath = put("full.csv", csv);
+    const std::string outCsv = dir.filePath(QStringLiteral("out.csv")).toStdString();
+    const std::string outBin = dir.filePath(QStringLiteral("out.bin")).toStdString();
+    const std::string program = VIRE_IMAGE;
+    const std::vector<std::string> version{program, "--version"};
+    const std::vector<std::string> exporting{program, "export", fullBin, "-o", outCsv};
+    const std::vector<std::string> importing{program, "import", fullBin, fullCsvPath, "--replace", "-o", outBin};
+
+    launch(version);   // warm the page cache
+    std::vector<double> vw, vc, ew, ec, iw, ic;
+    for (int r = 0; r < runs; ++r) {
+        const Run v = launch(version), e = launch(exporting), i = launch(importing);
+        vw.push_back(v.wall);
+        vc.push_back(v.cpu);
+        ew.push_back(e.wall);
+        ec.push_back(e.cpu);
+        iw.push_back(i.wall);
+        ic.push_back(i.cpu);
+    }
+
+    std::printf("in-process, median of %d: wall clock, then CPU time (goal: at most 3 ms)\n", runs);
+    std::printf("  import 2,032 CSV rows into an empty image %7.2f ms          %7.2f ms\n", importMs.wall, importMs.cpu);
+    std::printf("  export a full image as CSV                %7.2f ms          %7.2f ms\n", exportMs.wall, exportMs.cpu);
+    std::printf("whole process, median of %d: wall clock, then CPU time (user + system)\n", runs);
+    const double vwm = median(vw), vcm = median(vc);
+    std::printf("  vire-image --version                      %7.2f ms          %7.2f ms\n", vwm, vcm);
+    std::printf("  vire-image export (full image)            %7.2f ms  %.2fx   %7.2f ms  %.2fx (goal: at most 1.5)\n",
+                median(ew), median(ew) / vwm, median(ec), median(ec) / vcm);
+    std::printf("  vire-image import --replace (full image)  %7.2f ms  %.2fx   %7.2f ms  %.2fx (goal: at most 1.5)\n",
+                median(iw), median(iw) / vwm, median(ic), median(ic) / vcm);
+    return 0;
+}

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "Codec.h"
+#include "Contacts.h"
+#include "FlashImage.h"
+#include "PhoneBook.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+#include <memory>
+
+// The work of vire-image's commands on images and contacts in memory; the
+// commands add files, arguments and messages around it.
+namespace tool {
+
+// A failure worth one message; the command stops with status 2.
+struct Failure
+{
+    QString text;
+};
+
+struct Image
+{
+    Image() = default;
+    explicit Image(FlashImage image) : fb(std::move(image)) {}
+
+    FlashImage fb;
+    std::unique_ptr<PhoneBook> book = std::make_unique<PhoneBook>();
+    SoundNames names;
+};
+
+// The image a freshly started editor saves.
+Image newImage();
+
+// Decodes bytes as the editor's open does. Throws Failure with the reason
+// when the decoder refuses them.
+Image decodeImage(QByteArray bytes);
+
+// User entries in list order.
+QVector<BookEntry> userEntries(const PhoneBook &book);
+
+// Puts the contacts into the image's phone book, as Add would, or replacing
+// every user entry; rows labelled as special entries set those. Then encodes.
+// Returns the numbers added more than once ("12345 (lines 3, 9)"), for one
+// warning. Throws Failure when the result would not fit in the image; nothing
+// has changed then.
+QStringList importContacts(Image &image, const QVector<exchange::Contact> &contacts, bool replace);
+
+// The image's phone book as CSV or vCard.
+QByteArray exportContacts(const Image &image, exchange::Format format);
+
+// "info" and "diff" as lines of text.
+QStringList describe(const Image &image);
+QStringList differences(const Image &a, const Image &b);
+
+// The bank's sample area as an 8-bit unsigned mono PCM WAV file.
+QByteArray bankWave(const Image &image, int bank, quint32 rate);
+
+} // namespace tool

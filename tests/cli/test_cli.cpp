@@ -1,0 +1,468 @@
+#include "WaveFiles.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <sys/stat.h>
+
+namespace {
+
+constexpr int ImageSize = 524288;
+
+struct Result
+{
+    int status = -1;
+    QByteArray out;
+    QString err;
+};
+
+QByteArray record(const QByteArray &number, const QByteArray &name, quint8 flags)
+{
+    return number.leftJustified(16, ' ') + name.leftJustified(14, ' ') + char(flags) + '\0';
+}
+
+// An image as the device or another tool might hold it: records in the order given.
+QByteArray image(const QList<QByteArray> &records, int count = -1)
+{
+    QByteArray fb(ImageSize, '\0');
+    const int n = count < 0 ? int(records.size()) : count;
+    fb[0] = char(n >> 8);
+    fb[1] = char(n & 0xFF);
+    fb.replace(2, 30, "VIRE-PADDING: 0123456789ABCDEF");
+    fb.replace(32 + 16, 14, QByteArray("Dolt nummer").leftJustified(14, ' '));
+    fb.replace(64 + 16, 14, QByteArray("Ok\xE4nt nummer").leftJustified(14, ' '));
+    for (int j = 0; j < records.size(); ++j)
+        fb.replace(512 + 32 * j, 32, records[j]);
+    for (int k = 1; k <= 7; ++k)
+        fb.replace(k * 65536, 16, QByteArray("(empty)").leftJustified(16, ' '));
+    return fb;
+}
+
+const QByteArray Header = "number,name,sound,sbit1,sbit2,sbit3,sbit4\r\n";
+const QByteArray DefaultSpecials = "_HiddenNumber,Dolt nummer,0,0,0,0,0\r\n"
+                                   "_UnknownNumber,Ok\xC3\xA4nt nummer,0,0,0,0,0\r\n";
+
+} // namespace
+
+class TestCli : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir *m_dir = nullptr;
+
+    QString path(const QString &name) const { return m_dir->filePath(name); }
+
+    QString write(const QString &name, const QByteArray &bytes) const
+    {
+        QFile f(path(name));
+        if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
+            qFatal("cannot write %s", qPrintable(path(name)));
+        return path(name);
+    }
+
+    QByteArray read(const QString &name) const
+    {
+        QFile f(path(name));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+
+    bool exists(const QString &name) const { return QFileInfo::exists(path(name)); }
+
+    Result vire(const QStringList &args) const
+    {
+        QProcess p;
+        p.setWorkingDirectory(m_dir->path());
+        p.setStandardInputFile(QProcess::nullDevice());
+        p.start(QStringLiteral(VIRE_IMAGE), args);
+        if (!p.waitForFinished(60000)) {
+            p.kill();
+            p.waitForFinished();
+            return {};
+        }
+        Result r;
+        r.status = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+        r.out = p.readAllStandardOutput();
+        r.err = QString::fromUtf8(p.readAllStandardError());
+        return r;
+    }
+
+    QByteArray exportCsv(const QString &name) const
+    {
+        const Result r = vire({QStringLiteral("export"), name});
+        if (r.status != 0)
+            qWarning("export failed: %s", qPrintable(r.err));
+        return r.out;
+    }
+
+private slots:
+    void init()
+    {
+        m_dir = new QTemporaryDir;
+        QVERIFY(m_dir->isValid());
+    }
+
+    void cleanup()
+    {
+        delete m_dir;
+        m_dir = nullptr;
+    }
+
+    void helpAndVersion()
+    {
+        Result r = vire({QStringLiteral("--help")});
+        QCOMPARE(r.status, 0);
+        for (const char *command : {"new", "info", "export", "import", "diff", "sound-import", "sound-export"})
+            QVERIFY2(r.out.contains(command), command);
+        r = vire({QStringLiteral("import"), QStringLiteral("--help")});
+        QCOMPARE(r.status, 0);
+        QVERIFY(r.out.startsWith("Usage: vire-image import IMAGE CONTACTS -o OUT [--replace]"));
+        r = vire({QStringLiteral("--version")});
+        QCOMPARE(r.status, 0);
+        QVERIFY(r.out.startsWith("vire-image "));
+
+        // Usage errors: status 2, a hint on standard error, nothing on standard output.
+        for (const QStringList &args : {QStringList{}, QStringList{"frobnicate"}, QStringList{"info"},
+                                        QStringList{"info", "a", "b"}, QStringList{"new"},
+                                        QStringList{"export", "x.bin", "--replace"},
+                                        QStringList{"export", "x.bin", "-o"}}) {
+            r = vire(args);
+            QCOMPARE(r.status, 2);
+            QVERIFY2(r.err.contains(QLatin1String("--help")), qPrintable(r.err));
+            QVERIFY(r.out.isEmpty());
+        }
+    }
+
+    void newAndInfo()
+    {
+        Result r = vire({QStringLiteral("new"), QStringLiteral("-o"), QStringLiteral("new.bin")});
+        QCOMPARE(r.status, 0);
+        const QByteArray fb = read(QStringLiteral("new.bin"));
+        // Exactly what the encoder writes for the default book over a zero buffer.
+        QByteArray expected(ImageSize, '\0');
+        expected[1] = 1;
+        expected.replace(2, 30, "VIRE-PADDING: 0123456789ABCDEF");
+        for (int s = 0; s < 15; ++s)
+            expected.replace(32 + 32 * s, 32, record(QByteArray::number(s, 16).toUpper(), "", 0));
+        expected.replace(32 + 16, 14, QByteArray("Dolt nummer").leftJustified(14, ' '));
+        expected.replace(64 + 16, 14, QByteArray("Ok\xE4nt nummer").leftJustified(14, ' '));
+        expected.replace(512, 32, record("12345", "Test Testsson", 0));
+        for (int k = 1; k <= 7; ++k)
+            expected.replace(k * 65536, 16, QByteArray("(empty)").leftJustified(16, ' '));
+        QCOMPARE(fb, expected);
+
+        // Two records beyond the count, as an earlier, longer book leaves them.
+        write(QStringLiteral("old.bin"), image({record("555", "Office", 0x93), record("1", "a", 0), record("2", "b", 0),
+                                                record("3", "c", 0)}, 2));
+        QByteArray fb2 = read(QStringLiteral("old.bin"));
+        fb2.replace(48, 14, QByteArray("Secret\x01").leftJustified(14, ' '));
+        fb2[62] = char(0xA5);
+        fb2.replace(3 * 65536, 16, QByteArray("ring").leftJustified(16, ' '));
+        write(QStringLiteral("old.bin"), fb2);
+        r = vire({QStringLiteral("info"), QStringLiteral("old.bin")});
+        QCOMPARE(r.status, 0);
+        const QString info = QString::fromUtf8(r.out);
+        QVERIFY2(info.contains(QLatin1String("User entries:    2 of 2,032")), qPrintable(info));
+        QVERIFY(info.contains(QLatin1String(
+            "_HiddenNumber:   \"Secret\\x01\", flags 0xA5 (sound 5, sbit1 1, sbit2 0, sbit3 1, sbit4 0)")));
+        QVERIFY(info.contains(QStringLiteral("_UnknownNumber:  \"Ok\u00e4nt nummer\", flags 0x00")));
+        QVERIFY(info.contains(QLatin1String("Sound 3:         \"ring\"")));
+        QVERIFY(info.contains(QLatin1String("Beyond the count: 2 record(s) left by an earlier, longer book (records 3 to 4)")));
+
+        r = vire({QStringLiteral("info"), QStringLiteral("new.bin")});
+        QVERIFY(r.out.contains("Beyond the count: no records"));
+    }
+
+    void exportCsvAndVCard()
+    {
+        // Records out of order, bit 3 set, a name with a comma and a quote.
+        write(QStringLiteral("a.bin"), image({record("555", "Office", 0x93), record("1000", "Smith, \"J\"", 0x08),
+                                              record("20", "", 0x70)}));
+        const QByteArray csv = Header + DefaultSpecials
+            + "1000,\"Smith, \"\"J\"\"\",0,0,0,0,0\r\n"
+              "20,,0,0,1,1,1\r\n"
+              "555,Office,3,1,0,0,1\r\n";
+        Result r = vire({QStringLiteral("export"), QStringLiteral("a.bin")});
+        QCOMPARE(r.status, 0);
+        QCOMPARE(r.out, csv);
+        QVERIFY(r.err.isEmpty());
+
+        r = vire({QStringLiteral("export"), QStringLiteral("a.bin"), QStringLiteral("--format=csv"),
+                  QStringLiteral("-o"), QStringLiteral("out.csv")});
+        QCOMPARE(r.status, 0);
+        QVERIFY(r.out.isEmpty());
+        QCOMPARE(read(QStringLiteral("out.csv")), csv);
+
+        r = vire({QStringLiteral("export"), QStringLiteral("a.bin"), QStringLiteral("--format"), QStringLiteral("vcard")});
+        QCOMPARE(r.status, 0);
+        QCOMPARE(r.out, QByteArray("BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Smith\\, \"J\"\r\nN:;Smith\\, \"J\";;;\r\n"
+                                   "TEL:1000\r\nEND:VCARD\r\n"
+                                   "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:\r\nN:;;;;\r\nTEL:20\r\nEND:VCARD\r\n"
+                                   "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Office\r\nN:;Office;;;\r\nTEL:555\r\nEND:VCARD\r\n"));
+    }
+
+    void importCsv()
+    {
+        write(QStringLiteral("a.bin"), image({record("555", "Office", 0x93)}));
+        QByteArray fb = read(QStringLiteral("a.bin"));
+        fb.replace(2 * 65536 + 16, 3, "abc");   // samples must survive
+        write(QStringLiteral("a.bin"), fb);
+
+        // BOM, semicolons, columns in another order and case, quoting, a missing column.
+        const QByteArray contacts = "\xEF\xBB\xBFSbit4;NAME;Number;sound\n"
+                                    "1;\"Anna; \"\"A\"\"\";300;2\n"
+                                    "0;A name much longer than fourteen;1000;0\r\n"
+                                    "\n"
+                                    ";;;\n"
+                                    "0;K\xC3\xB6k;555;7\n"
+                                    "1;Hidden;_HiddenNumber;1\n";
+        write(QStringLiteral("c.csv"), contacts);
+        Result r = vire({QStringLiteral("import"), QStringLiteral("a.bin"), QStringLiteral("c.csv"), QStringLiteral("-o"),
+                         QStringLiteral("b.bin")});
+        QCOMPARE(r.status, 0);
+        QVERIFY2(r.err.contains(QLatin1String("c.csv:3: warning: name \"A name much longer than fourteen\" cut to 14 "
+                                              "characters: \"A name much lo\"")),
+                 qPrintable(r.err));
+        QVERIFY(r.err.contains(QLatin1String("c.csv: warning: numbers added more than once: 555 (in the image, line 6)")));
+        QCOMPARE(exportCsv(QStringLiteral("b.bin")),
+                 Header
+                     + "_HiddenNumber,Hidden,1,0,0,0,1\r\n"
+                       "_UnknownNumber,Ok\xC3\xA4nt nummer,0,0,0,0,0\r\n"
+                       "1000,A name much lo,0,0,0,0,0\r\n"
+                       "300,\"Anna; \"\"A\"\"\",2,0,0,0,1\r\n"
+                       "555,K\xC3\xB6k,7,0,0,0,0\r\n"     // "555" sorts before the image's "555" and its padding
+                       "555,Office,3,1,0,0,1\r\n");
+        const QByteArray out = read(QStringLiteral("b.bin"));
+        QCOMPARE(out.mid(65536, ImageSize - 65536), fb.mid(65536, ImageSize - 65536));
+
+        // --replace: the file's rows only; records beyond the new count stay.
+        write(QStringLiteral("d.csv"), "number\n42\n");
+        r = vire({QStringLiteral("import"), QStringLiteral("b.bin"), QStringLiteral("d.csv"), QStringLiteral("--replace"),
+                  QStringLiteral("-o"), QStringLiteral("b.bin")});
+        QCOMPARE(r.status, 0);
+        QVERIFY(r.err.isEmpty());
+        QCOMPARE(exportCsv(QStringLiteral("b.bin")), Header
+                                                         + "_HiddenNumber,Hidden,1,0,0,0,1\r\n"
+                                                           "_UnknownNumber,Ok\xC3\xA4nt nummer,0,0,0,0,0\r\n"
+                                                           "42,,0,0,0,0,0\r\n");
+        const QByteArray replaced = read(QStringLiteral("b.bin"));
+        QCOMPARE(replaced.mid(544, 65536 - 544), out.mid(544, 65536 - 544));
+        QCOMPARE(replaced.mid(65536), out.mid(65536));
+    }
+
+    void importVCard()
+    {
+        write(QStringLiteral("a.bin"), image({}));
+        const QByteArray cards =
+            "BEGIN:VCARD\r\nVERSION:2.1\r\n"
+            "N;CHARSET=ISO-8859-1;ENCODING=QUOTED-PRINTABLE:Str=F6m;=C5=\r\nsa\r\n"
+            "TEL;CELL:+46 (0)70-123.45/67\r\n"
+            "TEL;HOME:\r\n"
+            "END:VCARD\r\n"
+            "begin:vcard\nversion:3.0\nFN:Bo\n  Ek\nitem1.TEL;TYPE=work:12345678901234567\nTEL:*31#\nTEL:08-12\nEND:VCARD\n"
+            "BEGIN:VCARD\nVERSION:4.0\nFN:Caf\xC3\xA9 \\, Bar\nTEL;VALUE=uri;TYPE=\"voice,cell\":tel:+1-555-0100;ext=7\n"
+            "END:VCARD\n"
+            "BEGIN:VCARD\nVERSION:3.0\nFN:Nobody\nEND:VCARD\n";
+        write(QStringLiteral("c.vcf"), cards);
+        const Result r = vire({QStringLiteral("import"), QStringLiteral("a.bin"), QStringLiteral("c.vcf"),
+                               QStringLiteral("-o"), QStringLiteral("b.bin")});
+        QCOMPARE(r.status, 0);
+        for (const char *warning : {"c.vcf:6: warning: telephone number is empty",
+                                    "c.vcf:12: warning: telephone number \"12345678901234567\" has more than 16 digits",
+                                    "c.vcf:13: warning: telephone number \"*31#\" holds characters other than digits",
+                                    "c.vcf:21: warning: card has no telephone number"})
+            QVERIFY2(r.err.contains(QLatin1String(warning)), qPrintable(r.err));
+        QCOMPARE(exportCsv(QStringLiteral("b.bin")), Header + DefaultSpecials
+                                                         + "0015550100,\"Caf\xC3\xA9 , Bar\",0,0,0,0,0\r\n"
+                                                           "0046070123456" "7,\xC3\x85sa Str\xC3\xB6m,0,0,0,0,0\r\n"
+                                                           "0812,Bo Ek,0,0,0,0,0\r\n");
+    }
+
+    void diff()
+    {
+        write(QStringLiteral("a.bin"),
+              image({record("555", "Office", 0x93), record("12", "x", 0), record("12", "y", 0), record("9", "gone", 0)}));
+        write(QStringLiteral("same.bin"),
+              image({record("9", "gone", 0), record("12", "x", 0), record("12", "y", 0), record("555", "Office", 0x93)}));
+        QByteArray b = image({record("555", "Home", 0x13), record("12", "x", 0), record("77", "new", 1)});
+        b.replace(48, 14, QByteArray("Secret").leftJustified(14, ' '));
+        b.replace(2 * 65536, 16, QByteArray("ring").leftJustified(16, ' '));
+        b[2 * 65536 + 16] = 1;
+        b[2 * 65536 + 65535] = 2;
+        write(QStringLiteral("b.bin"), b);
+
+        Result r = vire({QStringLiteral("diff"), QStringLiteral("a.bin"), QStringLiteral("same.bin")});
+        QCOMPARE(r.status, 0);
+        QVERIFY(r.out.isEmpty());
+
+        r = vire({QStringLiteral("diff"), QStringLiteral("a.bin"), QStringLiteral("b.bin")});
+        QCOMPARE(r.status, 1);
+        QCOMPARE(QString::fromUtf8(r.out).split(QLatin1Char('\n'), Qt::SkipEmptyParts),
+                 QStringList({"removed \"12\" \"y\" flags 0x00",
+                              "changed \"555\": name \"Office\" -> \"Home\", flags 0x93 -> 0x13",
+                              "added \"77\" \"new\" flags 0x01",
+                              "removed \"9\" \"gone\" flags 0x00",
+                              "changed _HiddenNumber: name \"Dolt nummer\" -> \"Secret\"",
+                              "changed sound 2 name: \"(empty)\" -> \"ring\"",
+                              "changed sound 2 samples: 2 of 65,520 bytes differ"}));
+
+        write(QStringLiteral("bad.bin"), QByteArray(ImageSize, 'x'));
+        r = vire({QStringLiteral("diff"), QStringLiteral("a.bin"), QStringLiteral("bad.bin")});
+        QCOMPARE(r.status, 2);
+        QVERIFY(r.err.startsWith(QLatin1String("bad.bin: error: not an image of the VIRE family")));
+    }
+
+    void soundImportAndExport()
+    {
+        using namespace wavefiles;
+        QByteArray fb = image({record("555", "Office", 0)});
+        fb.replace(3 * 65536 + 16, 65520, QByteArray(65520, char(0x55)));
+        write(QStringLiteral("a.bin"), fb);
+        const QByteArray samples = pattern(1000);
+        write(QStringLiteral("Doorbell ring.wav"), riff(chunk("fmt ", fmtBody()) + chunk("data", samples)));
+
+        Result r = vire({QStringLiteral("sound-import"), QStringLiteral("a.bin"), QStringLiteral("3"),
+                         QStringLiteral("Doorbell ring.wav"), QStringLiteral("-o"), QStringLiteral("b.bin")});
+        QCOMPARE(r.status, 0);
+        const QByteArray b = read(QStringLiteral("b.bin"));
+        QCOMPARE(b.mid(3 * 65536, 16), QByteArray("Doorbell ring   "));
+        QCOMPARE(b.mid(3 * 65536 + 16, 1000), samples);
+        QCOMPARE(b.mid(3 * 65536 + 1016, 64520), QByteArray(64520, char(0x55)));   // the older sound's tail stays
+        QCOMPARE(b.mid(512, 65536 - 512), fb.mid(512, 65536 - 512));
+
+        r = vire({QStringLiteral("sound-export"), QStringLiteral("b.bin"), QStringLiteral("3"), QStringLiteral("s.wav"),
+                  QStringLiteral("--rate"), QStringLiteral("11025")});
+        QCOMPARE(r.status, 0);
+        const QByteArray wav = read(QStringLiteral("s.wav"));
+        QCOMPARE(wav, riff(chunk("fmt ", fmtBody(1, 11025, 8)) + chunk("data", b.mid(3 * 65536 + 16, 65520))));
+
+        // The exported bank moves into another image unchanged, under the file's name.
+        r = vire({QStringLiteral("sound-import"), QStringLiteral("b.bin"), QStringLiteral("7"), QStringLiteral("s.wav"),
+                  QStringLiteral("-o"), QStringLiteral("c.bin")});
+        QCOMPARE(r.status, 0);
+        const QByteArray c = read(QStringLiteral("c.bin"));
+        QCOMPARE(c.mid(7 * 65536, 65536), QByteArray("s               ") + b.mid(3 * 65536 + 16, 65520));
+
+        r = vire({QStringLiteral("sound-export"), QStringLiteral("b.bin"), QStringLiteral("1"), QStringLiteral("d.wav")});
+        QCOMPARE(r.status, 0);
+        QCOMPARE(read(QStringLiteral("d.wav")).mid(24, 4), le32(8000));
+    }
+
+    void badInput()
+    {
+        using namespace wavefiles;
+        write(QStringLiteral("a.bin"), image({record("555", "Office", 0)}));
+        write(QStringLiteral("zero.bin"), QByteArray(ImageSize, '\0'));
+        write(QStringLiteral("big.bin"), image({}, 2033));
+        write(QStringLiteral("nonumber.csv"), "name,sound\nx,1\n");
+        write(QStringLiteral("quote.csv"), "number,name\n1,ok\n2,\"open\n3,x\n");
+        write(QStringLiteral("wide.csv"), "number,name\n1,a\n2,b,c\n");
+        write(QStringLiteral("values.csv"), "number,name,sound,sbit1\n12a,x,0,0\n1,x,8,0\n2,x,0,2\n3,\xD0\x96uk,0,0\n"
+                                            "4,\xF0\x9F\x98\x80,0,0\n");
+        write(QStringLiteral("open.vcf"), "BEGIN:VCARD\nFN:A\nTEL:1\nEND:VCARD\nBEGIN:VCARD\nFN:B\nTEL:2\n");
+        write(QStringLiteral("notriff.wav"), "RIFX and so on");
+        write(QStringLiteral("\u0416.wav"), riff(chunk("data", "abc")));
+        QByteArray many = "number\n";
+        for (int i = 0; i < 2032; ++i)
+            many += QByteArray::number(i) + '\n';
+        write(QStringLiteral("many.csv"), many);
+        QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("folder")));
+        QVERIFY(mkfifo(QFile::encodeName(path(QStringLiteral("fifo"))).constData(), 0600) == 0);
+        write(QStringLiteral("keep.bin"), "old");
+
+        const struct
+        {
+            QStringList args;
+            QString message;
+        } cases[] = {
+            {{"import", "zero.bin", "nonumber.csv", "-o", "keep.bin"}, "zero.bin: error: not an image of the VIRE family"},
+            {{"import", "big.bin", "nonumber.csv", "-o", "keep.bin"},
+             "big.bin: error: the image claims 2,033 entries; its phone book holds at most 2,032"},
+            {{"import", "missing.bin", "nonumber.csv", "-o", "keep.bin"}, "missing.bin: error: "},
+            {{"info", "fifo"}, "fifo: error: not a regular file"},
+            {{"import", "a.bin", "nonumber.csv", "-o", "keep.bin"}, "nonumber.csv:1: error: the header has no \"number\" column"},
+            {{"import", "a.bin", "quote.csv", "-o", "keep.bin"}, "quote.csv:3: error: quote opened here is never closed"},
+            {{"import", "a.bin", "wide.csv", "-o", "keep.bin"}, "wide.csv:3: error: row has 3 fields, the header 2"},
+            {{"import", "a.bin", "values.csv", "-o", "keep.bin"}, "values.csv:2: error: number \"12a\" is not 1 to 16 digits"},
+            {{"import", "a.bin", "values.csv", "-o", "keep.bin"}, "values.csv:3: error: sound \"8\" is not 0 to 7"},
+            {{"import", "a.bin", "values.csv", "-o", "keep.bin"}, "values.csv:4: error: sbit1 \"2\" is not 0 or 1"},
+            {{"import", "a.bin", "values.csv", "-o", "keep.bin"},
+             QStringLiteral("values.csv:5: error: name \"\u0416uk\" holds U+0416 '\u0416', which is not in Windows-1252")},
+            {{"import", "a.bin", "values.csv", "-o", "keep.bin"},
+             QStringLiteral("values.csv:6: error: name \"\U0001F600\" holds U+1F600 '\U0001F600'")},
+            {{"import", "a.bin", "open.vcf", "-o", "keep.bin"}, "open.vcf:5: error: card has no END:VCARD"},
+            {{"import", "a.bin", "many.csv", "-o", "keep.bin"},
+             "many.csv: error: the phone book would hold 2,033 entries; the image has room for 2,032"},
+            {{"import", "a.bin", "fifo", "-o", "keep.bin"}, "fifo: error: not a regular file"},
+            {{"sound-import", "a.bin", "0", "notriff.wav", "-o", "keep.bin"}, "bank \"0\" is not 1 to 7"},
+            {{"sound-export", "a.bin", "8", "keep.bin"}, "bank \"8\" is not 1 to 7"},
+            {{"sound-import", "a.bin", "1", "notriff.wav", "-o", "keep.bin"},
+             "notriff.wav: error: Not a valid wav file (not starting with RIFF)"},
+            {{"sound-import", "a.bin", "1", "fifo", "-o", "keep.bin"}, "fifo: error: not a regular file"},
+            {{"sound-import", "a.bin", "1", QStringLiteral("\u0416.wav"), "-o", "keep.bin"},
+             QStringLiteral("the file name gives the sound name \"\u0416\", and U+0416 '\u0416' is not in Windows-1252")},
+            {{"sound-export", "a.bin", "1", "a.bin"}, "a.bin: error: is the input image"},
+            {{"sound-export", "a.bin", "1", "keep.bin", "--rate", "0"}, "rate \"0\" is not 1 to 2147483647 Hz"},
+            {{"export", "a.bin", "-o", "folder"}, "folder: error: not a regular file"},
+            {{"export", "a.bin", "-o", "fifo"}, "fifo: error: not a regular file"},
+            {{"export", "a.bin", "--format", "xml"}, "format \"xml\" is not csv or vcard"},
+        };
+        for (const auto &c : cases) {
+            const Result r = vire(c.args);
+            const QByteArray what = c.args.join(QLatin1Char(' ')).toUtf8();
+            QVERIFY2(r.status == 2, what.constData());
+            QVERIFY2(r.err.contains(c.message), qPrintable(c.args.join(QLatin1Char(' ')) + QLatin1String(" -> ") + r.err));
+            QVERIFY2(!r.err.contains(QLatin1String("VireError")), qPrintable(r.err));
+            QCOMPARE(read(QStringLiteral("keep.bin")), QByteArray("old"));
+        }
+        QVERIFY(QFileInfo(path(QStringLiteral("fifo"))).exists());
+        QVERIFY(QFileInfo(path(QStringLiteral("folder"))).isDir());
+    }
+
+    void roundTrips()
+    {
+        // A full book with every flag combination but bit 3, made through the tool itself.
+        QByteArray csv = Header + "_HiddenNumber,Secret,5,1,0,1,0\r\n_UnknownNumber,Who?,0,0,1,0,1\r\n";
+        for (int i = 0; i < 2032; ++i)
+            csv += QByteArray::number(100000 + i * 7 % 2032) + ",Name \xC3\xA9 " + QByteArray::number(i) + ','
+                + QByteArray::number(i % 8) + ',' + QByteArray::number(i >> 3 & 1) + ',' + QByteArray::number(i >> 4 & 1)
+                + ',' + QByteArray::number(i >> 5 & 1) + ',' + QByteArray::number(i >> 6 & 1) + "\r\n";
+        write(QStringLiteral("full.csv"), csv);
+        QCOMPARE(vire({"new", "-o", "empty.bin"}).status, 0);
+        QCOMPARE(vire({"import", "empty.bin", "full.csv", "--replace", "-o", "full.bin"}).status, 0);
+
+        for (const char *format : {"csv", "vcard"}) {
+            const Result r = vire({"export", "full.bin", "--format", format, "-o", "out.txt"});
+            QCOMPARE(r.status, 0);
+            QCOMPARE(vire({"import", "empty.bin", "out.txt", "--replace", "-o", "again.bin"}).status, 0);
+            if (qstrcmp(format, "csv") == 0) {
+                QCOMPARE(read(QStringLiteral("again.bin")), read(QStringLiteral("full.bin")));
+            } else {
+                // vCard carries numbers and names only.
+                const Result d = vire({"diff", "full.bin", "again.bin"});
+                QCOMPARE(d.status, 1);
+                for (const QByteArray &line : d.out.split('\n')) {
+                    if (line.startsWith("changed \""))
+                        QVERIFY2(!line.contains("name"), line.constData());
+                    else
+                        QVERIFY2(line.isEmpty() || line.startsWith("changed _"), line.constData());
+                }
+            }
+        }
+
+        // Bit 3 is the only thing an image loses on the way through CSV.
+        QByteArray withBit3 = read(QStringLiteral("full.bin"));
+        withBit3[512 + 30] = char(withBit3.at(512 + 30) | 0x08);
+        withBit3[62] = char(withBit3.at(62) | 0x08);
+        write(QStringLiteral("bit3.bin"), withBit3);
+        QCOMPARE(vire({"export", "bit3.bin", "-o", "bit3.csv"}).status, 0);
+        QCOMPARE(read(QStringLiteral("bit3.csv")), exportCsv(QStringLiteral("full.bin")));
+        QCOMPARE(vire({"import", "bit3.bin", "bit3.csv", "--replace", "-o", "bit3.bin"}).status, 0);
+        QCOMPARE(read(QStringLiteral("bit3.bin")), read(QStringLiteral("full.bin")));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCli)
+#include "test_cli.moc"
