@@ -3,27 +3,66 @@
 #include "VireError.h"
 
 #include <algorithm>
+#include <array>
+#include <vector>
 
 namespace {
 
-// Sort weight of one character: a class in the high bits, the folded code below.
-quint32 weight(QChar c)
+// Sort weight of a case-folded character: a class in the high bits, the code below.
+constexpr quint32 weight(char16_t u)
 {
-    const char16_t u = c.toCaseFolded().unicode();
-    quint32 cls;
+    quint32 cls = 5;
     if (u < 0x20)
         cls = 0;
     else if (u == ' ')
         cls = 1;
     else if (u >= '0' && u <= '9')
         cls = 3;
-    else if (u < 0x80 && ((u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z')))
+    else if ((u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z'))
         cls = 4;
     else if (u < 0x80)
         cls = 2;
-    else
-        cls = 5;
     return (cls << 16) | u;
+}
+
+constexpr char16_t foldAscii(char16_t u)
+{
+    return u >= 'A' && u <= 'Z' ? char16_t(u + 0x20) : u;
+}
+
+// The weights of the ASCII characters as ranks below 0x80, case folded.
+constexpr std::array<char16_t, 0x80> asciiRanks()
+{
+    std::array<char16_t, 0x80> ranks{};
+    for (char16_t u = 0; u < 0x80; ++u) {
+        for (char16_t v = 0; v < 0x80; ++v) {
+            if (weight(foldAscii(v)) < weight(foldAscii(u)))
+                ++ranks[u];
+        }
+    }
+    return ranks;
+}
+constexpr std::array<char16_t, 0x80> AsciiRank = asciiRanks();
+
+// The weight as one 16-bit code in the same order: an ASCII character gets
+// its rank, every other character (class 5) its folded code, which is above
+// all the ranks.
+char16_t sortCode(QChar c)
+{
+    if (c.unicode() < 0x80)
+        return AsciiRank[c.unicode()];
+    const char16_t u = c.toCaseFolded().unicode();
+    return u < 0x80 ? AsciiRank[u] : u;
+}
+
+// A text whose plain code order is the row order of the given text.
+QString sortKey(const QString &text)
+{
+    QString key(text.size(), Qt::Uninitialized);
+    QChar *out = key.data();
+    for (qsizetype i = 0; i < text.size(); ++i)
+        out[i] = QChar(sortCode(text.at(i)));
+    return key;
 }
 
 bool isSpecial(qint32 index)
@@ -31,13 +70,18 @@ bool isSpecial(qint32 index)
     return index == PhoneBook::HiddenIndex || index == PhoneBook::UnknownIndex;
 }
 
-// Special rows first, in index order; then user rows by text.
+// Special rows first, in index order; then user rows by their sort keys.
+bool keyLess(qint32 a, const QString &keyA, qint32 b, const QString &keyB)
+{
+    const bool sa = isSpecial(a), sb = isSpecial(b);
+    if (sa || sb)
+        return sa && (!sb || a < b);
+    return keyA < keyB;
+}
+
 bool rowLess(const BookRow &a, const BookRow &b)
 {
-    const bool sa = isSpecial(a.index), sb = isSpecial(b.index);
-    if (sa || sb)
-        return sa && (!sb || a.index < b.index);
-    return compareRowTexts(a.text, b.text) < 0;
+    return keyLess(a.index, sortKey(a.text), b.index, sortKey(b.text));
 }
 
 QString visible(const QString &text)
@@ -55,15 +99,7 @@ QString visible(const QString &text)
 
 int compareRowTexts(const QString &a, const QString &b)
 {
-    const qsizetype n = std::min(a.size(), b.size());
-    for (qsizetype i = 0; i < n; ++i) {
-        const quint32 wa = weight(a.at(i)), wb = weight(b.at(i));
-        if (wa != wb)
-            return wa < wb ? -1 : 1;
-    }
-    if (a.size() == b.size())
-        return 0;
-    return a.size() < b.size() ? -1 : 1;
+    return sortKey(a).compare(sortKey(b));
 }
 
 PhoneBook::PhoneBook(QObject *parent) : QAbstractListModel(parent)
@@ -180,7 +216,22 @@ void PhoneBook::resetBook()
 
 void PhoneBook::replaceAll(QVector<BookEntry> table, qint16 lastIndex, QVector<BookRow> rows)
 {
-    std::stable_sort(rows.begin(), rows.end(), rowLess);
+    // Each text's key is made once, not at every comparison: a decoded image
+    // brings up to 2,032 rows.
+    struct KeyedRow
+    {
+        QString key;
+        BookRow row;
+    };
+    std::vector<KeyedRow> keyed;
+    keyed.reserve(size_t(rows.size()));
+    for (BookRow &row : rows)
+        keyed.push_back({sortKey(row.text), std::move(row)});
+    std::stable_sort(keyed.begin(), keyed.end(), [](const KeyedRow &a, const KeyedRow &b) {
+        return keyLess(a.row.index, a.key, b.row.index, b.key);
+    });
+    for (size_t i = 0; i < keyed.size(); ++i)
+        rows[qsizetype(i)] = std::move(keyed[i].row);
     beginResetModel();
     m_book = std::move(table);
     m_lastIndex = lastIndex;
