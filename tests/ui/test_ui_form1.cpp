@@ -10,11 +10,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -44,6 +46,7 @@ private slots:
     void numberKeyFilter();
     void soundNamesRenameSelectorItems();
     void markerIsVisibleOnScreen();
+    void listRowsAndPopups();
 };
 
 void TestForm1::stateAfterStart()
@@ -106,9 +109,11 @@ void TestForm1::geometryAndLook()
     QVERIFY(offset.manhattanLength() <= 4);
 
     // The two displays: fixed pitch 9 pt, dark grey on the window background.
+    // Fixed pitch as drawn: a face may leave its fixed-pitch flag unset.
     for (int n : {11, 12}) {
         QLabel *display = t.label(n);
-        QVERIFY(QFontInfo(display->font()).fixedPitch());
+        const QFontMetricsF metrics(display->font());
+        QCOMPARE(metrics.horizontalAdvance(QLatin1Char('i')), metrics.horizontalAdvance(QLatin1Char('W')));
         QCOMPARE(display->font().pointSize(), 9);
         QCOMPARE(display->palette().color(QPalette::WindowText), QColor(64, 64, 64));
         QCOMPARE(display->palette().color(QPalette::Window), display->palette().color(QPalette::Base));
@@ -575,6 +580,49 @@ void TestForm1::markerIsVisibleOnScreen()
     QVERIFY(redPixels() > 10);
     t.click(t.command(4));
     QCOMPARE(redPixels(), 0);
+}
+
+void TestForm1::listRowsAndPopups()
+{
+    Window t;
+    // The selected row's text in red on blue, so that its ink is told apart
+    // from the highlight and from the other rows' black on white.
+    QListView *list = t.list();
+    QPalette pal = list->palette();
+    pal.setColor(QPalette::Base, Qt::white);
+    pal.setColor(QPalette::Text, Qt::black);
+    pal.setColor(QPalette::Highlight, Qt::blue);
+    pal.setColor(QPalette::HighlightedText, Qt::red);
+    list->setPalette(pal);
+    t.clickRow(0);
+    const QRect row = list->visualRect(list->model()->index(0, 0));
+    for (int ratio : {1, 2}) {
+        QImage image(list->viewport()->size() * ratio, QImage::Format_RGB32);
+        image.setDevicePixelRatio(ratio);
+        image.fill(Qt::white);
+        list->viewport()->render(&image);
+        const QRect highlight(row.topLeft() * ratio, row.size() * ratio);
+        // Every pixel of "_HiddenNumber" lies inside the highlight, and the
+        // lowest, the underscore's, has highlight below it.
+        int lowest = -1;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                const QColor c = image.pixelColor(x, y);
+                if (c.red() - c.green() > 60) {
+                    QVERIFY2(highlight.contains(x, y), qPrintable(QStringLiteral("%1x: (%2, %3)").arg(ratio).arg(x).arg(y)));
+                    lowest = std::max(lowest, y);
+                }
+            }
+        QVERIFY(lowest >= 0);
+        QVERIFY2(lowest < highlight.bottom(), qPrintable(QStringLiteral("%1x: %2").arg(ratio).arg(lowest)));
+    }
+
+    // Menus and the drop-down are windows of their own, yet use the window's font.
+    for (const char *name : {"menFile", "menSio"})
+        QCOMPARE(t.control<QMenu>(QLatin1String(name))->font(), t.w().font());
+    t.combo()->showPopup();
+    QCOMPARE(t.combo()->view()->font(), t.w().font());
+    t.combo()->hidePopup();
 }
 
 QTEST_MAIN(TestForm1)
