@@ -35,14 +35,15 @@ private slots:
 void TestPictures::buttonPictures()
 {
     for (const QIcon &icon : {pictures::openFolder(), pictures::floppyDisk(), pictures::loudspeaker()}) {
-        const QImage normal = icon.pixmap(QSize(14, 14)).toImage();
+        // Ratio 1 given, not the screen's: a scaled desktop would double the sizes.
+        const QImage normal = icon.pixmap(QSize(14, 14), 1.0).toImage();
         QCOMPARE(normal.size(), QSize(14, 14));
         QVERIFY(opaquePixels(normal) > 30);
         const QImage sharp = icon.pixmap(QSize(14, 14), 2.0).toImage();
         QCOMPARE(sharp.size(), QSize(28, 28));
         QVERIFY(opaquePixels(sharp) > 4 * 30);
         // Greyed as the style greys it, not the normal picture again.
-        const QImage greyed = icon.pixmap(QSize(14, 14), QIcon::Disabled).toImage();
+        const QImage greyed = icon.pixmap(QSize(14, 14), 1.0, QIcon::Disabled).toImage();
         QCOMPARE(greyed.size(), QSize(14, 14));
         QVERIFY(greyed != normal);
         QStyleOption option;
@@ -61,7 +62,7 @@ void TestPictures::applicationIcon()
     const QIcon icon = pictures::applicationIcon();
     QVERIFY(!icon.isNull());
     for (int side : {16, 32}) {
-        const QImage image = icon.pixmap(QSize(side, side)).toImage().convertToFormat(QImage::Format_ARGB32);
+        const QImage image = icon.pixmap(QSize(side, side), 1.0).toImage().convertToFormat(QImage::Format_ARGB32);
         QCOMPARE(image.size(), QSize(side, side));
         QCOMPARE(image, pictures::telephone(side).convertToFormat(QImage::Format_ARGB32));
         // Sixteen colours at most, and the telephone is red.
