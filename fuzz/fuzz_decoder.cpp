@@ -6,11 +6,12 @@
 #include "Layout.h"
 #include "PhoneBook.h"
 
-#include <QSet>
+#include <QByteArrayView>
 
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <vector>
 
 namespace {
 
@@ -27,17 +28,29 @@ void checkBook(const PhoneBook &book, const FlashImage &fb)
     require(book.listCount() >= 2, "two special rows");
     require(book.itemData(0) == PhoneBook::HiddenIndex, "row 0 is the hidden-number entry");
     require(book.itemData(1) == PhoneBook::UnknownIndex, "row 1 is the unknown-number entry");
-    QSet<qint32> seen;
+    std::vector<bool> seen(size_t(book.table().size()));
     for (const BookRow &row : book.rows()) {
         require(row.index >= 0 && row.index < book.table().size(), "row index inside the table");
         require(row.index <= book.lastIndex(), "row index not above lastIndex");
-        require(!seen.contains(row.index), "row indices unique");
-        seen.insert(row.index);
+        require(!seen[size_t(row.index)], "row indices unique");
+        seen[size_t(row.index)] = true;
     }
     require(book.lastIndex() < book.table().size(), "lastIndex inside the table");
     const int header = fb.at(0) * 256 + fb.at(1);
     require(header == book.userCount(), "header count equals user rows");
     require(book.userCount() <= layout::MaxUserRecords, "user rows fit the image");
+}
+
+// Whether fb holds the input (what it lacks reads as zero) from offset on
+// for length bytes.
+bool holdsInput(const FlashImage &fb, QByteArrayView input, qsizetype offset, qsizetype length)
+{
+    static const QByteArray zeros(FlashImage::Size, '\0');
+    const QByteArrayView got(fb.bytes());
+    const qsizetype given = qBound<qsizetype>(0, input.size() - offset, length);
+    if (given > 0 && got.sliced(offset, given) != input.sliced(offset, given))
+        return false;
+    return got.sliced(offset + given, length - given) == QByteArrayView(zeros).first(length - given);
 }
 
 } // namespace
@@ -46,9 +59,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     if (size > size_t(FlashImage::Size))
         return 0;
-    FlashImage fb;
-    fb.load(QByteArrayView(reinterpret_cast<const char *>(data), qsizetype(size)));
-    const QByteArray input = fb.bytes();
+    // Two images kept from run to run: a fresh 512 KiB buffer per copy, with
+    // its page faults under AddressSanitizer, cost more than the decoding.
+    static FlashImage fb, second;
+    const QByteArrayView input(reinterpret_cast<const char *>(data), qsizetype(size));
+    fb.load(input);
 
     PhoneBook book;
     SoundNames names;
@@ -59,28 +74,29 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
                     && book.countText() == QLatin1String("0x0001"),
                 "a refused image leaves the book as it was");
         require(names[0] == QLatin1String("untouched"), "a refused image leaves the names");
-        require(fb.bytes() == input, "the decoder never writes");
+        require(holdsInput(fb, input, 0, FlashImage::Size), "the decoder never writes");
         return 0;
     }
-    require(fb.bytes() == input, "the decoder never writes");
+    require(holdsInput(fb, input, 0, FlashImage::Size), "the decoder never writes");
     for (const QString &n : names)
         require(n.size() == layout::SoundNameLength, "sound names are 16 characters");
 
     buildFB(fb, book, names);
     checkBook(book, fb);
-    const QByteArray first = fb.bytes();
     for (int k = 1; k <= layout::BankCount; ++k) {
-        const int samples = layout::bankOffset(k) + layout::SampleAreaOffset;
-        require(first.mid(samples, layout::SampleAreaSize) == input.mid(samples, layout::SampleAreaSize),
+        require(holdsInput(fb, input, layout::bankOffset(k) + layout::SampleAreaOffset,
+                           layout::SampleAreaSize),
                 "sample areas untouched by encoding");
     }
 
+    // The encoded image decoded and encoded again, in a copy of it.
+    second.load(fb.bytes());
     PhoneBook again;
     SoundNames againNames;
-    require(readFB(fb, again, againNames), "an encoded image is accepted");
+    require(readFB(second, again, againNames), "an encoded image is accepted");
     require(again.userCount() == book.userCount(), "same number of entries");
-    buildFB(fb, again, againNames);
-    checkBook(again, fb);
-    require(fb.bytes() == first, "a second encode gives the same bytes");
+    buildFB(second, again, againNames);
+    checkBook(again, second);
+    require(second.bytes() == fb.bytes(), "a second encode gives the same bytes");
     return 0;
 }

@@ -61,12 +61,18 @@ void images()
     save("decoder", "forty.bin", some);
     // Short seeds keep the fuzzer fast: what a file lacks reads as zeros.
     const QByteArray records = some.left(layout::userRecordOffset(41));
-    for (int count : {0, 1, 39, 2031, 2032, 2033, 16368, 16369, 65535})
+    for (int count : {0, 1, 39, 2033, 16368, 16369, 65535})
         save("decoder", QStringLiteral("count-%1.bin").arg(count), withCount(records, count));
 
+    // Books of thousands of records are replayed by the tests but are no
+    // fuzz seeds: every input mutated from one costs thirty times a small
+    // one, and the fuzzer spent nearly all its time on them. It reaches such
+    // counts anyway from the decoder's comparison with the limit.
+    for (int count : {2031, 2032})
+        save("decoder-large", QStringLiteral("count-%1.bin").arg(count), withCount(records, count));
     while (book.userCount() < layout::MaxUserRecords)
         book.addEntry(QString::number(100000 + book.userCount()), QString(), 0x93);
-    save("decoder", "full.bin", encoded(book));
+    save("decoder-large", "full.bin", encoded(book));
 
     QByteArray odd = records;
     odd.replace(layout::userRecordOffset(1), 16, QByteArray(16, '\0'));

@@ -14,17 +14,18 @@ constexpr char16_t HighControls[32] = {
 
 namespace cp1252 {
 
-QChar toChar(unsigned char byte)
-{
-    if (byte >= 0x80 && byte < 0xA0)
-        return QChar(HighControls[byte - 0x80]);
-    return QChar(byte);
-}
+const std::array<char16_t, 256> chars = [] {
+    std::array<char16_t, 256> table{};
+    for (int b = 0; b < 256; ++b)
+        table[size_t(b)] = b >= 0x80 && b < 0xA0 ? HighControls[b - 0x80] : char16_t(b);
+    return table;
+}();
 
 int toByte(QChar ch)
 {
+    // Most characters are the byte of their own code.
     const char16_t u = ch.unicode();
-    if (u < 0x80 || (u >= 0xA0 && u <= 0xFF))
+    if (u < chars.size() && chars[u] == u)
         return u;
     for (int i = 0; i < 32; ++i) {
         if (HighControls[i] == u)

@@ -3,13 +3,22 @@
 #include <QChar>
 #include <QString>
 
+#include <array>
+
 // Text in the image is one byte per character in Windows-1252. The five bytes
 // that code page leaves unassigned map to the control characters of the same
 // code, so every byte 0..255 has a character and every field read and written
 // again keeps its bytes.
 namespace cp1252 {
 
-QChar toChar(unsigned char byte);
+// The character of every byte.
+extern const std::array<char16_t, 256> chars;
+
+inline QChar toChar(unsigned char byte)
+{
+    return QChar(chars[byte]);
+}
+
 // The byte for a character, or -1 when the code page has none.
 int toByte(QChar ch);
 

@@ -68,16 +68,22 @@ void FlashImage::putText(qint32 offset, const QString &text)
     // The device tools count characters in 16 bits: a longer text never starts.
     if (text.size() > std::numeric_limits<qint16>::max())
         throw VireError::overflow();
-    char *data = m_bytes.data();
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const qint64 index = qint64(offset) + i;
-        if (!inRange(index))
-            throw VireError::subscriptOutOfRange();
-        const int code = cp1252::toByte(text.at(i));
+    if (text.isEmpty())
+        return;
+    if (!inRange(offset))
+        throw VireError::subscriptOutOfRange();
+    // The characters that fit the image are written; one beyond its end is the error.
+    const qsizetype fits = qMin<qint64>(text.size(), Size - offset);
+    const QChar *in = text.constData();
+    char *out = m_bytes.data() + offset;
+    for (qsizetype i = 0; i < fits; ++i) {
+        const int code = cp1252::toByte(in[i]);
         if (code < 0)
             throw VireError::overflow();
-        data[index] = static_cast<char>(code);
+        out[i] = static_cast<char>(code);
     }
+    if (fits < text.size())
+        throw VireError::subscriptOutOfRange();
 }
 
 void FlashImage::load(QByteArrayView data)

@@ -4,6 +4,31 @@
 #include <QPainter>
 #include <QStyleOptionGroupBox>
 #include <QStylePainter>
+#include <QStyledItemDelegate>
+
+#include <algorithm>
+
+namespace {
+
+// Rows tall enough for the lowest ink of the face: an underscore can hang
+// below the font's descent, and the text must not touch the next row. The
+// text is centred in its row, so the room is given above and below.
+class BookRowDelegate : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        QSize size = QStyledItemDelegate::sizeHint(option, index);
+        const QFontMetrics fm(option.font);
+        const int below = std::max(fm.descent(), fm.boundingRect(QLatin1Char('_')).bottom() + 1);
+        size.setHeight(std::max(size.height(), fm.ascent() + below + 2));
+        return size;
+    }
+};
+
+} // namespace
 
 CaptionFrame::CaptionFrame(const QString &caption, QWidget *parent)
     : QGroupBox(caption, parent)
@@ -68,6 +93,7 @@ BookListView::BookListView(QWidget *parent) : QListView(parent)
 {
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setItemDelegate(new BookRowDelegate(this));
 }
 
 void BookListView::rowsAboutToBeRemoved(const QModelIndex &parent, int start, int end)

@@ -310,6 +310,10 @@ void Form1::createMenu()
     m_menWriteAll = sio->addAction(QStringLiteral("&Write all"));
     m_menWriteAll->setObjectName(QStringLiteral("menWriteAll"));
     m_menWriteAll->setEnabled(false);
+    // Menus are windows of their own, which take the application's font
+    // unless given the window's.
+    for (QMenu *menu : {file, sio})
+        menu->setFont(font());
 
     connect(m_menOpen, &QAction::triggered, this, &Form1::openImage);
     connect(m_menSave, &QAction::triggered, this, &Form1::saveImage);

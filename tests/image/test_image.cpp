@@ -378,6 +378,27 @@ void TestImage::rowOrder()
     QVERIFY(compareRowTexts("abc", "ABC") == 0);
     QVERIFY(compareRowTexts("0", "a") < 0);
     QVERIFY(compareRowTexts("1000", "20") < 0);
+    QVERIFY(compareRowTexts("~", "0") < 0);
+    QVERIFY(compareRowTexts("z", "\u00e9") < 0);
+    QVERIFY(compareRowTexts("\u00c9", "\u20ac") < 0);
+    QVERIFY(compareRowTexts("\u212a", "K") == 0);   // the Kelvin sign folds to "k"
+
+    // A decoded book comes out in the order that adding row by row gives.
+    {
+        const QStringList texts{"b", "\u00e9", "_1", "10", "\u212a", "1", " ", "k", "B", "~", "\x01"};
+        QVector<BookEntry> table(16 + texts.size());
+        QVector<BookRow> rows{{"_UnknownNumber", 1}, {"_HiddenNumber", 0}};
+        PhoneBook added;
+        added.replaceAll(table, 15, rows);
+        for (int i = 0; i < texts.size(); ++i) {
+            rows.append({texts.at(i), 16 + i});
+            added.addRow(texts.at(i), 16 + i);
+        }
+        PhoneBook decoded;
+        decoded.replaceAll(table, qint16(15 + texts.size()), rows);
+        QCOMPARE(rowTexts(decoded), rowTexts(added));
+        QCOMPARE(rowIndices(decoded), rowIndices(added));
+    }
 
     PhoneBook book;
     QVERIFY(book.addEntry("300", "a", 0));
