@@ -63,15 +63,17 @@ void CaptionFrame::paintEvent(QPaintEvent *)
     QStyleOptionGroupBox edge = option;
     edge.text.clear();
     edge.subControls = QStyle::SC_GroupBoxFrame;
-    QImage probe(size(), QImage::Format_ARGB32_Premultiplied);
+    // Only a column of the top part is looked at.
+    QImage probe(1, qMin(height(), 4 * option.fontMetrics.height()), QImage::Format_ARGB32_Premultiplied);
     probe.fill(Qt::transparent);
     {
         QPainter p(&probe);
+        p.translate(-width() / 2, 0);
         style()->drawComplexControl(QStyle::CC_GroupBox, &edge, &p, this);
     }
     const int line = option.fontMetrics.height() / 2;
     int top = 0;
-    while (top < probe.height() && qAlpha(probe.pixel(probe.width() / 2, top)) == 0)
+    while (top < probe.height() && qAlpha(probe.pixel(0, top)) == 0)
         ++top;
     if (top == probe.height())
         top = line;
