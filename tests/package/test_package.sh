@@ -13,6 +13,8 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 
 files=(
   bin/vire-flash-editor
+  bin/vire-image
+  share/man/man1/vire-image.1
   share/applications/$id.desktop
   share/metainfo/$id.metainfo.xml
   share/icons/hicolor/16x16/apps/$id.png
