@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PhoneBook.h"
+#include "BookEntry.h"
 
 #include <QByteArray>
 #include <QString>

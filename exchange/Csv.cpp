@@ -264,7 +264,7 @@ ReadResult readCsv(const QByteArray &bytes)
     if (!ignored.isEmpty())
         result.warnings.append({header.line, QStringLiteral("column(s) ignored: %1").arg(ignored.join(QStringLiteral(", ")))});
 
-    const QString hidden = PhoneBook::hiddenLabel(), unknown = PhoneBook::unknownLabel();
+    const QString hidden = BookEntry::hiddenLabel(), unknown = BookEntry::unknownLabel();
     result.contacts.reserve(text.count(QLatin1Char('\n')) + 1);
     Record rec;
     while (records.next(rec)) {
@@ -284,10 +284,10 @@ ReadResult readCsv(const QByteArray &bytes)
         bool good = true;
         c.number = field(NumberCol).trimmed().toString();
         if (c.number != hidden && c.number != unknown
-            && (c.number.isEmpty() || c.number.size() > rules::MaxNumberDigits || !rules::isDigits(c.number))) {
+            && (c.number.isEmpty() || c.number.size() > layout::NumberLength || !rules::isDigits(c.number))) {
             result.errors.append({rec.line, QStringLiteral("number \"%1\" is not 1 to %2 digits")
                                                 .arg(c.number)
-                                                .arg(rules::MaxNumberDigits)});
+                                                .arg(layout::NumberLength)});
             good = false;
         }
         c.name = field(NameCol).toString();
@@ -319,8 +319,8 @@ QByteArray writeCsv(const BookEntry &hidden, const BookEntry &unknown, const QVe
     QString out = csvHeader() + QStringLiteral("\r\n");
     out.reserve(64 * (users.size() + 3));
     BookEntry h = hidden, u = unknown;
-    h.number = PhoneBook::hiddenLabel();
-    u.number = PhoneBook::unknownLabel();
+    h.number = BookEntry::hiddenLabel();
+    u.number = BookEntry::unknownLabel();
     appendRow(out, h);
     appendRow(out, u);
     for (const BookEntry &e : users)

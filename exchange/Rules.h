@@ -1,15 +1,14 @@
 #pragma once
 
 #include "Contacts.h"
+#include "Layout.h"
 
 // What both readers ask of an entry before it may go into the phone book.
 namespace exchange::rules {
 
-constexpr int MaxNumberDigits = 16;
-
 // Drops trailing spaces, refuses a character outside Windows-1252 (an error
-// naming the line and the character), cuts a longer name to 14 characters with
-// a warning. False when the name was refused.
+// naming the line and the character), cuts a longer name to the width of the
+// name field with a warning. False when the name was refused.
 bool checkName(QString &name, int line, ReadResult &result);
 
 bool isDigits(const QString &text);

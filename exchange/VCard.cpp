@@ -232,10 +232,10 @@ void finishCard(const Card &card, ReadResult &result)
             result.warnings.append({line, QStringLiteral("telephone number is empty; skipped")});
         } else if (!rules::isDigits(number)) {
             result.warnings.append({line, QStringLiteral("telephone number \"%1\" holds characters other than digits; skipped").arg(raw.trimmed())});
-        } else if (number.size() > rules::MaxNumberDigits) {
+        } else if (number.size() > layout::NumberLength) {
             result.warnings.append({line, QStringLiteral("telephone number \"%1\" has more than %2 digits; skipped")
                                               .arg(raw.trimmed())
-                                              .arg(rules::MaxNumberDigits)});
+                                              .arg(layout::NumberLength)});
         } else {
             result.contacts.append({number, name, 0, line});
         }

@@ -101,12 +101,6 @@ void PhoneBook::checkRow(int row) const
         throw VireError::subscriptOutOfRange();
 }
 
-QString PhoneBook::rowText(int row) const
-{
-    checkRow(row);
-    return m_rows.at(row).text;
-}
-
 qint32 PhoneBook::itemData(int row) const
 {
     checkRow(row);

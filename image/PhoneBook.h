@@ -1,18 +1,11 @@
 #pragma once
 
+#include "BookEntry.h"
 #include "Layout.h"
 
 #include <QAbstractListModel>
 #include <QString>
 #include <QVector>
-
-// One phone-book entry as the table holds it.
-struct BookEntry
-{
-    QString number;
-    QString name;
-    quint8 flags = 0;
-};
 
 // One row of the phone-book list: its text and the table index it stands for.
 struct BookRow
@@ -21,8 +14,7 @@ struct BookRow
     qint32 index = 0;
 };
 
-// Both are moved with memmove when rows are inserted.
-Q_DECLARE_TYPEINFO(BookEntry, Q_RELOCATABLE_TYPE);
+// Moved with memmove when rows are inserted.
 Q_DECLARE_TYPEINFO(BookRow, Q_RELOCATABLE_TYPE);
 
 // Orders row texts: letter case ignored, control characters, then space, then
@@ -46,8 +38,8 @@ public:
     static constexpr qint16 MaxIndex = 32767;
     static constexpr int ItemDataRole = Qt::UserRole;
 
-    static QString hiddenLabel() { return QStringLiteral("_HiddenNumber"); }
-    static QString unknownLabel() { return QStringLiteral("_UnknownNumber"); }
+    static QString hiddenLabel() { return BookEntry::hiddenLabel(); }
+    static QString unknownLabel() { return BookEntry::unknownLabel(); }
 
     // Starts with the default contents.
     explicit PhoneBook(QObject *parent = nullptr);
@@ -59,7 +51,6 @@ public:
     // Rows. A bad row is the subscript-out-of-range error.
     int listCount() const { return int(m_rows.size()); }
     int userCount() const { return listCount() - SpecialRows; }
-    QString rowText(int row) const;
     using QAbstractListModel::itemData;
     qint32 itemData(int row) const;
     const QVector<BookRow> &rows() const { return m_rows; }

@@ -1,6 +1,9 @@
 #include "Controls.h"
 
+#include <QCoreApplication>
 #include <QImage>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QStyleOptionGroupBox>
 #include <QStylePainter>
@@ -27,6 +30,12 @@ public:
         return size;
     }
 };
+
+// A typed character the number box takes.
+bool numberKeyAllowed(QChar c)
+{
+    return c.unicode() < 32 || (c >= QLatin1Char('0') && c <= QLatin1Char('9'));
+}
 
 } // namespace
 
@@ -109,4 +118,48 @@ void BookListView::rowsAboutToBeRemoved(const QModelIndex &parent, int start, in
         selection->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
     }
     QListView::rowsAboutToBeRemoved(parent, start, end);
+}
+
+NumberKeyFilter::NumberKeyFilter(QObject *box) : QObject(box)
+{
+    box->installEventFilter(this);
+}
+
+bool NumberKeyFilter::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == parent()) {
+        if (event->type() == QEvent::KeyPress) {
+            const auto *key = static_cast<QKeyEvent *>(event);
+            const QString typed = key->text();
+            if (std::all_of(typed.cbegin(), typed.cend(), numberKeyAllowed))
+                return QObject::eventFilter(watched, event);
+            // A Ctrl chord (select all, copy, paste ...) and a key that types
+            // nothing (Delete, which X11 gives the code 127) keep their work
+            // but lose their text; Ctrl+Alt can be AltGr, which types.
+            const bool chord = (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) == Qt::ControlModifier;
+            const bool command = key->key() >= Qt::Key_Escape && key->key() < Qt::Key_unknown;
+            if (chord || command) {
+                QString kept;
+                std::copy_if(typed.cbegin(), typed.cend(), std::back_inserter(kept), numberKeyAllowed);
+                QKeyEvent bare(QEvent::KeyPress, key->key(), key->modifiers(), key->nativeScanCode(),
+                               key->nativeVirtualKey(), key->nativeModifiers(), kept,
+                               key->isAutoRepeat(), quint16(key->count()), key->device());
+                QCoreApplication::sendEvent(watched, &bare);
+            }
+            return true;
+        } else if (event->type() == QEvent::InputMethod) {
+            // Characters composed by an input method are typed ones too.
+            auto *im = static_cast<QInputMethodEvent *>(event);
+            const QString commit = im->commitString();
+            QString kept;
+            std::copy_if(commit.cbegin(), commit.cend(), std::back_inserter(kept), numberKeyAllowed);
+            if (kept != commit) {
+                QInputMethodEvent filtered(im->preeditString(), im->attributes());
+                filtered.setCommitString(kept, im->replacementStart(), im->replacementLength());
+                QCoreApplication::sendEvent(watched, &filtered);
+                return true;
+            }
+        }
+    }
+    return QObject::eventFilter(watched, event);
 }

@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QGroupBox>
 #include <QListView>
+#include <QObject>
 
 // A frame drawn by the style with its caption in the top edge, as the
 // window's twips layout expects, and a caption colour of its own (a palette
@@ -31,4 +32,16 @@ public:
 
 protected:
     void rowsAboutToBeRemoved(const QModelIndex &parent, int start, int end) override;
+};
+
+// The number box's key filter: a typed character is a digit or one of codes 0
+// to 31 (backspace, the clipboard shortcuts), nothing else. Installed on the
+// box it filters, which becomes its parent.
+class NumberKeyFilter : public QObject
+{
+public:
+    explicit NumberKeyFilter(QObject *box);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 };

@@ -23,7 +23,9 @@ class VireError;
 // The editor's only window. It owns the image buffer, the phone book and the
 // working sound names (the texts of the sound-name boxes), and wires each
 // control's events to the behaviour below. Every control carries its name as
-// objectName ("List1", "sndName(3)", "Check1(0)" ...).
+// objectName ("List1", "sndName(3)", "Check1(0)" ...). Its parts live by job:
+// WindowLayout.cpp builds it, EntryCommands.cpp and FileCommands.cpp hold the
+// commands.
 class Form1 : public QMainWindow
 {
     Q_OBJECT
@@ -34,7 +36,6 @@ public:
 
     FlashImage &FB() { return m_fb; }
     PhoneBook &book() { return m_book; }
-    Platform &platform() { return m_platform; }
     CommonDialog1 &commonDialog1() { return m_commonDialog1; }
 
     // Twips to pixels: 15 twips a pixel at 96 DPI, more above that.
@@ -88,9 +89,6 @@ public:
     QAction *menExit() const { return m_menExit; }
     QAction *menReadAll() const { return m_menReadAll; }
     QAction *menWriteAll() const { return m_menWriteAll; }
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     QFont windowFont() const;

@@ -1,17 +1,13 @@
+// Building the window: every control placed from its twips table, named as
+// the tests and the screen reader find it, and wired to its command.
 #include "Form1.h"
 
 #include "Controls.h"
-#include "Platform.h"
-#include "SafeFile.h"
-#include "SoundImport.h"
-#include "VireError.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFontDatabase>
-#include <QInputMethodEvent>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -22,18 +18,9 @@
 
 namespace {
 
-const char *const ErrorTitle = "Error occured";
-const char *const FileDialogTitle = "Specify target file";
-const char *const ImageFilter = "Binary (*.bin)|*.bin";
-const char *const WaveDialogTitle = "Select wave file";
-const char *const WaveFilter = "Wave (*.wav)|*.wav";
-
 // Client area in twips.
 constexpr int ClientWidth = 7575;
 constexpr int ClientHeight = 4935;
-
-constexpr int NumberMaxLength = 16;
-constexpr int NameMaxLength = 14;
 
 // Sound rows: rows 1..4 in the left column, 5..7 in the right.
 constexpr int SoundRowTop[layout::BankCount] = {240, 600, 960, 1320, 240, 600, 960};
@@ -41,13 +28,6 @@ constexpr int SoundRowTop[layout::BankCount] = {240, 600, 960, 1320, 240, 600, 9
 QString arrayName(const char *name, int index)
 {
     return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
-}
-
-// A typed character the number box takes: codes 0 to 31 (backspace, the
-// clipboard shortcuts) and the digits, nothing else.
-bool numberKeyAllowed(QChar c)
-{
-    return c.unicode() < 32 || (c >= QLatin1Char('0') && c <= QLatin1Char('9'));
 }
 
 // A button picture and its twice as sharp twin for screens of double density.
@@ -157,14 +137,14 @@ void Form1::createNumbersFrame(QWidget *client)
     label("Label8", QStringLiteral("Number:"), 2520, 600, 615);
     m_text1 = new QLineEdit(m_frame2);
     m_text1->setObjectName(QStringLiteral("Text1"));
-    m_text1->setMaxLength(NumberMaxLength);
-    m_text1->installEventFilter(this);
+    m_text1->setMaxLength(layout::NumberLength);
+    new NumberKeyFilter(m_text1);
     place(m_text1, 3360, 600, 2415, 285);
 
     label("Label9", QStringLiteral("Name:"), 2520, 960, 615);
     m_text2 = new QLineEdit(m_frame2);
     m_text2->setObjectName(QStringLiteral("Text2"));
-    m_text2->setMaxLength(NameMaxLength);
+    m_text2->setMaxLength(layout::NameLength);
     place(m_text2, 3360, 960, 2415, 285);
 
     label("Label10", QStringLiteral("Sound:"), 2520, 1320, 735);
@@ -372,196 +352,4 @@ void Form1::setSoundName(int k, const QString &text)
 void Form1::renameSoundItem(int k)
 {
     m_combo1->setItemText(k, QStringLiteral("%1 %2").arg(k).arg(sndName(k)->text()));
-}
-
-int Form1::selectedRow() const
-{
-    const QModelIndexList rows = m_list1->selectionModel()->selectedRows();
-    return rows.isEmpty() ? -1 : rows.first().row();
-}
-
-void Form1::selectRow(int row)
-{
-    const bool already = selectedRow() == row;
-    m_list1->selectionModel()->setCurrentIndex(m_book.index(row),
-                                               QItemSelectionModel::ClearAndSelect);
-    if (already)
-        showEntry();
-}
-
-void Form1::updateFlags()
-{
-    int flags = 0;
-    for (int i = 0; i < 4; ++i) {
-        if (m_check1[size_t(i)]->checkState() != Qt::Unchecked)
-            flags += 128 >> i;
-    }
-    flags += std::max(0, m_combo1->currentIndex());
-    m_label12->setText(QStringLiteral("0x")
-                       + QString::number(flags, 16).toUpper().rightJustified(2, QLatin1Char('0')));
-}
-
-void Form1::showEntry()
-{
-    const int row = selectedRow();
-    if (row < 0)
-        return;
-    const BookEntry entry = m_book.entry(qint16(m_book.itemData(row)));
-    m_text1->setText(entry.number);
-    m_text1->setEnabled(!m_text1->text().startsWith(QLatin1Char('_')));
-    m_text2->setText(entry.name);
-    m_combo1->setCurrentIndex(entry.flags & 7);
-    for (int i = 0; i < 4; ++i)
-        m_check1[size_t(i)]->setCheckState((entry.flags & (128 >> i)) ? Qt::Checked : Qt::Unchecked);
-    // Settings that kept their value raised no change.
-    updateFlags();
-}
-
-quint8 Form1::displayedFlags() const
-{
-    // Add and Update take the flags from the display, not from a new composition.
-    bool ok = false;
-    const int value = m_label12->text().right(2).toInt(&ok, 16);
-    return ok ? quint8(value) : 0;
-}
-
-void Form1::addEntry()
-{
-    if (!m_book.addEntry(m_text1->text(), m_text2->text(), displayedFlags()))
-        m_platform.beep();
-}
-
-void Form1::updateEntry()
-{
-    const int row = selectedRow();
-    if (row < 0)
-        return;
-    m_book.updateEntry(row, m_text1->text(), m_text2->text(), displayedFlags());
-}
-
-void Form1::removeEntry()
-{
-    if (!m_book.removeEntry(selectedRow(), m_text1->text()))
-        m_platform.beep();
-}
-
-void Form1::resetBook()
-{
-    m_book.resetBook();
-    selectRow(0);
-}
-
-void Form1::chooseFile(Platform::FileDialogKind kind, const char *title, const char *filter)
-{
-    // Set afresh every time: no name is preselected and nothing is remembered.
-    m_commonDialog1.setFileName(QString());
-    m_commonDialog1.setDialogTitle(QLatin1String(title));
-    m_commonDialog1.setFilter(QLatin1String(filter));
-    if (kind == Platform::FileDialogKind::Save)
-        m_commonDialog1.showSave();
-    else
-        m_commonDialog1.showOpen();
-}
-
-void Form1::openImage()
-{
-    try {
-        chooseFile(Platform::FileDialogKind::Open, FileDialogTitle, ImageFilter);
-
-        // A FIFO or a device is refused, never waited on; of a longer file
-        // only what the buffer holds is read.
-        const QByteArray bytes = safefile::readRegular(m_commonDialog1.fileName(), FlashImage::Size);
-
-        // Decoded from a copy, so that a refused image leaves FB as it was.
-        FlashImage image;
-        image.load(bytes);
-        SoundNames names;
-        if (!readFB(image, m_book, names)) {
-            m_platform.showError(this, QStringLiteral("Invalid file, operation aborted"),
-                                 QStringLiteral("Aborted"));
-            return;
-        }
-        m_fb = std::move(image);
-        for (int k = 1; k <= layout::BankCount; ++k)
-            setSoundName(k, names[size_t(k - 1)]);
-    } catch (const VireError &error) {
-        reportError(error);
-    }
-}
-
-void Form1::saveImage()
-{
-    try {
-        chooseFile(Platform::FileDialogKind::Save, FileDialogTitle, ImageFilter);
-        const QString path = m_commonDialog1.fileName();
-
-        // A device or a FIFO is refused before anything is encoded.
-        safefile::checkTarget(path);
-        buildFB(FB(), m_book, soundNames());
-        // Replaced whole where it can be, written in place where every hard
-        // link must see the image or the folder takes no new file.
-        safefile::writeWhole(path, FB().bytes());
-    } catch (const VireError &error) {
-        reportError(error);
-    }
-}
-
-void Form1::importSound(int k)
-{
-    try {
-        chooseFile(Platform::FileDialogKind::Open, WaveDialogTitle, WaveFilter);
-
-        // The samples go into FB at once; the name only at the next save,
-        // from the box.
-        const QString name = importWave(FB(), k, m_commonDialog1.fileName());
-        setSoundName(k, name);
-    } catch (const VireError &error) {
-        reportError(error);
-    }
-}
-
-void Form1::reportError(const VireError &error)
-{
-    if (error.number() == VireError::Cancelled)
-        return;
-    m_platform.showError(this, error.description(), QLatin1String(ErrorTitle));
-}
-
-bool Form1::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == m_text1) {
-        if (event->type() == QEvent::KeyPress) {
-            const auto *key = static_cast<QKeyEvent *>(event);
-            const QString typed = key->text();
-            if (std::all_of(typed.cbegin(), typed.cend(), numberKeyAllowed))
-                return QMainWindow::eventFilter(watched, event);
-            // A Ctrl chord (select all, copy, paste ...) and a key that types
-            // nothing (Delete, which X11 gives the code 127) keep their work
-            // but lose their text; Ctrl+Alt can be AltGr, which types.
-            const bool chord = (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) == Qt::ControlModifier;
-            const bool command = key->key() >= Qt::Key_Escape && key->key() < Qt::Key_unknown;
-            if (chord || command) {
-                QString kept;
-                std::copy_if(typed.cbegin(), typed.cend(), std::back_inserter(kept), numberKeyAllowed);
-                QKeyEvent bare(QEvent::KeyPress, key->key(), key->modifiers(), key->nativeScanCode(),
-                               key->nativeVirtualKey(), key->nativeModifiers(), kept,
-                               key->isAutoRepeat(), quint16(key->count()), key->device());
-                QCoreApplication::sendEvent(m_text1, &bare);
-            }
-            return true;
-        } else if (event->type() == QEvent::InputMethod) {
-            // Characters composed by an input method are typed ones too.
-            auto *im = static_cast<QInputMethodEvent *>(event);
-            const QString commit = im->commitString();
-            QString kept;
-            std::copy_if(commit.cbegin(), commit.cend(), std::back_inserter(kept), numberKeyAllowed);
-            if (kept != commit) {
-                QInputMethodEvent filtered(im->preeditString(), im->attributes());
-                filtered.setCommitString(kept, im->replacementStart(), im->replacementLength());
-                QCoreApplication::sendEvent(m_text1, &filtered);
-                return true;
-            }
-        }
-    }
-    return QMainWindow::eventFilter(watched, event);
 }

@@ -1,0 +1,217 @@
+#include "CommandLine.h"
+
+#include "Layout.h"
+#include "SafeFile.h"
+#include "VireError.h"
+
+#include <QDir>
+
+#include <cstdio>
+
+namespace cli {
+
+using tool::Failure;
+
+namespace {
+
+// An option as it is typed: "-o", "--format".
+QString spelled(const QString &name)
+{
+    return (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
+}
+
+} // namespace
+
+// ---- one command's line -------------------------------------------------
+
+CommandLine::CommandLine(const char *name, const char *synopsis, const char *description)
+    : m_name(QString::fromUtf8(name)), m_synopsis(QString::fromUtf8(synopsis)),
+      m_help(QStringList{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("this help"))
+{
+    m_parser.setApplicationDescription(QString::fromUtf8(description).trimmed());
+}
+
+QCommandLineOption CommandLine::valueOption(const QStringList &names, const char *valueName,
+                                            const char *description, Presence presence)
+{
+    const QCommandLineOption option(names, QString::fromUtf8(description), QString::fromUtf8(valueName));
+    m_parser.addOption(option);
+    m_valueOptions.append(option);
+    if (presence == Required)
+        m_required.append(option);
+    return option;
+}
+
+QCommandLineOption CommandLine::flagOption(const QStringList &names, const char *description)
+{
+    const QCommandLineOption option(names, QString::fromUtf8(description));
+    m_parser.addOption(option);
+    return option;
+}
+
+void CommandLine::argument(const char *name, const char *description)
+{
+    m_parser.addPositionalArgument(QString::fromUtf8(name), QString::fromUtf8(description));
+    ++m_argCount;
+}
+
+bool CommandLine::parse(const QStringList &arguments)
+{
+    // Declared last, so that the help lists it last.
+    m_parser.addOption(m_help);
+    // parse(), never process(): process() ends the program with status 1,
+    // which diff gives to images that differ; a usage error is status 2.
+    if (!m_parser.parse(QStringList{QStringLiteral("vire-image")} + arguments)) {
+        const QStringList unknown = m_parser.unknownOptionNames();
+        return refuse(unknown.isEmpty() ? m_parser.errorText()
+                                        : QStringLiteral("unknown option '%1'").arg(spelled(unknown.first())));
+    }
+    // The parser keeps every value of a repeated option; a second one is
+    // refused rather than one of them silently dropped.
+    for (const QCommandLineOption &option : m_valueOptions) {
+        const QStringList values = m_parser.values(option);
+        const QString name = spelled(option.names().first());
+        if (values.size() > 1)
+            return refuse(QStringLiteral("option '%1' given twice").arg(name));
+        if (values.size() == 1 && values.first().isEmpty())
+            return refuse(QStringLiteral("option '%1' needs a value").arg(name));
+    }
+    if (m_parser.isSet(m_help)) {
+        writeOut(help().toUtf8());
+        m_status = Success;
+        return false;
+    }
+    m_args = m_parser.positionalArguments();
+    if (m_args.size() < m_argCount)
+        return refuse(QStringLiteral("too few arguments"));
+    if (m_args.size() > m_argCount)
+        return refuse(QStringLiteral("too many arguments"));
+    for (const QCommandLineOption &option : m_required) {
+        if (!m_parser.isSet(option))
+            return refuse(QStringLiteral("%1 %2 is required").arg(spelled(option.names().first()), option.valueName()));
+    }
+    return true;
+}
+
+QString CommandLine::help() const
+{
+    // The parser's usage line names the program by the path it was started
+    // with and says only "[options]": ours says which options matter.
+    const QString text = m_parser.helpText();
+    return QStringLiteral("Usage: vire-image %1 %2\n\n").arg(m_name, m_synopsis) + text.mid(text.indexOf(QLatin1Char('\n')) + 1);
+}
+
+bool CommandLine::refuse(const QString &text)
+{
+    m_status = usageError(m_name, text);
+    return false;
+}
+
+int usageError(const QString &command, const QString &text)
+{
+    const QString prefix = command.isEmpty() ? QStringLiteral("vire-image") : QStringLiteral("vire-image ") + command;
+    writeErr(QStringLiteral("%1: %2\nTry '%1 --help'.\n").arg(prefix, text));
+    return Failed;
+}
+
+// ---- messages and files ---------------------------------------------------
+
+void writeErr(const QString &text)
+{
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stderr);
+}
+
+void writeOut(const QByteArray &bytes)
+{
+    if (std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout) != size_t(bytes.size())
+        || std::fflush(stdout) != 0)
+        throw Failure{QStringLiteral("standard output: error: cannot write")};
+}
+
+void message(const QString &file, int line, const char *kind, const QString &text)
+{
+    const QString where = line > 0 ? QStringLiteral("%1:%2").arg(file).arg(line) : file;
+    writeErr(QStringLiteral("%1: %2: %3\n").arg(where, QLatin1String(kind), text));
+}
+
+Failure fail(const QString &file, const QString &text)
+{
+    const QString where = file.isEmpty() ? QStringLiteral("vire-image") : file;
+    return Failure{QStringLiteral("%1: error: %2").arg(where, text)};
+}
+
+// The file layer's text, without the path when it already names it.
+Failure fail(const QString &file, const VireError &e)
+{
+    QString text = e.description();
+    const QString native = QDir::toNativeSeparators(file) + QLatin1Char(' ');
+    if (text.startsWith(native))
+        text = text.mid(native.size());
+    if (text.startsWith(QLatin1String("is ")))
+        text = text.mid(3);
+    return fail(file, text);
+}
+
+QByteArray readFile(const QString &path, qint64 maxBytes)
+{
+    try {
+        return safefile::readRegular(path, maxBytes);
+    } catch (const VireError &e) {
+        throw fail(path, e);
+    }
+}
+
+void checkOutput(const QString &path)
+{
+    try {
+        safefile::checkTarget(path);
+    } catch (const VireError &e) {
+        throw fail(path, e);
+    }
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    try {
+        safefile::writeWhole(path, bytes);
+    } catch (const VireError &e) {
+        throw fail(path, e);
+    }
+}
+
+tool::Image readImage(const QString &path)
+{
+    QByteArray bytes = readFile(path, layout::ImageSize + 1);
+    const qsizetype size = bytes.size();
+    tool::Image image = [&] {
+        try {
+            return tool::decodeImage(std::move(bytes));
+        } catch (const Failure &f) {
+            throw fail(path, f.text);
+        }
+    }();
+    // Read as the editor reads a file of another size: the first 524,288
+    // bytes, zeros for what it lacks.
+    if (size > layout::ImageSize)
+        message(path, 0, "warning", QStringLiteral("more than 524,288 bytes; only the first 524,288 are read"));
+    else if (size < layout::ImageSize)
+        message(path, 0, "warning", QStringLiteral("%1 bytes, not 524,288; the rest reads as zero").arg(size));
+    return image;
+}
+
+int bankNumber(const QString &text)
+{
+    bool ok = false;
+    const int bank = text.toInt(&ok);
+    if (!ok || bank < 1 || bank > layout::BankCount || text.trimmed() != text)
+        throw fail(QString(), QStringLiteral("bank \"%1\" is not 1 to 7").arg(text));
+    return bank;
+}
+
+void writeLines(const QStringList &lines)
+{
+    writeOut((lines.join(QLatin1Char('\n')) + (lines.isEmpty() ? QString() : QStringLiteral("\n"))).toUtf8());
+}
+
+} // namespace cli

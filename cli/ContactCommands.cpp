@@ -1,0 +1,118 @@
+// vire-image export and import: the phone book out to and in from CSV and vCard.
+#include "CommandLine.h"
+
+#include "Contacts.h"
+
+#include <algorithm>
+
+namespace cli {
+
+namespace {
+
+// Contacts files larger than this are not address books.
+constexpr qint64 MaxContactsBytes = 64 * 1024 * 1024;
+
+const char ExportHelp[] = R"~(
+Writes the phone book to standard output, or to FILE.
+
+CSV (the default): UTF-8, comma separated, the header
+  number,name,sound,sbit1,sbit2,sbit3,sbit4
+then _HiddenNumber and _UnknownNumber, then the user entries in list order.
+sound is 0-7, sbit1-sbit4 are 0 or 1; trailing spaces are dropped.
+
+vCard: one vCard 3.0 per user entry (FN, N, TEL); the special entries are left out.
+)~";
+
+const char ImportHelp[] = R"~(
+Puts the entries of CONTACTS, a CSV or vCard file (told apart by content),
+into the phone book of IMAGE and writes the result to OUT. Samples, sound
+names and everything else in the image are kept.
+
+Without --replace the entries are added in file order, as the editor's Add
+places them. With --replace they become the whole phone book, in list order.
+CSV rows _HiddenNumber and _UnknownNumber set the special entries.
+
+CSV: UTF-8, comma or semicolon (as in the header line), columns matched by
+header name in any order; only "number" is required. A number is 1 to 16
+digits; a name longer than 14 characters is cut with a warning; characters
+outside Windows-1252 are errors. vCard 2.1, 3.0 and 4.0: each TEL of a card
+is one entry named by FN (else N); "+" becomes "00", separators go.
+)~";
+
+} // namespace
+
+int runExport(const QStringList &arguments)
+{
+    CommandLine line("export", "IMAGE [--format csv|vcard] [-o FILE]", ExportHelp);
+    line.argument("IMAGE", "the image to read");
+    const QCommandLineOption formatOption = line.valueOption({"format"}, "csv|vcard", "the format (default csv)");
+    const QCommandLineOption output = line.valueOption({"o", "output"}, "FILE", "write FILE instead of standard output");
+    if (!line.parse(arguments))
+        return line.status();
+
+    exchange::Format format = exchange::Format::Csv;
+    if (line.isSet(formatOption)) {
+        const QString name = line.value(formatOption);
+        if (name == QLatin1String("vcard"))
+            format = exchange::Format::VCard;
+        else if (name != QLatin1String("csv"))
+            throw fail(QString(), QStringLiteral("format \"%1\" is not csv or vcard").arg(name));
+    }
+    if (line.isSet(output))
+        checkOutput(line.value(output));
+    const QByteArray bytes = tool::exportContacts(readImage(line.args().at(0)), format);
+    if (line.isSet(output))
+        writeFile(line.value(output), bytes);
+    else
+        writeOut(bytes);
+    return Success;
+}
+
+int runImport(const QStringList &arguments)
+{
+    CommandLine line("import", "IMAGE CONTACTS -o OUT [--replace]", ImportHelp);
+    line.argument("IMAGE", "the image whose phone book is filled");
+    line.argument("CONTACTS", "the CSV or vCard file to read");
+    const QCommandLineOption output = line.valueOption(
+        {"o", "output"}, "OUT", "the image file to write (required; may name IMAGE)", CommandLine::Required);
+    const QCommandLineOption replace =
+        line.flagOption({"replace"}, "replace the user entries instead of adding to them");
+    if (!line.parse(arguments))
+        return line.status();
+
+    const QString &imagePath = line.args().at(0), &contactsPath = line.args().at(1);
+    checkOutput(line.value(output));
+    tool::Image image = readImage(imagePath);
+
+    const QByteArray bytes = readFile(contactsPath, MaxContactsBytes + 1);
+    if (bytes.size() > MaxContactsBytes)
+        throw fail(contactsPath, QStringLiteral("larger than 64 MiB; not a contacts file"));
+    const exchange::ReadResult read = exchange::readContacts(bytes);
+
+    // Errors and warnings together, in the order of the file.
+    struct Note { int line; bool error; QString text; };
+    QVector<Note> notes;
+    for (const exchange::Diagnostic &d : read.warnings)
+        notes.append({d.line, false, d.text});
+    for (const exchange::Diagnostic &d : read.errors)
+        notes.append({d.line, true, d.text});
+    std::stable_sort(notes.begin(), notes.end(), [](const Note &a, const Note &b) { return a.line < b.line; });
+    for (const Note &n : notes)
+        message(contactsPath, n.line, n.error ? "error" : "warning", n.text);
+    if (!read.ok())
+        return Failed;
+
+    QStringList repeats;
+    try {
+        repeats = tool::importContacts(image, read.contacts, line.isSet(replace));
+    } catch (const tool::Failure &f) {
+        throw fail(contactsPath, f.text);
+    }
+    if (!repeats.isEmpty())
+        message(contactsPath, 0, "warning",
+                QStringLiteral("numbers added more than once: %1").arg(repeats.join(QStringLiteral("; "))));
+    writeFile(line.value(output), image.fb.bytes());
+    return Success;
+}
+
+} // namespace cli
