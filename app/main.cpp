@@ -7,6 +7,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("VIRE Flash editor"));
+    QApplication::setApplicationVersion(QStringLiteral(VIRE_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("org.example.VireFlashEditor"));
 
     QtPlatform platform;

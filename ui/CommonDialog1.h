@@ -14,18 +14,13 @@ public:
 
     QString fileName() const { return m_fileName; }
     void setFileName(const QString &name) { m_fileName = name; }
-    QString dialogTitle() const { return m_title; }
     void setDialogTitle(const QString &title) { m_title = title; }
     // "Description|pattern|Description|pattern...", patterns separated by ";".
-    QString filter() const { return m_filter; }
     void setFilter(const QString &filter) { m_filter = filter; }
 
     // On a choice, fileName() is the chosen full path.
     void showOpen();
     void showSave();
-
-    // The same filter in Qt's "Description (patterns);;..." form.
-    static QString qtFilter(const QString &filter);
 
 private:
     void show(bool save);

@@ -1,11 +1,10 @@
 #include "Platform.h"
 
-#include "CommonDialog1.h"
-
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QSettings>
+#include <QStringList>
 
 QtPlatform::QtPlatform()
 {
@@ -19,18 +18,36 @@ QtPlatform::QtPlatform()
             QSettings::setPath(format, scope, QStringLiteral("/dev/null"));
 }
 
+QString QtPlatform::qtFilter(const QString &filter)
+{
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        const QString description = parts.at(i).trimmed();
+        const QString patterns = parts.at(i + 1).split(QLatin1Char(';'), Qt::SkipEmptyParts)
+                                     .join(QLatin1Char(' '))
+                                     .trimmed();
+        // Qt takes the patterns from the last parentheses of the description;
+        // descriptions that already show them stay as they are.
+        if (description.endsWith(QLatin1Char('(') + patterns + QLatin1Char(')')))
+            filters << description;
+        else
+            filters << QStringLiteral("%1 (%2)").arg(description, patterns);
+    }
+    return filters.join(QStringLiteral(";;"));
+}
+
 std::optional<QString> QtPlatform::showFileDialog(QWidget *parent, FileDialogKind kind,
                                                   const QString &title, const QString &fileName,
                                                   const QString &filter)
 {
-    const QString qtFilter = CommonDialog1::qtFilter(filter);
-    // No default suffix is set, so a typed name is used as typed; the save
-    // dialog asks before it replaces an existing file. Qt's own dialog, not
-    // the desktop's: that one records recently used files and folders.
-    const auto options = QFileDialog::DontUseNativeDialog;
+    // The desktop's own dialog where Qt has one (Windows, macOS, a GTK or
+    // portal platform theme), with its bookmarks and recent places; Qt's
+    // widget dialog elsewhere. No default suffix is set, so a typed name is
+    // used as typed; either dialog asks before a save replaces a file.
     const QString path = kind == FileDialogKind::Open
-        ? QFileDialog::getOpenFileName(parent, title, fileName, qtFilter, nullptr, options)
-        : QFileDialog::getSaveFileName(parent, title, fileName, qtFilter, nullptr, options);
+        ? QFileDialog::getOpenFileName(parent, title, fileName, qtFilter(filter))
+        : QFileDialog::getSaveFileName(parent, title, fileName, qtFilter(filter));
     if (path.isEmpty())
         return std::nullopt;
     return path;

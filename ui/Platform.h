@@ -24,12 +24,17 @@ public:
     virtual void beep() = 0;
 };
 
-// The real thing: QFileDialog, QMessageBox and QApplication::beep(). Made
-// before the first dialog; from then on Qt keeps no settings for the program.
+// The real thing: the desktop's file dialog where Qt has one for it (Qt's own
+// dialog elsewhere), QMessageBox and QApplication::beep(). Made before the
+// first dialog; from then on Qt keeps no settings for the program.
 class QtPlatform : public Platform
 {
 public:
     QtPlatform();
+
+    // A "Description|pattern|..." filter in Qt's "Description (patterns);;..." form.
+    static QString qtFilter(const QString &filter);
+
     std::optional<QString> showFileDialog(QWidget *parent, FileDialogKind kind,
                                           const QString &title, const QString &fileName,
                                           const QString &filter) override;

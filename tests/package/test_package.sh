@@ -17,15 +17,32 @@ files=(
   share/man/man1/vire-image.1
   share/applications/$id.desktop
   share/metainfo/$id.metainfo.xml
-  share/icons/hicolor/16x16/apps/$id.png
-  share/icons/hicolor/32x32/apps/$id.png
-  share/icons/hicolor/48x48/apps/$id.png
+  share/doc/vire-flash-editor/copyright
+  share/icons/hicolor/scalable/apps/$id.svg
 )
+for size in 16 32 48 64 128 256; do
+  files+=("share/icons/hicolor/${size}x$size/apps/$id.png")
+done
 
 cmake --install "$build" --prefix "$tmp/root" >/dev/null
 for f in "${files[@]}"; do
   [ -s "$tmp/root/$f" ] || fail "not installed: $f"
 done
+# Each PNG icon is as large as the folder it is in says.
+for size in 16 32 48 64 128 256; do
+  dims=$(od -An -tx1 -j16 -N8 "$tmp/root/share/icons/hicolor/${size}x$size/apps/$id.png" | tr -d ' \n')
+  [ "$dims" = "$(printf '%08x%08x' "$size" "$size")" ] || fail "the ${size}x$size icon is not $size pixels"
+done
+grep -q '<svg' "$tmp/root/share/icons/hicolor/scalable/apps/$id.svg" || fail "the scalable icon is no SVG"
+# Debian's machine-readable copyright format, with the licence's text.
+copyright=$tmp/root/share/doc/vire-flash-editor/copyright
+head -1 "$copyright" | grep -qx 'Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' \
+  || fail "copyright: not in the machine-readable format"
+grep -qx 'Files: \*' "$copyright" || fail "copyright: no paragraph for all files"
+# Its licence paragraph is LICENSE's text below the copyright line.
+licence=$(awk '/^License: Expat$/ { n = NR } { line[NR] = $0 } END { for (i = n + 1; i <= NR; i++) print line[i] }' "$copyright" \
+          | sed -e 's/^ //' -e 's/^\.$//')
+[ "$licence" = "$(tail -n +5 "$(dirname "$0")/../../LICENSE")" ] || fail "copyright: the licence is not LICENSE's"
 # Warnings count as failures too.
 out=$(desktop-file-validate "$tmp/root/share/applications/$id.desktop" 2>&1) || fail "$out"
 [ -z "$out" ] || fail "$out"

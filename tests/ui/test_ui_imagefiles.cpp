@@ -90,9 +90,9 @@ void TestImageFiles::dialogSettingsAndCancel()
     QCOMPARE(openFiles(), files);
 
     // The filter as Qt's file dialog takes it.
-    QCOMPARE(CommonDialog1::qtFilter(Filter), QStringLiteral("Binary (*.bin)"));
-    QCOMPARE(CommonDialog1::qtFilter(QStringLiteral("Wave (*.wav)|*.wav")), QStringLiteral("Wave (*.wav)"));
-    QCOMPARE(CommonDialog1::qtFilter(QStringLiteral("Pictures|*.png;*.bmp|All files|*")),
+    QCOMPARE(QtPlatform::qtFilter(Filter), QStringLiteral("Binary (*.bin)"));
+    QCOMPARE(QtPlatform::qtFilter(QStringLiteral("Wave (*.wav)|*.wav")), QStringLiteral("Wave (*.wav)"));
+    QCOMPARE(QtPlatform::qtFilter(QStringLiteral("Pictures|*.png;*.bmp|All files|*")),
              QStringLiteral("Pictures (*.png *.bmp);;All files (*)"));
 }
 
