@@ -111,6 +111,9 @@ Failure fail(const QString &file, const VireError &e)
         text = text.mid(native.size());
     if (text.startsWith(QLatin1String("is ")))
         text = text.mid(3);
+    const QString named = QDir::toNativeSeparators(file) + QLatin1String(": ");
+    if (text.contains(named))
+        text = text.mid(text.indexOf(named) + named.size());
     return fail(file, text);
 }
 
@@ -293,10 +296,6 @@ int runSoundExport(const Options &o)
             throw fail(QString(), QStringLiteral("rate \"%1\" is not 1 to 2147483647 Hz").arg(o.rate));
         rate = quint32(value);
     }
-    // The output here is not named by -o, so it may not be the input.
-    const QFileInfo in(imagePath), out(wavePath);
-    if (out.exists() && in.exists() && in.canonicalFilePath() == out.canonicalFilePath())
-        throw fail(wavePath, QStringLiteral("is the input image; name another file"));
     checkOutput(wavePath);
     const QByteArray bytes = tool::bankWave(readImage(imagePath), bank, rate);
     writeFile(wavePath, bytes);
@@ -504,6 +503,7 @@ int run(const QStringList &args)
         return usageError(name, QStringLiteral("-o OUT is required"));
 
     try {
+        tool::checkPaths(name, o.args, o.output);
         return command->run(o);
     } catch (const Failure &f) {
         writeErr(f.text + QLatin1Char('\n'));

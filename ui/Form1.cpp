@@ -486,6 +486,8 @@ void Form1::openImage()
             setSoundName(k, names[size_t(k - 1)]);
     } catch (const VireError &error) {
         reportError(error);
+    } catch (const std::exception &error) {
+        reportError(VireError::from(error));
     }
 }
 
@@ -503,6 +505,8 @@ void Form1::saveImage()
         safefile::writeWhole(path, FB().bytes());
     } catch (const VireError &error) {
         reportError(error);
+    } catch (const std::exception &error) {
+        reportError(VireError::from(error));
     }
 }
 
@@ -517,6 +521,8 @@ void Form1::importSound(int k)
         setSoundName(k, name);
     } catch (const VireError &error) {
         reportError(error);
+    } catch (const std::exception &error) {
+        reportError(VireError::from(error));
     }
 }
 
