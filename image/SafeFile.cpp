@@ -172,7 +172,9 @@ struct Temp
         int error = checkSizeLimit(bytes.size());
         if (!error)
             error = writeAll(fd, bytes, done);
-        if (!error && ::fsync(fd) != 0)
+        // On disk before it takes the old file's name, so that a power cut
+        // leaves the old file or the new one, never an empty one.
+        if (!error && ::fdatasync(fd) != 0)
             error = errno;
         if (::close(fd) != 0 && !error)
             error = errno;
@@ -186,14 +188,6 @@ struct Temp
         if (::rename(name.constData(), target.constData()) != 0)
             return false;
         name.clear();
-        // The rename itself is made durable too, where the folder allows it.
-        const qsizetype slash = target.lastIndexOf('/');
-        const QByteArray folder = slash >= 0 ? target.left(slash + 1) : QByteArray("./");
-        const int dir = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-        if (dir >= 0) {
-            ::fsync(dir);
-            ::close(dir);
-        }
         return true;
     }
 };
