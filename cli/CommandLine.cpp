@@ -90,6 +90,14 @@ bool CommandLine::parse(const QStringList &arguments)
         if (!m_parser.isSet(option))
             return refuse(QStringLiteral("%1 %2 is required").arg(spelled(option.names().first()), option.valueName()));
     }
+    // Names that did not survive decoding, and an output over an input, are
+    // refused before any file is opened.
+    QString output;
+    for (const QCommandLineOption &option : m_valueOptions) {
+        if (option.names().contains(QStringLiteral("o")))
+            output = m_parser.value(option);
+    }
+    tool::checkPaths(m_name, m_args, output);
     return true;
 }
 
@@ -150,6 +158,9 @@ Failure fail(const QString &file, const VireError &e)
         text = text.mid(native.size());
     if (text.startsWith(QLatin1String("is ")))
         text = text.mid(3);
+    const QString named = QDir::toNativeSeparators(file) + QLatin1String(": ");
+    if (text.contains(named))
+        text = text.mid(text.indexOf(named) + named.size());
     return fail(file, text);
 }
 

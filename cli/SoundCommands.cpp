@@ -7,7 +7,6 @@
 #include "SoundImport.h"
 #include "VireError.h"
 
-#include <QFileInfo>
 
 namespace cli {
 
@@ -85,10 +84,6 @@ int runSoundExport(const QStringList &arguments)
             throw fail(QString(), QStringLiteral("rate \"%1\" is not 1 to 2147483647 Hz").arg(text));
         rate = quint32(value);
     }
-    // The output here is not named by -o, so it may not be the input.
-    const QFileInfo in(imagePath), out(wavePath);
-    if (out.exists() && in.exists() && in.canonicalFilePath() == out.canonicalFilePath())
-        throw fail(wavePath, QStringLiteral("is the input image; name another file"));
     checkOutput(wavePath);
     const QByteArray bytes = tool::bankWave(readImage(imagePath), bank, rate);
     writeFile(wavePath, bytes);

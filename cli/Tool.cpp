@@ -2,6 +2,7 @@
 
 #include "FixedText.h"
 #include "Layout.h"
+#include "SafeFile.h"
 #include "VireError.h"
 
 #include <QHash>
@@ -296,6 +297,28 @@ QByteArray bankWave(const Image &image, int bank, quint32 rate)
     le32(quint32(samples.size()));
     out += samples;
     return out;
+}
+
+void checkPaths(const QString &command, const QStringList &args, const QString &output)
+{
+    QStringList inputs = args;
+    QString out = output;
+    if (command == QLatin1String("sound-export"))
+        out = inputs.takeLast();
+    if (command.startsWith(QLatin1String("sound-")) && inputs.size() > 1)
+        inputs.removeAt(1);   // the bank number
+    for (const QString &path : inputs + QStringList{out}) {
+        if (!path.isEmpty())
+            safefile::checkName(path);
+    }
+    // An image written over the image it was read from is an edit, and the
+    // save replaces it whole; anything else would destroy an input.
+    const bool editsImage = command == QLatin1String("import") || command == QLatin1String("sound-import");
+    for (qsizetype i = editsImage ? 1 : 0; !out.isEmpty() && i < inputs.size(); ++i) {
+        if (safefile::sameFile(inputs.at(i), out))
+            throw Failure{QStringLiteral("%1: error: is the same file as the input %2; nothing was written")
+                              .arg(out, inputs.at(i))};
+    }
 }
 
 } // namespace tool

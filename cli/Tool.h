@@ -59,4 +59,10 @@ QStringList differences(const Image &a, const Image &b);
 // The bank's sample area as an 8-bit unsigned mono PCM WAV file.
 QByteArray bankWave(const Image &image, int bank, quint32 rate);
 
+// Refuses, before anything is opened, a path whose name did not survive
+// decoding (VireError) and an output that is one of the command's inputs
+// (Failure), an image written over the image it edits excepted. args are the
+// command's arguments without options; output is -o's value, if any.
+void checkPaths(const QString &command, const QStringList &args, const QString &output);
+
 } // namespace tool

@@ -110,8 +110,20 @@ qint32 PhoneBook::itemData(int row) const
 int PhoneBook::sortedPosition(const BookRow &row) const
 {
     // After any equal rows, so rows added alike keep the order they came in.
-    const auto it = std::upper_bound(m_rows.cbegin(), m_rows.cend(), row, rowLess);
-    return int(it - m_rows.cbegin());
+    // Update can leave rows out of order, where std::upper_bound is undefined:
+    // this is its halving step written out, so the place is the one it finds
+    // on sorted rows and a defined one on any others.
+    qsizetype first = 0, count = m_rows.size();
+    while (count > 0) {
+        const qsizetype half = count / 2, middle = first + half;
+        if (rowLess(row, m_rows.at(middle))) {
+            count = half;
+        } else {
+            first = middle + 1;
+            count -= half + 1;
+        }
+    }
+    return int(first);
 }
 
 int PhoneBook::addRow(const QString &text, qint32 itemData)

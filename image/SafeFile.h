@@ -4,28 +4,42 @@
 #include <QString>
 
 class QFile;
+class QFileDevice;
+class VireError;
 
 // File access for the commands that read or write a file the user chose.
 // A FIFO, a device, a socket or a folder is refused before anything is opened
 // for good, so no command blocks on one or turns it into an ordinary file.
-// Every failure is a VireError 75 with the platform's description of its cause.
+// Every failure is a VireError 75 whose text names the file and, for a save,
+// says whether the file is unchanged, was not created or is partly written.
 namespace safefile {
+
+// Refuses a name that did not survive decoding into text: Qt marks such bytes
+// with U+FFFD, and encoding the text again would name another file.
+void checkName(const QString &path);
 
 // Opens a regular file for reading.
 void openForReading(QFile &file, const QString &path);
 
+// The error of a failed read on a file opened by openForReading.
+VireError readError(const QString &path, const QFileDevice &file);
+
 // At most maxBytes from the start of a regular file.
 QByteArray readRegular(const QString &path, qint64 maxBytes);
 
-// Refuses a target that exists and is not a regular file (a symbolic link
-// counts as what it points to). Opens nothing.
+// Refuses an unusable name, and a target that exists and is not a regular
+// file (a symbolic link counts as what it points to). Opens nothing.
 void checkTarget(const QString &path);
 
-// Makes bytes the whole content of path. A new file, or a file with one link
-// in a folder we may write, is replaced atomically and keeps its permissions,
-// so a failure leaves the old file whole. A file with several hard links, or
-// in a folder that takes no new file, is written in place, so every link sees
-// the new content and a read-only folder is no obstacle.
+// Makes bytes the whole content of path (through symbolic links). The file is
+// replaced (a new file beside it, then a rename) when the new file can carry
+// the old one's owner, group, mode and extended attributes (the POSIX ACL
+// among them) and is its only link; otherwise it is written in place, which
+// reserves the room first, so a full disk is found before any old byte
+// changes, and never cuts the file before the new bytes are in.
 void writeWhole(const QString &path, const QByteArray &bytes);
+
+// True when both paths exist and name the same file, through links.
+bool sameFile(const QString &a, const QString &b);
 
 } // namespace safefile

@@ -1,6 +1,8 @@
 #include "VireError.h"
 
-#include <QFileDevice>
+#include <QString>
+
+#include <new>
 
 VireError::VireError(int number, QString description)
     : m_number(number), m_description(std::move(description)), m_what(m_description.toStdString())
@@ -22,10 +24,11 @@ VireError VireError::cancelled()
     return VireError(Cancelled, QStringLiteral("Cancel was selected."));
 }
 
-VireError VireError::fromFile(const QFileDevice &file)
+VireError VireError::from(const std::exception &e)
 {
-    QString text = file.errorString();
-    if (text.isEmpty())
-        text = QStringLiteral("Path/File access error");
-    return VireError(FileAccess, text);
+    if (const auto *own = dynamic_cast<const VireError *>(&e))
+        return *own;
+    if (dynamic_cast<const std::bad_alloc *>(&e))
+        return VireError(OutOfMemory, QStringLiteral("Out of memory"));
+    return VireError(Internal, QString::fromLocal8Bit(e.what()));
 }

@@ -4,8 +4,6 @@
 #include <exception>
 #include <string>
 
-class QFileDevice;
-
 // A failure as the editor reports it: a number and a description. Everything
 // below the three file-dialog commands throws these; the commands catch them.
 class VireError : public std::exception
@@ -16,6 +14,7 @@ public:
         SubscriptOutOfRange = 9,
         FileAccess = 75,       // any error of the file layer; its text is the platform's
         OutOfMemory = 7,
+        Internal = 51,         // a standard exception the code did not expect
         WaveFormat = 1234,     // the WAV reader's own failures
         BookTooLarge = 1235,   // a phone book the image cannot hold
         Cancelled = 32755,     // a file dialog was cancelled
@@ -30,8 +29,9 @@ public:
     static VireError overflow();
     static VireError subscriptOutOfRange();
     static VireError cancelled();
-    // The platform's description of the last error on this file.
-    static VireError fromFile(const QFileDevice &file);
+    // Any exception as a failure to report: itself, "Out of memory" for
+    // std::bad_alloc, or the exception's own text.
+    static VireError from(const std::exception &e);
 
 private:
     int m_number;

@@ -19,6 +19,10 @@ const QString DataId = QStringLiteral("data");
 // Fields of a "fmt " chunk, always consumed whatever its declared size.
 constexpr qint32 FmtFieldBytes = 16;
 
+// Real files hold a few dozen chunks. The walk stops after this many, so a
+// file of zeros, however large or sparse, is refused at once.
+constexpr int MaxChunks = 4096;
+
 VireError waveError(const char *text)
 {
     return VireError(VireError::WaveFormat, QString::fromLatin1(text));
@@ -34,6 +38,7 @@ VireError noSamples()
 struct Source
 {
     QFile &file;
+    const QString &path;
     bool eof = false;
 };
 
@@ -45,7 +50,7 @@ quint8 readByte(Source &src)
     if (src.file.getChar(&c))
         return static_cast<quint8>(c);
     if (src.file.error() != QFileDevice::NoError)
-        throw VireError::fromFile(src.file);
+        throw safefile::readError(src.path, src.file);
     src.eof = true;
     return 0;
 }
@@ -83,7 +88,19 @@ qint32 readWord(Source &src)
 void skipBytes(Source &src, qint64 count)
 {
     if (count > 0 && !src.file.seek(src.file.pos() + count))
-        throw VireError::fromFile(src.file);
+        throw safefile::readError(src.path, src.file);
+}
+
+// RIFF pads a chunk of odd size with a 0 byte. Writers that leave the pad
+// out put the next id there, which never starts with 0, so it stays unread.
+void skipPad(Source &src, qint64 bodySize)
+{
+    if (bodySize % 2 == 0 || src.eof)
+        return;
+    char c = 0;
+    // At the end of the file the read comes up short and ends the walk.
+    if (src.file.peek(&c, 1) != 1 || c == 0)
+        readByte(src);
 }
 
 // The fields only need consuming; none of them shapes the result. A declared
@@ -98,12 +115,14 @@ void readFmt(Source &src)
     readWord(src);   // block align
     readWord(src);   // bits per sample
     skipBytes(src, qint64(size) - FmtFieldBytes);
+    skipPad(src, qMax<qint64>(size, FmtFieldBytes));
 }
 
-// Exactly the declared size: no pad byte after an odd-sized chunk.
 void skipChunk(Source &src)
 {
-    skipBytes(src, readLong(src));
+    const qint32 size = readLong(src);
+    skipBytes(src, size);
+    skipPad(src, size);
 }
 
 // A data chunk may declare far more than the file holds; only what the caller
@@ -124,7 +143,7 @@ void readData(Source &src, QByteArray &samples, qint64 maxBytes)
     }
     const qint64 got = wanted > 0 ? src.file.read(bytes.data(), wanted) : 0;
     if (got < 0)
-        throw VireError::fromFile(src.file);
+        throw safefile::readError(src.path, src.file);
     std::memset(bytes.data() + got, 0, static_cast<size_t>(wanted - got));
     samples = std::move(bytes);
 }
@@ -137,7 +156,7 @@ void loadWave(const QString &path, QByteArray &samples, qint64 maxBytes)
     // or a device is refused, never waited on.
     QFile file;
     safefile::openForReading(file, path);
-    Source src{file};
+    Source src{file, path};
 
     if (readId(src) != RiffId)
         throw waveError("Not a valid wav file (not starting with RIFF)");
@@ -145,7 +164,9 @@ void loadWave(const QString &path, QByteArray &samples, qint64 maxBytes)
     readId(src);     // form type: any is walked
 
     QString id = readId(src);
-    while (id != DataId && !src.eof) {
+    for (int chunks = 0; id != DataId && !src.eof; ++chunks) {
+        if (chunks == MaxChunks)
+            throw noSamples();
         if (id == FmtId)
             readFmt(src);
         else

@@ -6,6 +6,8 @@
 #include "SoundImport.h"
 #include "VireError.h"
 
+#include <exception>
+
 namespace {
 
 const char *const ErrorTitle = "Error occured";
@@ -51,6 +53,8 @@ void Form1::openImage()
             setSoundName(k, names[size_t(k - 1)]);
     } catch (const VireError &error) {
         reportError(error);
+    } catch (const std::exception &error) {
+        reportError(VireError::from(error));
     }
 }
 
@@ -68,6 +72,8 @@ void Form1::saveImage()
         safefile::writeWhole(path, FB().bytes());
     } catch (const VireError &error) {
         reportError(error);
+    } catch (const std::exception &error) {
+        reportError(VireError::from(error));
     }
 }
 
@@ -82,6 +88,8 @@ void Form1::importSound(int k)
         setSoundName(k, name);
     } catch (const VireError &error) {
         reportError(error);
+    } catch (const std::exception &error) {
+        reportError(VireError::from(error));
     }
 }
 

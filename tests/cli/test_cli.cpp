@@ -7,6 +7,7 @@
 #include <QtTest>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -71,12 +72,21 @@ class TestCli : public QObject
 
     bool exists(const QString &name) const { return QFileInfo::exists(path(name)); }
 
-    Result vire(const QStringList &args) const
+    Result vire(const QStringList &args) const { return run(QStringLiteral(VIRE_IMAGE), args); }
+
+    // A shell script in the test folder, with the tool as $VIRE: for names that
+    // are not UTF-8, another user (setpriv) or a file-size limit (prlimit).
+    Result shell(const QString &script) const
+    {
+        return run(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), QStringLiteral("VIRE='%1'; ").arg(VIRE_IMAGE) + script});
+    }
+
+    Result run(const QString &program, const QStringList &args) const
     {
         QProcess p;
         p.setWorkingDirectory(m_dir->path());
         p.setStandardInputFile(QProcess::nullDevice());
-        p.start(QStringLiteral(VIRE_IMAGE), args);
+        p.start(program, args);
         if (!p.waitForFinished(60000)) {
             p.kill();
             p.waitForFinished();
@@ -380,7 +390,7 @@ private slots:
             {{"import", "zero.bin", "nonumber.csv", "-o", "keep.bin"}, "zero.bin: error: not an image of the VIRE family"},
             {{"import", "big.bin", "nonumber.csv", "-o", "keep.bin"},
              "big.bin: error: the image claims 2,033 entries; its phone book holds at most 2,032"},
-            {{"import", "missing.bin", "nonumber.csv", "-o", "keep.bin"}, "missing.bin: error: "},
+            {{"import", "missing.bin", "nonumber.csv", "-o", "keep.bin"}, "missing.bin: error: No such file or directory"},
             {{"info", "fifo"}, "fifo: error: not a regular file"},
             {{"import", "a.bin", "nonumber.csv", "-o", "keep.bin"}, "nonumber.csv:1: error: the header has no \"number\" column"},
             {{"import", "a.bin", "quote.csv", "-o", "keep.bin"}, "quote.csv:3: error: quote opened here is never closed"},
@@ -403,7 +413,7 @@ private slots:
             {{"sound-import", "a.bin", "1", "fifo", "-o", "keep.bin"}, "fifo: error: not a regular file"},
             {{"sound-import", "a.bin", "1", QStringLiteral("\u0416.wav"), "-o", "keep.bin"},
              QStringLiteral("the file name gives the sound name \"\u0416\", and U+0416 '\u0416' is not in Windows-1252")},
-            {{"sound-export", "a.bin", "1", "a.bin"}, "a.bin: error: is the input image"},
+            {{"sound-export", "a.bin", "1", "a.bin"}, "a.bin: error: is the same file as the input a.bin"},
             {{"sound-export", "a.bin", "1", "keep.bin", "--rate", "0"}, "rate \"0\" is not 1 to 2147483647 Hz"},
             {{"export", "a.bin", "-o", "folder"}, "folder: error: not a regular file"},
             {{"export", "a.bin", "-o", "fifo"}, "fifo: error: not a regular file"},
@@ -419,6 +429,98 @@ private slots:
         }
         QVERIFY(QFileInfo(path(QStringLiteral("fifo"))).exists());
         QVERIFY(QFileInfo(path(QStringLiteral("folder"))).isDir());
+    }
+
+    void namesAndOutputsOverInputs()
+    {
+        using namespace wavefiles;
+        const QByteArray a = image({record("555", "Office", 0)}), csv = Header + "777,New,0,0,0,0,0\r\n",
+                         wav = riff(chunk("data", "abc"));
+        write(QStringLiteral("a.bin"), a);
+        write(QStringLiteral("c.csv"), csv);
+        write(QStringLiteral("w.wav"), wav);
+        QVERIFY(QFile::link(path(QStringLiteral("a.bin")), path(QStringLiteral("link.bin"))));
+
+        // Bytes that are not UTF-8 would name another file: refused, nothing made.
+        write(QStringLiteral("lat\uFFFD.bin"), a);
+        QCOMPARE(shell(QStringLiteral("printf x > \"$(printf 'lat\\351.bin')\"")).status, 0);
+        for (const char *command : {"new -o \"$(printf 'bad\\377.bin')\"", "info \"$(printf 'lat\\351.bin')\"",
+                                    "import a.bin c.csv -o \"$(printf 'lat\\351.bin')\""}) {
+            const Result r = shell(QStringLiteral("exec \"$VIRE\" ") + QLatin1String(command));
+            QCOMPARE(r.status, 2);
+            QVERIFY2(r.err.contains(QLatin1String("the name is not valid text")), qPrintable(r.err));
+        }
+        QVERIFY(QDir(m_dir->path()).entryList({QStringLiteral("bad*")}).isEmpty());
+        QCOMPARE(read(QStringLiteral("lat\uFFFD.bin")), a);
+        // Read back, and removed, by its bytes: Qt cannot name it.
+        QCOMPARE(shell(QStringLiteral("cat \"$(printf 'lat\\351.bin')\"; rm \"$(printf 'lat\\351.bin')\"")).out,
+                 QByteArray("x"));
+
+        const QList<QStringList> refused = {{"export", "a.bin", "-o", "a.bin"}, {"export", "a.bin", "-o", "link.bin"},
+                                            {"import", "a.bin", "c.csv", "-o", "c.csv"},
+                                            {"sound-import", "a.bin", "1", "w.wav", "-o", "w.wav"},
+                                            {"sound-export", "link.bin", "1", "a.bin"}};
+        for (const QStringList &args : refused) {
+            const Result r = vire(args);
+            QCOMPARE(r.status, 2);
+            QVERIFY2(r.err.contains(QLatin1String("is the same file as the input")), qPrintable(r.err));
+        }
+        QCOMPARE(read(QStringLiteral("a.bin")), a);
+        QCOMPARE(read(QStringLiteral("c.csv")), csv);
+        QCOMPARE(read(QStringLiteral("w.wav")), wav);
+
+        // An image written over the image it edits is an edit.
+        QCOMPARE(vire({"import", "a.bin", "c.csv", "-o", "link.bin"}).status, 0);
+        QVERIFY(exportCsv(QStringLiteral("a.bin")).contains("777,New"));
+        QVERIFY(QFileInfo(path(QStringLiteral("link.bin"))).isSymLink());
+    }
+
+    void ownersAndLimits()
+    {
+        if (::geteuid() != 0)
+            QSKIP("needs root to run the tool as other users");
+        QVERIFY(::chmod(QFile::encodeName(m_dir->path()).constData(), 0755) == 0);
+        const auto statOf = [&](const char *name) {
+            struct stat st = {};
+            ::stat(QFile::encodeName(path(QLatin1String(name))).constData(), &st);
+            return st;
+        };
+        // Root's 666 file in a sticky folder, saved by another user: in place.
+        QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("sticky")));
+        write(QStringLiteral("sticky/phone.bin"), "old");
+        QVERIFY(::chmod(QFile::encodeName(path(QStringLiteral("sticky"))).constData(), 01777) == 0
+                && ::chmod(QFile::encodeName(path(QStringLiteral("sticky/phone.bin"))).constData(), 0666) == 0);
+        Result r = shell(QStringLiteral("exec setpriv --reuid 65534 --regid 65534 --clear-groups \"$VIRE\" new -o sticky/phone.bin"));
+        QVERIFY2(r.status == 0, qPrintable(r.err));
+        QCOMPARE(read(QStringLiteral("sticky/phone.bin")).size(), ImageSize);
+        QCOMPARE(statOf("sticky/phone.bin").st_uid, uid_t(0));
+        QCOMPARE(QDir(path(QStringLiteral("sticky"))).entryList(QDir::Files | QDir::Hidden).size(), 1);
+
+        // A colleague's 664 file in a set-group-id 2775 folder of their group stays theirs.
+        QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("team")));
+        write(QStringLiteral("team/phone.bin"), "old");
+        const QByteArray team = QFile::encodeName(path(QStringLiteral("team"))), file = team + "/phone.bin";
+        QVERIFY(::chown(team.constData(), 0, 100) == 0 && ::chmod(team.constData(), 02775) == 0
+                && ::chown(file.constData(), 65533, 100) == 0 && ::chmod(file.constData(), 0664) == 0);
+        r = shell(QStringLiteral("exec setpriv --reuid 65534 --regid 65534 --groups 100 \"$VIRE\" new -o team/phone.bin"));
+        QVERIFY2(r.status == 0, qPrintable(r.err));
+        QCOMPARE(read(QStringLiteral("team/phone.bin")).size(), ImageSize);
+        const struct stat st = statOf("team/phone.bin");
+        QVERIFY(st.st_uid == 65533 && st.st_gid == 100 && (st.st_mode & 07777) == 0664);
+
+        // A file-size limit below the image: refused before the first byte,
+        // replaced or written in place alike, and no file left behind.
+        write(QStringLiteral("one.bin"), "old");
+        write(QStringLiteral("two.bin"), "old");
+        QVERIFY(::link(QFile::encodeName(path(QStringLiteral("two.bin"))).constData(),
+                       QFile::encodeName(path(QStringLiteral("two-b.bin"))).constData()) == 0);
+        for (const char *name : {"one.bin", "two.bin"}) {
+            r = shell(QStringLiteral("exec prlimit --fsize=300000 \"$VIRE\" new -o ") + QLatin1String(name));
+            QCOMPARE(r.status, 2);
+            QVERIFY2(r.err.contains(QLatin1String(": error: File too large. The file is unchanged.")), qPrintable(r.err));
+            QCOMPARE(read(QLatin1String(name)), QByteArray("old"));
+        }
+        QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden).size(), 3);
     }
 
     void roundTrips()

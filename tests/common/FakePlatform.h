@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <deque>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -36,6 +37,8 @@ public:
     std::vector<Dialog> dialogs;
     std::vector<Box> boxes;
     int beeps = 0;
+    // Runs inside every file dialog, to throw what a command must survive.
+    std::function<void()> duringDialog;
 
     void answer(const QString &path) { answers.push_back({false, path}); }
     void cancel() { answers.push_back({true, QString()}); }
@@ -51,6 +54,8 @@ public:
                                           const QString &fileName, const QString &filter) override
     {
         dialogs.push_back({kind, title, fileName, filter});
+        if (duringDialog)
+            duringDialog();
         if (answers.empty())
             return std::nullopt;
         const Answer next = answers.front();

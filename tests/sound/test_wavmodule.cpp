@@ -62,6 +62,7 @@ private slots:
     void sizesTheResultByDeclarationAndLimit();
     void hugeDeclaredDataCostsOnlyTheLimit();
     void leavesNoFileOpen();
+    void hugeSparseFileIsRefusedAtOnce();
 
 private:
     QTemporaryDir m_dir;
@@ -134,7 +135,7 @@ void TestWavModule::reportsTheFileLayersOwnError()
     Outcome out = load(missing);
     QVERIFY(!out.ok);
     QCOMPARE(out.number, int(VireError::FileAccess));
-    QCOMPARE(out.text, probe.errorString());
+    QCOMPARE(out.text, QStringLiteral("Could not open %1: %2").arg(missing, probe.errorString()));
 
     // A folder opens on some systems but can never be read.
     out = load(m_dir.path());
@@ -157,7 +158,7 @@ void TestWavModule::reportsTheFileLayersOwnError()
         out = load(locked);
         QVERIFY(!out.ok);
         QCOMPARE(out.number, int(VireError::FileAccess));
-        QCOMPARE(out.text, lockedProbe.errorString());
+        QCOMPARE(out.text, QStringLiteral("Could not open %1: %2").arg(locked, lockedProbe.errorString()));
     }
 }
 
@@ -184,6 +185,9 @@ void TestWavModule::walksTheChunksInFileOrder()
         {"no fmt at all", riff(data)},
         {"two fmt chunks", riff(fmt + fmt18 + data)},
         {"odd size, no pad byte", riff(fmt + chunk("junk", "abc") + data)},
+        {"odd size, pad byte", riff(fmt + chunk("junk", "abc") + '\0' + data)},
+        {"odd fmt, pad byte", riff(chunk("fmt ", fmtBody() + "x") + '\0' + data)},
+        {"many chunks", riff(fmt + chunk("junk", "a").append('\0').repeated(500) + data)},
         {"empty chunk", riff(chunk("fact", QByteArray()) + data)},
         // Only "fmt " itself gets the 16-byte reading; "FMT " is skipped by its size.
         {"upper-case FMT", riff(chunk("FMT ", "abcd") + data)},
@@ -295,6 +299,23 @@ void TestWavModule::leavesNoFileOpen()
         load(path);
         QCOMPARE(openFiles(), before);
     }
+}
+
+void TestWavModule::hugeSparseFileIsRefusedAtOnce()
+{
+    // 64 GiB of zeros after the header: zero-sized chunks with empty ids all
+    // the way, which only a bound on the walk ends soon.
+    const QString path = write(m_dir, QStringLiteral("sparse.wav"), "RIFF" + le32(0) + "WAVE");
+    QVERIFY(QFile::resize(path, qint64(64) << 30));
+    const Outcome out = load(path);
+    QCOMPARE(out.text, NoSamples);
+    // Also with chunks that each skip 2 GiB: every skip is a seek.
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::ReadWrite) && f.seek(12));
+    for (int i = 0; i < 40; ++i)
+        QVERIFY(f.seek(12 + i * (qint64(0x7FFFFFF0) + 8)) && f.write(chunk("JUNK", 0x7FFFFFF0, {})) == 8);
+    f.close();
+    QCOMPARE(load(path).text, NoSamples);
 }
 
 QTEST_APPLESS_MAIN(TestWavModule)

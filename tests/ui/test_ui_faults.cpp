@@ -8,6 +8,8 @@
 #include <csignal>
 #include <cstring>
 #include <fcntl.h>
+#include <new>
+#include <stdexcept>
 #include <sys/mount.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
@@ -114,6 +116,7 @@ private slots:
     void openUnreadableFiles();
     void saveOntoSpecialTargets();
     void openAndImportRefuseSpecialFiles();
+    void unusableNamesAndUnexpectedFailures();
 };
 
 void TestFaults::saveOntoFullDisk()
@@ -133,7 +136,7 @@ void TestFaults::saveOntoFullDisk()
     t.save(target);
     QCOMPARE(t.platform.boxes.size(), size_t(1));
     QCOMPARE(t.platform.boxes[0].title, ErrorTitle);
-    QVERIFY(!t.platform.boxes[0].text.isEmpty());
+    QCOMPARE(t.platform.boxes[0].text, "Could not save " + target + ": No space left on device. The file is unchanged.");
     QCOMPARE(readFile(target), old);
     QCOMPARE(QDir(t.path(QStringLiteral("disk"))).entryList(QDir::Files),
              QStringList{QStringLiteral("phone.bin")});   // no temporary file left
@@ -280,7 +283,8 @@ void TestFaults::saveOntoSpecialTargets()
     // A file that takes no bytes: the box names the real cause.
     t.save(QStringLiteral("/proc/version"));
     QCOMPARE(t.platform.boxes.size(), size_t(1));
-    QCOMPARE(t.platform.boxes[0].text, directWriteCause("/proc/version"));
+    QCOMPARE(t.platform.boxes[0].text, "Could not save /proc/version: " + directWriteCause("/proc/version")
+                                           + ". The file is unchanged.");
 }
 
 void TestFaults::openAndImportRefuseSpecialFiles()
@@ -311,6 +315,48 @@ void TestFaults::openAndImportRefuseSpecialFiles()
         t.platform.clear();
     }
     std::signal(SIGALRM, previous);
+}
+
+void TestFaults::unusableNamesAndUnexpectedFailures()
+{
+    TestWindow t;
+    // An existing file under the name that bytes Qt could not decode turn into.
+    const QString taken = t.path(QStringLiteral("lat\uFFFD.bin"));
+    writeFile(taken, "not an image");
+    t.add(QStringLiteral("555"), QStringLiteral("Office"));
+    const State before(t);
+
+    t.open(taken);
+    t.save(taken);
+    t.save(t.path(QStringLiteral("new\uFFFD.bin")));
+    t.platform.answer(taken);
+    t.w().importSound(1);
+    QCOMPARE(t.platform.boxes.size(), size_t(4));
+    for (const auto &box : t.platform.boxes) {
+        QCOMPARE(box.title, ErrorTitle);
+        QVERIFY2(box.text.endsWith(": the name is not valid text in the system's encoding. Nothing was read or written."),
+                 qPrintable(box.text));
+    }
+    QCOMPARE(readFile(taken), QByteArray("not an image"));
+    QCOMPARE(QDir(t.dir.path()).entryList(QDir::Files), QStringList{QFileInfo(taken).fileName()});
+    QVERIFY(State(t) == before);
+    t.platform.clear();
+
+    // Exceptions no command expects are reported, and the window goes on.
+    t.platform.duringDialog = [] { throw std::bad_alloc(); };
+    t.open(taken);
+    t.platform.duringDialog = [] { throw std::runtime_error("disk on fire"); };
+    t.save(taken);
+    t.w().importSound(2);
+    t.platform.duringDialog = nullptr;
+    t.platform.answers.clear();   // the thrown dialogs answered nothing
+    QCOMPARE(t.platform.boxes.size(), size_t(3));
+    QCOMPARE(t.platform.boxes[0].text, QStringLiteral("Out of memory"));
+    QCOMPARE(t.platform.boxes[2].text, QStringLiteral("disk on fire"));
+    QCOMPARE(t.platform.boxes[2].title, ErrorTitle);
+    t.save(t.path(QStringLiteral("after.bin")));
+    QCOMPARE(t.platform.boxes.size(), size_t(3));
+    QCOMPARE(readFile(t.path(QStringLiteral("after.bin"))), t.w().FB().bytes());
 }
 
 QTEST_MAIN(TestFaults)
