@@ -5,6 +5,7 @@
 #include "Layout.h"
 #include "Rules.h"
 #include "SafeFile.h"
+#include "SheetContacts.h"
 #include "SoundImport.h"
 #include "Tool.h"
 #include "VireError.h"
@@ -33,16 +34,18 @@ constexpr int DefaultRate = 8000;
 const char ProgramHelp[] = R"~(Usage: vire-image COMMAND [ARGUMENTS]
 
 Works on flash images (*.bin) of the VIRE caller-id unit beside the editor:
-contacts in and out as CSV or vCard, a summary, a comparison of two images,
+contacts in and out as CSV, vCard or spreadsheets, a summary, a comparison of two images,
 and the seven sound banks.
 
 Commands:
   new -o OUT                            the image a freshly started editor saves
   info IMAGE                            entry count, special entries, sound names
-  export IMAGE [--format csv|vcard] [-o FILE]
-                                        the phone book as CSV (default) or vCard
+  export IMAGE [--format csv|vcard|xlsx|ods] [-o FILE]
+                                        the phone book as CSV (default), vCard
+                                        or a spreadsheet
   import IMAGE CONTACTS -o OUT [--replace]
-                                        add entries from a CSV or vCard file
+                                        add entries from a CSV, vCard, .xlsx
+                                        or .ods file
   diff A B                              what differs between two images
   sound-import IMAGE BANK WAV -o OUT    a WAV file's samples into bank 1-7
   sound-export IMAGE BANK OUT.wav [--rate HZ]
@@ -194,15 +197,28 @@ int runInfo(const Options &o)
 int runExport(const Options &o)
 {
     exchange::Format format = exchange::Format::Csv;
+    exchange::SheetFormat sheet = exchange::SheetFormat::None;
     if (o.hasFormat) {
         if (o.format == QLatin1String("vcard"))
             format = exchange::Format::VCard;
+        else if (o.format == QLatin1String("xlsx"))
+            sheet = exchange::SheetFormat::Xlsx;
+        else if (o.format == QLatin1String("ods"))
+            sheet = exchange::SheetFormat::Ods;
         else if (o.format != QLatin1String("csv"))
-            throw fail(QString(), QStringLiteral("format \"%1\" is not csv or vcard").arg(o.format));
+            throw fail(QString(), QStringLiteral("format \"%1\" is not csv, vcard, xlsx or ods").arg(o.format));
     }
     if (o.hasOutput)
         checkOutput(o.output);
-    const QByteArray bytes = tool::exportContacts(readImage(o.args.at(0)), format);
+    const tool::Image image = readImage(o.args.at(0));
+    int replaced = 0;
+    const QByteArray bytes = sheet == exchange::SheetFormat::None
+        ? tool::exportContacts(image, format)
+        : exchange::writeSheet(sheet, image.book->entry(PhoneBook::HiddenIndex), image.book->entry(PhoneBook::UnknownIndex),
+                               tool::userEntries(*image.book), &replaced);
+    if (replaced > 0)
+        message(o.hasOutput ? o.output : QStringLiteral("vire-image"), 0, "warning",
+                QStringLiteral("%1 control character(s) that an .ods file cannot hold written as \"?\"").arg(replaced));
     if (o.hasOutput)
         writeFile(o.output, bytes);
     else
@@ -219,7 +235,7 @@ int runImport(const Options &o)
     const QByteArray bytes = readFile(contactsPath, MaxContactsBytes + 1);
     if (bytes.size() > MaxContactsBytes)
         throw fail(contactsPath, QStringLiteral("larger than 64 MiB; not a contacts file"));
-    const exchange::ReadResult read = exchange::readContacts(bytes);
+    const exchange::ReadResult read = exchange::readContactsFile(bytes);
 
     // Errors and warnings together, in the order of the file.
     struct Note { int line; bool error; QString text; };
@@ -318,7 +334,7 @@ Shows the number of user entries, the two special entries (name, flags byte,
 sound and switch bits), the seven sound names, and whether the phone-book
 area holds records beyond the count, left by an earlier, longer book.
 )~", runInfo},
-    {"export", OutputOpt | FormatOpt, 1, 1, R"~(Usage: vire-image export IMAGE [--format csv|vcard] [-o FILE]
+    {"export", OutputOpt | FormatOpt, 1, 1, R"~(Usage: vire-image export IMAGE [--format csv|vcard|xlsx|ods] [-o FILE]
 
 Writes the phone book to standard output, or to FILE.
 
@@ -329,12 +345,16 @@ sound is 0-7, sbit1-sbit4 are 0 or 1; trailing spaces are dropped.
 
 vCard: one vCard 3.0 per user entry (FN, N, TEL); the special entries are left out.
 
-  --format csv|vcard   the format (default csv)
+xlsx, ods: one sheet with the CSV's rows, every cell a text cell so that
+numbers keep their leading zeros.
+
+  --format csv|vcard|xlsx|ods   the format (default csv)
   -o, --output FILE    write FILE instead of standard output
 )~", runExport},
     {"import", OutputOpt | OutputRequired | ReplaceOpt, 2, 2, R"~(Usage: vire-image import IMAGE CONTACTS -o OUT [--replace]
 
-Puts the entries of CONTACTS, a CSV or vCard file (told apart by content),
+Puts the entries of CONTACTS, a CSV, vCard, .xlsx or .ods file (told apart
+by content; of a spreadsheet the first sheet, with the CSV's columns),
 into the phone book of IMAGE and writes the result to OUT. Samples, sound
 names and everything else in the image are kept.
 

@@ -1,0 +1,499 @@
+// The zip layer of .xlsx and .ods packages: which parts to read, how large
+// they may be, and the minimal packages the export writes.
+#include "Spreadsheet.h"
+
+#include <quazip.h>
+#include <quazipfile.h>
+#include <quazipfileinfo.h>
+#include <quazipnewinfo.h>
+
+#include <QBuffer>
+#include <QDir>
+#include <QXmlStreamReader>
+#include <QXmlStreamWriter>
+
+#include <optional>
+
+namespace exchange {
+
+namespace {
+
+const QString OdsMime = QStringLiteral("application/vnd.oasis.opendocument.spreadsheet");
+const QString XlsxWorkbook = QStringLiteral("xl/workbook.xml");
+
+// A zip package opened from memory. Every part is looked up and read by its
+// exact name, and never past the size the central directory gives it.
+class Package
+{
+public:
+    explicit Package(const QByteArray &bytes) : m_zip(&m_buffer)
+    {
+        m_buffer.setData(bytes);
+        m_open = m_zip.open(QuaZip::mdUnzip);
+    }
+
+    bool isOpen() const { return m_open; }
+
+    // The declared unpacked size, or nothing for a part the package lacks.
+    std::optional<qint64> sizeOf(const QString &name)
+    {
+        QuaZipFileInfo64 info;
+        if (!m_open || !m_zip.setCurrentFile(name, QuaZip::csSensitive) || !m_zip.getCurrentFileInfo(&info))
+            return std::nullopt;
+        return qint64(qMin<quint64>(info.uncompressedSize, quint64(MaxSheetPartsBytes) + 1));
+    }
+
+    bool has(const QString &name) { return sizeOf(name).has_value(); }
+
+    // Refuses, before unpacking anything, parts that unpack to more than the
+    // limit together; missing parts count nothing.
+    bool withinLimit(const QStringList &names, QString *error)
+    {
+        qint64 total = 0;
+        for (const QString &name : names)
+            total += sizeOf(name).value_or(0);
+        if (total <= MaxSheetPartsBytes)
+            return true;
+        if (error)
+            *error = QStringLiteral("its parts would unpack to more than 64 MiB; not unpacked");
+        return false;
+    }
+
+    bool read(const QString &name, QByteArray &out, QString *error)
+    {
+        const std::optional<qint64> size = sizeOf(name);
+        if (!size) {
+            if (error)
+                *error = QStringLiteral("the package has no part \"%1\"").arg(name);
+            return false;
+        }
+        QuaZipFile file(&m_zip);
+        bool good = *size <= MaxSheetPartsBytes && file.open(QIODevice::ReadOnly);
+        if (good) {
+            out = file.read(*size);
+            good = out.size() == *size;
+            file.close();
+            good = good && file.getZipError() == UNZ_OK;    // the checksum of what was read
+        }
+        if (!good && error)
+            *error = QStringLiteral("part \"%1\" cannot be unpacked; the file is damaged").arg(name);
+        return good;
+    }
+
+private:
+    QBuffer m_buffer;
+    QuaZip m_zip;
+    bool m_open = false;
+};
+
+SheetFormat formatOf(Package &zip)
+{
+    if (!zip.isOpen())
+        return SheetFormat::None;
+    if (zip.has(XlsxWorkbook))
+        return SheetFormat::Xlsx;
+    if (!zip.has(QStringLiteral("content.xml")))
+        return SheetFormat::None;
+    // An .ods names itself in its first part; a text document has a content.xml too.
+    const std::optional<qint64> mimeSize = zip.sizeOf(QStringLiteral("mimetype"));
+    QByteArray mime;
+    if (!mimeSize || *mimeSize > 256 || !zip.read(QStringLiteral("mimetype"), mime, nullptr))
+        return mimeSize ? SheetFormat::None : SheetFormat::Ods;
+    return mime.trimmed() == OdsMime.toLatin1() ? SheetFormat::Ods : SheetFormat::None;
+}
+
+// Relationship targets by id, and the first target of a type ending in typeTail.
+struct Relationships
+{
+    QHash<QString, QString> byId;
+    QString ofType;
+};
+
+Relationships relationships(const QByteArray &xml, const QString &typeTail)
+{
+    Relationships rels;
+    QXmlStreamReader reader(xml);
+    while (reader.readNext() != QXmlStreamReader::Invalid && !reader.atEnd()) {
+        if (!reader.isStartElement() || reader.name() != QLatin1String("Relationship"))
+            continue;
+        const QXmlStreamAttributes a = reader.attributes();
+        const QString target = a.value(QLatin1String("Target")).toString();
+        rels.byId.insert(a.value(QLatin1String("Id")).toString(), target);
+        if (rels.ofType.isEmpty() && a.value(QLatin1String("Type")).endsWith(typeTail))
+            rels.ofType = target;
+    }
+    return rels;
+}
+
+// A relationship's target as a part name: relative to the folder of the
+// part that names it, or from the package root when it starts with '/'.
+QString partName(const QString &folder, const QString &target)
+{
+    if (target.isEmpty())
+        return QString();
+    const QString path = target.startsWith(QLatin1Char('/')) ? target : folder + QLatin1Char('/') + target;
+    QString clean = QDir::cleanPath(path);
+    while (clean.startsWith(QLatin1Char('/')))
+        clean.remove(0, 1);
+    return clean;
+}
+
+// The relationship id of the workbook's first sheet (r:id, whatever the prefix).
+QString firstSheetId(const QByteArray &workbook)
+{
+    QXmlStreamReader reader(workbook);
+    while (reader.readNext() != QXmlStreamReader::Invalid && !reader.atEnd()) {
+        if (!reader.isStartElement() || reader.name() != QLatin1String("sheet"))
+            continue;
+        for (const QXmlStreamAttribute &a : reader.attributes()) {
+            if (a.name() == QLatin1String("id") && !a.namespaceUri().isEmpty())
+                return a.value().toString();
+        }
+        return QString();
+    }
+    return QString();
+}
+
+Table readXlsx(Package &zip, QString *error)
+{
+    QByteArray rootRels, workbook, workbookRels, sheet, strings;
+    const QString rootRelsName = QStringLiteral("_rels/.rels");
+    QString workbookName = XlsxWorkbook;
+    if (!zip.withinLimit({rootRelsName}, error))
+        return Table();
+    if (zip.has(rootRelsName) && zip.read(rootRelsName, rootRels, nullptr)) {
+        const QString named = partName(QString(), relationships(rootRels, QStringLiteral("/officeDocument")).ofType);
+        if (zip.has(named))
+            workbookName = named;
+    }
+    const qsizetype slash = workbookName.lastIndexOf(QLatin1Char('/'));
+    const QString folder = slash < 0 ? QString() : workbookName.left(slash);
+    const QString workbookRelsName = partName(folder, QStringLiteral("_rels/") + workbookName.mid(slash + 1) + QStringLiteral(".rels"));
+    if (!zip.withinLimit({rootRelsName, workbookName, workbookRelsName}, error) || !zip.read(workbookName, workbook, error)
+        || !zip.read(workbookRelsName, workbookRels, error))
+        return Table();
+
+    const Relationships rels = relationships(workbookRels, QStringLiteral("/sharedStrings"));
+    const QString sheetName = partName(folder, rels.byId.value(firstSheetId(workbook)));
+    if (sheetName.isEmpty() || !zip.has(sheetName)) {
+        if (error)
+            *error = QStringLiteral("the workbook names no sheet the package holds");
+        return Table();
+    }
+    QString stringsName = partName(folder, rels.ofType);
+    if (!zip.has(stringsName))
+        stringsName.clear();
+    if (!zip.withinLimit({rootRelsName, workbookName, workbookRelsName, sheetName, stringsName}, error)
+        || !zip.read(sheetName, sheet, error) || (!stringsName.isEmpty() && !zip.read(stringsName, strings, error)))
+        return Table();
+    return readXlsxSheet(sheet, strings, error);
+}
+
+// ---- writing --------------------------------------------------------------
+
+// A zip package built in memory, with a fixed date on every entry so that the
+// same rows give the same bytes.
+class PackageWriter
+{
+public:
+    PackageWriter() : m_zip(&m_buffer)
+    {
+        m_buffer.open(QIODevice::WriteOnly);
+        m_zip.setAutoClose(false);
+        // Sizes go into the local headers, as ODF wants of the mimetype entry.
+        m_zip.setDataDescriptorWritingEnabled(false);
+        m_ok = m_zip.open(QuaZip::mdCreate);
+    }
+
+    // Level 1: a package of 2,032 entries deflates to nearly the size level
+    // 6 gives, in well under half the time.
+    void add(const QString &name, const QByteArray &data, bool compress = true)
+    {
+        QuaZipNewInfo info(name);
+        info.dateTime = QDateTime(QDate(1980, 1, 1), QTime(0, 0));
+        QuaZipFile file(&m_zip);
+        m_ok = m_ok && file.open(QIODevice::WriteOnly, info, nullptr, 0, compress ? Z_DEFLATED : 0, compress ? 1 : 0)
+            && file.write(data) == data.size();
+        file.close();
+        m_ok = m_ok && file.getZipError() == ZIP_OK;
+    }
+
+    QByteArray finish()
+    {
+        m_zip.close();
+        return m_ok && m_zip.getZipError() == ZIP_OK ? m_buffer.data() : QByteArray();
+    }
+
+private:
+    QBuffer m_buffer;
+    QuaZip m_zip;
+    bool m_ok = false;
+};
+
+bool escapeAt(const QString &text, qsizetype i)
+{
+    if (i + 6 >= text.size() || text[i + 1] != QLatin1Char('x') || text[i + 6] != QLatin1Char('_'))
+        return false;
+    for (int k = 2; k < 6; ++k) {
+        const char16_t u = text[i + k].unicode();
+        if (!((u >= '0' && u <= '9') || (u >= 'A' && u <= 'F') || (u >= 'a' && u <= 'f')))
+            return false;
+    }
+    return true;
+}
+
+// Characters XML cannot hold as _xHHHH_; an underscore that would read as
+// the start of such an escape as _x005F_.
+QString escapeXlsx(const QString &text)
+{
+    QString out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t u = text[i].unicode();
+        const bool unfit = (u < 0x20 && u != '\t' && u != '\n') || u == 0xFFFE || u == 0xFFFF || QChar::isSurrogate(u);
+        if (unfit || (u == '_' && escapeAt(text, i)))
+            out += QStringLiteral("_x%1_").arg(QString::number(u, 16).toUpper().rightJustified(4, QLatin1Char('0')));
+        else
+            out += QChar(u);
+    }
+    return out;
+}
+
+QString columnName(int column)
+{
+    QString name;
+    for (int n = column + 1; n > 0; n = (n - 1) / 26)
+        name.prepend(QChar(char16_t('A' + (n - 1) % 26)));
+    return name;
+}
+
+const char ContentTypes[] = R"(<?xml version="1.0" encoding="UTF-8" standalone="yes"?>
+<Types xmlns="http://schemas.openxmlformats.org/package/2006/content-types"><Default Extension="rels" ContentType="application/vnd.openxmlformats-package.relationships+xml"/><Default Extension="xml" ContentType="application/xml"/><Override PartName="/xl/workbook.xml" ContentType="application/vnd.openxmlformats-officedocument.spreadsheetml.sheet.main+xml"/><Override PartName="/xl/worksheets/sheet1.xml" ContentType="application/vnd.openxmlformats-officedocument.spreadsheetml.worksheet+xml"/><Override PartName="/xl/styles.xml" ContentType="application/vnd.openxmlformats-officedocument.spreadsheetml.styles+xml"/></Types>)";
+
+const char RootRels[] = R"(<?xml version="1.0" encoding="UTF-8" standalone="yes"?>
+<Relationships xmlns="http://schemas.openxmlformats.org/package/2006/relationships"><Relationship Id="rId1" Type="http://schemas.openxmlformats.org/officeDocument/2006/relationships/officeDocument" Target="xl/workbook.xml"/></Relationships>)";
+
+const char Workbook[] = R"(<?xml version="1.0" encoding="UTF-8" standalone="yes"?>
+<workbook xmlns="http://schemas.openxmlformats.org/spreadsheetml/2006/main" xmlns:r="http://schemas.openxmlformats.org/officeDocument/2006/relationships"><sheets><sheet name="Contacts" sheetId="1" r:id="rId1"/></sheets></workbook>)";
+
+const char WorkbookRels[] = R"(<?xml version="1.0" encoding="UTF-8" standalone="yes"?>
+<Relationships xmlns="http://schemas.openxmlformats.org/package/2006/relationships"><Relationship Id="rId1" Type="http://schemas.openxmlformats.org/officeDocument/2006/relationships/worksheet" Target="worksheets/sheet1.xml"/><Relationship Id="rId2" Type="http://schemas.openxmlformats.org/officeDocument/2006/relationships/styles" Target="styles.xml"/></Relationships>)";
+
+// Style 1 is the number format "@" (Text): what is typed into the columns
+// later stays text too.
+const char Styles[] = R"(<?xml version="1.0" encoding="UTF-8" standalone="yes"?>
+<styleSheet xmlns="http://schemas.openxmlformats.org/spreadsheetml/2006/main"><fonts count="1"><font><sz val="11"/><name val="Calibri"/></font></fonts><fills count="2"><fill><patternFill patternType="none"/></fill><fill><patternFill patternType="gray125"/></fill></fills><borders count="1"><border><left/><right/><top/><bottom/><diagonal/></border></borders><cellStyleXfs count="1"><xf numFmtId="0" fontId="0" fillId="0" borderId="0"/></cellStyleXfs><cellXfs count="2"><xf numFmtId="0" fontId="0" fillId="0" borderId="0" xfId="0"/><xf numFmtId="49" fontId="0" fillId="0" borderId="0" xfId="0" applyNumberFormat="1"/></cellXfs><cellStyles count="1"><cellStyle name="Normal" xfId="0" builtinId="0"/></cellStyles></styleSheet>)";
+
+const QString MainNs = QStringLiteral("http://schemas.openxmlformats.org/spreadsheetml/2006/main");
+
+QByteArray xlsxSheet(const QVector<QStringList> &rows)
+{
+    qsizetype columns = 1;
+    for (const QStringList &row : rows)
+        columns = qMax(columns, row.size());
+    QByteArray bytes;
+    QXmlStreamWriter xml(&bytes);
+    xml.writeStartDocument(QStringLiteral("1.0"), true);
+    xml.writeDefaultNamespace(MainNs);
+    xml.writeStartElement(MainNs, QStringLiteral("worksheet"));
+    xml.writeStartElement(MainNs, QStringLiteral("cols"));
+    xml.writeEmptyElement(MainNs, QStringLiteral("col"));
+    xml.writeAttribute(QStringLiteral("min"), QStringLiteral("1"));
+    xml.writeAttribute(QStringLiteral("max"), QString::number(columns));
+    xml.writeAttribute(QStringLiteral("width"), QStringLiteral("18"));
+    xml.writeAttribute(QStringLiteral("style"), QStringLiteral("1"));
+    xml.writeAttribute(QStringLiteral("customWidth"), QStringLiteral("1"));
+    xml.writeEndElement();
+    xml.writeStartElement(MainNs, QStringLiteral("sheetData"));
+    for (int r = 0; r < rows.size(); ++r) {
+        const QString number = QString::number(r + 1);
+        xml.writeStartElement(MainNs, QStringLiteral("row"));
+        xml.writeAttribute(QStringLiteral("r"), number);
+        for (int c = 0; c < rows[r].size(); ++c) {
+            if (rows[r][c].isEmpty())
+                continue;
+            xml.writeStartElement(MainNs, QStringLiteral("c"));
+            xml.writeAttribute(QStringLiteral("r"), columnName(c) + number);
+            xml.writeAttribute(QStringLiteral("s"), QStringLiteral("1"));
+            xml.writeAttribute(QStringLiteral("t"), QStringLiteral("inlineStr"));
+            xml.writeStartElement(MainNs, QStringLiteral("is"));
+            xml.writeStartElement(MainNs, QStringLiteral("t"));
+            xml.writeAttribute(QStringLiteral("xml:space"), QStringLiteral("preserve"));
+            xml.writeCharacters(escapeXlsx(rows[r][c]));
+            xml.writeEndElement();
+            xml.writeEndElement();
+            xml.writeEndElement();
+        }
+        xml.writeEndElement();
+    }
+    xml.writeEndDocument();
+    return bytes;
+}
+
+const QString OfficeNs = QStringLiteral("urn:oasis:names:tc:opendocument:xmlns:office:1.0");
+const QString TableNs = QStringLiteral("urn:oasis:names:tc:opendocument:xmlns:table:1.0");
+const QString TextNs = QStringLiteral("urn:oasis:names:tc:opendocument:xmlns:text:1.0");
+const QString StyleNs = QStringLiteral("urn:oasis:names:tc:opendocument:xmlns:style:1.0");
+const QString NumberNs = QStringLiteral("urn:oasis:names:tc:opendocument:xmlns:datastyle:1.0");
+
+// One line of a cell as a paragraph. A space survives only between other
+// characters; runs, leading and trailing spaces go into <text:s/>.
+void odsParagraph(QXmlStreamWriter &xml, QStringView line, int &replaced)
+{
+    xml.writeStartElement(TextNs, QStringLiteral("p"));
+    QString run;
+    auto flush = [&] {
+        xml.writeCharacters(run);
+        run.clear();
+    };
+    for (qsizetype i = 0; i < line.size();) {
+        const char16_t u = line[i].unicode();
+        if (u == ' ') {
+            qsizetype end = i;
+            while (end < line.size() && line[end] == QLatin1Char(' '))
+                ++end;
+            qsizetype spaces = end - i;
+            if (i > 0 && end < line.size()) {
+                run += QLatin1Char(' ');
+                --spaces;
+            }
+            if (spaces > 0) {
+                flush();
+                xml.writeEmptyElement(TextNs, QStringLiteral("s"));
+                if (spaces > 1)
+                    xml.writeAttribute(TextNs, QStringLiteral("c"), QString::number(spaces));
+            }
+            i = end;
+            continue;
+        }
+        if (u == '\t') {
+            flush();
+            xml.writeEmptyElement(TextNs, QStringLiteral("tab"));
+        } else if (u < 0x20 || u == 0xFFFE || u == 0xFFFF || QChar::isSurrogate(u)) {
+            run += QLatin1Char('?');
+            ++replaced;
+        } else {
+            run += QChar(u);
+        }
+        ++i;
+    }
+    flush();
+    xml.writeEndElement();
+}
+
+QByteArray odsContent(const QVector<QStringList> &rows, int &replaced)
+{
+    qsizetype columns = 1;
+    for (const QStringList &row : rows)
+        columns = qMax(columns, row.size());
+    QByteArray bytes;
+    QXmlStreamWriter xml(&bytes);
+    xml.writeStartDocument();
+    xml.writeNamespace(OfficeNs, QStringLiteral("office"));
+    xml.writeNamespace(TableNs, QStringLiteral("table"));
+    xml.writeNamespace(TextNs, QStringLiteral("text"));
+    xml.writeNamespace(StyleNs, QStringLiteral("style"));
+    xml.writeNamespace(NumberNs, QStringLiteral("number"));
+    xml.writeStartElement(OfficeNs, QStringLiteral("document-content"));
+    xml.writeAttribute(OfficeNs, QStringLiteral("version"), QStringLiteral("1.2"));
+    // The columns' cells are formatted as text, like the xlsx's style 1.
+    xml.writeStartElement(OfficeNs, QStringLiteral("automatic-styles"));
+    xml.writeStartElement(NumberNs, QStringLiteral("text-style"));
+    xml.writeAttribute(StyleNs, QStringLiteral("name"), QStringLiteral("N100"));
+    xml.writeEmptyElement(NumberNs, QStringLiteral("text-content"));
+    xml.writeEndElement();
+    xml.writeEmptyElement(StyleNs, QStringLiteral("style"));
+    xml.writeAttribute(StyleNs, QStringLiteral("name"), QStringLiteral("ce1"));
+    xml.writeAttribute(StyleNs, QStringLiteral("family"), QStringLiteral("table-cell"));
+    xml.writeAttribute(StyleNs, QStringLiteral("data-style-name"), QStringLiteral("N100"));
+    xml.writeEndElement();
+    xml.writeStartElement(OfficeNs, QStringLiteral("body"));
+    xml.writeStartElement(OfficeNs, QStringLiteral("spreadsheet"));
+    xml.writeStartElement(TableNs, QStringLiteral("table"));
+    xml.writeAttribute(TableNs, QStringLiteral("name"), QStringLiteral("Contacts"));
+    xml.writeEmptyElement(TableNs, QStringLiteral("table-column"));
+    xml.writeAttribute(TableNs, QStringLiteral("number-columns-repeated"), QString::number(columns));
+    xml.writeAttribute(TableNs, QStringLiteral("default-cell-style-name"), QStringLiteral("ce1"));
+    for (const QStringList &row : rows) {
+        xml.writeStartElement(TableNs, QStringLiteral("table-row"));
+        for (const QString &text : row) {
+            if (text.isEmpty()) {
+                xml.writeEmptyElement(TableNs, QStringLiteral("table-cell"));
+                continue;
+            }
+            xml.writeStartElement(TableNs, QStringLiteral("table-cell"));
+            xml.writeAttribute(OfficeNs, QStringLiteral("value-type"), QStringLiteral("string"));
+            for (QStringView line : QStringView(text).split(QLatin1Char('\n')))
+                odsParagraph(xml, line, replaced);
+            xml.writeEndElement();
+        }
+        xml.writeEndElement();
+    }
+    xml.writeEndDocument();
+    return bytes;
+}
+
+const char Manifest[] = R"(<?xml version="1.0" encoding="UTF-8"?>
+<manifest:manifest xmlns:manifest="urn:oasis:names:tc:opendocument:xmlns:manifest:1.0" manifest:version="1.2"><manifest:file-entry manifest:full-path="/" manifest:version="1.2" manifest:media-type="application/vnd.oasis.opendocument.spreadsheet"/><manifest:file-entry manifest:full-path="content.xml" manifest:media-type="text/xml"/></manifest:manifest>)";
+
+} // namespace
+
+bool looksLikeZip(const QByteArray &bytes)
+{
+    return bytes.startsWith("PK\x03\x04");
+}
+
+SheetFormat detectSpreadsheet(const QByteArray &bytes)
+{
+    if (!looksLikeZip(bytes))
+        return SheetFormat::None;
+    Package zip(bytes);
+    return formatOf(zip);
+}
+
+Table readSpreadsheet(const QByteArray &bytes, QString *error)
+{
+    Package zip(bytes);
+    switch (looksLikeZip(bytes) ? formatOf(zip) : SheetFormat::None) {
+    case SheetFormat::Xlsx:
+        return readXlsx(zip, error);
+    case SheetFormat::Ods: {
+        const QString name = QStringLiteral("content.xml");
+        QByteArray content;
+        if (!zip.withinLimit({name}, error) || !zip.read(name, content, error))
+            return Table();
+        return readOdsContent(content, error);
+    }
+    case SheetFormat::None:
+        break;
+    }
+    if (error)
+        *error = QStringLiteral("not an .xlsx or .ods spreadsheet");
+    return Table();
+}
+
+QByteArray writeXlsx(const QVector<QStringList> &rows)
+{
+    PackageWriter zip;
+    zip.add(QStringLiteral("[Content_Types].xml"), ContentTypes);
+    zip.add(QStringLiteral("_rels/.rels"), RootRels);
+    zip.add(XlsxWorkbook, Workbook);
+    zip.add(QStringLiteral("xl/_rels/workbook.xml.rels"), WorkbookRels);
+    zip.add(QStringLiteral("xl/styles.xml"), Styles);
+    zip.add(QStringLiteral("xl/worksheets/sheet1.xml"), xlsxSheet(rows));
+    return zip.finish();
+}
+
+QByteArray writeOds(const QVector<QStringList> &rows, int *replaced)
+{
+    int count = 0;
+    PackageWriter zip;
+    zip.add(QStringLiteral("mimetype"), OdsMime.toLatin1(), false);
+    zip.add(QStringLiteral("META-INF/manifest.xml"), Manifest);
+    zip.add(QStringLiteral("content.xml"), odsContent(rows, count));
+    if (replaced)
+        *replaced = count;
+    return zip.finish();
+}
+
+} // namespace exchange
