@@ -268,7 +268,7 @@ QString columnName(int column)
 }
 
 const char ContentTypes[] = R"(<?xml version="1.0" encoding="UTF-8" standalone="yes"?>
-<Types xmlns="http://schemas.openxmlformats.org/package/2006/content-types"><Default Extension="rels" ContentType="application/vnd.openxmlformats-package.relationships+xml"/><Default Extension="xml" ContentType="application/xml"/><Override PartName="/xl/workbook.xml" ContentType="application/vnd.openxmlformats-officedocument.spreadsheetml.sheet.main+xml"/><Override PartName="/xl/worksheets/sheet1.xml" ContentType="application/vnd.openxmlformats-officedocument.spreadsheetml.worksheet+xml"/><Override PartName="/xl/styles.xml" ContentType="application/vnd.openxmlformats-officedocument.spreadsheetml.styles+xml"/></Types>)";
+<Types xmlns="http://schemas.openxmlformats.org/package/2006/content-types"><Default Extension="rels" ContentType="application/vnd.openxmlformats-package.relationships+xml"/><Default Extension="xml" ContentType="application/xml"/><Override PartName="/xl/workbook.xml" ContentType="application/vnd.openxmlformats-officedocument.spreadsheetml.sheet.main+xml"/><Override PartName="/xl/worksheets/sheet1.xml" ContentType="application/vnd.openxmlformats-officedocument.spreadsheetml.worksheet+xml"/><Override PartName="/xl/styles.xml" ContentType="application/vnd.openxmlformats-officedocument.spreadsheetml.styles+xml"/><Override PartName="/xl/sharedStrings.xml" ContentType="application/vnd.openxmlformats-officedocument.spreadsheetml.sharedStrings+xml"/></Types>)";
 
 const char RootRels[] = R"(<?xml version="1.0" encoding="UTF-8" standalone="yes"?>
 <Relationships xmlns="http://schemas.openxmlformats.org/package/2006/relationships"><Relationship Id="rId1" Type="http://schemas.openxmlformats.org/officeDocument/2006/relationships/officeDocument" Target="xl/workbook.xml"/></Relationships>)";
@@ -277,7 +277,7 @@ const char Workbook[] = R"(<?xml version="1.0" encoding="UTF-8" standalone="yes"
 <workbook xmlns="http://schemas.openxmlformats.org/spreadsheetml/2006/main" xmlns:r="http://schemas.openxmlformats.org/officeDocument/2006/relationships"><sheets><sheet name="Contacts" sheetId="1" r:id="rId1"/></sheets></workbook>)";
 
 const char WorkbookRels[] = R"(<?xml version="1.0" encoding="UTF-8" standalone="yes"?>
-<Relationships xmlns="http://schemas.openxmlformats.org/package/2006/relationships"><Relationship Id="rId1" Type="http://schemas.openxmlformats.org/officeDocument/2006/relationships/worksheet" Target="worksheets/sheet1.xml"/><Relationship Id="rId2" Type="http://schemas.openxmlformats.org/officeDocument/2006/relationships/styles" Target="styles.xml"/></Relationships>)";
+<Relationships xmlns="http://schemas.openxmlformats.org/package/2006/relationships"><Relationship Id="rId1" Type="http://schemas.openxmlformats.org/officeDocument/2006/relationships/worksheet" Target="worksheets/sheet1.xml"/><Relationship Id="rId2" Type="http://schemas.openxmlformats.org/officeDocument/2006/relationships/styles" Target="styles.xml"/><Relationship Id="rId3" Type="http://schemas.openxmlformats.org/officeDocument/2006/relationships/sharedStrings" Target="sharedStrings.xml"/></Relationships>)";
 
 // Style 1 is the number format "@" (Text): what is typed into the columns
 // later stays text too.
@@ -286,48 +286,78 @@ const char Styles[] = R"(<?xml version="1.0" encoding="UTF-8" standalone="yes"?>
 
 const QString MainNs = QStringLiteral("http://schemas.openxmlformats.org/spreadsheetml/2006/main");
 
-QByteArray xlsxSheet(const QVector<QStringList> &rows)
+// The worksheet and its shared strings: every cell names its text by index,
+// which keeps the sheet small for the many cells that hold "0" or "1".
+struct XlsxParts
+{
+    QByteArray sheet, strings;
+};
+
+XlsxParts xlsxParts(const QVector<QStringList> &rows)
 {
     qsizetype columns = 1;
     for (const QStringList &row : rows)
         columns = qMax(columns, row.size());
-    QByteArray bytes;
-    QXmlStreamWriter xml(&bytes);
+    QHash<QString, int> index;
+    QStringList unique;
+    QString sheet;
+    QXmlStreamWriter xml(&sheet);
     xml.writeStartDocument(QStringLiteral("1.0"), true);
     xml.writeDefaultNamespace(MainNs);
-    xml.writeStartElement(MainNs, QStringLiteral("worksheet"));
-    xml.writeStartElement(MainNs, QStringLiteral("cols"));
-    xml.writeEmptyElement(MainNs, QStringLiteral("col"));
+    xml.writeStartElement(QStringLiteral("worksheet"));
+    xml.writeStartElement(QStringLiteral("cols"));
+    xml.writeEmptyElement(QStringLiteral("col"));
     xml.writeAttribute(QStringLiteral("min"), QStringLiteral("1"));
     xml.writeAttribute(QStringLiteral("max"), QString::number(columns));
     xml.writeAttribute(QStringLiteral("width"), QStringLiteral("18"));
     xml.writeAttribute(QStringLiteral("style"), QStringLiteral("1"));
     xml.writeAttribute(QStringLiteral("customWidth"), QStringLiteral("1"));
     xml.writeEndElement();
-    xml.writeStartElement(MainNs, QStringLiteral("sheetData"));
+    xml.writeStartElement(QStringLiteral("sheetData"));
+    int count = 0;
     for (int r = 0; r < rows.size(); ++r) {
         const QString number = QString::number(r + 1);
-        xml.writeStartElement(MainNs, QStringLiteral("row"));
+        xml.writeStartElement(QStringLiteral("row"));
         xml.writeAttribute(QStringLiteral("r"), number);
         for (int c = 0; c < rows[r].size(); ++c) {
-            if (rows[r][c].isEmpty())
+            const QString &text = rows[r][c];
+            if (text.isEmpty())
                 continue;
-            xml.writeStartElement(MainNs, QStringLiteral("c"));
+            auto it = index.find(text);
+            if (it == index.end()) {
+                it = index.insert(text, int(unique.size()));
+                unique.append(text);
+            }
+            ++count;
+            xml.writeStartElement(QStringLiteral("c"));
             xml.writeAttribute(QStringLiteral("r"), columnName(c) + number);
             xml.writeAttribute(QStringLiteral("s"), QStringLiteral("1"));
-            xml.writeAttribute(QStringLiteral("t"), QStringLiteral("inlineStr"));
-            xml.writeStartElement(MainNs, QStringLiteral("is"));
-            xml.writeStartElement(MainNs, QStringLiteral("t"));
-            xml.writeAttribute(QStringLiteral("xml:space"), QStringLiteral("preserve"));
-            xml.writeCharacters(escapeXlsx(rows[r][c]));
-            xml.writeEndElement();
-            xml.writeEndElement();
+            xml.writeAttribute(QStringLiteral("t"), QStringLiteral("s"));
+            xml.writeTextElement(QStringLiteral("v"), QString::number(*it));
             xml.writeEndElement();
         }
         xml.writeEndElement();
     }
     xml.writeEndDocument();
-    return bytes;
+
+    QString strings;
+    QXmlStreamWriter sst(&strings);
+    sst.writeStartDocument(QStringLiteral("1.0"), true);
+    sst.writeDefaultNamespace(MainNs);
+    sst.writeStartElement(QStringLiteral("sst"));
+    sst.writeAttribute(QStringLiteral("count"), QString::number(count));
+    sst.writeAttribute(QStringLiteral("uniqueCount"), QString::number(unique.size()));
+    for (const QString &text : std::as_const(unique)) {
+        sst.writeStartElement(QStringLiteral("si"));
+        sst.writeStartElement(QStringLiteral("t"));
+        if (text.front().isSpace() || text.back().isSpace())
+            sst.writeAttribute(QStringLiteral("xml:space"), QStringLiteral("preserve"));
+        sst.writeCharacters(escapeXlsx(text));
+        sst.writeEndElement();
+        sst.writeEndElement();
+    }
+    sst.writeEndDocument();
+    return {sheet.toUtf8(), strings.toUtf8()};
 }
 
 const QString OfficeNs = QStringLiteral("urn:oasis:names:tc:opendocument:xmlns:office:1.0");
@@ -386,8 +416,8 @@ QByteArray odsContent(const QVector<QStringList> &rows, int &replaced)
     qsizetype columns = 1;
     for (const QStringList &row : rows)
         columns = qMax(columns, row.size());
-    QByteArray bytes;
-    QXmlStreamWriter xml(&bytes);
+    QString text;
+    QXmlStreamWriter xml(&text);
     xml.writeStartDocument();
     xml.writeNamespace(OfficeNs, QStringLiteral("office"));
     xml.writeNamespace(TableNs, QStringLiteral("table"));
@@ -430,7 +460,7 @@ QByteArray odsContent(const QVector<QStringList> &rows, int &replaced)
         xml.writeEndElement();
     }
     xml.writeEndDocument();
-    return bytes;
+    return text.toUtf8();
 }
 
 const char Manifest[] = R"(<?xml version="1.0" encoding="UTF-8"?>
@@ -480,7 +510,9 @@ QByteArray writeXlsx(const QVector<QStringList> &rows)
     zip.add(XlsxWorkbook, Workbook);
     zip.add(QStringLiteral("xl/_rels/workbook.xml.rels"), WorkbookRels);
     zip.add(QStringLiteral("xl/styles.xml"), Styles);
-    zip.add(QStringLiteral("xl/worksheets/sheet1.xml"), xlsxSheet(rows));
+    const XlsxParts parts = xlsxParts(rows);
+    zip.add(QStringLiteral("xl/worksheets/sheet1.xml"), parts.sheet);
+    zip.add(QStringLiteral("xl/sharedStrings.xml"), parts.strings);
     return zip.finish();
 }
 
