@@ -279,10 +279,10 @@ const char Workbook[] = R"(<?xml version="1.0" encoding="UTF-8" standalone="yes"
 const char WorkbookRels[] = R"(<?xml version="1.0" encoding="UTF-8" standalone="yes"?>
 <Relationships xmlns="http://schemas.openxmlformats.org/package/2006/relationships"><Relationship Id="rId1" Type="http://schemas.openxmlformats.org/officeDocument/2006/relationships/worksheet" Target="worksheets/sheet1.xml"/><Relationship Id="rId2" Type="http://schemas.openxmlformats.org/officeDocument/2006/relationships/styles" Target="styles.xml"/><Relationship Id="rId3" Type="http://schemas.openxmlformats.org/officeDocument/2006/relationships/sharedStrings" Target="sharedStrings.xml"/></Relationships>)";
 
-// Style 1 is the number format "@" (Text): what is typed into the columns
-// later stays text too.
+// Every cell's format, the default included, is "@" (Text): what is typed
+// into the sheet later stays text too.
 const char Styles[] = R"(<?xml version="1.0" encoding="UTF-8" standalone="yes"?>
-<styleSheet xmlns="http://schemas.openxmlformats.org/spreadsheetml/2006/main"><fonts count="1"><font><sz val="11"/><name val="Calibri"/></font></fonts><fills count="2"><fill><patternFill patternType="none"/></fill><fill><patternFill patternType="gray125"/></fill></fills><borders count="1"><border><left/><right/><top/><bottom/><diagonal/></border></borders><cellStyleXfs count="1"><xf numFmtId="0" fontId="0" fillId="0" borderId="0"/></cellStyleXfs><cellXfs count="2"><xf numFmtId="0" fontId="0" fillId="0" borderId="0" xfId="0"/><xf numFmtId="49" fontId="0" fillId="0" borderId="0" xfId="0" applyNumberFormat="1"/></cellXfs><cellStyles count="1"><cellStyle name="Normal" xfId="0" builtinId="0"/></cellStyles></styleSheet>)";
+<styleSheet xmlns="http://schemas.openxmlformats.org/spreadsheetml/2006/main"><fonts count="1"><font><sz val="11"/><name val="Calibri"/></font></fonts><fills count="2"><fill><patternFill patternType="none"/></fill><fill><patternFill patternType="gray125"/></fill></fills><borders count="1"><border><left/><right/><top/><bottom/><diagonal/></border></borders><cellStyleXfs count="1"><xf numFmtId="49" fontId="0" fillId="0" borderId="0"/></cellStyleXfs><cellXfs count="1"><xf numFmtId="49" fontId="0" fillId="0" borderId="0" xfId="0" applyNumberFormat="1"/></cellXfs><cellStyles count="1"><cellStyle name="Normal" xfId="0" builtinId="0"/></cellStyles></styleSheet>)";
 
 const QString MainNs = QStringLiteral("http://schemas.openxmlformats.org/spreadsheetml/2006/main");
 
@@ -310,7 +310,6 @@ XlsxParts xlsxParts(const QVector<QStringList> &rows)
     xml.writeAttribute(QStringLiteral("min"), QStringLiteral("1"));
     xml.writeAttribute(QStringLiteral("max"), QString::number(columns));
     xml.writeAttribute(QStringLiteral("width"), QStringLiteral("18"));
-    xml.writeAttribute(QStringLiteral("style"), QStringLiteral("1"));
     xml.writeAttribute(QStringLiteral("customWidth"), QStringLiteral("1"));
     xml.writeEndElement();
     xml.writeStartElement(QStringLiteral("sheetData"));
@@ -319,6 +318,7 @@ XlsxParts xlsxParts(const QVector<QStringList> &rows)
         const QString number = QString::number(r + 1);
         xml.writeStartElement(QStringLiteral("row"));
         xml.writeAttribute(QStringLiteral("r"), number);
+        int next = 0;
         for (int c = 0; c < rows[r].size(); ++c) {
             const QString &text = rows[r][c];
             if (text.isEmpty())
@@ -330,8 +330,10 @@ XlsxParts xlsxParts(const QVector<QStringList> &rows)
             }
             ++count;
             xml.writeStartElement(QStringLiteral("c"));
-            xml.writeAttribute(QStringLiteral("r"), columnName(c) + number);
-            xml.writeAttribute(QStringLiteral("s"), QStringLiteral("1"));
+            // A cell without a reference follows the one before it.
+            if (c != next)
+                xml.writeAttribute(QStringLiteral("r"), columnName(c) + number);
+            next = c + 1;
             xml.writeAttribute(QStringLiteral("t"), QStringLiteral("s"));
             xml.writeTextElement(QStringLiteral("v"), QString::number(*it));
             xml.writeEndElement();
