@@ -34,8 +34,8 @@ constexpr int DefaultRate = 8000;
 const char ProgramHelp[] = R"~(Usage: vire-image COMMAND [ARGUMENTS]
 
 Works on flash images (*.bin) of the VIRE caller-id unit beside the editor:
-contacts in and out as CSV, vCard or spreadsheets, a summary, a comparison of two images,
-and the seven sound banks.
+contacts in and out as CSV, vCard or spreadsheets, a summary, a comparison
+of two images, and the seven sound banks.
 
 Commands:
   new -o OUT                            the image a freshly started editor saves
