@@ -18,16 +18,18 @@ using tool::Failure;
 const char ProgramHelp[] = R"~(Usage: vire-image COMMAND [ARGUMENTS]
 
 Works on flash images (*.bin) of the VIRE caller-id unit beside the editor:
-contacts in and out as CSV or vCard, a summary, a comparison of two images,
-and the seven sound banks.
+contacts in and out as CSV, vCard or spreadsheets, a summary, a comparison
+of two images, and the seven sound banks.
 
 Commands:
   new -o OUT                            the image a freshly started editor saves
   info IMAGE                            entry count, special entries, sound names
-  export IMAGE [--format csv|vcard] [-o FILE]
-                                        the phone book as CSV (default) or vCard
+  export IMAGE [--format csv|vcard|xlsx|ods] [-o FILE]
+                                        the phone book as CSV (default), vCard
+                                        or a spreadsheet
   import IMAGE CONTACTS -o OUT [--replace]
-                                        add entries from a CSV or vCard file
+                                        add entries from a CSV, vCard, .xlsx
+                                        or .ods file
   diff A B                              what differs between two images
   sound-import IMAGE BANK WAV -o OUT    a WAV file's samples into bank 1-7
   sound-export IMAGE BANK OUT.wav [--rate HZ]

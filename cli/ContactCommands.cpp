@@ -1,7 +1,9 @@
-// vire-image export and import: the phone book out to and in from CSV and vCard.
+// vire-image export and import: the phone book out to and in from CSV, vCard
+// and spreadsheets.
 #include "CommandLine.h"
 
 #include "Contacts.h"
+#include "SheetContacts.h"
 
 #include <algorithm>
 
@@ -21,11 +23,14 @@ then _HiddenNumber and _UnknownNumber, then the user entries in list order.
 sound is 0-7, sbit1-sbit4 are 0 or 1; trailing spaces are dropped.
 
 vCard: one vCard 3.0 per user entry (FN, N, TEL); the special entries are left out.
+
+xlsx, ods: one sheet with the CSV's rows, every cell a text cell so that
+numbers keep their leading zeros.
 )~";
 
 const char ImportHelp[] = R"~(
-Puts the entries of CONTACTS, a CSV or vCard file (told apart by content),
-into the phone book of IMAGE and writes the result to OUT. Samples, sound
+Puts the entries of CONTACTS, a CSV, vCard, .xlsx or .ods file (told apart
+by content; of a spreadsheet the first sheet, with the CSV's columns), into the phone book of IMAGE and writes the result to OUT. Samples, sound
 names and everything else in the image are kept.
 
 Without --replace the entries are added in file order, as the editor's Add
@@ -43,24 +48,37 @@ is one entry named by FN (else N); "+" becomes "00", separators go.
 
 int runExport(const QStringList &arguments)
 {
-    CommandLine line("export", "IMAGE [--format csv|vcard] [-o FILE]", ExportHelp);
+    CommandLine line("export", "IMAGE [--format csv|vcard|xlsx|ods] [-o FILE]", ExportHelp);
     line.argument("IMAGE", "the image to read");
-    const QCommandLineOption formatOption = line.valueOption({"format"}, "csv|vcard", "the format (default csv)");
+    const QCommandLineOption formatOption = line.valueOption({"format"}, "csv|vcard|xlsx|ods", "the format (default csv)");
     const QCommandLineOption output = line.valueOption({"o", "output"}, "FILE", "write FILE instead of standard output");
     if (!line.parse(arguments))
         return line.status();
 
     exchange::Format format = exchange::Format::Csv;
+    exchange::SheetFormat sheet = exchange::SheetFormat::None;
     if (line.isSet(formatOption)) {
         const QString name = line.value(formatOption);
         if (name == QLatin1String("vcard"))
             format = exchange::Format::VCard;
+        else if (name == QLatin1String("xlsx"))
+            sheet = exchange::SheetFormat::Xlsx;
+        else if (name == QLatin1String("ods"))
+            sheet = exchange::SheetFormat::Ods;
         else if (name != QLatin1String("csv"))
-            throw fail(QString(), QStringLiteral("format \"%1\" is not csv or vcard").arg(name));
+            throw fail(QString(), QStringLiteral("format \"%1\" is not csv, vcard, xlsx or ods").arg(name));
     }
     if (line.isSet(output))
         checkOutput(line.value(output));
-    const QByteArray bytes = tool::exportContacts(readImage(line.args().at(0)), format);
+    const tool::Image image = readImage(line.args().at(0));
+    int replaced = 0;
+    const QByteArray bytes = sheet == exchange::SheetFormat::None
+        ? tool::exportContacts(image, format)
+        : exchange::writeSheet(sheet, image.book->entry(PhoneBook::HiddenIndex),
+                               image.book->entry(PhoneBook::UnknownIndex), tool::userEntries(*image.book), &replaced);
+    if (replaced > 0)
+        message(line.isSet(output) ? line.value(output) : QStringLiteral("vire-image"), 0, "warning",
+                QStringLiteral("%1 control character(s) that an .ods file cannot hold written as \"?\"").arg(replaced));
     if (line.isSet(output))
         writeFile(line.value(output), bytes);
     else
@@ -72,7 +90,7 @@ int runImport(const QStringList &arguments)
 {
     CommandLine line("import", "IMAGE CONTACTS -o OUT [--replace]", ImportHelp);
     line.argument("IMAGE", "the image whose phone book is filled");
-    line.argument("CONTACTS", "the CSV or vCard file to read");
+    line.argument("CONTACTS", "the CSV, vCard, .xlsx or .ods file to read");
     const QCommandLineOption output = line.valueOption(
         {"o", "output"}, "OUT", "the image file to write (required; may name IMAGE)", CommandLine::Required);
     const QCommandLineOption replace =
@@ -87,7 +105,7 @@ int runImport(const QStringList &arguments)
     const QByteArray bytes = readFile(contactsPath, MaxContactsBytes + 1);
     if (bytes.size() > MaxContactsBytes)
         throw fail(contactsPath, QStringLiteral("larger than 64 MiB; not a contacts file"));
-    const exchange::ReadResult read = exchange::readContacts(bytes);
+    const exchange::ReadResult read = exchange::readContactsFile(bytes);
 
     // Errors and warnings together, in the order of the file.
     struct Note { int line; bool error; QString text; };

@@ -1,5 +1,5 @@
-// Writes the seed corpus for the fuzz targets: images with every count edge
-// and WAV files valid and broken. Usage: make_corpus <folder>
+// Writes the seed corpus for the fuzz targets: images with every count edge,
+// WAV files valid and broken, and the XML of spreadsheet sheets. Usage: make_corpus <folder>
 #include "Codec.h"
 #include "FlashImage.h"
 #include "Layout.h"
@@ -129,6 +129,37 @@ void waves()
     save("wav", "long.wav", riff(chunk("fmt ", fmt16) + chunk("data", QByteArray(70000, '\x42'))));
 }
 
+// The sheet target's input: 'x' + worksheet XML + NUL + shared strings, or
+// 'o' + an .ods content.xml.
+void sheets()
+{
+    const QByteArray main = "<worksheet xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\"><sheetData>";
+    save("sheet", "inline.xlsx.xml",
+         "x" + main + "<row r=\"1\"><c r=\"A1\" t=\"inlineStr\"><is><t>number</t></is></c><c r=\"C1\" t=\"inlineStr\">"
+         "<is><t xml:space=\"preserve\"> a_x000D_b_x005F_x0041_</t></is></c></row>"
+         "<row r=\"3\"><c r=\"A3\"><v>1.23456789012346E+15</v></c><c t=\"b\"><v>1</v></c><c t=\"str\"><v>x</v></c>"
+         "<c r=\"XFD3\" t=\"e\"><v>#N/A</v></c></row></sheetData></worksheet>");
+    save("sheet", "shared.xlsx.xml",
+         "x" + main + "<row><c t=\"s\"><v>0</v></c><c t=\"s\"><v>1</v></c><c><v>701234567</v></c></row></sheetData></worksheet>"
+         + QByteArray(1, '\0')
+         + "<sst><si><t>number</t></si><si><r><t>K</t></r><r><t>al</t></r><rPh><t>x</t></rPh></si></sst>");
+    save("sheet", "broken.xlsx.xml", "x" + main + "<row r=\"0\"><c r=\"1A\">");
+    const QByteArray ns = "xmlns:office=\"urn:oasis:names:tc:opendocument:xmlns:office:1.0\" "
+                          "xmlns:table=\"urn:oasis:names:tc:opendocument:xmlns:table:1.0\" "
+                          "xmlns:text=\"urn:oasis:names:tc:opendocument:xmlns:text:1.0\"";
+    save("sheet", "calc.ods.xml",
+         "o<office:document-content " + ns + "><office:body><office:spreadsheet><table:table table:name=\"A\">"
+         "<table:table-row><table:table-cell office:value-type=\"string\"><text:p>number</text:p></table:table-cell>"
+         "<table:table-cell table:number-columns-repeated=\"3\"/><table:table-cell office:value-type=\"float\" "
+         "office:value=\"7.01234567E8\"><text:p>701234567</text:p></table:table-cell></table:table-row>"
+         "<table:table-row table:number-rows-repeated=\"2\"><table:covered-table-cell/><table:table-cell "
+         "table:number-columns-repeated=\"2\"><office:annotation><text:p>n</text:p></office:annotation>"
+         "<text:p><text:s text:c=\"3\"/>a  b<text:tab/><text:span>c</text:span><text:line-break/></text:p><text:p>d</text:p>"
+         "</table:table-cell></table:table-row><table:table-row table:number-rows-repeated=\"1048576\">"
+         "<table:table-cell table:number-columns-repeated=\"1024\"/></table:table-row></table:table>"
+         "</office:spreadsheet></office:body></office:document-content>");
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -140,5 +171,6 @@ int main(int argc, char **argv)
     g_root = QString::fromLocal8Bit(argv[1]);
     images();
     waves();
+    sheets();
     return 0;
 }

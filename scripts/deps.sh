@@ -5,7 +5,7 @@ set -euo pipefail
 
 # The package test also needs desktop-file-utils and appstream (validators),
 # dpkg-dev (dpkg-shlibdeps) and file (CPack's DEB generator).
-vire_packages=(cmake g++ ninja-build qt6-base-dev desktop-file-utils appstream dpkg-dev file "$@")
+vire_packages=(cmake g++ ninja-build qt6-base-dev libquazip1-qt6-dev desktop-file-utils appstream dpkg-dev file "$@")
 
 vire_missing=()
 for p in "${vire_packages[@]}"; do

@@ -417,7 +417,7 @@ private slots:
             {{"sound-export", "a.bin", "1", "keep.bin", "--rate", "0"}, "rate \"0\" is not 1 to 2147483647 Hz"},
             {{"export", "a.bin", "-o", "folder"}, "folder: error: not a regular file"},
             {{"export", "a.bin", "-o", "fifo"}, "fifo: error: not a regular file"},
-            {{"export", "a.bin", "--format", "xml"}, "format \"xml\" is not csv or vcard"},
+            {{"export", "a.bin", "--format", "xml"}, "format \"xml\" is not csv, vcard, xlsx or ods"},
         };
         for (const auto &c : cases) {
             const Result r = vire(c.args);

@@ -1,0 +1,274 @@
+#include "Codec.h"
+#include "Commands.h"
+#include "FixedText.h"
+#include "SheetSamples.h"
+#include "Tool.h"
+#include "SheetContacts.h"
+#include "Spreadsheet.h"
+
+#include <quazip.h>
+#include <quazipfile.h>
+
+#include <QBuffer>
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace exchange;
+using namespace samples;
+
+namespace {
+
+// A zip of the parts given, in order, as other programs write them.
+QByteArray zip(const QList<QPair<QString, QByteArray>> &parts)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QuaZip z(&buffer);
+    z.setAutoClose(false);
+    z.open(QuaZip::mdCreate);
+    for (const auto &[name, data] : parts) {
+        QuaZipFile f(&z);
+        f.open(QIODevice::WriteOnly, QuaZipNewInfo(name));
+        f.write(data);
+        f.close();
+    }
+    z.close();
+    return buffer.data();
+}
+
+QStringList texts(const QVector<Cell> &row)
+{
+    QStringList out;
+    for (const Cell &c : row)
+        out << c.text;
+    return out;
+}
+
+// Cells of a table as text, trailing empty cells of a row dropped.
+QVector<QStringList> texts(const Table &t)
+{
+    QVector<QStringList> out;
+    for (const QVector<Cell> &row : t.rows)
+        out << texts(row);
+    return out;
+}
+
+const QVector<QStringList> Rows = {
+    {"number", "name", "sound", "sbit1", "sbit2", "sbit3", "sbit4"},
+    {"0701234567", "  two  spaces", "0", "1", "", "0", "1"},
+    {"0046812345678", "\"q\", <&>\t\u00e9\u20ac", "7"},
+    {"1234567890123456", "a\nb\n\nc", "", "", "", "", "x"},
+};
+
+// Entry with a CR, NUL and an escape-lookalike, as the decoder may read them.
+const QVector<QStringList> ControlRows = {{"number", "name"}, {"1", QString("a\rb") + QChar(0) + "_x000D_\x1f"}};
+
+} // namespace
+
+class TestSpreadsheet : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void ourFilesReadBack()
+    {
+        QString error;
+        const QByteArray xlsx = writeXlsx(Rows + ControlRows.mid(1));
+        QCOMPARE(detectSpreadsheet(xlsx), SheetFormat::Xlsx);
+        Table t = readSpreadsheet(xlsx, &error);
+        QVERIFY2(error.isEmpty(), qPrintable(error));
+        const QVector<QStringList> want = Rows + ControlRows.mid(1);
+        QCOMPARE(texts(t), want);
+        QCOMPARE(t.lines, (QVector<int>{1, 2, 3, 4, 5}));
+        QVERIFY(!t.rows[1][0].numeric);
+
+        int replaced = -1;
+        const QByteArray ods = writeOds(Rows, &replaced);
+        QCOMPARE(replaced, 0);
+        // The mimetype comes first, stored, so that the type shows at byte 38.
+        QCOMPARE(ods.mid(30, 8), QByteArray("mimetype"));
+        QCOMPARE(ods.mid(38, 46), QByteArray("application/vnd.oasis.opendocument.spreadsheet"));
+        QCOMPARE(detectSpreadsheet(ods), SheetFormat::Ods);
+        t = readSpreadsheet(ods, &error);
+        QVERIFY2(error.isEmpty(), qPrintable(error));
+        QCOMPARE(texts(t), (QVector<QStringList>{Rows[0], {"0701234567", "  two  spaces", "0", "1", "", "0", "1"}, Rows[2], Rows[3]}));
+
+        // XML holds no NUL, CR or other control character: each is replaced and counted.
+        t = readSpreadsheet(writeOds(ControlRows, &replaced), &error);
+        QCOMPARE(replaced, 3);
+        QCOMPARE(t.rows.value(1).value(1).text, QString("a?b?_x000D_?"));
+
+        QCOMPARE(detectSpreadsheet(zip({{"word/document.xml", "<w/>"}})), SheetFormat::None);
+        QCOMPARE(detectSpreadsheet("number,name\n1,x\n"), SheetFormat::None);
+        QVERIFY(readContactsFile(zip({{"mimetype", "application/vnd.oasis.opendocument.text"}, {"content.xml", "<x/>"}}))
+                    .errors.value(0).text.contains("not an .xlsx or .ods"));
+    }
+
+    void excelWorkbook()
+    {
+        // As Excel saves it: shared strings (one of them rich text with a
+        // phonetic run), numbers that lost their zeros, a 16-digit number in
+        // exponent form, cells with gaps, rows with gaps, the first sheet
+        // not named sheet1.
+        const QByteArray xlsx = zip({
+            {"[Content_Types].xml", "<Types/>"},
+            {"_rels/.rels", RootRels},
+            {"xl/workbook.xml", Workbook},
+            {"xl/_rels/workbook.xml.rels", WorkbookRels},
+            {"xl/worksheets/sheet1.xml", "<worksheet><sheetData><row r=\"1\"><c t=\"inlineStr\"><is><t>wrong sheet</t></is></c></row></sheetData></worksheet>"},
+            {"xl/worksheets/sheet4.xml", ExcelSheet},
+            {"xl/sharedStrings.xml", ExcelStrings},
+        });
+        QString error;
+        const Table t = readSpreadsheet(xlsx, &error);
+        QVERIFY2(error.isEmpty(), qPrintable(error));
+        QCOMPARE(texts(t), (QVector<QStringList>{{"number", "", "sound"},
+                                                  {"701234567", "Kal le", "3"},
+                                                  {"1234567890123460", "A\rB_x0041_"},
+                                                  {"46701234567", "", "1", "2.5"}}));
+        QCOMPARE(t.lines, (QVector<int>{1, 3, 4, 7}));
+        QVERIFY(t.rows[1][0].numeric && t.rows[2][0].numeric && !t.rows[3][0].numeric && !t.rows[1][1].numeric);
+
+        // The sheet reader alone refuses what is not a sheet, and names missing shared strings.
+        QVERIFY(readXlsxSheet("<worksheet><sheetData><row>", QByteArray(), &error).rows.isEmpty() && !error.isEmpty());
+        readXlsxSheet(ExcelSheet, QByteArray(), &error);
+        QVERIFY(error.contains("shared string"));
+
+        // Through the import: the number cells are taken, with a warning.
+        const ReadResult read = readContactsFile(xlsx);
+        QCOMPARE(read.contacts.value(0).number, QString("701234567"));
+        QCOMPARE(read.contacts.value(0).line, 3);
+        QVERIFY(std::any_of(read.warnings.cbegin(), read.warnings.cend(),
+                            [](const Diagnostic &d) { return d.line == 3 && d.text.contains("leading zeros"); }));
+    }
+
+    void libreOfficeContent()
+    {
+        // As Calc saves it: repeated columns and rows, spaces as <text:s/>, an
+        // annotation, a float cell, and a million empty rows below the data.
+        QString error;
+        Table t = readOdsContent(CalcContent, &error);
+        QVERIFY2(error.isEmpty(), qPrintable(error));
+        const QStringList row = {"701234567", "", " Anna   B. x\ty\ntwo", " Anna   B. x\ty\ntwo"};
+        QCOMPARE(texts(t), (QVector<QStringList>{{"number", "", "", "name"}, row, row}));
+        QCOMPARE(t.lines, (QVector<int>{1, 4, 5}));
+        QVERIFY(t.rows[1][0].numeric && !t.rows[1][2].numeric);
+
+        // A row of text repeated without end is refused, not allocated.
+        QByteArray wide = CalcContent;
+        wide.replace("number-rows-repeated=\"2\"><table:table-cell office:value-type=\"float\"",
+                     "number-rows-repeated=\"1048576\"><table:table-cell office:value-type=\"float\"");
+        t = readOdsContent(wide, &error);
+        QVERIFY(t.rows.isEmpty() && error.contains("cells"));
+
+        t = readSpreadsheet(zip({{"mimetype", "application/vnd.oasis.opendocument.spreadsheet"}, {"content.xml", CalcContent}}), &error);
+        QCOMPARE(t.rows.size(), 3);
+    }
+
+    void bombsAndDamage()
+    {
+        // A content.xml that declares 100 MiB is refused from the central
+        // directory alone; one declaring fewer bytes than it holds is damaged.
+        QByteArray ods = zip({{"content.xml", QByteArray(4096, ' ')}});
+        const qsizetype central = ods.indexOf("PK\x01\x02");
+        QVERIFY(central > 0);
+        auto declare = [&](quint32 size) {
+            QByteArray z = ods;
+            qToLittleEndian(size, z.data() + central + 24);
+            return z;
+        };
+        QString error;
+        QVERIFY(readSpreadsheet(declare(100u << 20), &error).rows.isEmpty());
+        QVERIFY2(error.contains("64 MiB"), qPrintable(error));
+        error.clear();
+        QVERIFY(readSpreadsheet(declare(10), &error).rows.isEmpty());
+        QVERIFY2(error.contains("damaged"), qPrintable(error));
+
+        const QByteArray xlsx = writeXlsx(Rows);
+        QVERIFY(readContactsFile(xlsx.left(xlsx.size() / 2)).errors.size() == 1);
+    }
+
+    // Export and import --replace through the tool give the image back, bit
+    // 3 of the flags aside, with control characters in names.
+    void toolRoundTrip()
+    {
+        QTemporaryDir dir;
+        auto path = [&](const QString &name) { return dir.filePath(name); };
+        auto cp = [](const QByteArray &bytes) {
+            QString s;
+            for (char b : bytes)
+                s += cp1252::toChar(uchar(b));
+            return s;
+        };
+        auto build = [&](const QString &controlName) {
+            tool::Image image = tool::newImage();
+            BookEntry hidden{PhoneBook::hiddenLabel(), "Dolt nummer", 0x0F}, unknown{PhoneBook::unknownLabel(), cp("Ok\xe4nt  nr"), 0x80};
+            image.book->replaceEntries(hidden, unknown,
+                                       {{"0701234567", controlName, 0x97},
+                                        {"0046812345678", cp("  two  sp  \"\t\xf8"), 0x18},
+                                        {"1234567890123456", cp("_x005F_\x80\x81\x9d"), 0xF7}});
+            buildFB(image.fb, *image.book, image.names);
+            QByteArray b = image.fb.bytes();
+            for (int off = 32 + 30; off < 512 + 32 * 2032; off += 32)
+                b[off] = char(b[off] & ~0x08);
+            return b;
+        };
+        const QByteArray fb = build(cp(QByteArray("a\rb\0_x000D_\x01", 12)));
+        QFile f(path("in.bin"));
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(fb) == fb.size());
+        f.close();
+        for (const QString format : {"xlsx", "ods"}) {
+            const QString sheet = path("book." + format);
+            QCOMPARE(cli::run({"export", path("in.bin"), "--format", format, "-o", sheet}), 0);
+            QCOMPARE(cli::run({"import", path("in.bin"), sheet, "--replace", "-o", path("out.bin")}), 0);
+            QFile out(path("out.bin"));
+            QVERIFY(out.open(QIODevice::ReadOnly));
+            QByteArray back = out.readAll();
+            for (int off = 32 + 30; off < 512 + 32 * 2032; off += 32)
+                back[off] = char(back[off] & ~0x08);
+            QCOMPARE(back, format == "xlsx" ? fb : build("a?b?_x000D_?"));
+        }
+    }
+
+    // Calc opens our files with every number as written, and we read what it saves.
+    void throughLibreOffice()
+    {
+        const QString soffice = QStandardPaths::findExecutable(QStringLiteral("soffice"));
+        if (soffice.isEmpty())
+            QSKIP("LibreOffice (soffice) is not installed");
+        QTemporaryDir dir;
+        const QByteArray files[] = {writeXlsx(Rows), writeOds(Rows)};
+        const char *names[] = {"ours.xlsx", "ours.ods"};
+        const char *targets[] = {"ods", "xlsx"};
+        for (int i = 0; i < 2; ++i) {
+            QFile f(dir.filePath(names[i]));
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(files[i]) == files[i].size());
+            f.close();
+            QProcess p;
+            p.setWorkingDirectory(dir.path());
+            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+            env.insert("HOME", dir.path());
+            p.setProcessEnvironment(env);
+            p.start(soffice, {"-env:UserInstallation=file://" + dir.filePath("profile"), "--headless", "--norestore",
+                              "--convert-to", targets[i], "--outdir", dir.filePath("out"), f.fileName()});
+            QVERIFY(p.waitForFinished(180000));
+            QFile back(dir.filePath(QStringLiteral("out/ours.") + targets[i]));
+            QVERIFY2(back.open(QIODevice::ReadOnly), p.readAllStandardError().constData());
+            QString error;
+            const Table t = readSpreadsheet(back.readAll(), &error);
+            QVERIFY2(error.isEmpty(), qPrintable(error));
+            QCOMPARE(texts(t).value(1).value(0), QString("0701234567"));
+            QCOMPARE(texts(t).value(3).value(0), QString("1234567890123456"));
+            QCOMPARE(texts(t).value(1).value(1), QString("  two  spaces"));
+            QCOMPARE(texts(t).value(3).value(1), QString("a\nb\n\nc"));
+            // Calc keeps a tab in its own format, but its .xlsx export drops it.
+            QCOMPARE(texts(t).value(2).value(1), i == 0 ? Rows[2][1] : QString(Rows[2][1]).remove('\t'));
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSpreadsheet)
+#include "test_spreadsheet.moc"
