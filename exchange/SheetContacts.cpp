@@ -1,5 +1,7 @@
 #include "SheetContacts.h"
 
+#include <QHash>
+
 namespace exchange {
 
 namespace {
@@ -19,8 +21,8 @@ QVector<QStringList> bookRows(const BookEntry &hidden, const BookEntry &unknown,
     QVector<QStringList> rows;
     rows.reserve(users.size() + 3);
     rows.append(csvHeader().split(QLatin1Char(',')));
-    rows.append(rowOf(PhoneBook::hiddenLabel(), hidden));
-    rows.append(rowOf(PhoneBook::unknownLabel(), unknown));
+    rows.append(rowOf(BookEntry::hiddenLabel(), hidden));
+    rows.append(rowOf(BookEntry::unknownLabel(), unknown));
     for (const BookEntry &e : users)
         rows.append(rowOf(e.number, e));
     return rows;
