@@ -1,6 +1,7 @@
 #include "Commands.h"
 
 #include "Contacts.h"
+#include "DavImport.h"
 #include "FixedText.h"
 #include "Layout.h"
 #include "Rules.h"
@@ -41,8 +42,9 @@ Commands:
   info IMAGE                            entry count, special entries, sound names
   export IMAGE [--format csv|vcard] [-o FILE]
                                         the phone book as CSV (default) or vCard
-  import IMAGE CONTACTS -o OUT [--replace]
+  import IMAGE CONTACTS -o OUT [--replace] [--user NAME] [--ca-file FILE]
                                         add entries from a CSV or vCard file
+                                        or a CardDAV URL
   diff A B                              what differs between two images
   sound-import IMAGE BANK WAV -o OUT    a WAV file's samples into bank 1-7
   sound-export IMAGE BANK OUT.wav [--rate HZ]
@@ -57,13 +59,14 @@ Nothing is written when any error was found. See vire-image(1).
 )~";
 
 // OutputRequired: -o must be given.
-enum Option { OutputOpt = 1, FormatOpt = 2, ReplaceOpt = 4, RateOpt = 8, OutputRequired = 16 };
+enum Option { OutputOpt = 1, FormatOpt = 2, ReplaceOpt = 4, RateOpt = 8, OutputRequired = 16, DavOpt = 32 };
 
 struct Options
 {
     QStringList args;
-    QString output, format, rate;
+    QString output, format, rate, user, caFile;
     bool hasOutput = false, hasFormat = false, hasRate = false, replace = false, help = false;
+    bool hasUser = false, hasCaFile = false;
 };
 
 struct Command
@@ -216,10 +219,16 @@ int runImport(const Options &o)
     checkOutput(o.output);
     tool::Image image = readImage(imagePath);
 
-    const QByteArray bytes = readFile(contactsPath, MaxContactsBytes + 1);
-    if (bytes.size() > MaxContactsBytes)
-        throw fail(contactsPath, QStringLiteral("larger than 64 MiB; not a contacts file"));
-    const exchange::ReadResult read = exchange::readContacts(bytes);
+    CardPlaces places;
+    exchange::ReadResult read;
+    if (isDavUrl(contactsPath)) {
+        read = readDav(contactsPath, o.user, o.caFile, places);
+    } else {
+        const QByteArray bytes = readFile(contactsPath, MaxContactsBytes + 1);
+        if (bytes.size() > MaxContactsBytes)
+            throw fail(contactsPath, QStringLiteral("larger than 64 MiB; not a contacts file"));
+        read = exchange::readContacts(bytes);
+    }
 
     // Errors and warnings together, in the order of the file.
     struct Note { int line; bool error; QString text; };
@@ -230,7 +239,7 @@ int runImport(const Options &o)
         notes.append({d.line, true, d.text});
     std::stable_sort(notes.begin(), notes.end(), [](const Note &a, const Note &b) { return a.line < b.line; });
     for (const Note &n : notes)
-        message(contactsPath, n.line, n.error ? "error" : "warning", n.text);
+        message(places.where(contactsPath, n.line), places.line(n.line), n.error ? "error" : "warning", n.text);
     if (!read.ok())
         return Failed;
 
@@ -242,7 +251,7 @@ int runImport(const Options &o)
     }
     if (!repeats.isEmpty())
         message(contactsPath, 0, "warning",
-                QStringLiteral("numbers added more than once: %1").arg(repeats.join(QStringLiteral("; "))));
+                places.named(QStringLiteral("numbers added more than once: %1").arg(repeats.join(QStringLiteral("; ")))));
     writeFile(o.output, image.fb.bytes());
     return Success;
 }
@@ -332,10 +341,11 @@ vCard: one vCard 3.0 per user entry (FN, N, TEL); the special entries are left o
   --format csv|vcard   the format (default csv)
   -o, --output FILE    write FILE instead of standard output
 )~", runExport},
-    {"import", OutputOpt | OutputRequired | ReplaceOpt, 2, 2, R"~(Usage: vire-image import IMAGE CONTACTS -o OUT [--replace]
+    {"import", OutputOpt | OutputRequired | ReplaceOpt | DavOpt, 2, 2, R"~(Usage: vire-image import IMAGE CONTACTS -o OUT [--replace] [--user NAME] [--ca-file FILE]
 
-Puts the entries of CONTACTS, a CSV or vCard file (told apart by content),
-into the phone book of IMAGE and writes the result to OUT. Samples, sound
+Puts the entries of CONTACTS, a CSV or vCard file (told apart by content) or
+the http:// or https:// URL of a CardDAV address book or server, into the
+phone book of IMAGE and writes the result to OUT. Samples, sound
 names and everything else in the image are kept.
 
 Without --replace the entries are added in file order, as the editor's Add
@@ -350,6 +360,9 @@ is one entry named by FN (else N); "+" becomes "00", separators go.
 
   -o, --output OUT   the image file to write (required; may name IMAGE)
   --replace          replace the user entries instead of adding to them
+  --user NAME        the CardDAV user (else the URL's); the password comes
+                     from VIRE_DAV_PASSWORD, ~/.netrc or the terminal
+  --ca-file FILE     trust the PEM certificates in FILE besides the system's
 )~", runImport},
     {"diff", 0, 2, 2, R"~(Usage: vire-image diff A B
 
@@ -387,6 +400,12 @@ bool takesValue(const QString &name, int allowed, QString *&target, bool *&given
     } else if (name == QLatin1String("--format") && (allowed & FormatOpt)) {
         target = &o.format;
         given = &o.hasFormat;
+    } else if (name == QLatin1String("--user") && (allowed & DavOpt)) {
+        target = &o.user;
+        given = &o.hasUser;
+    } else if (name == QLatin1String("--ca-file") && (allowed & DavOpt)) {
+        target = &o.caFile;
+        given = &o.hasCaFile;
     } else if (name == QLatin1String("--rate") && (allowed & RateOpt)) {
         target = &o.rate;
         given = &o.hasRate;
