@@ -3,7 +3,8 @@
 // The cards go into Radicale's storage folder directly (PUTting 10,000 takes
 // about 18 s), and Radicale's --verify-storage fills its own cache of parsed
 // cards before the server starts (the first query on a fresh folder parses
-// every card: half a minute for 10,000 here). Then one untimed run per book
+// every card, over half a minute for 10,000, longer than vire-image's
+// 30-second time-out). The setup takes minutes. Then one untimed run per book
 // and the median of the timed runs. Usage: bench_carddav [runs]
 #include <QDir>
 #include <QElapsedTimer>
