@@ -27,9 +27,9 @@ Commands:
   export IMAGE [--format csv|vcard|xlsx|ods] [-o FILE]
                                         the phone book as CSV (default), vCard
                                         or a spreadsheet
-  import IMAGE CONTACTS -o OUT [--replace]
+  import IMAGE SOURCE -o OUT [--replace] [--user NAME] [--ca-file FILE]
                                         add entries from a CSV, vCard, .xlsx
-                                        or .ods file
+                                        or .ods file or a CardDAV URL
   diff A B                              what differs between two images
   sound-import IMAGE BANK WAV -o OUT    a WAV file's samples into bank 1-7
   sound-export IMAGE BANK OUT.wav [--rate HZ]

@@ -3,6 +3,7 @@
 #include "CommandLine.h"
 
 #include "Contacts.h"
+#include "DavImport.h"
 #include "SheetContacts.h"
 
 #include <algorithm>
@@ -29,8 +30,9 @@ numbers keep their leading zeros.
 )~";
 
 const char ImportHelp[] = R"~(
-Puts the entries of CONTACTS, a CSV, vCard, .xlsx or .ods file (told apart
-by content; of a spreadsheet the first sheet, with the CSV's columns), into the phone book of IMAGE and writes the result to OUT. Samples, sound
+Puts the entries of SOURCE, a CSV, vCard, .xlsx or .ods file (told apart by
+content; of a spreadsheet the first sheet, with the CSV's columns) or the
+http:// or https:// URL of a CardDAV address book or server, into the phone book of IMAGE and writes the result to OUT. Samples, sound
 names and everything else in the image are kept.
 
 Without --replace the entries are added in file order, as the editor's Add
@@ -88,13 +90,17 @@ int runExport(const QStringList &arguments)
 
 int runImport(const QStringList &arguments)
 {
-    CommandLine line("import", "IMAGE CONTACTS -o OUT [--replace]", ImportHelp);
+    CommandLine line("import", "IMAGE SOURCE -o OUT [--replace] [--user NAME] [--ca-file FILE]", ImportHelp);
     line.argument("IMAGE", "the image whose phone book is filled");
-    line.argument("CONTACTS", "the CSV, vCard, .xlsx or .ods file to read");
+    line.argument("SOURCE", "the CSV, vCard, .xlsx or .ods file, or the CardDAV URL, to read");
     const QCommandLineOption output = line.valueOption(
         {"o", "output"}, "OUT", "the image file to write (required; may name IMAGE)", CommandLine::Required);
     const QCommandLineOption replace =
         line.flagOption({"replace"}, "replace the user entries instead of adding to them");
+    const QCommandLineOption user = line.valueOption(
+        {"user"}, "NAME", "the CardDAV user (else the URL's); the password comes from VIRE_DAV_PASSWORD, ~/.netrc or the terminal");
+    const QCommandLineOption caFile =
+        line.valueOption({"ca-file"}, "FILE", "trust the PEM certificates in FILE besides the system's");
     if (!line.parse(arguments))
         return line.status();
 
@@ -102,10 +108,16 @@ int runImport(const QStringList &arguments)
     checkOutput(line.value(output));
     tool::Image image = readImage(imagePath);
 
-    const QByteArray bytes = readFile(contactsPath, MaxContactsBytes + 1);
-    if (bytes.size() > MaxContactsBytes)
-        throw fail(contactsPath, QStringLiteral("larger than 64 MiB; not a contacts file"));
-    const exchange::ReadResult read = exchange::readContactsFile(bytes);
+    CardPlaces places;
+    exchange::ReadResult read;
+    if (isDavUrl(contactsPath)) {
+        read = readDav(contactsPath, line.value(user), line.value(caFile), places);
+    } else {
+        const QByteArray bytes = readFile(contactsPath, MaxContactsBytes + 1);
+        if (bytes.size() > MaxContactsBytes)
+            throw fail(contactsPath, QStringLiteral("larger than 64 MiB; not a contacts file"));
+        read = exchange::readContactsFile(bytes);
+    }
 
     // Errors and warnings together, in the order of the file.
     struct Note { int line; bool error; QString text; };
@@ -116,7 +128,7 @@ int runImport(const QStringList &arguments)
         notes.append({d.line, true, d.text});
     std::stable_sort(notes.begin(), notes.end(), [](const Note &a, const Note &b) { return a.line < b.line; });
     for (const Note &n : notes)
-        message(contactsPath, n.line, n.error ? "error" : "warning", n.text);
+        message(places.where(contactsPath, n.line), places.line(n.line), n.error ? "error" : "warning", n.text);
     if (!read.ok())
         return Failed;
 
@@ -128,7 +140,7 @@ int runImport(const QStringList &arguments)
     }
     if (!repeats.isEmpty())
         message(contactsPath, 0, "warning",
-                QStringLiteral("numbers added more than once: %1").arg(repeats.join(QStringLiteral("; "))));
+                places.named(QStringLiteral("numbers added more than once: %1").arg(repeats.join(QStringLiteral("; ")))));
     writeFile(line.value(output), image.fb.bytes());
     return Success;
 }

@@ -1,5 +1,6 @@
 // Writes the seed corpus for the fuzz targets: images with every count edge,
-// WAV files valid and broken, and the XML of spreadsheet sheets. Usage: make_corpus <folder>
+// WAV files valid and broken, the XML of spreadsheet sheets, and CardDAV
+// servers' multistatus answers. Usage: make_corpus <folder>
 #include "Codec.h"
 #include "FlashImage.h"
 #include "Layout.h"
@@ -160,6 +161,35 @@ void sheets()
          "</office:spreadsheet></office:body></office:document-content>");
 }
 
+// Multistatus answers as CardDAV servers give them, and broken ones.
+void multistatus()
+{
+    const QByteArray head = "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n";
+    const QByteArray ok = "<d:status>HTTP/1.1 200 OK</d:status>";
+    save("multistatus", "discovery.xml",
+         head + "<d:multistatus xmlns:d=\"DAV:\" xmlns:c=\"urn:ietf:params:xml:ns:carddav\"><d:response><d:href>/</d:href>"
+                "<d:propstat><d:prop><d:resourcetype><d:collection/></d:resourcetype><d:current-user-principal>"
+                "<d:href>/anna/</d:href></d:current-user-principal><c:addressbook-home-set><d:href>/anna/</d:href>"
+                "</c:addressbook-home-set></d:prop>" + ok + "</d:propstat><d:propstat><d:prop><d:displayname/></d:prop>"
+                "<d:status>HTTP/1.1 404 Not Found</d:status></d:propstat></d:response></d:multistatus>");
+    save("multistatus", "books.xml",
+         head + "<multistatus xmlns=\"DAV:\" xmlns:C=\"urn:ietf:params:xml:ns:carddav\"><response><href>/anna/a/</href>"
+                "<propstat><prop><resourcetype><collection/><C:addressbook/></resourcetype><displayname>K&#228;rt</displayname>"
+                "</prop>" + QByteArray(ok).replace("d:", "") + "</propstat></response><response><href>/anna/gone/</href>"
+                "<status>HTTP/1.1 404 Not Found</status></response></multistatus>");
+    save("multistatus", "cards.xml",
+         head + "<d:multistatus xmlns:d=\"DAV:\" xmlns:c=\"urn:ietf:params:xml:ns:carddav\"><d:response><d:href>/a/1.vcf</d:href>"
+                "<d:propstat><d:prop><d:getetag>\"1\"</d:getetag><c:address-data>BEGIN:VCARD&#13;\nFN:A &amp; B&#13;\n"
+                "TEL:+46 70 123&#13;\nEND:VCARD&#13;\n</c:address-data></d:prop>" + ok + "</d:propstat></d:response>"
+                "<d:response><d:href>/a/2.vcf</d:href><d:propstat><d:prop><c:address-data><![CDATA[BEGIN:VCARD\nEND:VCARD\n]]>"
+                "</c:address-data></d:prop>" + ok + "</d:propstat></d:response></d:multistatus>");
+    save("multistatus", "entities.xml",
+         "<!DOCTYPE m [<!ENTITY a \"aaaa\"><!ENTITY b \"&a;&a;&a;&a;\">]><multistatus xmlns=\"DAV:\"><response>"
+         "<href>&b;</href></response></multistatus>");
+    save("multistatus", "html.xml", "<html><body>Please log in</body></html>");
+    save("multistatus", "truncated.xml", head + "<d:multistatus xmlns:d=\"DAV:\"><d:response><d:href>/x");
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -172,5 +202,6 @@ int main(int argc, char **argv)
     images();
     waves();
     sheets();
+    multistatus();
     return 0;
 }

@@ -1,0 +1,132 @@
+#include "Credentials.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <fcntl.h>
+#include <termios.h>
+#include <unistd.h>
+
+namespace carddav {
+
+namespace {
+
+[[noreturn]] void fail(const QUrl &url, const QString &text)
+{
+    throw DavFailure{QStringLiteral("%1: error: %2").arg(shownUrl(url), text)};
+}
+
+// Reads one line from the terminal with echo off. False when there is no terminal.
+bool promptTerminal(const QByteArray &prompt, QByteArray &line)
+{
+    const int fd = ::open("/dev/tty", O_RDWR | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    termios saved{};
+    if (::tcgetattr(fd, &saved) != 0) {
+        ::close(fd);
+        return false;
+    }
+    termios quiet = saved;
+    quiet.c_lflag &= tcflag_t(~ECHO);
+    quiet.c_lflag |= ECHONL;
+    ::tcsetattr(fd, TCSAFLUSH, &quiet);
+    if (::write(fd, prompt.constData(), size_t(prompt.size())) < 0) {
+        // Nothing to do: the user still types into the terminal.
+    }
+    char c = 0;
+    while (::read(fd, &c, 1) == 1 && c != '\n')
+        line.append(c);
+    ::tcsetattr(fd, TCSAFLUSH, &saved);
+    ::close(fd);
+    if (line.endsWith('\r'))
+        line.chop(1);
+    return true;
+}
+
+} // namespace
+
+NetrcEntry netrcLookup(const QByteArray &netrc, const QString &host, const QString &user)
+{
+    const QList<QByteArray> lines = netrc.split('\n');
+    QStringList tokens;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const QList<QByteArray> words = lines.at(i).simplified().split(' ');
+        // A macro runs to the next blank line; its text is no entry.
+        if (words.first() == "macdef") {
+            while (i + 1 < lines.size() && !lines.at(i + 1).trimmed().isEmpty())
+                ++i;
+            continue;
+        }
+        for (const QByteArray &w : words) {
+            if (!w.isEmpty())
+                tokens << QString::fromUtf8(w);
+        }
+    }
+
+    NetrcEntry machine, fallback;
+    NetrcEntry *current = nullptr;
+    auto done = [&] {
+        // An entry for another user is no entry for this one.
+        if (current && !user.isEmpty() && !current->login.isEmpty() && current->login != user)
+            *current = NetrcEntry{};
+    };
+    for (qsizetype i = 0; i < tokens.size(); ++i) {
+        const QString &t = tokens.at(i);
+        const QString next = tokens.value(i + 1);
+        if (t == QLatin1String("machine") || t == QLatin1String("default")) {
+            done();
+            current = nullptr;
+            const bool isDefault = t == QLatin1String("default");
+            if (!isDefault)
+                ++i;
+            NetrcEntry &target = isDefault ? fallback : machine;
+            if ((isDefault || next.compare(host, Qt::CaseInsensitive) == 0) && !target.found) {
+                current = &target;
+                current->found = true;
+            }
+        } else if (t == QLatin1String("login") || t == QLatin1String("password") || t == QLatin1String("account")) {
+            if (current && t == QLatin1String("login"))
+                current->login = next;
+            else if (current && t == QLatin1String("password"))
+                current->password = next;
+            ++i;
+        }
+    }
+    done();
+    return machine.found ? machine : fallback;
+}
+
+Login findLogin(const QUrl &url, const QString &user)
+{
+    Login login{user, QString()};
+    const QByteArray fromEnv = qgetenv(PasswordVariable);
+    if (!fromEnv.isEmpty()) {
+        login.password = QString::fromLocal8Bit(fromEnv);
+    } else {
+        QFile file(QDir::home().filePath(QStringLiteral(".netrc")));
+        if (file.open(QIODevice::ReadOnly)) {
+            const NetrcEntry entry = netrcLookup(file.read(1024 * 1024), url.host(), user);
+            if (entry.found && !entry.password.isEmpty()) {
+                if (login.user.isEmpty())
+                    login.user = entry.login;
+                login.password = entry.password;
+            }
+        }
+    }
+    if (login.user.isEmpty())
+        fail(url, QStringLiteral("the server asks for a user name; pass --user NAME"));
+    if (!login.password.isEmpty())
+        return login;
+
+    QByteArray typed;
+    const QByteArray prompt = QStringLiteral("Password for %1 at %2: ").arg(login.user, url.host()).toLocal8Bit();
+    if (!promptTerminal(prompt, typed))
+        fail(url, QStringLiteral("the server asks for %1's password and there is no terminal to ask on; "
+                                 "set %2 or add a line for %3 to ~/.netrc")
+                      .arg(login.user, QLatin1String(PasswordVariable), url.host()));
+    login.password = QString::fromLocal8Bit(typed);
+    return login;
+}
+
+} // namespace carddav

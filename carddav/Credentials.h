@@ -1,0 +1,29 @@
+#pragma once
+
+#include "DavClient.h"
+
+#include <QString>
+#include <QUrl>
+
+// Where the password for a CardDAV server comes from: never the command line.
+namespace carddav {
+
+// The environment variable that may hold the password.
+inline constexpr char PasswordVariable[] = "VIRE_DAV_PASSWORD";
+
+struct NetrcEntry
+{
+    QString login, password;
+    bool found = false;
+};
+
+// The entry of a .netrc text for host: its "machine" entry, else "default".
+// With user given, only an entry with that login (or none) counts.
+NetrcEntry netrcLookup(const QByteArray &netrc, const QString &host, const QString &user);
+
+// The user name and password for url: the password from VIRE_DAV_PASSWORD,
+// else ~/.netrc, else asked on the terminal without echo. Throws DavFailure
+// saying how to give it when there is none.
+Login findLogin(const QUrl &url, const QString &user);
+
+} // namespace carddav

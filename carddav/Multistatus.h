@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QVector>
+
+// The WebDAV multistatus answer (RFC 4918) of a PROPFIND or REPORT, reduced
+// to what address book discovery and fetching need. Qt Core only.
+namespace carddav {
+
+struct DavResponse
+{
+    QString href;                 // as the server wrote it, not yet resolved
+    int status = 0;               // the response's own status line, 0 when it has propstats
+    // Properties taken only from propstats whose status is 2xx.
+    bool collection = false;
+    bool addressBook = false;
+    QString displayName;
+    QString principal;            // current-user-principal's href
+    QString homeSet;              // addressbook-home-set's first href
+    QString etag;
+    QByteArray addressData;       // the vCard text, UTF-8
+    bool hasAddressData = false;
+};
+
+struct Multistatus
+{
+    QVector<DavResponse> responses;
+    QString error;                // why the bytes are not a multistatus; empty when they are
+    bool ok() const { return error.isEmpty(); }
+};
+
+// Any bytes in, never more than the responses the text holds.
+Multistatus parseMultistatus(const QByteArray &xml);
+
+// "HTTP/1.1 404 Not Found" -> 404; 0 when the line is no status line.
+int statusCode(const QString &line);
+
+} // namespace carddav

@@ -1,0 +1,317 @@
+// vire-image against Radicale, a real CardDAV server, started here on
+// 127.0.0.1 with its own storage, users and no configuration of the machine.
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <unistd.h>
+
+namespace {
+
+struct Result
+{
+    int status = -1;
+    QString err;
+};
+
+QString python()
+{
+    // Debian's interpreter holds python3-radicale; another one first in PATH may not.
+    return QFileInfo::exists(QStringLiteral("/usr/bin/python3")) ? QStringLiteral("/usr/bin/python3")
+                                                                 : QStringLiteral("python3");
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(path));
+}
+
+QByteArray card(int i, const QByteArray &tel)
+{
+    return "BEGIN:VCARD\r\nVERSION:3.0\r\nUID:c" + QByteArray::number(i) + "\r\nFN:Person " + QByteArray::number(i)
+        + "\r\n" + (tel.isEmpty() ? QByteArray() : "TEL:" + tel + "\r\n") + "END:VCARD\r\n";
+}
+
+class Radicale
+{
+public:
+    Radicale(const QString &root, bool tls) : m_root(root), m_tls(tls) {}
+    ~Radicale()
+    {
+        m_process.kill();
+        m_process.waitForFinished(5000);
+    }
+
+    // An address book of anna's, written straight into the storage folder.
+    void addBook(const QString &name, const QList<QByteArray> &cards)
+    {
+        const QString dir = m_root + QStringLiteral("/store/collection-root/anna/") + name;
+        writeFile(dir + QStringLiteral("/.Radicale.props"),
+                  "{\"tag\": \"VADDRESSBOOK\", \"D:displayname\": \"" + name.toUtf8() + " book\"}");
+        for (int i = 0; i < cards.size(); ++i)
+            writeFile(dir + QStringLiteral("/c%1.vcf").arg(i), cards[i]);
+    }
+
+    bool start()
+    {
+        QTcpServer probe;
+        if (!probe.listen(QHostAddress::LocalHost))
+            return false;
+        m_port = probe.serverPort();
+        probe.close();
+        writeFile(m_root + QStringLiteral("/users"), "anna:secret\n");
+        QStringList args{QStringLiteral("-m"), QStringLiteral("radicale"), QStringLiteral("--config"), QString(),
+                         QStringLiteral("--hosts"), QStringLiteral("127.0.0.1:%1").arg(m_port),
+                         QStringLiteral("--storage-filesystem-folder"), m_root + QStringLiteral("/store"),
+                         QStringLiteral("--auth-type"), QStringLiteral("htpasswd"),
+                         QStringLiteral("--auth-htpasswd-filename"), m_root + QStringLiteral("/users"),
+                         QStringLiteral("--auth-htpasswd-encryption"), QStringLiteral("plain"),
+                         QStringLiteral("--auth-delay"), QStringLiteral("0")};
+        if (m_tls)
+            args << QStringLiteral("--ssl") << QStringLiteral("--certificate") << m_root + QStringLiteral("/cert.pem")
+                 << QStringLiteral("--key") << m_root + QStringLiteral("/key.pem");
+        m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        m_process.setStandardOutputFile(QProcess::nullDevice());
+        m_process.start(python(), args);
+        if (!m_process.waitForStarted())
+            return false;
+        for (int i = 0; i < 300 && m_process.state() == QProcess::Running; ++i) {
+            QTcpSocket s;
+            s.connectToHost(QHostAddress::LocalHost, m_port);
+            if (s.waitForConnected(100))
+                return true;
+            QThread::msleep(50);
+        }
+        return false;
+    }
+
+    QString url(const QString &path = QStringLiteral("/")) const
+    {
+        return QStringLiteral("%1://127.0.0.1:%2%3").arg(m_tls ? "https" : "http").arg(m_port).arg(path);
+    }
+
+private:
+    QString m_root;
+    bool m_tls;
+    quint16 m_port = 0;
+    QProcess m_process;
+};
+
+} // namespace
+
+class TestCardDav : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir *m_dir = nullptr;
+    Radicale *m_server = nullptr;
+
+    QString path(const QString &name) const { return m_dir->filePath(name); }
+
+    // A user's run: its own session (no terminal to prompt on), HOME in the
+    // test's folder, the password given or not.
+    Result vire(const QStringList &args, const QByteArray &password = "secret") const
+    {
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("HOME"), m_dir->path());
+        env.remove(QStringLiteral("VIRE_DAV_PASSWORD"));
+        if (!password.isEmpty())
+            env.insert(QStringLiteral("VIRE_DAV_PASSWORD"), QString::fromUtf8(password));
+        p.setProcessEnvironment(env);
+        p.setWorkingDirectory(m_dir->path());
+        p.setStandardInputFile(QProcess::nullDevice());
+        p.setChildProcessModifier([] { ::setsid(); });
+        p.start(QStringLiteral(VIRE_IMAGE), args);
+        Result r;
+        if (!p.waitForFinished(60000)) {
+            p.kill();
+            p.waitForFinished();
+            return r;
+        }
+        r.status = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+        r.err = QString::fromUtf8(p.readAllStandardError());
+        return r;
+    }
+
+    // The user entry count an image holds, as "info" reports it.
+    int entries(const QString &image) const
+    {
+        QProcess p;
+        p.start(QStringLiteral(VIRE_IMAGE), {QStringLiteral("info"), image});
+        p.waitForFinished();
+        const QString out = QString::fromUtf8(p.readAllStandardOutput());
+        const QRegularExpressionMatch m = QRegularExpression(QStringLiteral("User entries: +([\\d,]+)")).match(out);
+        return m.hasMatch() ? m.captured(1).remove(QLatin1Char(',')).toInt() : -1;
+    }
+
+    Radicale &server(bool tls = false)
+    {
+        m_server = new Radicale(m_dir->filePath(QStringLiteral("radicale")), tls);
+        return *m_server;
+    }
+
+    void startServer()
+    {
+        if (!m_server->start())
+            QFAIL("Radicale did not start (scripts/deps.sh installs python3-radicale)");
+    }
+
+private slots:
+    void init()
+    {
+        m_dir = new QTemporaryDir;
+        QVERIFY(m_dir->isValid());
+        QCOMPARE(vire({QStringLiteral("new"), QStringLiteral("-o"), path(QStringLiteral("new.bin"))}).status, 0);
+    }
+
+    void cleanup()
+    {
+        delete m_server;
+        m_server = nullptr;
+        delete m_dir;
+        m_dir = nullptr;
+    }
+
+    void discoveryAndDirectUrl()
+    {
+        Radicale &s = server();
+        s.addBook(QStringLiteral("contacts"), {card(1, "+46 70-123 45 61"), card(2, "0701234562"), card(3, QByteArray())});
+        startServer();
+        const QString in = path(QStringLiteral("new.bin")), out = path(QStringLiteral("out.bin"));
+
+        // From the server's root, the user in the URL; the .well-known address redirects.
+        for (const QString &start : {s.url(), s.url(QStringLiteral("/.well-known/carddav"))}) {
+            QUrl url(start);
+            url.setUserName(QStringLiteral("anna"));
+            const Result r = vire({QStringLiteral("import"), in, url.toString(), QStringLiteral("-o"), out});
+            QCOMPARE(r.status, 0);
+            QCOMPARE(entries(out), 3);   // the sample entry and two cards' numbers
+            // The card without a number is named by its URL.
+            QVERIFY2(r.err.contains(s.url(QStringLiteral("/anna/contacts/c2.vcf: warning: card has no telephone number"))),
+                     qPrintable(r.err));
+            QFile::remove(out);
+        }
+
+        // The password from ~/.netrc, the user from --user; a direct collection URL.
+        writeFile(path(QStringLiteral(".netrc")), "machine 127.0.0.1 login anna password secret\n");
+        Result r = vire({QStringLiteral("import"), in, s.url(QStringLiteral("/anna/contacts/")), QStringLiteral("--user"),
+                         QStringLiteral("anna"), QStringLiteral("-o"), out}, QByteArray());
+        QCOMPARE(r.status, 0);
+        QCOMPARE(entries(out), 3);
+
+        // Two books: both listed, nothing written.
+        s.addBook(QStringLiteral("work"), {card(9, "0311")});
+        QFile::remove(out);
+        r = vire({QStringLiteral("import"), in, s.url(), QStringLiteral("--user"), QStringLiteral("anna"), QStringLiteral("-o"), out});
+        QCOMPARE(r.status, 2);
+        QVERIFY2(r.err.contains(s.url(QStringLiteral("/anna/contacts/  (contacts book)")))
+                     && r.err.contains(s.url(QStringLiteral("/anna/work/  (work book)"))), qPrintable(r.err));
+        QVERIFY(!QFile::exists(out));
+    }
+
+    void replaceAndAdd()
+    {
+        Radicale &s = server();
+        s.addBook(QStringLiteral("contacts"), {card(1, "12345"), card(2, "0702")});
+        startServer();
+        const QString url = s.url(QStringLiteral("/anna/contacts/"));
+        const QString in = path(QStringLiteral("new.bin")), out = path(QStringLiteral("out.bin"));
+        const QStringList user{QStringLiteral("--user"), QStringLiteral("anna")};
+
+        // Adding keeps the sample entry 12345, so that number is there twice:
+        // the warning names the image and the card's URL, not a line.
+        Result r = vire(QStringList{QStringLiteral("import"), in, url, QStringLiteral("-o"), out} + user);
+        QCOMPARE(r.status, 0);
+        QCOMPARE(entries(out), 3);
+        QVERIFY2(r.err.contains(QStringLiteral("12345 (in the image, %1)").arg(s.url(QStringLiteral("/anna/contacts/c0.vcf")))),
+                 qPrintable(r.err));
+
+        r = vire(QStringList{QStringLiteral("import"), out, url, QStringLiteral("-o"), out, QStringLiteral("--replace")} + user);
+        QCOMPARE(r.status, 0);
+        QCOMPARE(entries(out), 2);
+    }
+
+    void failures()
+    {
+        Radicale &s = server();
+        s.addBook(QStringLiteral("contacts"), {card(1, "0701")});
+        startServer();
+        const QString in = path(QStringLiteral("new.bin")), out = path(QStringLiteral("out.bin"));
+        const QString book = s.url(QStringLiteral("/anna/contacts/"));
+        const QStringList user{QStringLiteral("--user"), QStringLiteral("anna"), QStringLiteral("-o"), out};
+        struct Case { QString url; QByteArray password; QString message; };
+        QTcpServer closed;
+        QVERIFY(closed.listen(QHostAddress::LocalHost));
+        const QString refused = QStringLiteral("http://127.0.0.1:%1/").arg(closed.serverPort());
+        closed.close();
+        const Case cases[] = {
+            {book, "wrong", book + QStringLiteral(": error: user name or password refused (HTTP 401)")},
+            {s.url(QStringLiteral("/anna/none/")), "secret", s.url(QStringLiteral("/anna/none/: error: not found (HTTP 404)"))},
+            {book, QByteArray(), QStringLiteral("there is no terminal to ask on; set VIRE_DAV_PASSWORD")},
+            {refused, "secret", refused + QStringLiteral(": error: connection refused")},
+            {QStringLiteral("http://anna:pw@127.0.0.1:1/"), "secret", QStringLiteral("a password in the URL is refused")},
+        };
+        for (const Case &c : cases) {
+            const Result r = vire(QStringList{QStringLiteral("import"), in, c.url} + user, c.password);
+            QCOMPARE(r.status, 2);
+            QVERIFY2(r.err.contains(c.message), qPrintable(r.err));
+            QCOMPARE(r.err.count(QLatin1Char('\n')), 1);
+            QVERIFY(!QFile::exists(out));
+        }
+    }
+
+    void largeBook()
+    {
+        Radicale &s = server();
+        QList<QByteArray> cards;
+        for (int i = 0; i < 700; ++i)
+            cards << card(i, QByteArray::number(100000 + i));
+        s.addBook(QStringLiteral("contacts"), cards);
+        startServer();
+        const QString out = path(QStringLiteral("out.bin"));
+        const Result r = vire({QStringLiteral("import"), path(QStringLiteral("new.bin")), s.url(QStringLiteral("/anna/contacts/")),
+                               QStringLiteral("--user"), QStringLiteral("anna"), QStringLiteral("-o"), out, QStringLiteral("--replace")});
+        QCOMPARE(r.status, 0);
+        QCOMPARE(entries(out), 700);
+    }
+
+    void httpsWithOwnAuthority()
+    {
+        Radicale &s = server(true);
+        const QString root = m_dir->filePath(QStringLiteral("radicale"));
+        QDir().mkpath(root);
+        QProcess openssl;
+        openssl.start(QStringLiteral("openssl"),
+                      {QStringLiteral("req"), QStringLiteral("-x509"), QStringLiteral("-newkey"), QStringLiteral("ec"),
+                       QStringLiteral("-pkeyopt"), QStringLiteral("ec_paramgen_curve:prime256v1"), QStringLiteral("-nodes"),
+                       QStringLiteral("-keyout"), root + QStringLiteral("/key.pem"), QStringLiteral("-out"),
+                       root + QStringLiteral("/cert.pem"), QStringLiteral("-days"), QStringLiteral("2"), QStringLiteral("-subj"),
+                       QStringLiteral("/CN=127.0.0.1"), QStringLiteral("-addext"), QStringLiteral("subjectAltName=IP:127.0.0.1")});
+        QVERIFY(openssl.waitForFinished(30000) && openssl.exitCode() == 0);
+        s.addBook(QStringLiteral("contacts"), {card(1, "0701")});
+        startServer();
+        const QString out = path(QStringLiteral("out.bin"));
+        const QStringList args{QStringLiteral("import"), path(QStringLiteral("new.bin")), s.url(QStringLiteral("/anna/contacts/")),
+                               QStringLiteral("--user"), QStringLiteral("anna"), QStringLiteral("-o"), out};
+
+        Result r = vire(args);
+        QCOMPARE(r.status, 2);
+        QVERIFY2(r.err.contains(QLatin1String("TLS failure: The certificate is self-signed")), qPrintable(r.err));
+        QVERIFY(!QFile::exists(out));
+
+        r = vire(args + QStringList{QStringLiteral("--ca-file"), root + QStringLiteral("/cert.pem")});
+        QCOMPARE(r.status, 0);
+        QCOMPARE(entries(out), 2);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCardDav)
+#include "test_carddav.moc"
