@@ -128,7 +128,7 @@ private slots:
             QVERIFY2(r.out.contains(command), command);
         r = vire({QStringLiteral("import"), QStringLiteral("--help")});
         QCOMPARE(r.status, 0);
-        QVERIFY(r.out.startsWith("Usage: vire-image import IMAGE CONTACTS -o OUT [--replace]"));
+        QVERIFY(r.out.startsWith("Usage: vire-image import IMAGE SOURCE -o OUT [--replace] [--user NAME] [--ca-file FILE]"));
         r = vire({QStringLiteral("--version")});
         QCOMPARE(r.status, 0);
         QVERIFY(r.out.startsWith("vire-image "));
