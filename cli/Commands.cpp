@@ -41,7 +41,7 @@ Commands:
   info IMAGE                            entry count, special entries, sound names
   export IMAGE [--format csv|vcard] [-o FILE]
                                         the phone book as CSV (default) or vCard
-  import IMAGE CONTACTS -o OUT [--replace]
+  import IMAGE CONTACTS -o OUT [--replace] [--dry-run]
                                         add entries from a CSV or vCard file
   diff A B                              what differs between two images
   sound-import IMAGE BANK WAV -o OUT    a WAV file's samples into bank 1-7
@@ -57,13 +57,13 @@ Nothing is written when any error was found. See vire-image(1).
 )~";
 
 // OutputRequired: -o must be given.
-enum Option { OutputOpt = 1, FormatOpt = 2, ReplaceOpt = 4, RateOpt = 8, OutputRequired = 16 };
+enum Option { OutputOpt = 1, FormatOpt = 2, ReplaceOpt = 4, RateOpt = 8, OutputRequired = 16, DryRunOpt = 32 };
 
 struct Options
 {
     QStringList args;
     QString output, format, rate;
-    bool hasOutput = false, hasFormat = false, hasRate = false, replace = false, help = false;
+    bool hasOutput = false, hasFormat = false, hasRate = false, replace = false, help = false, dryRun = false;
 };
 
 struct Command
@@ -213,13 +213,15 @@ int runExport(const Options &o)
 int runImport(const Options &o)
 {
     const QString &imagePath = o.args.at(0), &contactsPath = o.args.at(1);
-    checkOutput(o.output);
+    if (o.hasOutput)
+        checkOutput(o.output);
     tool::Image image = readImage(imagePath);
 
     const QByteArray bytes = readFile(contactsPath, MaxContactsBytes + 1);
     if (bytes.size() > MaxContactsBytes)
         throw fail(contactsPath, QStringLiteral("larger than 64 MiB; not a contacts file"));
-    const exchange::ReadResult read = exchange::readContacts(bytes);
+    const exchange::ReadResult read =
+        exchange::readContacts(bytes, o.replace ? exchange::Mode::Replace : exchange::Mode::Add);
 
     // Errors and warnings together, in the order of the file.
     struct Note { int line; bool error; QString text; };
@@ -232,18 +234,28 @@ int runImport(const Options &o)
     for (const Note &n : notes)
         message(contactsPath, n.line, n.error ? "error" : "warning", n.text);
     if (!read.ok())
-        return Failed;
+        throw fail(contactsPath, QStringLiteral("%1 error(s); nothing written").arg(read.errors.size()));
 
-    QStringList repeats;
+    tool::ImportOutcome outcome;
     try {
-        repeats = tool::importContacts(image, read.contacts, o.replace);
+        outcome = tool::importContacts(image, read.contacts, o.replace);
     } catch (const Failure &f) {
         throw fail(contactsPath, f.text);
     }
-    if (!repeats.isEmpty())
+    if (!outcome.repeats.isEmpty())
         message(contactsPath, 0, "warning",
-                QStringLiteral("numbers added more than once: %1").arg(repeats.join(QStringLiteral("; "))));
-    writeFile(o.output, image.fb.bytes());
+                QStringLiteral("numbers added more than once: %1").arg(outcome.repeats.join(QStringLiteral("; "))));
+    QString summary = tool::importSummary(outcome, read.skipped, o.replace);
+    // An unchanged image is not written over itself; another output is written all the same.
+    const QFileInfo in(imagePath), out(o.output);
+    const bool same = out.exists() && in.canonicalFilePath() == out.canonicalFilePath() && in.size() == layout::ImageSize;
+    if (o.dryRun)
+        summary = QStringLiteral("dry run: ") + summary + QStringLiteral("; nothing written");
+    else if (!outcome.changed && same)
+        summary += QStringLiteral("; not rewritten");
+    else
+        writeFile(o.output, image.fb.bytes());
+    message(contactsPath, 0, "summary", summary);
     return Success;
 }
 
@@ -263,18 +275,14 @@ int runSoundImport(const Options &o)
     checkOutput(o.output);
     tool::Image image = readImage(imagePath);
 
-    // The name must survive the encoder, which takes Windows-1252 only.
-    const QString name = soundNameForPath(wavePath);
-    for (char32_t code : name.toUcs4()) {
-        if (code > 0xFFFF || cp1252::toByte(QChar(char16_t(code))) < 0)
-            throw fail(wavePath, QStringLiteral("the file name gives the sound name \"%1\", and %2 is not in Windows-1252")
-                                     .arg(exchange::trimmedRight(name), exchange::rules::describeCharacter(code)));
-    }
     try {
         image.names[size_t(bank - 1)] = importWave(image.fb, bank, wavePath);
     } catch (const VireError &e) {
         throw fail(wavePath, e);
     }
+    if (!cp1252::spellable(QFileInfo(wavePath).fileName()))
+        message(wavePath, 0, "warning", QStringLiteral("the image spells Windows-1252 only; the sound is named \"%1\"")
+                                            .arg(exchange::trimmedRight(image.names[size_t(bank - 1)])));
     buildFB(image.fb, *image.book, image.names);
     writeFile(o.output, image.fb.bytes());
     return Success;
@@ -332,24 +340,31 @@ vCard: one vCard 3.0 per user entry (FN, N, TEL); the special entries are left o
   --format csv|vcard   the format (default csv)
   -o, --output FILE    write FILE instead of standard output
 )~", runExport},
-    {"import", OutputOpt | OutputRequired | ReplaceOpt, 2, 2, R"~(Usage: vire-image import IMAGE CONTACTS -o OUT [--replace]
+    {"import", OutputOpt | OutputRequired | ReplaceOpt | DryRunOpt, 2, 2, R"~(Usage: vire-image import IMAGE CONTACTS -o OUT [--replace] [--dry-run]
 
 Puts the entries of CONTACTS, a CSV or vCard file (told apart by content),
 into the phone book of IMAGE and writes the result to OUT. Samples, sound
-names and everything else in the image are kept.
+names and everything else in the image are kept. The last line on standard
+error says how many entries were added or replaced and skipped, and how many
+the phone book holds.
 
 Without --replace the entries are added in file order, as the editor's Add
-places them. With --replace they become the whole phone book, in list order.
+places them; an entry that breaks a rule is skipped with a warning. With
+--replace they become the whole phone book, and such an entry is an error.
 CSV rows _HiddenNumber and _UnknownNumber set the special entries.
 
-CSV: UTF-8, comma or semicolon (as in the header line), columns matched by
-header name in any order; only "number" is required. A number is 1 to 16
-digits; a name longer than 14 characters is cut with a warning; characters
-outside Windows-1252 are errors. vCard 2.1, 3.0 and 4.0: each TEL of a card
-is one entry named by FN (else N); "+" becomes "00", separators go.
+Text: a byte order mark decides (UTF-8, UTF-16); else UTF-8 when valid, else
+Windows-1252. Letters the image cannot spell become their nearest (L for
+Ł), else "?". Numbers: spaces - . / ( ) go, a leading + becomes 00, a
+(0) after the country code goes; what is then not 1-16 digits is skipped
+(kept as written with --replace).
+CSV: our columns number,name,sound,sbit1-sbit4 (only number is required),
+or a Google Contacts or Outlook export (each phone number one entry).
+vCard 2.1, 3.0 and 4.0: each TEL is one entry named by FN, else N, else ORG.
 
   -o, --output OUT   the image file to write (required; may name IMAGE)
   --replace          replace the user entries instead of adding to them
+  --dry-run          check and summarise; write nothing (-o not needed)
 )~", runImport},
     {"diff", 0, 2, 2, R"~(Usage: vire-image diff A B
 
@@ -416,6 +431,10 @@ bool parseOptions(const QStringList &args, int allowed, Options &o, QString &err
         }
         if (arg == QLatin1String("--replace") && (allowed & ReplaceOpt)) {
             o.replace = true;
+            continue;
+        }
+        if (arg == QLatin1String("--dry-run") && (allowed & DryRunOpt)) {
+            o.dryRun = true;
             continue;
         }
         // --name=value, -oVALUE, or the value in the next argument.
@@ -500,7 +519,7 @@ int run(const QStringList &args)
         return usageError(name, QStringLiteral("too few arguments"));
     if (o.args.size() > command->maxArgs)
         return usageError(name, QStringLiteral("too many arguments"));
-    if ((command->options & OutputRequired) && !o.hasOutput)
+    if ((command->options & OutputRequired) && !o.hasOutput && !o.dryRun)
         return usageError(name, QStringLiteral("-o OUT is required"));
 
     try {
