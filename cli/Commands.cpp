@@ -238,7 +238,7 @@ int runImport(const Options &o)
 
     tool::ImportOutcome outcome;
     try {
-        outcome = tool::importContacts(image, read.contacts, o.replace);
+        outcome = tool::importContacts(image, read.contacts, o.replace, read.users);
     } catch (const Failure &f) {
         throw fail(contactsPath, f.text);
     }

@@ -112,7 +112,7 @@ QVector<BookEntry> userEntries(const PhoneBook &book)
     return users;
 }
 
-ImportOutcome importContacts(Image &image, const QVector<exchange::Contact> &contacts, bool replace)
+ImportOutcome importContacts(Image &image, const QVector<exchange::Contact> &contacts, bool replace, qsizetype fileUsers)
 {
     PhoneBook &book = *image.book;
     ImportOutcome outcome;
@@ -146,12 +146,13 @@ ImportOutcome importContacts(Image &image, const QVector<exchange::Contact> &con
         }
     }
 
-    const int total = int(users.size()) + (replace ? 0 : book.userCount());
+    fileUsers = qMax(fileUsers, users.size());
+    const qint64 total = fileUsers + (replace ? 0 : book.userCount());
     if (total > MaxUserRecords)
         throw Failure{QStringLiteral("the phone book would hold %1 entries; the image has room for %2 (%3 of the "
                                      "file's %4 entries fit); nothing written")
                           .arg(thousands(total), thousands(MaxUserRecords),
-                               thousands(MaxUserRecords - (replace ? 0 : book.userCount())), thousands(users.size()))};
+                               thousands(MaxUserRecords - (replace ? 0 : book.userCount())), thousands(fileUsers))};
 
     if (replace) {
         book.replaceEntries(hidden, unknown, users);

@@ -55,7 +55,10 @@ struct ImportOutcome
 // every user entry; rows labelled as special entries set those. Then encodes.
 // Throws Failure when the result would not fit in the image, saying how many
 // fit; nothing has changed then.
-ImportOutcome importContacts(Image &image, const QVector<exchange::Contact> &contacts, bool replace);
+// fileUsers: the user entries the file held, more than contacts when the
+// reader stopped keeping them.
+ImportOutcome importContacts(Image &image, const QVector<exchange::Contact> &contacts, bool replace,
+                             qsizetype fileUsers = 0);
 
 // The one line every import ends with: added, replaced, skipped, the count after.
 QString importSummary(const ImportOutcome &outcome, int skipped, bool replace);

@@ -63,7 +63,7 @@ bool smallValue(const QString &text, int max, int &value)
 
 QString who(const QString &name)
 {
-    return name.isEmpty() ? QStringLiteral("entry without a name") : QStringLiteral("entry \"%1\"").arg(name);
+    return rules::who("entry", name);
 }
 
 // A number from a spreadsheet's number cell lost what made it text.
@@ -120,11 +120,11 @@ void ownRow(const QVector<Cell> &row, int line, const std::array<int, Columns.si
     if (raw.trimmed() == PhoneBook::hiddenLabel() || raw.trimmed() == PhoneBook::unknownLabel()) {
         c.number = raw.trimmed();
     } else {
-        if (!rules::takeNumber(raw, mode, line, who(c.name), c.number, result))
+        if (!rules::takeNumber(raw, mode, line, "entry", c.name, c.number, result))
             return;
         numericCell(field(NumberCol), line, c.name, result);
     }
-    result.contacts.append(std::move(c));
+    rules::keep(std::move(c), result);
 }
 
 void otherRow(const QVector<Cell> &row, int line, const std::array<int, PartCount> &part, const QVector<int> &phones,
@@ -156,9 +156,9 @@ void otherRow(const QVector<Cell> &row, int line, const std::array<int, PartCoun
                 continue;
             any = true;
             Contact c{QString(), name, 0, line};
-            if (rules::takeNumber(value, mode, line, who(name), c.number, result)) {
+            if (rules::takeNumber(value, mode, line, "entry", name, c.number, result)) {
                 numericCell(row.at(col), line, name, result);
-                result.contacts.append(std::move(c));
+                rules::keep(std::move(c), result);
             }
         }
     }

@@ -45,6 +45,16 @@ void checkName(QString &name, int line, ReadResult &result)
     }
 }
 
+void keep(Contact &&contact, ReadResult &result)
+{
+    const bool special = contact.number == PhoneBook::hiddenLabel() || contact.number == PhoneBook::unknownLabel();
+    if (!special && ++result.users > layout::MaxUserRecords + 1)
+        return;
+    contact.number.squeeze();
+    contact.name.squeeze();
+    result.contacts.append(std::move(contact));
+}
+
 void reject(Mode mode, int line, const QString &text, ReadResult &result)
 {
     if (mode == Mode::Replace) {
@@ -84,13 +94,20 @@ QString cleaned(QStringView raw)
 
 } // namespace
 
-bool takeNumber(const QString &raw, Mode mode, int line, const QString &who, QString &number, ReadResult &result)
+QString who(const char *kind, const QString &name)
+{
+    return name.isEmpty() ? QStringLiteral("%1 without a name").arg(QLatin1String(kind))
+                          : QStringLiteral("%1 \"%2\"").arg(QLatin1String(kind), name);
+}
+
+bool takeNumber(const QString &raw, Mode mode, int line, const char *kind, const QString &name, QString &number,
+                ReadResult &result)
 {
     number = cleaned(raw);
-    const QString what = QStringLiteral("%1: number \"%2\"").arg(who, raw.trimmed());
+    if (!number.isEmpty() && number.size() <= MaxNumberDigits && isDigits(number))
+        return true;
+    const QString what = QStringLiteral("%1: number \"%2\"").arg(who(kind, name), raw.trimmed());
     if (!number.isEmpty() && isDigits(number)) {
-        if (number.size() <= MaxNumberDigits)
-            return true;
         reject(mode, line, QStringLiteral("%1 has more than %2 digits").arg(what).arg(MaxNumberDigits), result);
         return false;
     }

@@ -18,13 +18,20 @@ void checkName(QString &name, int line, ReadResult &result);
 // becomes "00", a "(0)" right after a country code goes. 1 to 16 digits are
 // taken. Otherwise, adding, the entry is skipped with a warning (false);
 // replacing, the number is kept exactly as written with a warning, or, when
-// the image cannot hold it so, an error (false). who names the entry in
-// messages ("card \"Anna\"").
-bool takeNumber(const QString &raw, Mode mode, int line, const QString &who, QString &number, ReadResult &result);
+// the image cannot hold it so, an error (false). Messages name the entry by
+// kind ("card", "entry") and name.
+bool takeNumber(const QString &raw, Mode mode, int line, const char *kind, const QString &name, QString &number,
+                ReadResult &result);
+
+// "card \"Anna\"", or "card without a name".
+QString who(const char *kind, const QString &name);
 
 // A problem with one entry: adding, a warning and the entry is skipped;
 // replacing, an error.
 void reject(Mode mode, int line, const QString &text, ReadResult &result);
+
+// Appends an entry read; a user entry beyond 2,033 is only counted.
+void keep(Contact &&contact, ReadResult &result);
 
 bool isDigits(QStringView text);
 

@@ -220,9 +220,8 @@ void finishCard(const Card &card, Reader &r)
     }
     if (name.isEmpty())
         name = textComponents(card.org).value(0).trimmed();
-    const QString who = name.isEmpty() ? QStringLiteral("card without a name") : QStringLiteral("card \"%1\"").arg(name);
     if (card.tels.isEmpty()) {
-        r.result.warnings.append({card.begin, QStringLiteral("%1 has no telephone number; skipped").arg(who)});
+        r.result.warnings.append({card.begin, QStringLiteral("%1 has no telephone number; skipped").arg(rules::who("card", name))});
         ++r.result.skipped;
         return;
     }
@@ -239,8 +238,8 @@ void finishCard(const Card &card, Reader &r)
                 value.truncate(semicolon);
         }
         Contact c{QString(), name, 0, line};
-        if (rules::takeNumber(value, r.mode, line, who, c.number, r.result))
-            r.result.contacts.append(std::move(c));
+        if (rules::takeNumber(value, r.mode, line, "card", name, c.number, r.result))
+            rules::keep(std::move(c), r.result);
     }
 }
 
