@@ -5,6 +5,7 @@
 
 #include <QStringDecoder>
 #include <QStringList>
+#include <QVarLengthArray>
 
 #include <cctype>
 
@@ -16,10 +17,15 @@ namespace {
 struct Property
 {
     int line = 0;
-    QByteArray name;          // upper case, group dropped
-    QList<QByteArray> params; // as written: "CHARSET=UTF-8", "QUOTED-PRINTABLE", ...
-    QByteArray value;
+    QByteArrayView name;                          // group dropped
+    QVarLengthArray<QByteArrayView, 4> params;    // as written: "CHARSET=UTF-8", "QUOTED-PRINTABLE", ...
+    QByteArrayView value;
 };
+
+bool same(QByteArrayView a, QByteArrayView b)
+{
+    return a.size() == b.size() && a.compare(b, Qt::CaseInsensitive) == 0;
+}
 
 // Index of the first c outside double quotes, or -1.
 qsizetype indexOutsideQuotes(QByteArrayView text, char c, qsizetype from = 0)
@@ -66,43 +72,43 @@ private:
     int m_line = 0;
 };
 
-// The property's name alone, upper case, group dropped.
-QByteArray propertyName(QByteArrayView text)
+// The property's name alone, group dropped.
+QByteArrayView propertyName(QByteArrayView text)
 {
     qsizetype end = 0;
     while (end < text.size() && text.at(end) != ';' && text.at(end) != ':')
         ++end;
     const QByteArrayView name = text.first(end).trimmed();
-    return name.sliced(name.lastIndexOf('.') + 1).toByteArray().toUpper();
+    return name.sliced(name.lastIndexOf('.') + 1);
 }
 
-Property parse(const QByteArray &text, int line, QByteArray name)
+Property parse(QByteArrayView text, int line, QByteArrayView name)
 {
     Property p;
     p.line = line;
-    p.name = std::move(name);
+    p.name = name;
     const qsizetype colon = indexOutsideQuotes(text, ':');
-    const QByteArrayView head = colon < 0 ? QByteArrayView(text) : QByteArrayView(text).first(colon);
-    p.value = colon < 0 ? QByteArray() : text.mid(colon + 1);
+    const QByteArrayView head = colon < 0 ? text : text.first(colon);
+    p.value = colon < 0 ? QByteArrayView() : text.sliced(colon + 1);
     qsizetype start = indexOutsideQuotes(head, ';');
     while (start >= 0) {
         qsizetype end = indexOutsideQuotes(head, ';', start + 1);
         const QByteArrayView part = head.sliced(start + 1, (end < 0 ? head.size() : end) - start - 1).trimmed();
         if (!part.isEmpty())
-            p.params.append(part.toByteArray());
+            p.params.append(part);
         start = end;
     }
     return p;
 }
 
-QByteArray decodeQuotedPrintable(const QByteArray &in)
+QByteArray decodeQuotedPrintable(QByteArrayView in)
 {
     QByteArray out;
     out.reserve(in.size());
     for (qsizetype i = 0; i < in.size(); ++i) {
         const char c = in.at(i);
         if (c == '=' && i + 2 < in.size() && isxdigit(uchar(in.at(i + 1))) && isxdigit(uchar(in.at(i + 2)))) {
-            out.append(char(QByteArray(in.mid(i + 1, 2)).toInt(nullptr, 16)));
+            out.append(char(in.sliced(i + 1, 2).toInt(nullptr, 16)));
             i += 2;
         } else {
             out.append(c);
@@ -111,15 +117,15 @@ QByteArray decodeQuotedPrintable(const QByteArray &in)
     return out;
 }
 
-QByteArray paramValue(const Property &p, const char *key)
+// The value of a parameter "KEY=value" (key given with its "="), upper case.
+QByteArray paramValue(const Property &p, QByteArrayView key)
 {
-    const QByteArray prefix = QByteArray(key) + '=';
-    for (const QByteArray &param : p.params) {
-        if (param.toUpper().startsWith(prefix)) {
-            QByteArray v = param.mid(prefix.size());
+    for (QByteArrayView param : p.params) {
+        if (param.size() >= key.size() && same(param.first(key.size()), key)) {
+            QByteArrayView v = param.sliced(key.size());
             if (v.size() >= 2 && v.startsWith('"') && v.endsWith('"'))
-                v = v.mid(1, v.size() - 2);
-            return v;
+                v = v.sliced(1, v.size() - 2);
+            return v.toByteArray().toUpper();
         }
     }
     return QByteArray();
@@ -127,9 +133,8 @@ QByteArray paramValue(const Property &p, const char *key)
 
 bool isQuotedPrintable(const Property &p)
 {
-    for (const QByteArray &param : p.params) {
-        const QByteArray upper = param.toUpper();
-        if (upper == "QUOTED-PRINTABLE" || upper == "ENCODING=QUOTED-PRINTABLE")
+    for (QByteArrayView param : p.params) {
+        if (same(param, "QUOTED-PRINTABLE") || same(param, "ENCODING=QUOTED-PRINTABLE"))
             return true;
     }
     return false;
@@ -145,8 +150,9 @@ struct Reader
     // given and known, else UTF-8 when valid, else Windows-1252.
     QString valueText(const Property &p)
     {
-        const QByteArray bytes = isQuotedPrintable(p) ? decodeQuotedPrintable(p.value) : p.value;
-        const QByteArray charset = paramValue(p, "CHARSET").toUpper();
+        const QByteArray qp = isQuotedPrintable(p) ? decodeQuotedPrintable(p.value) : QByteArray();
+        const QByteArrayView bytes = isQuotedPrintable(p) ? QByteArrayView(qp) : p.value;
+        const QByteArray charset = paramValue(p, "CHARSET=");
         if (charset == "WINDOWS-1252" || charset == "CP1252") {
             QString text;
             for (char c : bytes)
@@ -246,17 +252,17 @@ void finishCard(const Card &card, Reader &r)
 void take(const Property &p, Card &card, Reader &r)
 {
     const QString text = r.valueText(p);
-    if (p.name == "TEL") {
+    if (same(p.name, "TEL")) {
         card.tels.append({p.line, text});
-    } else if (p.name == "FN" && card.fn.trimmed().isEmpty()) {
+    } else if (same(p.name, "FN") && card.fn.trimmed().isEmpty()) {
         card.fn = textComponents(text).join(QLatin1Char(';'));
         if (!card.fn.trimmed().isEmpty())
             card.nameLine = p.line;
-    } else if (p.name == "N" && card.n.isEmpty()) {
+    } else if (same(p.name, "N") && card.n.isEmpty()) {
         card.n = text;
         if (card.fn.trimmed().isEmpty())
             card.nameLine = p.line;
-    } else if (p.name == "ORG" && card.org.isEmpty()) {
+    } else if (same(p.name, "ORG") && card.org.isEmpty()) {
         card.org = text;
     }
 }
@@ -310,11 +316,12 @@ ReadResult readVCard(const QByteArray &bytes, Mode mode)
 
     bool inCard = false;
     Card card;
-    auto handle = [&](const QByteArray &text, int line) {
-        QByteArray name = propertyName(text);
-        if (name == "BEGIN" || name == "END") {
-            const bool vcard = parse(text, line, QByteArray()).value.trimmed().toUpper() == "VCARD";
-            if (vcard && name == "BEGIN") {
+    auto handle = [&](QByteArrayView text, int line) {
+        const QByteArrayView name = propertyName(text);
+        const bool begin = same(name, "BEGIN");
+        if (begin || same(name, "END")) {
+            const bool vcard = same(parse(text, line, name).value.trimmed(), "VCARD");
+            if (vcard && begin) {
                 if (inCard)
                     r.result.errors.append({card.begin, QStringLiteral("card has no END:VCARD")});
                 card = Card{};
@@ -324,8 +331,8 @@ ReadResult readVCard(const QByteArray &bytes, Mode mode)
                 finishCard(card, r);
                 inCard = false;
             }
-        } else if (inCard && (name == "FN" || name == "N" || name == "ORG" || name == "TEL")) {
-            take(parse(text, line, std::move(name)), card, r);
+        } else if (inCard && (same(name, "FN") || same(name, "N") || same(name, "ORG") || same(name, "TEL"))) {
+            take(parse(text, line, name), card, r);
         }
     };
 
@@ -336,10 +343,16 @@ ReadResult readVCard(const QByteArray &bytes, Mode mode)
         if (line.trimmed().isEmpty())
             continue;
         const int start = number;
+        // A folded line, or a quoted-printable value whose line ends in "="
+        // (vCard 2.1), goes on in the next line.
+        const bool softBreak = line.endsWith('=') && line.toByteArray().toUpper().contains("QUOTED-PRINTABLE");
+        if (!lines.continues() && !softBreak) {
+            handle(line, start);
+            continue;
+        }
         pending = line.toByteArray();
         while (lines.continues() && lines.next(line, number))
             pending += line.sliced(1);
-        // A quoted-printable value whose line ends in "=" goes on in the next line (vCard 2.1).
         if (pending.endsWith('=') && pending.toUpper().contains("QUOTED-PRINTABLE")) {
             while (pending.endsWith('=') && lines.next(line, number)) {
                 pending.chop(1);
