@@ -129,13 +129,20 @@ void waves()
     save("wav", "long.wav", riff(chunk("fmt ", fmt16) + chunk("data", QByteArray(70000, '\x42'))));
 }
 
+// A literal with its zero bytes, all of it.
+template <size_t N>
+QByteArray bin(const char (&text)[N])
+{
+    return QByteArray(text, N - 1);
+}
+
 // Contacts files of each layout, character set and card version.
 void contacts()
 {
     save("csv", "own.csv", "number,name,sound,sbit1,sbit2,sbit3,sbit4\r\n_HiddenNumber,Dolt nummer,0,0,0,0,0\r\n"
                            "0701234567,\"Berg, \"\"A\"\"\",3,1,0,1,0\r\n+46 (0)8 12,\xC5sa,,,,,\r\n12a,x,9,2,,,\r\n");
     save("csv", "semicolon.csv", "\xEF\xBB\xBFName;NUMBER;;\r\nS\xC3\xB6" "der;070-1;;\r\n;;;\r\n\"open;1\r\n");
-    save("csv", "utf16.csv", QByteArray("\xFF\xFEn\0u\0m\0b\0e\0r\0\n\0" "1\0,\0A\x01\n\0", 22));
+    save("csv", "utf16.csv", bin("\xFF\xFEn\0u\0m\0b\0e\0r\0\n\0" "1\0,\0A\x01\n\0"));
     save("csv", "google.csv", "First Name,Middle Name,Last Name,Organization Name,Phone 1 - Label,Phone 1 - Value\n"
                               "Anna,,Berg,,Mobile,+46 70 111 ::: 08-5\n,,,Acme,Work,\n");
     save("csv", "outlook.csv", "F\xF6rnamn;Efternamn;F\xF6retag;Telefon arbete;Mobiltelefon;Fax arbete\r\n"
@@ -146,8 +153,8 @@ void contacts()
                              "BEGIN:VCARD\nORG:Acme;Sales\nTEL:08\nEND:VCARD\nBEGIN:VCARD\nFN:Nobody\nEND:VCARD\n");
     save("vcard", "v40.vcf", "BEGIN:VCARD\nVERSION:4.0\nFN:Caf\xC3\xA9 \xF0\x9F\x98\x80\nTEL;VALUE=uri;TYPE=\"voice,cell\":"
                              "tel:+1-555-0100;ext=7\nEND:VCARD\nBEGIN:VCARD\nFN:open\n");
-    save("vcard", "utf16be.vcf", QByteArray("\xFE\xFF\0B\0E\0G\0I\0N\0:\0V\0C\0A\0R\0D\0\n\0F\0N\0:\x01\x41\0\n\0T\0E\0L\0:\0" "1"
-                                            "\0\n\0E\0N\0D\0:\0V\0C\0A\0R\0D", 68));
+    save("vcard", "utf16be.vcf", bin("\xFE\xFF\0B\0E\0G\0I\0N\0:\0V\0C\0A\0R\0D\0\n\0F\0N\0:\x01\x41\0\n\0T\0E\0L\0:\0" "1"
+                                            "\0\n\0E\0N\0D\0:\0V\0C\0A\0R\0D"));
     save("vcard", "control.vcf", "BEGIN:VCARD\r\nVERSION:2.1\r\nFN;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:a=0D=00b\r\n"
                                  "TEL;ENCODING=QUOTED-PRINTABLE:1=002\r\nEND:VCARD\r\n");
 }
