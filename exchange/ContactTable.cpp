@@ -178,13 +178,17 @@ QString csvHeader()
 ReadResult readTable(const Table &table, Mode mode)
 {
     ReadResult result;
-    if (table.rows.isEmpty()) {
+    // A sheet may have empty rows above its header.
+    qsizetype first = 0;
+    while (first < table.rows.size() && isBlank(table.rows.at(first)))
+        ++first;
+    if (first == table.rows.size()) {
         result.errors.append({1, QStringLiteral("no header line; the first line names the columns: %1").arg(csvHeader())});
         return result;
     }
-    const QVector<Cell> &header = table.rows.first();
+    const QVector<Cell> &header = table.rows.at(first);
     auto lineOf = [&](qsizetype r) { return r < table.lines.size() ? table.lines.at(r) : int(r) + 1; };
-    const int headerLine = lineOf(0);
+    const int headerLine = lineOf(first);
 
     // Which field holds each of our columns; -1 for a column the table lacks.
     std::array<int, Columns.size()> at;
@@ -227,7 +231,7 @@ ReadResult readTable(const Table &table, Mode mode)
         result.warnings.append({headerLine, QStringLiteral("column(s) ignored: %1").arg(ignored.join(QStringLiteral(", ")))});
 
     result.contacts.reserve(table.rows.size());
-    for (qsizetype r = 1; r < table.rows.size(); ++r) {
+    for (qsizetype r = first + 1; r < table.rows.size(); ++r) {
         const QVector<Cell> &row = table.rows.at(r);
         // Rows of nothing but separators are what spreadsheets leave below the data.
         if (isBlank(row))

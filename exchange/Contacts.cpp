@@ -38,7 +38,8 @@ void checkName(QString &name, int line, ReadResult &result)
         name = spelled;
     }
     if (name.size() > layout::NameLength) {
-        const QString cut = name.left(layout::NameLength);
+        // What the cut leaves at the end is padding in the image, so it goes too.
+        const QString cut = trimmedRight(name.left(layout::NameLength));
         result.warnings.append(
             {line, QStringLiteral("name \"%1\" cut to %2 characters: \"%3\"").arg(name).arg(layout::NameLength).arg(cut)});
         name = cut;
