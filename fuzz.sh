@@ -15,11 +15,12 @@ if [ ! -f "$dir/CMakeCache.txt" ]; then
   CXX=clang++ cmake -S . -B "$dir" "${gen[@]}" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DVIRE_FUZZ=ON -DVIRE_BENCH=OFF
 fi
-cmake --build "$dir" -j "$(nproc)" --target make_corpus fuzz_decoder fuzz_wav fuzz_sheet fuzz_multistatus
+cmake --build "$dir" -j "$(nproc)" --target make_corpus fuzz_decoder fuzz_wav fuzz_csv fuzz_vcard fuzz_sheet \
+  fuzz_multistatus
 
 "$dir/fuzz/make_corpus" "$dir/seeds"
 status=0
-for t in decoder wav sheet multistatus; do
+for t in decoder wav csv vcard sheet multistatus; do
   work="$dir/corpus-run/$t"
   crashes="$dir/crashes/$t"
   mkdir -p "$work" "$crashes"

@@ -1,6 +1,8 @@
-// vire-image: importing a 2,032-row CSV into an empty image and exporting a
-// full one, in-process; then whole runs of export and import on a full image
-// against `vire-image --version`. Medians of alternating runs.
+// vire-image: importing 2,032 entries from CSV and from vCard into an empty
+// image and exporting a full one, in-process; then whole runs of export and
+// import on a full image against `vire-image --version`. Medians of
+// alternating runs. Last, the peak memory of an import of a 64 MiB vCard file,
+// which is read whole and refused for room.
 #include "Tool.h"
 
 #include <QByteArray>
@@ -47,13 +49,24 @@ QByteArray emptyImage()
     return image.fb.bytes();
 }
 
+// The same book as vCard 2.1, the way phones write it.
+QByteArray fullVCard()
+{
+    QByteArray cards;
+    for (int i = 0; i < 2032; ++i)
+        cards += "BEGIN:VCARD\r\nVERSION:2.1\r\nN:Contact;" + QByteArray::number(i) + "\r\nFN:" + QByteArray::number(i)
+            + " Contact\r\nTEL;CELL:+46 70-" + QByteArray::number(1000000 + i * 7919 % 100000) + "\r\nEND:VCARD\r\n";
+    return cards;
+}
+
 struct Run
 {
     double wall = 0, cpu = 0;   // milliseconds; cpu: user + system time of the process
+    long peakKiB = 0;
 };
 
 // One run of the program, its output discarded.
-Run launch(const std::vector<std::string> &args)
+Run launch(const std::vector<std::string> &args, int expected = 0)
 {
     std::vector<char *> argv;
     for (const std::string &a : args)
@@ -62,6 +75,7 @@ Run launch(const std::vector<std::string> &args)
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
     const auto start = std::chrono::steady_clock::now();
     pid_t pid = 0;
     if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ) != 0) {
@@ -73,12 +87,13 @@ Run launch(const std::vector<std::string> &args)
     wait4(pid, &status, 0, &usage);
     const auto end = std::chrono::steady_clock::now();
     posix_spawn_file_actions_destroy(&actions);
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != expected) {
         std::fprintf(stderr, "%s %s failed\n", args[0].c_str(), args[1].c_str());
         std::exit(2);
     }
     auto ms = [](const timeval &t) { return t.tv_sec * 1e3 + t.tv_usec / 1e3; };
-    return {std::chrono::duration<double, std::milli>(end - start).count(), ms(usage.ru_utime) + ms(usage.ru_stime)};
+    return {std::chrono::duration<double, std::milli>(end - start).count(), ms(usage.ru_utime) + ms(usage.ru_stime),
+            usage.ru_maxrss};
 }
 
 double threadCpuMs()
@@ -101,7 +116,7 @@ Run timeMs(int runs, F f)
         wall.push_back(double(timer.nsecsElapsed()) / 1e6);
         cpu.push_back(threadCpuMs() - cpu0);
     }
-    return {median(wall), median(cpu)};
+    return {median(wall), median(cpu), 0};
 }
 
 } // namespace
@@ -109,7 +124,7 @@ Run timeMs(int runs, F f)
 int main(int argc, char **argv)
 {
     const int runs = argc > 1 ? std::atoi(argv[1]) : 41;
-    const QByteArray csv = fullCsv(), empty = emptyImage();
+    const QByteArray csv = fullCsv(), vcard = fullVCard(), empty = emptyImage();
 
     // In-process: the work of import and export without the files.
     QByteArray full;
@@ -118,6 +133,13 @@ int main(int argc, char **argv)
         const exchange::ReadResult read = exchange::readContacts(csv);
         tool::importContacts(image, read.contacts, false);
         full = image.fb.bytes();
+    });
+    const Run vcardMs = timeMs(runs, [&] {
+        tool::Image image = tool::decodeImage(empty);
+        const exchange::ReadResult read = exchange::readContacts(vcard);
+        if (read.contacts.size() != 2032)
+            std::exit(2);
+        tool::importContacts(image, read.contacts, false);
     });
     const Run exportMs = timeMs(runs, [&] {
         const QByteArray out = tool::exportContacts(tool::decodeImage(full), exchange::Format::Csv);
@@ -152,8 +174,20 @@ int main(int argc, char **argv)
         ic.push_back(i.cpu);
     }
 
-    std::printf("in-process, median of %d: wall clock, then CPU time (goal: at most 3 ms)\n", runs);
+    // 64 MiB of cards, most of them beyond the room: read whole, then refused.
+    QByteArray huge;
+    huge.reserve(64 * 1024 * 1024);
+    for (int i = 0; huge.size() + 120 <= 64 * 1024 * 1024; ++i)
+        huge += "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Contact " + QByteArray::number(i) + "\r\nTEL;TYPE=cell:+46 70 "
+            + QByteArray::number(1000000 + i % 9000000) + "\r\nEND:VCARD\r\n";
+    const qsizetype hugeSize = huge.size();
+    const std::string hugePath = put("huge.vcf", huge);
+    huge = QByteArray();
+    const Run hugeRun = launch({program, "import", fullBin, hugePath, "--dry-run"}, 2);
+
+    std::printf("in-process, median of %d: wall clock, then CPU time (goal: at most 5 ms)\n", runs);
     std::printf("  import 2,032 CSV rows into an empty image %7.2f ms          %7.2f ms\n", importMs.wall, importMs.cpu);
+    std::printf("  import 2,032 vCards into an empty image   %7.2f ms          %7.2f ms\n", vcardMs.wall, vcardMs.cpu);
     std::printf("  export a full image as CSV                %7.2f ms          %7.2f ms\n", exportMs.wall, exportMs.cpu);
     std::printf("whole process, median of %d: wall clock, then CPU time (user + system)\n", runs);
     const double vwm = median(vw), vcm = median(vc);
@@ -162,5 +196,8 @@ int main(int argc, char **argv)
                 median(ew), median(ew) / vwm, median(ec), median(ec) / vcm);
     std::printf("  vire-image import --replace (full image)  %7.2f ms  %.2fx   %7.2f ms  %.2fx (goal: at most 1.5)\n",
                 median(iw), median(iw) / vwm, median(ic), median(ic) / vcm);
+    std::printf("a %.1f MiB vCard file, refused for room: %.0f ms, peak %.1f MiB = %.2fx the file (goal: under 4)\n",
+                double(hugeSize) / 1048576, hugeRun.wall, double(hugeRun.peakKiB) / 1024,
+                double(hugeRun.peakKiB) * 1024 / double(hugeSize));
     return 0;
 }

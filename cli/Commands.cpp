@@ -27,7 +27,7 @@ Commands:
   export IMAGE [--format csv|vcard|xlsx|ods] [-o FILE]
                                         the phone book as CSV (default), vCard
                                         or a spreadsheet
-  import IMAGE SOURCE -o OUT [--replace] [--user NAME] [--ca-file FILE]
+  import IMAGE SOURCE -o OUT [--replace] [--dry-run] [--user NAME] [--ca-file FILE]
                                         add entries from a CSV, vCard, .xlsx
                                         or .ods file or a CardDAV URL
   diff A B                              what differs between two images

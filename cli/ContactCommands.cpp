@@ -4,7 +4,11 @@
 
 #include "Contacts.h"
 #include "DavImport.h"
+#include "Layout.h"
+#include "SafeFile.h"
 #include "SheetContacts.h"
+
+#include <QFileInfo>
 
 #include <algorithm>
 
@@ -32,18 +36,25 @@ numbers keep their leading zeros.
 const char ImportHelp[] = R"~(
 Puts the entries of SOURCE, a CSV, vCard, .xlsx or .ods file (told apart by
 content; of a spreadsheet the first sheet, with the CSV's columns) or the
-http:// or https:// URL of a CardDAV address book or server, into the phone book of IMAGE and writes the result to OUT. Samples, sound
-names and everything else in the image are kept.
+http:// or https:// URL of a CardDAV address book or server, into the phone
+book of IMAGE and writes the result to OUT. Samples, sound names and
+everything else in the image are kept. The last line on standard error says
+how many entries were added or replaced and skipped, and how many the phone
+book holds.
 
 Without --replace the entries are added in file order, as the editor's Add
-places them. With --replace they become the whole phone book, in list order.
+places them; an entry that breaks a rule is skipped with a warning. With
+--replace they become the whole phone book, and such an entry is an error.
 CSV rows _HiddenNumber and _UnknownNumber set the special entries.
 
-CSV: UTF-8, comma or semicolon (as in the header line), columns matched by
-header name in any order; only "number" is required. A number is 1 to 16
-digits; a name longer than 14 characters is cut with a warning; characters
-outside Windows-1252 are errors. vCard 2.1, 3.0 and 4.0: each TEL of a card
-is one entry named by FN (else N); "+" becomes "00", separators go.
+Text: a byte order mark decides (UTF-8, UTF-16); else UTF-8 when valid, else
+Windows-1252. Letters the image cannot spell become their nearest (L for
+Ł), else "?". Numbers: spaces - . / ( ) go, a leading + becomes 00, a
+(0) after the country code goes; what is then not 1-16 digits is skipped
+(kept as written with --replace).
+CSV: our columns number,name,sound,sbit1-sbit4 (only number is required),
+or a Google Contacts or Outlook export (each phone number one entry).
+vCard 2.1, 3.0 and 4.0: each TEL is one entry named by FN, else N, else ORG.
 )~";
 
 } // namespace
@@ -90,33 +101,39 @@ int runExport(const QStringList &arguments)
 
 int runImport(const QStringList &arguments)
 {
-    CommandLine line("import", "IMAGE SOURCE -o OUT [--replace] [--user NAME] [--ca-file FILE]", ImportHelp);
+    CommandLine line("import", "IMAGE SOURCE -o OUT [--replace] [--dry-run] [--user NAME] [--ca-file FILE]", ImportHelp);
     line.argument("IMAGE", "the image whose phone book is filled");
     line.argument("SOURCE", "the CSV, vCard, .xlsx or .ods file, or the CardDAV URL, to read");
-    const QCommandLineOption output = line.valueOption(
-        {"o", "output"}, "OUT", "the image file to write (required; may name IMAGE)", CommandLine::Required);
+    const QCommandLineOption output =
+        line.valueOption({"o", "output"}, "OUT", "the image file to write (required but with --dry-run; may name IMAGE)");
     const QCommandLineOption replace =
         line.flagOption({"replace"}, "replace the user entries instead of adding to them");
+    const QCommandLineOption dryRun = line.flagOption({"dry-run"}, "check and summarise; write nothing (-o not needed)");
     const QCommandLineOption user = line.valueOption(
         {"user"}, "NAME", "the CardDAV user (else the URL's); the password comes from VIRE_DAV_PASSWORD, ~/.netrc or the terminal");
     const QCommandLineOption caFile =
         line.valueOption({"ca-file"}, "FILE", "trust the PEM certificates in FILE besides the system's");
     if (!line.parse(arguments))
         return line.status();
+    if (!line.isSet(output) && !line.isSet(dryRun))
+        return usageError(QStringLiteral("import"), QStringLiteral("-o OUT is required"));
 
     const QString &imagePath = line.args().at(0), &contactsPath = line.args().at(1);
-    checkOutput(line.value(output));
+    const QString outPath = line.value(output);
+    if (line.isSet(output))
+        checkOutput(outPath);
     tool::Image image = readImage(imagePath);
 
+    const exchange::Mode mode = line.isSet(replace) ? exchange::Mode::Replace : exchange::Mode::Add;
     CardPlaces places;
     exchange::ReadResult read;
     if (isDavUrl(contactsPath)) {
-        read = readDav(contactsPath, line.value(user), line.value(caFile), places);
+        read = readDav(contactsPath, line.value(user), line.value(caFile), mode, places);
     } else {
         const QByteArray bytes = readFile(contactsPath, MaxContactsBytes + 1);
         if (bytes.size() > MaxContactsBytes)
             throw fail(contactsPath, QStringLiteral("larger than 64 MiB; not a contacts file"));
-        read = exchange::readContactsFile(bytes);
+        read = exchange::readContactsFile(bytes, mode);
     }
 
     // Errors and warnings together, in the order of the file.
@@ -130,18 +147,28 @@ int runImport(const QStringList &arguments)
     for (const Note &n : notes)
         message(places.where(contactsPath, n.line), places.line(n.line), n.error ? "error" : "warning", n.text);
     if (!read.ok())
-        return Failed;
+        throw fail(contactsPath, QStringLiteral("%1 error(s); nothing written").arg(read.errors.size()));
 
-    QStringList repeats;
+    tool::ImportOutcome outcome;
     try {
-        repeats = tool::importContacts(image, read.contacts, line.isSet(replace));
+        outcome = tool::importContacts(image, read.contacts, line.isSet(replace), read.users);
     } catch (const tool::Failure &f) {
         throw fail(contactsPath, f.text);
     }
-    if (!repeats.isEmpty())
+    if (!outcome.repeats.isEmpty())
         message(contactsPath, 0, "warning",
-                places.named(QStringLiteral("numbers added more than once: %1").arg(repeats.join(QStringLiteral("; ")))));
-    writeFile(line.value(output), image.fb.bytes());
+                places.named(QStringLiteral("numbers added more than once: %1").arg(outcome.repeats.join(QStringLiteral("; ")))));
+    QString summary = tool::importSummary(outcome, read.skipped, line.isSet(replace));
+    // An unchanged image is not written over itself; another output is written all the same.
+    const bool same = line.isSet(output) && safefile::sameFile(imagePath, outPath)
+        && QFileInfo(outPath).size() == layout::ImageSize;
+    if (line.isSet(dryRun))
+        summary = QStringLiteral("dry run: ") + summary + QStringLiteral("; nothing written");
+    else if (!outcome.changed && same)
+        summary += QStringLiteral("; not rewritten");
+    else
+        writeFile(outPath, image.fb.bytes());
+    message(contactsPath, 0, "summary", summary);
     return Success;
 }
 

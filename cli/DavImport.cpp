@@ -90,7 +90,8 @@ QString CardPlaces::named(QString text) const
     return text;
 }
 
-exchange::ReadResult readDav(const QString &source, const QString &user, const QString &caFile, CardPlaces &places)
+exchange::ReadResult readDav(const QString &source, const QString &user, const QString &caFile, exchange::Mode mode,
+                             CardPlaces &places)
 {
     const QUrl url(source, QUrl::StrictMode);
     if (!url.isValid() || url.host().isEmpty())
@@ -121,7 +122,9 @@ exchange::ReadResult readDav(const QString &source, const QString &user, const Q
     all.contacts.reserve(cards.size());
     int base = 0;
     for (const carddav::Card &card : cards) {
-        exchange::ReadResult one = exchange::readVCard(card.vcard);
+        exchange::ReadResult one = exchange::readVCard(card.vcard, mode);
+        all.skipped += one.skipped;
+        all.users += one.users;
         places.add(base + 1, card.url);
         for (exchange::Contact &c : one.contacts) {
             c.line += base;

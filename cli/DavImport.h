@@ -35,6 +35,7 @@ private:
 
 // Fetches the cards at url and reads them. Throws tool::Failure with the
 // message when the server cannot be read; reading problems are in the result.
-exchange::ReadResult readDav(const QString &url, const QString &user, const QString &caFile, CardPlaces &places);
+exchange::ReadResult readDav(const QString &url, const QString &user, const QString &caFile, exchange::Mode mode,
+                             CardPlaces &places);
 
 } // namespace cli

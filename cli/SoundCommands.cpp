@@ -3,10 +3,10 @@
 
 #include "Contacts.h"
 #include "FixedText.h"
-#include "Rules.h"
 #include "SoundImport.h"
 #include "VireError.h"
 
+#include <QFileInfo>
 
 namespace cli {
 
@@ -44,18 +44,14 @@ int runSoundImport(const QStringList &arguments)
     checkOutput(line.value(output));
     tool::Image image = readImage(imagePath);
 
-    // The name must survive the encoder, which takes Windows-1252 only.
-    const QString name = soundNameForPath(wavePath);
-    for (char32_t code : name.toUcs4()) {
-        if (code > 0xFFFF || cp1252::toByte(QChar(char16_t(code))) < 0)
-            throw fail(wavePath, QStringLiteral("the file name gives the sound name \"%1\", and %2 is not in Windows-1252")
-                                     .arg(exchange::trimmedRight(name), exchange::rules::describeCharacter(code)));
-    }
     try {
         image.names[size_t(bank - 1)] = importWave(image.fb, bank, wavePath);
     } catch (const VireError &e) {
         throw fail(wavePath, e);
     }
+    if (!cp1252::spellable(QFileInfo(wavePath).fileName()))
+        message(wavePath, 0, "warning", QStringLiteral("the image spells Windows-1252 only; the sound is named \"%1\"")
+                                            .arg(exchange::trimmedRight(image.names[size_t(bank - 1)])));
     buildFB(image.fb, *image.book, image.names);
     writeFile(line.value(output), image.fb.bytes());
     return Success;

@@ -113,9 +113,12 @@ QVector<BookEntry> userEntries(const PhoneBook &book)
     return users;
 }
 
-QStringList importContacts(Image &image, const QVector<exchange::Contact> &contacts, bool replace)
+ImportOutcome importContacts(Image &image, const QVector<exchange::Contact> &contacts, bool replace, qsizetype fileUsers)
 {
     PhoneBook &book = *image.book;
+    ImportOutcome outcome;
+    outcome.before = book.userCount();
+    const QByteArray old = image.fb.bytes();
     BookEntry hidden = book.entry(PhoneBook::HiddenIndex), unknown = book.entry(PhoneBook::UnknownIndex);
 
     // How often each number occurs, to name the repeats afterwards.
@@ -133,9 +136,9 @@ QStringList importContacts(Image &image, const QVector<exchange::Contact> &conta
     users.reserve(contacts.size());
     lines.reserve(contacts.size());
     for (const exchange::Contact &c : contacts) {
-        if (c.number == PhoneBook::hiddenLabel()) {
+        if (c.number == BookEntry::hiddenLabel()) {
             hidden = {c.number, c.name, c.flags};
-        } else if (c.number == PhoneBook::unknownLabel()) {
+        } else if (c.number == BookEntry::unknownLabel()) {
             unknown = {c.number, c.name, c.flags};
         } else {
             users.append({c.number, c.name, c.flags});
@@ -144,25 +147,31 @@ QStringList importContacts(Image &image, const QVector<exchange::Contact> &conta
         }
     }
 
-    const int total = int(users.size()) + (replace ? 0 : book.userCount());
+    fileUsers = qMax(fileUsers, users.size());
+    const qint64 total = fileUsers + (replace ? 0 : book.userCount());
     if (total > MaxUserRecords)
-        throw Failure{QStringLiteral("the phone book would hold %1 entries; the image has room for %2")
-                          .arg(thousands(total), thousands(MaxUserRecords))};
+        throw Failure{QStringLiteral("the phone book would hold %1 entries; the image has room for %2 (%3 of the "
+                                     "file's %4 entries fit); nothing written")
+                          .arg(thousands(total), thousands(MaxUserRecords),
+                               thousands(MaxUserRecords - (replace ? 0 : book.userCount())), thousands(fileUsers))};
 
     if (replace) {
         book.replaceEntries(hidden, unknown, users);
     } else {
-        book.updateEntry(0, PhoneBook::hiddenLabel(), hidden.name, hidden.flags);
-        book.updateEntry(1, PhoneBook::unknownLabel(), unknown.name, unknown.flags);
+        book.updateEntry(0, BookEntry::hiddenLabel(), hidden.name, hidden.flags);
+        book.updateEntry(1, BookEntry::unknownLabel(), unknown.name, unknown.flags);
         if (!book.addEntries(users))
             throw Failure{QStringLiteral("the phone book refused the entries")};
     }
     buildFB(image.fb, book, image.names);
+    outcome.after = book.userCount();
+    outcome.added = int(users.size());
+    outcome.changed = image.fb.bytes() != old;
 
     // Listed in the order they first occur: the image's, then the file's.
-    QStringList repeats;
+    QStringList &repeats = outcome.repeats;
     if (!repeated)
-        return repeats;
+        return outcome;
     QMap<QString, QStringList> where;
     QStringList order;
     // line 0: in the image.
@@ -180,7 +189,18 @@ QStringList importContacts(Image &image, const QVector<exchange::Contact> &conta
         note(users[i].number, lines[i]);
     for (const QString &number : order)
         repeats << QStringLiteral("%1 (%2)").arg(number, where.value(number).join(QStringLiteral(", ")));
-    return repeats;
+    return outcome;
+}
+
+QString importSummary(const ImportOutcome &outcome, int skipped, bool replace)
+{
+    const QString done = replace ? QStringLiteral("replaced %1 entries with %2").arg(thousands(outcome.before), thousands(outcome.added))
+                                 : QStringLiteral("added %1 entries").arg(thousands(outcome.added));
+    QString text = QStringLiteral("%1, skipped %2; the phone book holds %3 of %4 entries")
+                       .arg(done, thousands(skipped), thousands(outcome.after), thousands(MaxUserRecords));
+    if (!outcome.changed)
+        text += QStringLiteral("; the image is unchanged");
+    return text;
 }
 
 QByteArray exportContacts(const Image &image, exchange::Format format)

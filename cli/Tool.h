@@ -42,12 +42,26 @@ Image decodeImage(QByteArray bytes);
 // User entries in list order.
 QVector<BookEntry> userEntries(const PhoneBook &book);
 
+struct ImportOutcome
+{
+    QStringList repeats;   // numbers added more than once: "12345 (lines 3, 9)"
+    int before = 0;        // user entries before and after
+    int after = 0;
+    int added = 0;
+    bool changed = false;  // the image's bytes
+};
+
 // Puts the contacts into the image's phone book, as Add would, or replacing
 // every user entry; rows labelled as special entries set those. Then encodes.
-// Returns the numbers added more than once ("12345 (lines 3, 9)"), for one
-// warning. Throws Failure when the result would not fit in the image; nothing
-// has changed then.
-QStringList importContacts(Image &image, const QVector<exchange::Contact> &contacts, bool replace);
+// Throws Failure when the result would not fit in the image, saying how many
+// fit; nothing has changed then.
+// fileUsers: the user entries the file held, more than contacts when the
+// reader stopped keeping them.
+ImportOutcome importContacts(Image &image, const QVector<exchange::Contact> &contacts, bool replace,
+                             qsizetype fileUsers = 0);
+
+// The one line every import ends with: added, replaced, skipped, the count after.
+QString importSummary(const ImportOutcome &outcome, int skipped, bool replace);
 
 // The image's phone book as CSV or vCard.
 QByteArray exportContacts(const Image &image, exchange::Format format);

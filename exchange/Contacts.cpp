@@ -4,11 +4,13 @@
 #include "Layout.h"
 #include "Rules.h"
 
+#include <QStringDecoder>
+
 namespace exchange {
 
 namespace rules {
 
-bool isDigits(const QString &text)
+bool isDigits(QStringView text)
 {
     for (QChar c : text) {
         if (c < QLatin1Char('0') || c > QLatin1Char('9'))
@@ -26,30 +28,178 @@ QString describeCharacter(char32_t code)
     return QStringLiteral("U+%1 '%2'").arg(hex, QString::fromUcs4(&code, 1));
 }
 
-bool checkName(QString &name, int line, ReadResult &result)
+void checkName(QString &name, int line, ReadResult &result)
 {
     name = trimmedRight(name);
-    for (qsizetype i = 0; i < name.size(); ++i) {
-        const QChar c = name.at(i);
-        if (cp1252::toByte(c) >= 0)
-            continue;
-        char32_t code = c.unicode();
-        if (c.isHighSurrogate() && i + 1 < name.size() && name.at(i + 1).isLowSurrogate())
-            code = QChar::surrogateToUcs4(c, name.at(i + 1));
-        result.errors.append({line, QStringLiteral("name \"%1\" holds %2, which is not in Windows-1252")
-                                        .arg(name, describeCharacter(code))});
-        return false;
+    if (!cp1252::spellable(name)) {
+        const QString spelled = cp1252::nearest(name);
+        result.warnings.append({line, QStringLiteral("name \"%1\" stored as \"%2\": the image spells Windows-1252 only")
+                                          .arg(name, spelled.left(layout::NameLength))});
+        name = spelled;
     }
     if (name.size() > layout::NameLength) {
-        const QString cut = name.left(layout::NameLength);
+        // What the cut leaves at the end is padding in the image, so it goes too.
+        const QString cut = trimmedRight(name.left(layout::NameLength));
         result.warnings.append(
             {line, QStringLiteral("name \"%1\" cut to %2 characters: \"%3\"").arg(name).arg(layout::NameLength).arg(cut)});
         name = cut;
     }
+}
+
+void keep(Contact &&contact, ReadResult &result)
+{
+    const bool special = contact.number == BookEntry::hiddenLabel() || contact.number == BookEntry::unknownLabel();
+    if (!special && ++result.users > layout::MaxUserRecords + 1)
+        return;
+    contact.number.squeeze();
+    contact.name.squeeze();
+    result.contacts.append(std::move(contact));
+}
+
+void reject(Mode mode, int line, const QString &text, ReadResult &result)
+{
+    if (mode == Mode::Replace) {
+        result.errors.append({line, text});
+    } else {
+        result.warnings.append({line, text + QStringLiteral("; skipped")});
+        ++result.skipped;
+    }
+}
+
+namespace {
+
+bool isSeparator(QChar c)
+{
+    return c.isSpace() || c == QLatin1Char('-') || c == QLatin1Char('.') || c == QLatin1Char('/')
+        || c == QLatin1Char('(') || c == QLatin1Char(')');
+}
+
+QString cleaned(QStringView raw)
+{
+    QString text = raw.trimmed().toString();
+    if (text.startsWith(QLatin1Char('+')))
+        text.replace(0, 1, QStringLiteral("00"));
+    // "+46 (0)8 ...": the trunk zero after a country code of 1 to 3 digits.
+    if (text.startsWith(QLatin1String("00"))) {
+        const qsizetype zero = text.indexOf(QLatin1String("(0)"));
+        if (zero > 2) {
+            QString code = text.mid(2, zero - 2);
+            code.removeIf(isSeparator);
+            if (!code.isEmpty() && code.size() <= 3 && isDigits(code))
+                text.remove(zero, 3);
+        }
+    }
+    text.removeIf(isSeparator);
+    return text;
+}
+
+} // namespace
+
+QString who(const char *kind, const QString &name)
+{
+    return name.isEmpty() ? QStringLiteral("%1 without a name").arg(QLatin1String(kind))
+                          : QStringLiteral("%1 \"%2\"").arg(QLatin1String(kind), name);
+}
+
+bool takeNumber(const QString &raw, Mode mode, int line, const char *kind, const QString &name, QString &number,
+                ReadResult &result)
+{
+    number = cleaned(raw);
+    if (!number.isEmpty() && number.size() <= layout::NumberLength && isDigits(number))
+        return true;
+    const QString what = QStringLiteral("%1: number \"%2\"").arg(who(kind, name), raw.trimmed());
+    if (!number.isEmpty() && isDigits(number)) {
+        reject(mode, line, QStringLiteral("%1 has more than %2 digits").arg(what).arg(layout::NumberLength), result);
+        return false;
+    }
+    const QString problem = number.isEmpty() ? QStringLiteral("%1 is empty").arg(what)
+                                             : QStringLiteral("%1 holds characters other than digits").arg(what);
+    if (mode == Mode::Add) {
+        reject(mode, line, problem, result);
+        return false;
+    }
+    // The decoder reads any 16 characters, so a whole book may hold such a number.
+    if (raw.size() > layout::NumberLength || !cp1252::spellable(raw)) {
+        result.errors.append({line, problem + QStringLiteral(", and the image cannot hold it as written")});
+        return false;
+    }
+    number = raw;
+    result.warnings.append({line, problem + QStringLiteral("; kept as written")});
     return true;
 }
 
 } // namespace rules
+
+namespace charset {
+
+QByteArrayView body(const QByteArray &bytes, QByteArray &holder)
+{
+    QByteArrayView view(bytes);
+    if (view.startsWith("\xEF\xBB\xBF"))
+        return view.sliced(3);
+    const bool le = view.startsWith("\xFF\xFE"), be = view.startsWith("\xFE\xFF");
+    if (!le && !be)
+        return view;
+    QStringDecoder decoder(le ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE, QStringDecoder::Flag::Stateless);
+    holder = QString(decoder(view.sliced(2))).toUtf8();
+    return holder;
+}
+
+qsizetype firstNonUtf8(QByteArrayView bytes)
+{
+    const auto *p = reinterpret_cast<const uchar *>(bytes.data());
+    const qsizetype n = bytes.size();
+    for (qsizetype i = 0; i < n;) {
+        const uchar b = p[i];
+        if (b < 0x80) {
+            ++i;
+            continue;
+        }
+        int more = 0;
+        uchar low = 0x80, high = 0xBF;
+        if (b >= 0xC2 && b <= 0xDF) {
+            more = 1;
+        } else if (b >= 0xE0 && b <= 0xEF) {
+            more = 2;
+            low = b == 0xE0 ? 0xA0 : 0x80;
+            high = b == 0xED ? 0x9F : 0xBF;   // no surrogates
+        } else if (b >= 0xF0 && b <= 0xF4) {
+            more = 3;
+            low = b == 0xF0 ? 0x90 : 0x80;
+            high = b == 0xF4 ? 0x8F : 0xBF;
+        } else {
+            return i;
+        }
+        for (int k = 1; k <= more; ++k) {
+            if (i + k >= n)
+                return i;
+            const uchar c = p[i + k];
+            if (c < (k == 1 ? low : 0x80) || c > (k == 1 ? high : 0xBF))
+                return i;
+        }
+        i += more + 1;
+    }
+    return -1;
+}
+
+QString decode(QByteArrayView bytes, qsizetype &bad)
+{
+    bad = firstNonUtf8(bytes);
+    if (bad < 0)
+        return QString::fromUtf8(bytes);
+    QString text(bytes.size(), Qt::Uninitialized);
+    QChar *out = text.data();
+    for (qsizetype i = 0; i < bytes.size(); ++i)
+        out[i] = cp1252::toChar(uchar(bytes[i]));
+    return text;
+}
+
+QString windows1252Warning()
+{
+    return QStringLiteral("not valid UTF-8; read as Windows-1252");
+}
+
+} // namespace charset
 
 QString trimmedRight(const QString &text)
 {
@@ -61,19 +211,17 @@ QString trimmedRight(const QString &text)
 
 Format detectFormat(const QByteArray &bytes)
 {
-    QByteArrayView rest(bytes);
-    if (rest.startsWith("\xEF\xBB\xBF"))
-        rest = rest.sliced(3);
-    rest = rest.trimmed();
+    QByteArray holder;
+    const QByteArrayView rest = charset::body(bytes, holder).trimmed();
     constexpr QByteArrayView Begin("BEGIN:VCARD");
     if (rest.size() >= Begin.size() && rest.first(Begin.size()).compare(Begin, Qt::CaseInsensitive) == 0)
         return Format::VCard;
     return Format::Csv;
 }
 
-ReadResult readContacts(const QByteArray &bytes)
+ReadResult readContacts(const QByteArray &bytes, Mode mode)
 {
-    return detectFormat(bytes) == Format::VCard ? readVCard(bytes) : readCsv(bytes);
+    return detectFormat(bytes) == Format::VCard ? readVCard(bytes, mode) : readCsv(bytes, mode);
 }
 
 } // namespace exchange

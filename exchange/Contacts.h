@@ -1,6 +1,7 @@
 #pragma once
 
 #include "BookEntry.h"
+#include "Table.h"
 
 #include <QByteArray>
 #include <QString>
@@ -11,9 +12,10 @@
 // to entries and back; the caller decides what to do with the entries.
 namespace exchange {
 
-// One entry read from a file. number is 1 to 16 digits, or the label of a
-// special entry ("_HiddenNumber", "_UnknownNumber", CSV only); name is at most
-// 14 characters, all of them in Windows-1252, trailing spaces dropped.
+// One entry read from a file. number is 1 to 16 digits, the label of a special
+// entry ("_HiddenNumber", "_UnknownNumber", tables only), or, with
+// Mode::Replace, up to 16 characters kept as written; name is at most 14
+// characters, all of them in Windows-1252, trailing spaces dropped.
 struct Contact
 {
     QString number;
@@ -34,8 +36,17 @@ struct ReadResult
     QVector<Contact> contacts;          // in file order
     QVector<Diagnostic> warnings;
     QVector<Diagnostic> errors;         // any error: nothing may be taken from the file
+    int skipped = 0;                    // entries left out, each with a warning
+    // User entries read. Beyond one more than any phone book holds they are
+    // counted, not kept: a huge file must not take memory by the entry.
+    qsizetype users = 0;
     bool ok() const { return errors.isEmpty(); }
 };
+
+// Adding to a phone book, an entry that breaks a rule is skipped with a
+// warning; replacing it, the file is the whole book, so such an entry is an
+// error (a number that is not digits aside: it is kept as written).
+enum class Mode { Add, Replace };
 
 enum class Format { Csv, VCard };
 
@@ -45,17 +56,29 @@ Format detectFormat(const QByteArray &bytes);
 // The CSV header as written.
 QString csvHeader();
 
-// UTF-8 (a leading BOM is skipped), RFC 4180 quoting, comma or semicolon as
-// taken from the header line; columns matched by header name, case ignored.
-ReadResult readCsv(const QByteArray &bytes);
-// vCard 2.1, 3.0 and 4.0; one contact per TEL, flags 0.
-ReadResult readVCard(const QByteArray &bytes);
-ReadResult readContacts(const QByteArray &bytes);
+// Text of any file: a byte order mark decides (UTF-8, UTF-16 LE or BE);
+// without one, UTF-8 when valid, else Windows-1252 with one warning.
+// CSV: RFC 4180 quoting, comma or semicolon as taken from the header line, into
+// cells; then readTable. False (with an error) for an unclosed quote.
+bool readCsvTable(const QByteArray &bytes, Table &table, ReadResult &result);
+ReadResult readCsv(const QByteArray &bytes, Mode mode = Mode::Add);
+
+// The contacts of a table whose first row names the columns: our own (see
+// csvHeader; matched by name, case ignored, only "number" required), or a
+// Google Contacts or Outlook export (each phone value one entry, named by
+// first, middle and last name or the organisation).
+ReadResult readTable(const Table &table, Mode mode = Mode::Add);
+
+// vCard 2.1, 3.0 and 4.0; one contact per TEL, flags 0, named by FN, else N,
+// else ORG.
+ReadResult readVCard(const QByteArray &bytes, Mode mode = Mode::Add);
+ReadResult readContacts(const QByteArray &bytes, Mode mode = Mode::Add);
 
 // The header, the two special entries, then users in the order given.
 // Trailing spaces of numbers and names are dropped; bit 3 of the flags is not written.
 QByteArray writeCsv(const BookEntry &hidden, const BookEntry &unknown, const QVector<BookEntry> &users);
-// One vCard 3.0 per user entry, CRLF line ends.
+// One vCard 3.0 per user entry, CRLF line ends; a card whose name or number
+// holds a control character is a vCard 2.1 with quoted-printable values.
 QByteArray writeVCard(const QVector<BookEntry> &users);
 
 // The number or name as it is worth showing: trailing spaces dropped.

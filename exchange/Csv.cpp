@@ -2,7 +2,6 @@
 
 #include "Rules.h"
 
-#include <QStringDecoder>
 #include <QStringList>
 #include <QVarLengthArray>
 
@@ -13,12 +12,6 @@
 namespace exchange {
 
 namespace {
-
-const std::array<QString, 7> Columns = {
-    QStringLiteral("number"), QStringLiteral("name"),  QStringLiteral("sound"), QStringLiteral("sbit1"),
-    QStringLiteral("sbit2"),  QStringLiteral("sbit3"), QStringLiteral("sbit4"),
-};
-enum Column { NumberCol, NameCol, SoundCol, Sbit1Col };
 
 // The first comma or semicolon of the header line outside quotes; a header of
 // one column is read with commas.
@@ -128,9 +121,14 @@ private:
         }
         m_pos = close + 1;
         if (m_pos < n && m_text[m_pos] != m_sep && !isLineEnd(m_text[m_pos])) {
-            m_result.errors.append({m_line, QStringLiteral("text after a closing quote")});
+            // Kept, as spreadsheets keep it.
+            m_result.warnings.append({m_line, QStringLiteral("text after a closing quote")});
+            const qsizetype from = m_pos;
             while (m_pos < n && m_text[m_pos] != m_sep && !isLineEnd(m_text[m_pos]))
                 ++m_pos;
+            rec.unescaped.push_back(rec.fields.last().toString() + m_text.sliced(from, m_pos - from).toString());
+            rec.fields.removeLast();
+            rec.fields.append(rec.unescaped.back());
         }
         return true;
     }
@@ -141,53 +139,6 @@ private:
     qsizetype m_pos = 0;
     int m_line = 1;
 };
-
-// UTF-8 with an optional BOM; a bad byte sequence is reported on its line.
-bool decodeUtf8(const QByteArray &bytes, QString &text, ReadResult &result)
-{
-    QByteArrayView body(bytes);
-    if (body.startsWith("\xEF\xBB\xBF"))
-        body = body.sliced(3);
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    text = decoder(body);
-    if (!decoder.hasError())
-        return true;
-    int line = 1;
-    for (QByteArrayView rest = body; !rest.isEmpty(); ++line) {
-        const qsizetype end = rest.indexOf('\n');
-        const QByteArrayView part = end < 0 ? rest : rest.first(end + 1);
-        QStringDecoder check(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-        const QString decoded = check(part);
-        Q_UNUSED(decoded);
-        if (check.hasError())
-            break;
-        rest = rest.sliced(part.size());
-    }
-    result.errors.append({line, QStringLiteral("not valid UTF-8")});
-    return false;
-}
-
-bool isBlank(const Record &rec)
-{
-    for (QStringView f : rec.fields) {
-        if (!f.trimmed().isEmpty())
-            return false;
-    }
-    return true;
-}
-
-// "", or a decimal value from 0 to max.
-bool smallValue(QStringView text, int max, int &value)
-{
-    const QStringView t = text.trimmed();
-    value = 0;
-    if (t.isEmpty())
-        return true;
-    if (t.size() > 1 || t.at(0) < QLatin1Char('0') || t.at(0) > QLatin1Char('9'))
-        return false;
-    value = t.at(0).unicode() - '0';
-    return value <= max;
-}
 
 QString quoted(const QString &field)
 {
@@ -218,99 +169,36 @@ void appendRow(QString &out, const BookEntry &e)
 
 } // namespace
 
-QString csvHeader()
+bool readCsvTable(const QByteArray &bytes, Table &table, ReadResult &result)
 {
-    return QStringList(Columns.begin(), Columns.end()).join(QLatin1Char(','));
-}
-
-ReadResult readCsv(const QByteArray &bytes)
-{
-    ReadResult result;
-    QString text;
-    if (!decodeUtf8(bytes, text, result))
-        return result;
+    QByteArray holder;
+    const QByteArrayView body = charset::body(bytes, holder);
+    qsizetype bad = -1;
+    const QString text = charset::decode(body, bad);
+    if (bad >= 0)
+        result.warnings.append({int(body.first(bad).count('\n')) + 1, charset::windows1252Warning()});
 
     Records records(text, separatorOf(text), result);
-    Record header;
-    if (!records.next(header)) {
-        if (result.ok())
-            result.errors.append({1, QStringLiteral("no header line; the first line names the columns: %1").arg(csvHeader())});
-        return result;
-    }
-
-    // Which field holds each known column; -1 for a column the file lacks.
-    std::array<int, Columns.size()> at;
-    at.fill(-1);
-    QStringList ignored;
-    for (int f = 0; f < header.fields.size(); ++f) {
-        const QString name = header.fields.at(f).trimmed().toString().toLower();
-        const auto it = std::find(Columns.begin(), Columns.end(), name);
-        if (it == Columns.end()) {
-            if (!name.isEmpty())
-                ignored.append(header.fields.at(f).trimmed().toString());
-            continue;
-        }
-        int &slot = at[size_t(it - Columns.begin())];
-        if (slot >= 0) {
-            result.errors.append({header.line, QStringLiteral("column \"%1\" appears twice").arg(name)});
-            return result;
-        }
-        slot = f;
-    }
-    if (at[NumberCol] < 0) {
-        result.errors.append({header.line, QStringLiteral("the header has no \"number\" column (expected %1)").arg(csvHeader())});
-        return result;
-    }
-    if (!ignored.isEmpty())
-        result.warnings.append({header.line, QStringLiteral("column(s) ignored: %1").arg(ignored.join(QStringLiteral(", ")))});
-
-    const QString hidden = BookEntry::hiddenLabel(), unknown = BookEntry::unknownLabel();
-    result.contacts.reserve(text.count(QLatin1Char('\n')) + 1);
     Record rec;
     while (records.next(rec)) {
-        if (rec.fields.size() > header.fields.size()) {
-            result.errors.append({rec.line, QStringLiteral("row has %1 fields, the header %2")
-                                                .arg(rec.fields.size())
-                                                .arg(header.fields.size())});
-            continue;
-        }
-        // Rows of nothing but separators are what spreadsheets leave below the data.
-        if (isBlank(rec))
-            continue;
-        auto field = [&](int col) { return at[col] >= 0 && at[col] < rec.fields.size() ? rec.fields.at(at[col]) : QStringView(); };
-
-        Contact c;
-        c.line = rec.line;
-        bool good = true;
-        c.number = field(NumberCol).trimmed().toString();
-        if (c.number != hidden && c.number != unknown
-            && (c.number.isEmpty() || c.number.size() > layout::NumberLength || !rules::isDigits(c.number))) {
-            result.errors.append({rec.line, QStringLiteral("number \"%1\" is not 1 to %2 digits")
-                                                .arg(c.number)
-                                                .arg(layout::NumberLength)});
-            good = false;
-        }
-        c.name = field(NameCol).toString();
-        good = rules::checkName(c.name, rec.line, result) && good;
-        int sound = 0;
-        if (!smallValue(field(SoundCol), 7, sound)) {
-            result.errors.append({rec.line, QStringLiteral("sound \"%1\" is not 0 to 7").arg(field(SoundCol).trimmed())});
-            good = false;
-        }
-        int flags = sound;
-        for (int b = 0; b < 4; ++b) {
-            int bit = 0;
-            if (!smallValue(field(Sbit1Col + b), 1, bit)) {
-                result.errors.append({rec.line, QStringLiteral("%1 \"%2\" is not 0 or 1")
-                                                    .arg(Columns[size_t(Sbit1Col + b)], field(Sbit1Col + b).trimmed())});
-                good = false;
-            }
-            flags |= bit << (7 - b);
-        }
-        c.flags = quint8(flags);
-        if (good)
-            result.contacts.append(std::move(c));
+        QVector<Cell> row;
+        row.reserve(rec.fields.size());
+        for (QStringView f : rec.fields)
+            row.append({f.toString(), false});
+        table.rows.append(std::move(row));
+        table.lines.append(rec.line);
     }
+    return result.ok();
+}
+
+ReadResult readCsv(const QByteArray &bytes, Mode mode)
+{
+    ReadResult read;
+    Table table;
+    if (!readCsvTable(bytes, table, read))
+        return read;
+    ReadResult result = readTable(table, mode);
+    result.warnings = read.warnings + result.warnings;
     return result;
 }
 

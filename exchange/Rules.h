@@ -3,17 +3,56 @@
 #include "Contacts.h"
 #include "Layout.h"
 
-// What both readers ask of an entry before it may go into the phone book.
+#include <QByteArrayView>
+
+// What every reader asks of an entry before it may go into the phone book.
 namespace exchange::rules {
 
-// Drops trailing spaces, refuses a character outside Windows-1252 (an error
-// naming the line and the character), cuts a longer name to the width of the
-// name field with a warning. False when the name was refused.
-bool checkName(QString &name, int line, ReadResult &result);
+// Drops trailing spaces, spells a character outside Windows-1252 by its
+// nearest letter and cuts a longer name to the width of the name field, each
+// with a warning naming the line and what is stored.
+void checkName(QString &name, int line, ReadResult &result);
 
-bool isDigits(const QString &text);
+// The one number rule: spaces, "-", ".", "/", "(" and ")" go, a leading "+"
+// becomes "00", a "(0)" right after a country code goes. 1 to 16 digits are
+// taken. Otherwise, adding, the entry is skipped with a warning (false);
+// replacing, the number is kept exactly as written with a warning, or, when
+// the image cannot hold it so, an error (false). Messages name the entry by
+// kind ("card", "entry") and name.
+bool takeNumber(const QString &raw, Mode mode, int line, const char *kind, const QString &name, QString &number,
+                ReadResult &result);
+
+// "card \"Anna\"", or "card without a name".
+QString who(const char *kind, const QString &name);
+
+// A problem with one entry: adding, a warning and the entry is skipped;
+// replacing, an error.
+void reject(Mode mode, int line, const QString &text, ReadResult &result);
+
+// Appends an entry read; a user entry beyond 2,033 is only counted.
+void keep(Contact &&contact, ReadResult &result);
+
+bool isDigits(QStringView text);
 
 // "U+0416 'Ж'" and the like, for messages.
 QString describeCharacter(char32_t code);
 
 } // namespace exchange::rules
+
+// Character sets of files from other programs.
+namespace exchange::charset {
+
+// The text part of a file: a UTF-8 byte order mark skipped, UTF-16 (told by
+// its byte order mark) converted to UTF-8 into holder.
+QByteArrayView body(const QByteArray &bytes, QByteArray &holder);
+
+// Offset of the first byte that does not belong to valid UTF-8, -1 for none.
+qsizetype firstNonUtf8(QByteArrayView bytes);
+
+// UTF-8 when valid, else Windows-1252; bad is where UTF-8 failed first, -1 for UTF-8.
+QString decode(QByteArrayView bytes, qsizetype &bad);
+
+// The warning given once for a file read as Windows-1252.
+QString windows1252Warning();
+
+} // namespace exchange::charset

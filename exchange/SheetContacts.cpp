@@ -1,7 +1,5 @@
 #include "SheetContacts.h"
 
-#include <QHash>
-
 namespace exchange {
 
 namespace {
@@ -37,52 +35,10 @@ QByteArray writeSheet(SheetFormat format, const BookEntry &hidden, const BookEnt
     return format == SheetFormat::Ods ? writeOds(rows, replaced) : writeXlsx(rows);
 }
 
-ReadResult readTableAsCsv(const Table &table)
-{
-    QString csv;
-    QVector<int> sheetLine{0};      // by CSV line
-    int numberColumn = -1, csvLines = 0;
-    for (qsizetype r = 0; r < table.rows.size(); ++r) {
-        const QVector<Cell> &row = table.rows[r];
-        int lineFeeds = 0;
-        for (qsizetype c = 0; c < row.size(); ++c) {
-            QString text = row[c].text;
-            if (r == 0 && text.trimmed().compare(QLatin1String("number"), Qt::CaseInsensitive) == 0)
-                numberColumn = int(c);
-            lineFeeds += int(text.count(QLatin1Char('\n')));
-            csv += (c ? QStringLiteral(",\"") : QStringLiteral("\"")) + text.replace(QLatin1Char('"'), QStringLiteral("\"\""))
-                + QLatin1Char('"');
-        }
-        csv += QLatin1Char('\n');
-        // Every CSV line of this row, line feeds in its cells included, is the sheet's row.
-        csvLines += 1 + lineFeeds;
-        while (sheetLine.size() <= csvLines)
-            sheetLine.append(table.lines.value(r));
-    }
-    ReadResult result = readCsv(csv.toUtf8());
-    auto map = [&](int line) { return line > 0 && line < sheetLine.size() ? sheetLine[line] : line; };
-    for (Diagnostic &d : result.warnings)
-        d.line = map(d.line);
-    for (Diagnostic &d : result.errors)
-        d.line = map(d.line);
-    QHash<int, qsizetype> rowAt;
-    for (qsizetype r = 1; r < table.rows.size(); ++r)
-        rowAt.insert(table.lines.value(r), r);
-    for (Contact &c : result.contacts) {
-        c.line = map(c.line);
-        const QVector<Cell> &row = table.rows.value(rowAt.value(c.line, -1));
-        if (numberColumn >= 0 && numberColumn < row.size() && row[numberColumn].numeric)
-            result.warnings.append({c.line, QStringLiteral("number %1 was a number cell; leading zeros may have been lost "
-                                                           "(format the column as Text)")
-                                                .arg(c.number)});
-    }
-    return result;
-}
-
-ReadResult readContactsFile(const QByteArray &bytes)
+ReadResult readContactsFile(const QByteArray &bytes, Mode mode)
 {
     if (!looksLikeZip(bytes))
-        return readContacts(bytes);
+        return readContacts(bytes, mode);
     QString error;
     const Table table = readSpreadsheet(bytes, &error);
     if (!error.isEmpty()) {
@@ -90,7 +46,7 @@ ReadResult readContactsFile(const QByteArray &bytes)
         result.errors.append({0, error});
         return result;
     }
-    return readTableAsCsv(table);
+    return readTable(table, mode);
 }
 
 } // namespace exchange

@@ -15,13 +15,8 @@ QVector<QStringList> bookRows(const BookEntry &hidden, const BookEntry &unknown,
 QByteArray writeSheet(SheetFormat format, const BookEntry &hidden, const BookEntry &unknown,
                       const QVector<BookEntry> &users, int *replaced);
 
-// TEMPORARY until the contacts table reader lands: the table written out as
-// CSV and read by readCsv, lines mapped back to the sheet's rows; a number
-// taken from a number cell gets a warning that leading zeros may be lost.
-ReadResult readTableAsCsv(const Table &table);
-
 // A zip file as a spreadsheet (an error when it is none), anything else as
 // readContacts reads it.
-ReadResult readContactsFile(const QByteArray &bytes);
+ReadResult readContactsFile(const QByteArray &bytes, Mode mode = Mode::Add);
 
 } // namespace exchange

@@ -1,6 +1,6 @@
 // Writes the seed corpus for the fuzz targets: images with every count edge,
-// WAV files valid and broken, the XML of spreadsheet sheets, and CardDAV
-// servers' multistatus answers. Usage: make_corpus <folder>
+// WAV files valid and broken, contacts files, the XML of spreadsheet sheets,
+// and CardDAV servers' multistatus answers. Usage: make_corpus <folder>
 #include "Codec.h"
 #include "FlashImage.h"
 #include "Layout.h"
@@ -190,6 +190,36 @@ void multistatus()
     save("multistatus", "truncated.xml", head + "<d:multistatus xmlns:d=\"DAV:\"><d:response><d:href>/x");
 }
 
+// A literal with its zero bytes, all of it.
+template <size_t N>
+QByteArray bin(const char (&text)[N])
+{
+    return QByteArray(text, N - 1);
+}
+
+// Contacts files of each layout, character set and card version.
+void contacts()
+{
+    save("csv", "own.csv", "number,name,sound,sbit1,sbit2,sbit3,sbit4\r\n_HiddenNumber,Dolt nummer,0,0,0,0,0\r\n"
+                           "0701234567,\"Berg, \"\"A\"\"\",3,1,0,1,0\r\n+46 (0)8 12,\xC5sa,,,,,\r\n12a,x,9,2,,,\r\n");
+    save("csv", "semicolon.csv", "\xEF\xBB\xBFName;NUMBER;;\r\nS\xC3\xB6" "der;070-1;;\r\n;;;\r\n\"open;1\r\n");
+    save("csv", "utf16.csv", bin("\xFF\xFEn\0u\0m\0b\0e\0r\0\n\0" "1\0,\0A\x01\n\0"));
+    save("csv", "google.csv", "First Name,Middle Name,Last Name,Organization Name,Phone 1 - Label,Phone 1 - Value\n"
+                              "Anna,,Berg,,Mobile,+46 70 111 ::: 08-5\n,,,Acme,Work,\n");
+    save("csv", "outlook.csv", "F\xF6rnamn;Efternamn;F\xF6retag;Telefon arbete;Mobiltelefon;Fax arbete\r\n"
+                               "Eva;Lind;;08-22;0733;0811;;\r\n");
+    save("vcard", "v21.vcf", "BEGIN:VCARD\r\nVERSION:2.1\r\nN;ENCODING=QUOTED-PRINTABLE:Str=F6m;=C5=\r\nsa\r\n"
+                             "FN;CHARSET=ISO-8859-1:\xC5sa\r\nTEL;CELL:+46 (0)70-123\r\nEND:VCARD\r\n");
+    save("vcard", "v30.vcf", "begin:vcard\nversion:3.0\nFN:Bo\n  Ek\\, \\n\nitem1.TEL;TYPE=work:123\nTEL:*31#\nEND:VCARD\n"
+                             "BEGIN:VCARD\nORG:Acme;Sales\nTEL:08\nEND:VCARD\nBEGIN:VCARD\nFN:Nobody\nEND:VCARD\n");
+    save("vcard", "v40.vcf", "BEGIN:VCARD\nVERSION:4.0\nFN:Caf\xC3\xA9 \xF0\x9F\x98\x80\nTEL;VALUE=uri;TYPE=\"voice,cell\":"
+                             "tel:+1-555-0100;ext=7\nEND:VCARD\nBEGIN:VCARD\nFN:open\n");
+    save("vcard", "utf16be.vcf", bin("\xFE\xFF\0B\0E\0G\0I\0N\0:\0V\0C\0A\0R\0D\0\n\0F\0N\0:\x01\x41\0\n\0T\0E\0L\0:\0" "1"
+                                            "\0\n\0E\0N\0D\0:\0V\0C\0A\0R\0D"));
+    save("vcard", "control.vcf", "BEGIN:VCARD\r\nVERSION:2.1\r\nFN;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:a=0D=00b\r\n"
+                                 "TEL;ENCODING=QUOTED-PRINTABLE:1=002\r\nEND:VCARD\r\n");
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -203,5 +233,6 @@ int main(int argc, char **argv)
     waves();
     sheets();
     multistatus();
+    contacts();
     return 0;
 }

@@ -22,6 +22,28 @@ inline QChar toChar(unsigned char byte)
 // The byte for a character, or -1 when the code page has none.
 int toByte(QChar ch);
 
+// Whether the code page holds the character: the one test of what the image can spell.
+inline bool holds(QChar ch)
+{
+    return toByte(ch) >= 0;
+}
+
+// The text as the image can hold it, one character for each: what the code page
+// holds stays; another letter becomes its base letter (accents dropped, a few
+// letters that do not decompose by a table: Ł L, đ d ...); anything
+// else, a character beyond 16 bits (an emoji) included, becomes "?".
+QString nearest(const QString &text);
+
+// Whether the image can hold every character of the text as it is.
+inline bool spellable(const QString &text)
+{
+    for (QChar c : text) {
+        if (!holds(c))
+            return false;
+    }
+    return true;
+}
+
 } // namespace cp1252
 
 // Pads the text with spaces to the width, or cuts it to the width.

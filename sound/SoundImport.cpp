@@ -21,7 +21,8 @@ QString soundNameForPath(const QString &path)
     QString base = QFileInfo(path).fileName();
     if (base.size() > ExtensionLength)
         base.chop(ExtensionLength);
-    return fixLen(base, layout::SoundNameLength);
+    // The image spells the name in its code page: a letter it lacks becomes its nearest.
+    return fixLen(cp1252::nearest(base), layout::SoundNameLength);
 }
 
 QString importWave(FlashImage &fb, int bank, const QString &path)

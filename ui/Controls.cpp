@@ -1,13 +1,19 @@
 #include "Controls.h"
 
+#include "FixedText.h"
+
+#include <QClipboard>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QImage>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QPainter>
 #include <QStyleOptionGroupBox>
 #include <QStylePainter>
 #include <QStyledItemDelegate>
+#include <QValidator>
 
 #include <algorithm>
 
@@ -37,7 +43,91 @@ bool numberKeyAllowed(QChar c)
     return c.unicode() < 32 || (c >= QLatin1Char('0') && c <= QLatin1Char('9'));
 }
 
+class SpellingValidator : public QValidator
+{
+public:
+    using QValidator::QValidator;
+
+    State validate(QString &input, int &pos) const override
+    {
+        if (!cp1252::spellable(input)) {
+            // One character for each, an emoji's two halves aside: the cursor
+            // stays after what it followed.
+            pos = int(cp1252::nearest(input.left(pos)).size());
+            input = cp1252::nearest(input);
+        }
+        return Acceptable;
+    }
+};
+
+bool isDigit(QChar c)
+{
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
+
+class NumberPasteFilter : public QValidator
+{
+public:
+    explicit NumberPasteFilter(QLineEdit *box) : QValidator(box), m_box(box), m_before(box->text())
+    {
+        connect(box, &QLineEdit::textChanged, this, [this](const QString &text) { m_before = text; });
+        box->installEventFilter(this);
+    }
+
+    State validate(QString &input, int &pos) const override
+    {
+        // A text set by the program clears the modified state first.
+        if (!m_box->isModified())
+            return Acceptable;
+        // What the edit put in is what differs from the text before it.
+        qsizetype head = 0, tail = 0;
+        const qsizetype shorter = qMin(input.size(), m_before.size());
+        while (head < shorter && input.at(head) == m_before.at(head))
+            ++head;
+        while (tail < shorter - head && input.at(input.size() - 1 - tail) == m_before.at(m_before.size() - 1 - tail))
+            ++tail;
+        const QString added = input.mid(head, input.size() - head - tail);
+        QString kept;
+        std::copy_if(added.cbegin(), added.cend(), std::back_inserter(kept), isDigit);
+        if (kept.size() == added.size())
+            return Acceptable;
+        if (pos > head)
+            pos = int(pos >= input.size() - tail ? pos - (added.size() - kept.size()) : head + kept.size());
+        input = input.left(head) + kept + input.right(tail);
+        return Acceptable;
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        // A keyboard paste is cut to the typing limit only after the filter,
+        // as typed digits would be.
+        if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(event)->matches(QKeySequence::Paste)
+            && !m_box->isReadOnly()) {
+            QString digits = QGuiApplication::clipboard()->text();
+            digits.removeIf([](QChar c) { return !isDigit(c); });
+            m_box->insert(digits);
+            return true;
+        }
+        return QValidator::eventFilter(watched, event);
+    }
+
+private:
+    QLineEdit *m_box;
+    QString m_before;
+};
+
 } // namespace
+
+void keepSpellable(QLineEdit *box)
+{
+    box->setValidator(new SpellingValidator(box));
+}
+
+void filterNumberPaste(QLineEdit *box)
+{
+    box->setValidator(new NumberPasteFilter(box));
+}
 
 CaptionFrame::CaptionFrame(const QString &caption, QWidget *parent)
     : QGroupBox(caption, parent)

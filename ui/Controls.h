@@ -45,3 +45,14 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 };
+
+class QLineEdit;
+
+// The name boxes (Text2, sndName) hold what the image can spell: whatever is
+// typed, pasted or set becomes its nearest letters (cp1252::nearest) at once,
+// so the box shows what a save stores.
+void keepSpellable(QLineEdit *box);
+
+// The number box takes from a paste what its key filter takes from typing:
+// the digits. Text set by the program (a decoded number) is left as it is.
+void filterNumberPaste(QLineEdit *box);

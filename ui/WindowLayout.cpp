@@ -139,12 +139,14 @@ void Form1::createNumbersFrame(QWidget *client)
     m_text1->setObjectName(QStringLiteral("Text1"));
     m_text1->setMaxLength(layout::NumberLength);
     new NumberKeyFilter(m_text1);
+    filterNumberPaste(m_text1);
     place(m_text1, 3360, 600, 2415, 285);
 
     label("Label9", QStringLiteral("Name:"), 2520, 960, 615);
     m_text2 = new QLineEdit(m_frame2);
     m_text2->setObjectName(QStringLiteral("Text2"));
     m_text2->setMaxLength(layout::NameLength);
+    keepSpellable(m_text2);
     place(m_text2, 3360, 960, 2415, 285);
 
     label("Label10", QStringLiteral("Sound:"), 2520, 1320, 735);
@@ -235,6 +237,7 @@ void Form1::createSoundsFrame(QWidget *client)
         auto *name = new QLineEdit(m_frame1);
         name->setObjectName(arrayName("sndName", k));
         name->setMaxLength(layout::SoundNameLength);
+        keepSpellable(name);
         name->setText(QStringLiteral("(empty)"));
         place(name, 360 + column, top, 1695, 285);
         connect(name, &QLineEdit::textChanged, this, [this, k] { renameSoundItem(k); });

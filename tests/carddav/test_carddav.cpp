@@ -195,7 +195,7 @@ private slots:
             QCOMPARE(r.status, 0);
             QCOMPARE(entries(out), 3);   // the sample entry and two cards' numbers
             // The card without a number is named by its URL.
-            QVERIFY2(r.err.contains(s.url(QStringLiteral("/anna/contacts/c2.vcf: warning: card has no telephone number"))),
+            QVERIFY2(r.err.contains(s.url(QStringLiteral("/anna/contacts/c2.vcf: warning: card \"Person 3\" has no telephone number"))),
                      qPrintable(r.err));
             QFile::remove(out);
         }

@@ -205,7 +205,7 @@ private slots:
         };
         auto build = [&](const QString &controlName) {
             tool::Image image = tool::newImage();
-            BookEntry hidden{PhoneBook::hiddenLabel(), "Dolt nummer", 0x0F}, unknown{PhoneBook::unknownLabel(), cp("Ok\xe4nt  nr"), 0x80};
+            BookEntry hidden{BookEntry::hiddenLabel(), "Dolt nummer", 0x0F}, unknown{BookEntry::unknownLabel(), cp("Ok\xe4nt  nr"), 0x80};
             image.book->replaceEntries(hidden, unknown,
                                        {{"0701234567", controlName, 0x97},
                                         {"0046812345678", cp("  two  sp  \"\t\xf8"), 0x18},

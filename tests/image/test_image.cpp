@@ -240,7 +240,7 @@ void TestImage::roundTrip()
     QVERIFY(book.addEntry("555", "Office", 0x21));
     QVERIFY(book.addEntry("1234567890123456", "Fourteen chars", 0xF7));
     QVERIFY(book.addEntry("0", "", 0x08));
-    QVERIFY(book.updateEntry(1, PhoneBook::unknownLabel(), "Okand", 0x40));
+    QVERIFY(book.updateEntry(1, BookEntry::unknownLabel(), "Okand", 0x40));
     SoundNames names = emptyNames();
     names[0] = "ring";
     names[6] = "sixteen chars!!!";
@@ -355,7 +355,7 @@ void TestImage::decodingOddRecords()
                                        fixLen("_0", 16), fixLen("300", 16)}));
     QCOMPARE(rowIndices(book).mid(2), QList<qint32>({18, 17, 20, 19, 16}));
     QCOMPARE(book.entry(16).flags, quint8(1));
-    QCOMPARE(book.entry(1).number, PhoneBook::unknownLabel());
+    QCOMPARE(book.entry(1).number, BookEntry::unknownLabel());
     QCOMPARE(book.entry(1).name, QStringLiteral("Ok\u00e4nt         "));
     QCOMPARE(book.entry(15).number, QString());   // dead after a decode
 
@@ -497,8 +497,8 @@ void TestImage::phoneBookEditing()
 
     // Table indices are 16-bit: the last one is 32767.
     QVector<BookEntry> table(32768);
-    table[0].number = PhoneBook::hiddenLabel();
-    table[1].number = PhoneBook::unknownLabel();
+    table[0].number = BookEntry::hiddenLabel();
+    table[1].number = BookEntry::unknownLabel();
     book.replaceAll(table, 32767, {{table[0].number, 0}, {table[1].number, 1}, {"1", 32767}});
     QVERIFY(!book.addEntry("2", "", 0));
     QCOMPARE(book.lastIndex(), 32767);
@@ -543,7 +543,7 @@ void TestImage::encoderKeepsWhatItDoesNotOwn()
 void TestImage::encoderRefusesOversizedBook()
 {
     QVector<BookEntry> table(2033 + 16);
-    QVector<BookRow> rows{{PhoneBook::hiddenLabel(), 0}, {PhoneBook::unknownLabel(), 1}};
+    QVector<BookRow> rows{{BookEntry::hiddenLabel(), 0}, {BookEntry::unknownLabel(), 1}};
     for (int j = 1; j <= 2033; ++j) {
         table[j + 15].number = QString::number(j);
         rows.append({table[j + 15].number, j + 15});

@@ -46,14 +46,14 @@ void TestControls::numberKeyFilter()
     QTest::keyClick(number, Qt::Key_Delete);
     QCOMPARE(number->text(), QString());
 
-    // Pasted text is not filtered; clipboard shortcuts pass the filter.
+    // A paste passes the filter as typing would; clipboard shortcuts pass it.
     QTest::keyClick(number, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(number, Qt::Key_C, Qt::ControlModifier);
     QTest::keyClick(number, Qt::Key_Backspace);
     QCOMPARE(number->text(), QString());
     QApplication::clipboard()->setText(QStringLiteral("+46 8-12"));
     QTest::keyClick(number, Qt::Key_V, Qt::ControlModifier);
-    QCOMPARE(number->text(), QStringLiteral("+46 8-12"));
+    QCOMPARE(number->text(), QStringLiteral("46812"));
 
     // Characters from an input method are filtered like keys.
     number->clear();

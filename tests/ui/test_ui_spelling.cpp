@@ -1,0 +1,102 @@
+// Names the image cannot spell, typed, pasted or taken from a WAV file name,
+// and pastes into the number box.
+#include "TestWindow.h"
+#include "WaveFiles.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+
+namespace {
+
+// Typing beyond ASCII, as a keyboard layout or an input method gives it.
+void typeText(QLineEdit *box, const QString &text)
+{
+    for (QChar c : text)
+        QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(c), Qt::NoModifier);
+}
+
+} // namespace
+
+class TestSpelling : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void namesTakeTheirNearestLetters();
+    void pastesIntoTheNumberBoxKeepDigits();
+};
+
+void TestSpelling::namesTakeTheirNearestLetters()
+{
+    TestWindow t;
+    QLineEdit *name = t.text2();
+    t.type(name, QStringLiteral("ab"));
+    QTest::keyClick(name, Qt::Key_Home);
+    typeText(name, QStringLiteral("\u0141"));
+    QCOMPARE(name->text(), QStringLiteral("Lab"));
+    QCOMPARE(name->cursorPosition(), 1);
+
+    // A paste: Polish, an emoji (one character, one "?"), Japanese; Windows-1252 letters stay.
+    QGuiApplication::clipboard()->setText(QStringLiteral("\u0141\u00f3d\u017a \U0001F600\u65e5"));
+    t.type(name, QString());
+    QTest::keyClick(name, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(name->text(), QStringLiteral("L\u00f3dz ??"));
+    QCOMPARE(name->cursorPosition(), 7);
+
+    t.type(t.sndName(2), QString());
+    typeText(t.sndName(2), QStringLiteral("\u0110uro \u0127"));
+    QCOMPARE(t.sndName(2)->text(), QStringLiteral("Duro h"));
+    QCOMPARE(t.combo()->itemText(2), QStringLiteral("2 Duro h"));
+
+    // A WAV file's name, and a save that stores all of it.
+    using namespace wavefiles;
+    const QString wav = t.path(QStringLiteral("\u017b\u00f3\u0142w.wav"));
+    writeFile(wav, riff(chunk("fmt ", fmtBody()) + chunk("data", "abc")));
+    t.platform.answer(wav);
+    t.click(t.sndOpen(3));
+    QCOMPARE(t.sndName(3)->text(), QStringLiteral("Z\u00f3lw").leftJustified(16));
+    t.type(t.text1(), QStringLiteral("555"));
+    t.type(t.text2(), QString());
+    typeText(t.text2(), QStringLiteral("\u0141ukasz \u4e00"));
+    t.click(t.command(1));
+    t.save(t.path(QStringLiteral("out.bin")));
+    QVERIFY2(t.platform.boxes.empty(), t.platform.boxes.empty() ? "" : qPrintable(t.platform.boxes[0].text));
+    const QByteArray fb = readFile(t.path(QStringLiteral("out.bin")));
+    QCOMPARE(fb.mid(2 * 65536, 16), QByteArray("Duro h").leftJustified(16));
+    QCOMPARE(fb.mid(3 * 65536, 16), QByteArray("Z\xF3lw").leftJustified(16));
+    QVERIFY(fb.indexOf(QByteArray("Lukasz ?").leftJustified(14)) > 0);
+}
+
+void TestSpelling::pastesIntoTheNumberBoxKeepDigits()
+{
+    TestWindow t;
+    QLineEdit *number = t.text1();
+    QClipboard *clipboard = QGuiApplication::clipboard();
+
+    // The whole paste is filtered before the 16-character limit cuts it.
+    clipboard->setText(QStringLiteral("+46 70-123 45 67 890"));
+    t.type(number, QString());
+    QTest::keyClick(number, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(number->text(), QStringLiteral("46701234567890"));
+
+    // The context menu's paste, into the middle.
+    t.type(number, QStringLiteral("0799"));
+    number->setCursorPosition(2);
+    clipboard->setText(QStringLiteral("(1)-2"));
+    number->paste();
+    QCOMPARE(number->text(), QStringLiteral("071299"));
+    QCOMPARE(number->cursorPosition(), 4);
+
+    // A number shown from the book keeps what the key filter would refuse;
+    // typing after it adds a digit only.
+    t.w().book().addEntry(QStringLiteral("12 34"), QStringLiteral("x"), 0);
+    t.clickRow(2);
+    QCOMPARE(number->text(), QStringLiteral("12 34"));
+    number->setFocus();
+    QTest::keyClick(number, Qt::Key_End);
+    QTest::keyClicks(number, QStringLiteral("5a"));
+    QCOMPARE(number->text(), QStringLiteral("12 345"));
+}
+
+QTEST_MAIN(TestSpelling)
+#include "test_ui_spelling.moc"
