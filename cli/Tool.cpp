@@ -194,8 +194,9 @@ ImportOutcome importContacts(Image &image, const QVector<exchange::Contact> &con
 
 QString importSummary(const ImportOutcome &outcome, int skipped, bool replace)
 {
-    const QString done = replace ? QStringLiteral("replaced %1 entries with %2").arg(thousands(outcome.before), thousands(outcome.added))
-                                 : QStringLiteral("added %1 entries").arg(thousands(outcome.added));
+    const auto entries = [](qint64 n) { return thousands(n) + (n == 1 ? QStringLiteral(" entry") : QStringLiteral(" entries")); };
+    const QString done = replace ? QStringLiteral("replaced %1 with %2").arg(entries(outcome.before), thousands(outcome.added))
+                                 : QStringLiteral("added %1").arg(entries(outcome.added));
     QString text = QStringLiteral("%1, skipped %2; the phone book holds %3 of %4 entries")
                        .arg(done, thousands(skipped), thousands(outcome.after), thousands(MaxUserRecords));
     if (!outcome.changed)

@@ -7,5 +7,6 @@ source scripts/deps.sh
 scripts/build.sh build-sanitize -DVIRE_SANITIZE=ON -DVIRE_BENCH=OFF
 cd build-sanitize
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1
+export LSAN_OPTIONS=suppressions=$PWD/../scripts/lsan.supp
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$(nproc)"
