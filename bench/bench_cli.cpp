@@ -3,6 +3,7 @@
 // import on a full image against `vire-image --version`. Medians of
 // alternating runs. Last, the peak memory of an import of a 64 MiB vCard file,
 // which is read whole and refused for room.
+#include "InProcess.h"
 #include "Tool.h"
 
 #include <QByteArray>
@@ -25,12 +26,6 @@
 extern char **environ;
 
 namespace {
-
-double median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
 
 QByteArray fullCsv()
 {
@@ -96,29 +91,6 @@ Run launch(const std::vector<std::string> &args, int expected = 0)
             usage.ru_maxrss};
 }
 
-double threadCpuMs()
-{
-    timespec t;
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
-}
-
-// Medians of wall clock and of this thread's CPU time, in milliseconds.
-template <typename F>
-Run timeMs(int runs, F f)
-{
-    std::vector<double> wall, cpu;
-    for (int i = 0; i < runs; ++i) {
-        QElapsedTimer timer;
-        const double cpu0 = threadCpuMs();
-        timer.start();
-        f();
-        wall.push_back(double(timer.nsecsElapsed()) / 1e6);
-        cpu.push_back(threadCpuMs() - cpu0);
-    }
-    return {median(wall), median(cpu), 0};
-}
-
 } // namespace
 
 int main(int argc, char **argv)
@@ -128,20 +100,20 @@ int main(int argc, char **argv)
 
     // In-process: the work of import and export without the files.
     QByteArray full;
-    const Run importMs = timeMs(runs, [&] {
+    const Times importMs = timeMs(runs, [&] {
         tool::Image image = tool::decodeImage(empty);
         const exchange::ReadResult read = exchange::readContacts(csv);
         tool::importContacts(image, read.contacts, false);
         full = image.fb.bytes();
     });
-    const Run vcardMs = timeMs(runs, [&] {
+    const Times vcardMs = timeMs(runs, [&] {
         tool::Image image = tool::decodeImage(empty);
         const exchange::ReadResult read = exchange::readContacts(vcard);
         if (read.contacts.size() != 2032)
             std::exit(2);
         tool::importContacts(image, read.contacts, false);
     });
-    const Run exportMs = timeMs(runs, [&] {
+    const Times exportMs = timeMs(runs, [&] {
         const QByteArray out = tool::exportContacts(tool::decodeImage(full), exchange::Format::Csv);
         if (out.size() < 2032 * 20)
             std::exit(2);

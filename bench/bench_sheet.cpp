@@ -1,45 +1,20 @@
 // vire-image and spreadsheets, in-process: importing 2,032 entries from an
 // .xlsx into an empty image, and exporting a full image as .xlsx and .ods.
 // Medians of wall clock and this thread's CPU time. Usage: bench_sheet [runs]
+#include "InProcess.h"
 #include "SheetContacts.h"
 #include "Tool.h"
 
-#include <QElapsedTimer>
-
-#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <time.h>
-#include <vector>
 
 namespace {
-
-double median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
-
-double threadCpuMs()
-{
-    timespec t;
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
-}
 
 template <typename F>
 void report(const char *what, int runs, F f)
 {
-    std::vector<double> wall, cpu;
-    for (int i = 0; i < runs; ++i) {
-        QElapsedTimer timer;
-        const double cpu0 = threadCpuMs();
-        timer.start();
-        f();
-        wall.push_back(double(timer.nsecsElapsed()) / 1e6);
-        cpu.push_back(threadCpuMs() - cpu0);
-    }
-    std::printf("  %-46s %7.2f ms  %7.2f ms\n", what, median(wall), median(cpu));
+    const Times t = timeMs(runs, f);
+    std::printf("  %-46s %7.2f ms  %7.2f ms\n", what, t.wall, t.cpu);
 }
 
 } // namespace
