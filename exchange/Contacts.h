@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <QVector>
 
 // Contacts as they travel between the phone book and other programs: CSV for
@@ -74,8 +75,11 @@ ReadResult readTable(const Table &table, Mode mode = Mode::Add);
 ReadResult readVCard(const QByteArray &bytes, Mode mode = Mode::Add);
 ReadResult readContacts(const QByteArray &bytes, Mode mode = Mode::Add);
 
-// The header, the two special entries, then users in the order given.
-// Trailing spaces of numbers and names are dropped; bit 3 of the flags is not written.
+// The rows of an export, header first: the two special entries, then the
+// users in the order given. Trailing spaces of numbers and names are dropped;
+// bit 3 of the flags is not written.
+QVector<QStringList> bookRows(const BookEntry &hidden, const BookEntry &unknown, const QVector<BookEntry> &users);
+// Those rows as CSV, CRLF line ends.
 QByteArray writeCsv(const BookEntry &hidden, const BookEntry &unknown, const QVector<BookEntry> &users);
 // One vCard 3.0 per user entry, CRLF line ends; a card whose name or number
 // holds a control character is a vCard 2.1 with quoted-printable values.

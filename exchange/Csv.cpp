@@ -152,19 +152,12 @@ QString quoted(const QString &field)
     return QLatin1Char('"') + out + QLatin1Char('"');
 }
 
-void appendRow(QString &out, const BookEntry &e)
+QStringList rowOf(const QString &number, const BookEntry &e)
 {
-    auto digit = [](int bit) { return QChar(char16_t('0' + bit)); };
-    out += quoted(trimmedRight(e.number));
-    out += QLatin1Char(',');
-    out += quoted(trimmedRight(e.name));
-    out += QLatin1Char(',');
-    out += digit(e.flags & 7);
-    for (int bit = 7; bit >= 4; --bit) {
-        out += QLatin1Char(',');
-        out += digit((e.flags >> bit) & 1);
-    }
-    out += QLatin1String("\r\n");
+    QStringList row{trimmedRight(number), trimmedRight(e.name), QString::number(e.flags & 7)};
+    for (int bit = 7; bit >= 4; --bit)
+        row << QString::number((e.flags >> bit) & 1);
+    return row;
 }
 
 } // namespace
@@ -202,17 +195,30 @@ ReadResult readCsv(const QByteArray &bytes, Mode mode)
     return result;
 }
 
+QVector<QStringList> bookRows(const BookEntry &hidden, const BookEntry &unknown, const QVector<BookEntry> &users)
+{
+    QVector<QStringList> rows;
+    rows.reserve(users.size() + 3);
+    rows.append(csvHeader().split(QLatin1Char(',')));
+    rows.append(rowOf(BookEntry::hiddenLabel(), hidden));
+    rows.append(rowOf(BookEntry::unknownLabel(), unknown));
+    for (const BookEntry &e : users)
+        rows.append(rowOf(e.number, e));
+    return rows;
+}
+
 QByteArray writeCsv(const BookEntry &hidden, const BookEntry &unknown, const QVector<BookEntry> &users)
 {
-    QString out = csvHeader() + QStringLiteral("\r\n");
+    QString out;
     out.reserve(64 * (users.size() + 3));
-    BookEntry h = hidden, u = unknown;
-    h.number = BookEntry::hiddenLabel();
-    u.number = BookEntry::unknownLabel();
-    appendRow(out, h);
-    appendRow(out, u);
-    for (const BookEntry &e : users)
-        appendRow(out, e);
+    for (const QStringList &row : bookRows(hidden, unknown, users)) {
+        for (qsizetype c = 0; c < row.size(); ++c) {
+            if (c > 0)
+                out += QLatin1Char(',');
+            out += quoted(row.at(c));
+        }
+        out += QLatin1String("\r\n");
+    }
     return out.toUtf8();
 }
 
