@@ -1,5 +1,6 @@
 #include "CommandLine.h"
 
+#include "Diagnostics.h"
 #include "Layout.h"
 #include "SafeFile.h"
 #include "VireError.h"
@@ -139,14 +140,12 @@ void writeOut(const QByteArray &bytes)
 
 void message(const QString &file, int line, const char *kind, const QString &text)
 {
-    const QString where = line > 0 ? QStringLiteral("%1:%2").arg(file).arg(line) : file;
-    writeErr(QStringLiteral("%1: %2: %3\n").arg(where, QLatin1String(kind), text));
+    writeErr(diagnostic(file, line, kind, text) + QLatin1Char('\n'));
 }
 
 Failure fail(const QString &file, const QString &text)
 {
-    const QString where = file.isEmpty() ? QStringLiteral("vire-image") : file;
-    return Failure{QStringLiteral("%1: error: %2").arg(where, text)};
+    return Failure{diagnostic(file.isEmpty() ? QStringLiteral("vire-image") : file, 0, "error", text)};
 }
 
 // The file layer's text, without the path when it already names it.

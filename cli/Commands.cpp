@@ -1,6 +1,7 @@
 #include "Commands.h"
 
 #include "CommandLine.h"
+#include "Diagnostics.h"
 #include "VireError.h"
 
 #include <exception>
@@ -86,11 +87,15 @@ int run(const QStringList &args)
     try {
         return command->run(args.mid(1));
     } catch (const Failure &f) {
-        writeErr(f.text + QLatin1Char('\n'));
+        // Already formatted, a line each; made safe once more in case a part
+        // from outside slipped in unescaped.
+        for (const QString &line : f.text.split(QLatin1Char('\n')))
+            writeErr(safeText(line) + QLatin1Char('\n'));
     } catch (const VireError &e) {
-        writeErr(QStringLiteral("vire-image: error: %1\n").arg(e.description()));
+        writeErr(diagnostic(QStringLiteral("vire-image"), 0, "error", e.description()) + QLatin1Char('\n'));
     } catch (const std::exception &e) {
-        writeErr(QStringLiteral("vire-image: error: %1\n").arg(QString::fromLocal8Bit(e.what())));
+        writeErr(diagnostic(QStringLiteral("vire-image"), 0, "error", QString::fromLocal8Bit(e.what()))
+                 + QLatin1Char('\n'));
     }
     return Failed;
 }

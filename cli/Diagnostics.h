@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+#include <QUrl>
+
+// The one place where vire-image turns a diagnostic into the line a user
+// reads. Names and text that came from outside (a server, a URL, a file) may
+// hold escape sequences, line breaks or bidirectional controls that would
+// rewrite the terminal or fake another line, so every part passes through
+// safeText on its way out.
+namespace cli {
+
+// Control characters (C0 but tab, DEL, C1), line and paragraph separators and
+// the bidirectional embeddings, overrides and isolates as visible escapes:
+// \xNN below U+0100, \uNNNN above. Everything else stays as it is.
+QString safeText(const QString &text);
+
+// A URL as messages show it: percent-encoded as it was given or sent, never
+// with its user name or password, then made safe.
+QString safeUrl(const QUrl &url);
+
+// "where:line: kind: text", or without ":line" when line is 0 and without
+// "where: " when where is empty; where and text made safe.
+QString diagnostic(const QString &where, int line, const char *kind, const QString &text);
+
+} // namespace cli
