@@ -149,6 +149,14 @@ int runImport(const QStringList &arguments)
     if (!read.ok())
         throw fail(contactsPath, QStringLiteral("%1 error(s); nothing written").arg(read.errors.size()));
 
+    // A source that yields nothing is more likely a wrong file or an address
+    // book that failed to answer than a wish to empty the phone book.
+    if (read.contacts.isEmpty() && read.skipped == 0 && read.users == 0) {
+        if (line.isSet(replace))
+            throw fail(contactsPath, QStringLiteral("holds no contacts; nothing was replaced"));
+        message(contactsPath, 0, "warning", QStringLiteral("holds no contacts; the image is unchanged"));
+    }
+
     tool::ImportOutcome outcome;
     try {
         outcome = tool::importContacts(image, read.contacts, line.isSet(replace), read.users);
