@@ -166,7 +166,7 @@ int runImport(const QStringList &arguments)
     if (!outcome.repeats.isEmpty())
         message(contactsPath, 0, "warning",
                 places.named(QStringLiteral("numbers added more than once: %1").arg(outcome.repeats.join(QStringLiteral("; ")))));
-    QString summary = tool::importSummary(outcome, read.skipped, line.isSet(replace));
+    QString summary = tool::importSummary(outcome, read.skipped, line.isSet(replace), read.leftOut);
     // An unchanged image is not written over itself; another output is written all the same.
     const bool same = line.isSet(output) && safefile::sameFile(imagePath, outPath)
         && QFileInfo(outPath).size() == layout::ImageSize;

@@ -124,6 +124,7 @@ exchange::ReadResult readDav(const QString &source, const QString &user, const Q
     for (const carddav::Card &card : cards) {
         exchange::ReadResult one = exchange::readVCard(card.vcard, mode);
         all.skipped += one.skipped;
+        all.leftOut += one.leftOut;
         all.users += one.users;
         places.add(base + 1, card.url);
         for (exchange::Contact &c : one.contacts) {

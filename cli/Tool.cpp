@@ -192,13 +192,16 @@ ImportOutcome importContacts(Image &image, const QVector<exchange::Contact> &con
     return outcome;
 }
 
-QString importSummary(const ImportOutcome &outcome, int skipped, bool replace)
+QString importSummary(const ImportOutcome &outcome, int skipped, bool replace, int leftOut)
 {
     const auto entries = [](qint64 n) { return thousands(n) + (n == 1 ? QStringLiteral(" entry") : QStringLiteral(" entries")); };
     const QString done = replace ? QStringLiteral("replaced %1 with %2").arg(entries(outcome.before), thousands(outcome.added))
                                  : QStringLiteral("added %1").arg(entries(outcome.added));
-    QString text = QStringLiteral("%1, skipped %2; the phone book holds %3 of %4 entries")
-                       .arg(done, thousands(skipped), thousands(outcome.after), thousands(MaxUserRecords));
+    QString text = QStringLiteral("%1, skipped %2").arg(done, thousands(skipped));
+    if (leftOut > 0)
+        text += QStringLiteral(", left out %1 fax %2").arg(thousands(leftOut), leftOut == 1 ? QStringLiteral("number")
+                                                                                              : QStringLiteral("numbers"));
+    text += QStringLiteral("; the phone book holds %1 of %2 entries").arg(thousands(outcome.after), thousands(MaxUserRecords));
     if (!outcome.changed)
         text += QStringLiteral("; the image is unchanged");
     return text;

@@ -61,7 +61,8 @@ ImportOutcome importContacts(Image &image, const QVector<exchange::Contact> &con
                              qsizetype fileUsers = 0);
 
 // The one line every import ends with: added, replaced, skipped, the count after.
-QString importSummary(const ImportOutcome &outcome, int skipped, bool replace);
+// leftOut: fax and pager numbers the source held, named when there were any.
+QString importSummary(const ImportOutcome &outcome, int skipped, bool replace, int leftOut = 0);
 
 // The image's phone book as CSV or vCard.
 QByteArray exportContacts(const Image &image, exchange::Format format);

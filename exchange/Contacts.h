@@ -38,6 +38,7 @@ struct ReadResult
     QVector<Diagnostic> warnings;
     QVector<Diagnostic> errors;         // any error: nothing may be taken from the file
     int skipped = 0;                    // entries left out, each with a warning
+    int leftOut = 0;                    // fax and pager numbers: no caller rings from them
     // User entries read. Beyond one more than any phone book holds they are
     // counted, not kept: a huge file must not take memory by the entry.
     qsizetype users = 0;
