@@ -11,9 +11,9 @@ namespace carddav {
 
 namespace {
 
-[[noreturn]] void fail(const QUrl &url, const QString &text)
+[[noreturn]] void fail(const QUrl &url, const QString &detail)
 {
-    throw DavFailure{QStringLiteral("%1: error: %2").arg(shownUrl(url), text)};
+    throw DavError{DavError::Kind::Login, url, QString(), 0, detail, {}};
 }
 
 // Reads one line from the terminal with echo off. False when there is no terminal.

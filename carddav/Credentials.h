@@ -22,7 +22,7 @@ struct NetrcEntry
 NetrcEntry netrcLookup(const QByteArray &netrc, const QString &host, const QString &user);
 
 // The user name and password for url: the password from VIRE_DAV_PASSWORD,
-// else ~/.netrc, else asked on the terminal without echo. Throws DavFailure
+// else ~/.netrc, else asked on the terminal without echo. Throws DavError
 // saying how to give it when there is none.
 Login findLogin(const QUrl &url, const QString &user);
 

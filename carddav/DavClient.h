@@ -1,5 +1,7 @@
 #pragma once
 
+#include "DavError.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QUrl>
@@ -18,12 +20,6 @@ struct Card
     QByteArray vcard;    // as the server sent it
 };
 
-// One message naming the URL and what to do; the listing of several address
-// books spans a few lines.
-struct DavFailure
-{
-    QString text;
-};
 
 struct Login
 {
@@ -36,7 +32,7 @@ struct ClientOptions
     QString caFile;                // PEM certificates trusted beside the system's
     int timeoutMs = 30000;         // without progress
     // Asked at most once, when the server first wants a password; throws
-    // DavFailure when there is none to give.
+    // DavError when there is none to give.
     std::function<Login(const QUrl &url, const QString &user)> credentials;
     // Bytes received so far over the whole run.
     std::function<void(qint64 bytes)> progress;
@@ -48,7 +44,7 @@ QString shownUrl(const QUrl &url);
 // 127.0.0.0/8, ::1 and localhost: the only hosts a password goes to unencrypted.
 bool isLoopback(const QString &host);
 
-// The cards of the address book at or below url, ordered by URL. Throws DavFailure.
+// The cards of the address book at or below url, ordered by URL. Throws DavError.
 QVector<Card> fetchCards(const QUrl &url, const ClientOptions &options);
 
 } // namespace carddav

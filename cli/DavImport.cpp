@@ -2,6 +2,7 @@
 
 #include "Credentials.h"
 #include "DavClient.h"
+#include "Diagnostics.h"
 #include "Tool.h"
 
 #include <QElapsedTimer>
@@ -49,6 +50,16 @@ private:
     QElapsedTimer m_clock;
     qint64 m_last = 0;
 };
+
+// The client's error as the tool's message: the URL without user
+// information, the server's text made safe.
+QString davMessage(const carddav::DavError &e)
+{
+    QString text = diagnostic(e.url.isEmpty() ? e.file : safeUrl(e.url), 0, "error", e.detail);
+    for (const auto &[url, name] : e.books)
+        text += QStringLiteral("\n  ") + safeUrl(url) + (name.isEmpty() ? QString() : QStringLiteral("  (%1)").arg(safeText(name)));
+    return text;
+}
 
 } // namespace
 
@@ -112,9 +123,9 @@ exchange::ReadResult readDav(const QString &source, const QString &user, const Q
     QVector<carddav::Card> cards;
     try {
         cards = carddav::fetchCards(url, options);
-    } catch (const carddav::DavFailure &f) {
+    } catch (const carddav::DavError &e) {
         progress.finish();
-        throw tool::Failure{f.text};
+        throw tool::Failure{davMessage(e)};
     }
     progress.finish();
 
