@@ -62,7 +62,7 @@ void Form1::applyColours()
 
 void Form1::changeEvent(QEvent *event)
 {
-    if (event->type() == QEvent::PaletteChange && m_frame2)
+    if (event->type() == QEvent::PaletteChange && m_label12)
         applyColours();
     QMainWindow::changeEvent(event);
 }
