@@ -69,10 +69,9 @@ void Form1::changeEvent(QEvent *event)
 
 void Form1::showMarker(bool modified)
 {
-    // The colour alone tells nothing to one who cannot see it; the changed
-    // description is announced as it changes.
+    // The colour alone tells nothing to one who cannot see it. Qt announces
+    // every description set, an unchanged one too, so only a change is set.
     const QString description = modified ? QStringLiteral("changed since opened") : QString();
-    // Qt announces each new description, unchanged ones too.
     if (description != m_frame2->accessibleDescription())
         m_frame2->setAccessibleDescription(description);
     applyColours();
@@ -84,5 +83,6 @@ void Form1::showCount(const QString &text)
     // The display's text stays the hex the encoder reads; the description
     // gives the count as it is said.
     const int count = text.mid(2).toInt(nullptr, 16);
-    m_label11->setAccessibleDescription(count == 1 ? QStringLiteral("1 entry") : QStringLiteral("%1 entries").arg(count));
+    m_label11->setAccessibleDescription(count == 1 ? QStringLiteral("1 entry")
+                                                   : QStringLiteral("%1 entries").arg(count));
 }

@@ -7,9 +7,6 @@
 #include <QtTest>
 
 #include <cerrno>
-#include <fcntl.h>
-#include <linux/fs.h>
-#include <sys/ioctl.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
 #include <sys/xattr.h>
@@ -223,50 +220,6 @@ private slots:
         // Nothing can be made beside /proc/version, and it takes no bytes.
         QVERIFY(failure([] { safefile::writeWhole(QStringLiteral("/proc/version"), "x"); })
                     .endsWith(". The file is unchanged."));
-    }
-
-    void filesTheUserMayNotWriteStayAsTheyAre()
-    {
-        // A read-only file of the user's own, in the user's own folder: a new
-        // file could take its name, yet it is refused as opening it would be.
-        // Root may write it; another user is refused.
-        QTemporaryDir dir;
-        const QString path = dir.filePath("ro.bin");
-        safefile::writeWhole(path, "old");
-        const bool asRoot = ::geteuid() == 0;
-        QVERIFY(::chmod(qPrintable(path), 0444) == 0 && ::chmod(qPrintable(dir.path()), 0755) == 0);
-        // As root, the file and folder go to uid 65534 (group 0, which the
-        // effective user keeps), so that a replacement could carry them.
-        if (asRoot)
-            QVERIFY(::chown(qPrintable(path), 65534, 0) == 0 && ::chown(qPrintable(dir.path()), 65534, 0) == 0
-                    && ::seteuid(65534) == 0);
-        const QString refused = failure([&] { safefile::writeWhole(path, "new"); })
-            + failure([&] { safefile::checkTarget(path); });
-        if (asRoot)
-            QCOMPARE(::seteuid(0), 0);
-        QCOMPARE(refused, saveFailed(path, EACCES, "The file is unchanged.").repeated(2));
-        QCOMPARE(contents(path), QByteArray("old"));
-        QCOMPARE(filesIn(dir.path()), QStringList{"ro.bin"});
-        if (!asRoot)
-            return;
-        safefile::writeWhole(path, "root's");
-        QCOMPARE(contents(path), QByteArray("root's"));
-        QCOMPARE(statOf(path).st_mode & 07777, mode_t(0444));
-
-        // An immutable file refuses even root, with its own error.
-        const int fd = ::open(qPrintable(path), O_RDONLY);
-        int flags = 0;
-        const bool immutable = fd >= 0 && ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0
-            && ::ioctl(fd, FS_IOC_SETFLAGS, &(flags |= FS_IMMUTABLE_FL)) == 0;
-        if (immutable) {
-            const QString error = failure([&] { safefile::writeWhole(path, "new"); });
-            flags &= ~FS_IMMUTABLE_FL;
-            QCOMPARE(::ioctl(fd, FS_IOC_SETFLAGS, &flags), 0);
-            QCOMPARE(error, saveFailed(path, EPERM, "The file is unchanged."));
-            QCOMPARE(contents(path), QByteArray("root's"));
-        }
-        if (fd >= 0)
-            ::close(fd);
     }
 
     void fullDiskKeepsTheOldFile()

@@ -280,10 +280,9 @@ void TestFaults::saveOntoSpecialTargets()
     QCOMPARE(t.platform.boxes.size(), size_t(0));
     QCOMPARE(readFile(target), t.w().FB().bytes());
 
-    // A read-only image of the user's own in the user's own folder: refused
-    // before anything is encoded, though a new file could take its name. The
-    // user is uid 65534 (group 0, kept) for the moment when the suite runs as
-    // root, which may write it.
+    // The user's own 0444 image in the user's own folder, where a new file
+    // could take its name: refused before anything is encoded. As uid 65534
+    // (group 0, kept) when the suite runs as root, which then may write it.
     const QString mine = t.path(QStringLiteral("mine")), readOnly = mine + QStringLiteral("/ro.bin");
     QVERIFY(QDir().mkdir(mine));
     writeFile(readOnly, "old");
@@ -294,18 +293,12 @@ void TestFaults::saveOntoSpecialTargets()
     t.add(QStringLiteral("43"), QStringLiteral("Locked"));
     const State unsaved(t);
     t.save(readOnly);
-    if (asRoot)
-        QCOMPARE(::seteuid(0), 0);
+    QVERIFY(!asRoot || ::seteuid(0) == 0);
     QCOMPARE(t.platform.boxes.size(), size_t(1));
-    QCOMPARE(t.platform.boxes[0].title, ErrorTitle);
     QCOMPARE(t.platform.boxes[0].text, "Could not save " + readOnly + ": " + qt_error_string(EACCES) + ". The file is unchanged.");
-    QVERIFY(State(t) == unsaved);
-    QCOMPARE(readFile(readOnly), QByteArray("old"));
-    if (asRoot) {
-        t.save(readOnly);
-        QCOMPARE(t.platform.boxes.size(), size_t(1));
-        QCOMPARE(readFile(readOnly), t.w().FB().bytes());
-    }
+    QVERIFY(State(t) == unsaved && readFile(readOnly) == "old");
+    t.save(readOnly);
+    QCOMPARE(readFile(readOnly), asRoot ? t.w().FB().bytes() : QByteArray("old"));
     t.platform.clear();
 
     // A file that takes no bytes: the box names the real cause.
