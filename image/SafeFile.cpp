@@ -328,6 +328,17 @@ void checkTarget(const QString &path)
     const QFileInfo info(path);
     if (info.exists() && !info.isFile())
         throw notRegular(path);
+    // A file the user may not write stays as it is, though a new file beside
+    // it could take its name: its mode, an immutable flag or a read-only
+    // mount refuse as opening it for output would (root may write a 0444 file).
+#ifdef Q_OS_UNIX
+    if (::faccessat(AT_FDCWD, QFile::encodeName(path).constData(), W_OK, AT_EACCESS) != 0 && errno != ENOENT)
+        throw saveError(path, errno, State::Unchanged);
+#else
+    QFile file(path);
+    if (info.exists() && !file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::ExistingOnly))
+        throw saveError(path, file.errorString(), State::Unchanged);
+#endif
 }
 
 bool sameFile(const QString &a, const QString &b)

@@ -27,8 +27,9 @@ VireError readError(const QString &path, const QFileDevice &file);
 // At most maxBytes from the start of a regular file.
 QByteArray readRegular(const QString &path, qint64 maxBytes);
 
-// Refuses an unusable name, and a target that exists and is not a regular
-// file (a symbolic link counts as what it points to). Opens nothing.
+// Refuses an unusable name, a target that exists and is not a regular file
+// (a symbolic link counts as what it points to), and one the user may not
+// write. Opens nothing on POSIX systems.
 void checkTarget(const QString &path);
 
 // Makes bytes the whole content of path (through symbolic links). The file is

@@ -210,6 +210,43 @@ void BookListView::rowsAboutToBeRemoved(const QModelIndex &parent, int start, in
     QListView::rowsAboutToBeRemoved(parent, start, end);
 }
 
+void BookListView::keyPressEvent(QKeyEvent *event)
+{
+    // The view makes the first row current, unselected, when it takes the
+    // focus, and Down would move on from there to the second.
+    const int key = event->key();
+    QItemSelectionModel *selection = selectionModel();
+    if ((key == Qt::Key_Down || key == Qt::Key_Up || key == Qt::Key_Home)
+        && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier && selection && !selection->hasSelection()
+        && model() && model()->rowCount() > 0) {
+        const QModelIndex first = model()->index(0, 0);
+        selection->setCurrentIndex(first, QItemSelectionModel::ClearAndSelect);
+        scrollTo(first);
+        event->accept();
+        return;
+    }
+    QListView::keyPressEvent(event);
+}
+
+PressOnEnter::PressOnEnter(QObject *button) : QObject(button)
+{
+    button->installEventFilter(this);
+}
+
+bool PressOnEnter::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == parent() && (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease)) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)
+            && (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+            QKeyEvent space(key->type(), Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "), key->isAutoRepeat());
+            QCoreApplication::sendEvent(watched, &space);
+            return true;
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
 NumberKeyFilter::NumberKeyFilter(QObject *box) : QObject(box)
 {
     box->installEventFilter(this);

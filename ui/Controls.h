@@ -32,6 +32,21 @@ public:
 
 protected:
     void rowsAboutToBeRemoved(const QModelIndex &parent, int start, int end) override;
+    // With no row selected, Down, Up and Home select the first row.
+    void keyPressEvent(QKeyEvent *event) override;
+};
+
+// Enter and keypad Enter press the button they are installed on as Space
+// does, whatever the platform theme says: a keyboard user expects it, and no
+// button need become a default button for it. Installed on the button, which
+// becomes its parent.
+class PressOnEnter : public QObject
+{
+public:
+    explicit PressOnEnter(QObject *button);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 };
 
 // The number box's key filter: a typed character is a digit or one of codes 0

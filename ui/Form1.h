@@ -24,8 +24,9 @@ class VireError;
 // working sound names (the texts of the sound-name boxes), and wires each
 // control's events to the behaviour below. Every control carries its name as
 // objectName ("List1", "sndName(3)", "Check1(0)" ...). Its parts live by job:
-// WindowLayout.cpp builds it, EntryCommands.cpp and FileCommands.cpp hold the
-// commands.
+// WindowLayout.cpp builds it, WindowAccess.cpp serves the screen reader,
+// the keyboard and the theme's colours, EntryCommands.cpp and
+// FileCommands.cpp hold the commands.
 class Form1 : public QMainWindow
 {
     Q_OBJECT
@@ -90,6 +91,10 @@ public:
     QAction *menReadAll() const { return m_menReadAll; }
     QAction *menWriteAll() const { return m_menWriteAll; }
 
+protected:
+    // A new palette (a theme or a dark mode switched) recolours the window.
+    void changeEvent(QEvent *event) override;
+
 private:
     QFont windowFont() const;
     void createNumbersFrame(QWidget *client);
@@ -99,7 +104,12 @@ private:
     void place(QWidget *w, int left, int top, int width, int height);
     void startUp();
     void centre();
+    // What a screen reader and a keyboard user need beyond what is seen.
+    void serveEveryone();
+    // The displays' and the caption's colours, readable on this palette.
+    void applyColours();
     void showMarker(bool modified);
+    void showCount(const QString &text);
     // Item k of Combo1 reads k, a blank and sndName(k)'s text.
     void renameSoundItem(int k);
     quint8 displayedFlags() const;

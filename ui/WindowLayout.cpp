@@ -81,6 +81,7 @@ Form1::Form1(Platform &platform, QWidget *parent)
     createNumbersFrame(client);
     createSoundsFrame(client);
     createMenu();
+    serveEveryone();
     setTabOrder();
 
     setFixedSize(client->width(), client->height() + menuBar()->sizeHint().height());
@@ -184,12 +185,9 @@ void Form1::createNumbersFrame(QWidget *client)
 
     m_label11 = label("Label11", QStringLiteral("0x1234"), 5640, 2400, 855);
     m_label12 = label("Label12", QStringLiteral("0x12"), 6600, 2400, 615);
+    // Their colours follow the palette (applyColours).
     for (QLabel *display : {m_label11, m_label12}) {
         display->setFont(displayFont());
-        QPalette pal = display->palette();
-        pal.setColor(QPalette::WindowText, QColor(64, 64, 64));
-        pal.setColor(QPalette::Window, pal.color(QPalette::Base));
-        display->setPalette(pal);
         display->setAutoFillBackground(true);
         display->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     }
@@ -211,7 +209,7 @@ void Form1::createNumbersFrame(QWidget *client)
     connect(m_command[1], &QPushButton::clicked, this, &Form1::updateEntry);
     connect(m_command[2], &QPushButton::clicked, this, &Form1::removeEntry);
     connect(m_command[3], &QPushButton::clicked, this, &Form1::resetBook);
-    connect(&m_book, &PhoneBook::countTextChanged, m_label11, &QLabel::setText);
+    connect(&m_book, &PhoneBook::countTextChanged, this, &Form1::showCount);
     connect(&m_book, &PhoneBook::markerChanged, this, &Form1::showMarker);
 }
 
@@ -328,13 +326,8 @@ void Form1::startUp()
     m_combo1->setCurrentIndex(0);
     m_book.resetBook();
     // The book signals changes only; the displays still show design texts.
-    m_label11->setText(m_book.countText());
+    showCount(m_book.countText());
     showMarker(m_book.isMarked());
-}
-
-void Form1::showMarker(bool modified)
-{
-    m_frame2->setCaptionColor(modified ? QColor(128, 0, 0) : QColor(0, 0, 0));
 }
 
 SoundNames Form1::soundNames() const

@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <cerrno>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -590,6 +591,32 @@ private slots:
         QCOMPARE(vire({"import", "a.bin", "c.csv", "-o", "link.bin"}).status, 0);
         QVERIFY(exportCsv(QStringLiteral("a.bin")).contains("777,New"));
         QVERIFY(QFileInfo(path(QStringLiteral("link.bin"))).isSymLink());
+    }
+
+    void readOnlyFilesStayReadOnly()
+    {
+        // A user's own 0444 image in the user's own folder: refused, though a
+        // new file beside it could take its name. As root when the suite runs
+        // as root, which then writes it as opening it would.
+        const bool asRoot = ::geteuid() == 0;
+        const QByteArray folder = QFile::encodeName(m_dir->path()), file = folder + "/ro.bin";
+        write(QStringLiteral("ro.bin"), "old");
+        QVERIFY(::chmod(file.constData(), 0444) == 0);
+        if (asRoot)
+            QVERIFY(::chown(folder.constData(), 65534, 65534) == 0 && ::chown(file.constData(), 65534, 65534) == 0);
+        Result r = shell(QLatin1String(asRoot ? "exec setpriv --reuid 65534 --regid 65534 --clear-groups " : "exec ")
+                         + QStringLiteral("\"$VIRE\" new -o ro.bin"));
+        QCOMPARE(r.status, 2);
+        QVERIFY2(r.err.contains("ro.bin: error: " + qt_error_string(EACCES) + ". The file is unchanged."), qPrintable(r.err));
+        QCOMPARE(read(QStringLiteral("ro.bin")), QByteArray("old"));
+        QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden), QStringList{"ro.bin"});
+        if (!asRoot)
+            return;
+        r = vire({"new", "-o", "ro.bin"});
+        QVERIFY2(r.status == 0, qPrintable(r.err));
+        QCOMPARE(read(QStringLiteral("ro.bin")).size(), ImageSize);
+        struct stat st = {};
+        QVERIFY(::stat(file.constData(), &st) == 0 && (st.st_mode & 07777) == 0444 && st.st_uid == 65534);
     }
 
     void ownersAndLimits()

@@ -280,6 +280,27 @@ void TestFaults::saveOntoSpecialTargets()
     QCOMPARE(t.platform.boxes.size(), size_t(0));
     QCOMPARE(readFile(target), t.w().FB().bytes());
 
+    // The user's own 0444 image in the user's own folder, where a new file
+    // could take its name: refused before anything is encoded. As uid 65534
+    // (group 0, kept) when the suite runs as root, which then may write it.
+    const QString mine = t.path(QStringLiteral("mine")), readOnly = mine + QStringLiteral("/ro.bin");
+    QVERIFY(QDir().mkdir(mine));
+    writeFile(readOnly, "old");
+    QVERIFY(::chmod(qPrintable(readOnly), 0444) == 0);
+    if (asRoot)
+        QVERIFY(::chown(qPrintable(mine), 65534, 0) == 0 && ::chown(qPrintable(readOnly), 65534, 0) == 0
+                && ::seteuid(65534) == 0);
+    t.add(QStringLiteral("43"), QStringLiteral("Locked"));
+    const State unsaved(t);
+    t.save(readOnly);
+    QVERIFY(!asRoot || ::seteuid(0) == 0);
+    QCOMPARE(t.platform.boxes.size(), size_t(1));
+    QCOMPARE(t.platform.boxes[0].text, "Could not save " + readOnly + ": " + qt_error_string(EACCES) + ". The file is unchanged.");
+    QVERIFY(State(t) == unsaved && readFile(readOnly) == "old");
+    t.save(readOnly);
+    QCOMPARE(readFile(readOnly), asRoot ? t.w().FB().bytes() : QByteArray("old"));
+    t.platform.clear();
+
     // A file that takes no bytes: the box names the real cause.
     t.save(QStringLiteral("/proc/version"));
     QCOMPARE(t.platform.boxes.size(), size_t(1));
