@@ -29,7 +29,8 @@ QByteArray readRegular(const QString &path, qint64 maxBytes);
 
 // Refuses an unusable name, a target that exists and is not a regular file
 // (a symbolic link counts as what it points to), and one the user may not
-// write. Opens nothing on POSIX systems.
+// write (on Windows also a read-only file and a name Windows cannot take).
+// Opens nothing on POSIX systems.
 void checkTarget(const QString &path);
 
 // Makes bytes the whole content of path (through symbolic links). The file is
@@ -37,7 +38,8 @@ void checkTarget(const QString &path);
 // the old one's owner, group, mode and extended attributes (the POSIX ACL
 // among them) and is its only link; otherwise it is written in place, which
 // reserves the room first, so a full disk is found before any old byte
-// changes, and never cuts the file before the new bytes are in.
+// changes, and never cuts the file before the new bytes are in. On Windows
+// ReplaceFileW does the replacing and carries the ACL, attributes and streams.
 void writeWhole(const QString &path, const QByteArray &bytes);
 
 // True when both paths exist and name the same file, through links.

@@ -1,0 +1,58 @@
+#pragma once
+
+// Failures of the file layer must lose nothing: the file on disk, the image
+// buffer and the phone book stay as they were, and the next command works.
+// The cases that need the system's own means (mounts, users, FIFOs, device
+// nodes) are in test_ui_faults_unix.cpp and test_ui_faults_win.cpp.
+#include "TestWindow.h"
+
+#include <QObject>
+
+inline const QString ErrorTitle = QStringLiteral("Error occured");
+
+// What a failed command must leave as it was.
+struct State
+{
+    QByteArray fb;
+    QStringList rows;
+    QList<int> data;
+    QString count;
+    QColor caption;
+
+    explicit State(TestWindow &t)
+        : fb(t.w().FB().bytes()), rows(t.rowTexts()), data(t.rowData()),
+          count(t.label(11)->text()), caption(t.caption())
+    {
+    }
+    bool operator==(const State &o) const
+    {
+        return fb == o.fb && rows == o.rows && data == o.data && count == o.count
+            && caption == o.caption;
+    }
+};
+
+// An edited book saved and opened again, so that the buffer equals the file.
+inline QString prepareImage(TestWindow &t, const QString &path)
+{
+    t.add(QStringLiteral("0701234567"), QStringLiteral("Anna"));
+    t.add(QStringLiteral("555"), QStringLiteral("Office"));
+    t.save(path);
+    t.open(path);
+    if (!t.platform.boxes.empty() || readFile(path) != t.w().FB().bytes())
+        qFatal("could not prepare %s", qPrintable(path));
+    return path;
+}
+
+class TestFaults : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void saveOntoFullDisk();
+    void saveIntoReadOnlyFolder();
+    void openUnreadableFiles();
+    void saveOntoSpecialTargets();
+    void openAndImportRefuseSpecialFiles();
+    void unusableNamesAndUnexpectedFailures();
+};
+

@@ -1,0 +1,288 @@
+#include "test_ui_faults.h"
+
+#include <QFileInfo>
+
+#include <cerrno>
+#include <csignal>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
+
+namespace {
+
+// A small tmpfs of our own, so that "disk full" and "read-only file system"
+// are real; needs the right to mount (root), otherwise the test is skipped.
+class ScratchMount
+{
+public:
+    ScratchMount(const QString &where, const char *options) : m_path(where)
+    {
+        QDir().mkpath(where);
+        if (::mount("tmpfs", qPrintable(where), "tmpfs", 0, options) == 0)
+            m_mounted = true;
+        else
+            m_why = QString::fromLocal8Bit(std::strerror(errno));
+    }
+    ~ScratchMount()
+    {
+        if (m_mounted)
+            ::umount2(qPrintable(m_path), MNT_DETACH);
+    }
+    bool mounted() const { return m_mounted; }
+    QString why() const { return m_why; }
+    bool remount(bool readOnly)
+    {
+        const unsigned long flags = MS_REMOUNT | (readOnly ? MS_RDONLY : 0);
+        return ::mount(nullptr, qPrintable(m_path), nullptr, flags, nullptr) == 0;
+    }
+
+private:
+    QString m_path;
+    bool m_mounted = false;
+    QString m_why;
+};
+
+// What the platform says when the file at path is written directly.
+QString directWriteCause(const char *path)
+{
+    const int fd = ::open(path, O_WRONLY);
+    if (fd < 0)
+        return qt_error_string(errno);
+    const bool written = ::write(fd, "x", 1) == 1;
+    const int cause = errno;
+    ::close(fd);
+    return written ? QString() : qt_error_string(cause);
+}
+
+// A command that blocks on a FIFO would hang the suite: fail at once instead.
+void blocked(int)
+{
+    const char message[] = "FAIL: a command blocked on a special file\n";
+    [[maybe_unused]] const auto n = ::write(STDERR_FILENO, message, sizeof message - 1);
+    ::_exit(1);
+}
+
+} // namespace
+
+void TestFaults::saveOntoFullDisk()
+{
+    TestWindow t;
+    ScratchMount disk(t.path(QStringLiteral("disk")), "size=800k");
+    if (!disk.mounted())
+        QSKIP(qPrintable(QStringLiteral("cannot mount a small tmpfs here: ") + disk.why()));
+
+    // The old image fits; a second copy, which a safe save needs, does not.
+    const QString target = prepareImage(t, t.path(QStringLiteral("disk/phone.bin")));
+    const QByteArray old = readFile(target);
+    const int files = openFiles();
+    t.add(QStringLiteral("999"), QStringLiteral("Not saved"));
+    const State before(t);
+
+    t.save(target);
+    QCOMPARE(t.platform.boxes.size(), size_t(1));
+    QCOMPARE(t.platform.boxes[0].title, ErrorTitle);
+    QCOMPARE(t.platform.boxes[0].text, "Could not save " + target + ": No space left on device. The file is unchanged.");
+    QCOMPARE(readFile(target), old);
+    QCOMPARE(QDir(t.path(QStringLiteral("disk"))).entryList(QDir::Files),
+             QStringList{QStringLiteral("phone.bin")});   // no temporary file left
+    QCOMPARE(openFiles(), files);
+    // The encode ran before the write; the book is untouched.
+    QCOMPARE(t.rowTexts(), before.rows);
+    QCOMPARE(t.rowData(), before.data);
+    QCOMPARE(t.caption(), before.caption);
+
+    // With room again the same save works and writes the new entry.
+    QVERIFY(QFile::remove(target));
+    t.save(target);
+    QCOMPARE(t.platform.boxes.size(), size_t(1));
+    QCOMPARE(readFile(target), t.w().FB().bytes());
+    QCOMPARE(readFile(target).size(), 524288);
+    QVERIFY(t.w().FB().getText(512 + 32 * 3, 3) == QStringLiteral("999"));
+}
+
+void TestFaults::saveIntoReadOnlyFolder()
+{
+    TestWindow t;
+    ScratchMount disk(t.path(QStringLiteral("ro")), "size=4m");
+    if (!disk.mounted())
+        QSKIP(qPrintable(QStringLiteral("cannot mount a small tmpfs here: ") + disk.why()));
+
+    const QString target = prepareImage(t, t.path(QStringLiteral("ro/phone.bin")));
+    const QByteArray old = readFile(target);
+    QVERIFY(disk.remount(true));
+    const State before(t);
+
+    // Over the old file and as a new file: both refused, nothing lost.
+    t.save(target);
+    t.save(t.path(QStringLiteral("ro/new.bin")));
+    QCOMPARE(t.platform.boxes.size(), size_t(2));
+    for (const auto &box : t.platform.boxes) {
+        QCOMPARE(box.title, ErrorTitle);
+        QVERIFY(!box.text.isEmpty());
+    }
+    QCOMPARE(readFile(target), old);
+    QVERIFY(!QFileInfo::exists(t.path(QStringLiteral("ro/new.bin"))));
+    QVERIFY(State(t) == before);
+
+    // Opening from the read-only folder still works; saving works once it is writable.
+    t.open(target);
+    QCOMPARE(t.platform.boxes.size(), size_t(2));
+    QVERIFY(disk.remount(false));
+    t.add(QStringLiteral("42"), QStringLiteral("Later"));
+    t.save(target);
+    QCOMPARE(t.platform.boxes.size(), size_t(2));
+    QCOMPARE(readFile(target), t.w().FB().bytes());
+}
+
+void TestFaults::openUnreadableFiles()
+{
+    TestWindow t;
+    const QString good = prepareImage(t, t.path(QStringLiteral("good.bin")));
+    t.add(QStringLiteral("31"), QStringLiteral("Unsaved"));
+    const State before(t);
+    const int files = openFiles();
+
+    // A file that opens but whose first read fails with an I/O error.
+    t.open(QStringLiteral("/proc/self/mem"));
+    QCOMPARE(t.platform.boxes.size(), size_t(1));
+    QCOMPARE(t.platform.boxes[0].title, ErrorTitle);
+    QVERIFY(!t.platform.boxes[0].text.isEmpty());
+    QVERIFY(State(t) == before);
+
+    // A file without read permission. Root reads anything, so the open runs
+    // as an ordinary user for the moment.
+    const QString locked = t.path(QStringLiteral("locked.bin"));
+    writeFile(locked, readFile(good));
+    QVERIFY(QFile::setPermissions(locked, QFileDevice::Permissions()));
+    QVERIFY(QFile::setPermissions(t.dir.path(), QFileDevice::Permissions(0x7755)));
+    const bool asRoot = ::geteuid() == 0;
+    if (asRoot)
+        QCOMPARE(::seteuid(65534), 0);
+    t.open(locked);
+    if (asRoot)
+        QCOMPARE(::seteuid(0), 0);
+    QCOMPARE(t.platform.boxes.size(), size_t(2));
+    QCOMPARE(t.platform.boxes[1].title, ErrorTitle);
+    QVERIFY(t.platform.boxes[1].text.contains(QStringLiteral("ermission")));
+    QVERIFY(State(t) == before);
+    QCOMPARE(openFiles(), files);
+
+    // The next open works and replaces the unsaved book.
+    t.open(good);
+    QCOMPARE(t.platform.boxes.size(), size_t(2));
+    QCOMPARE(t.w().FB().bytes(), readFile(good));
+    QVERIFY(!t.rowTexts().contains(QStringLiteral("31")));
+}
+
+void TestFaults::saveOntoSpecialTargets()
+{
+    TestWindow t;
+    const QString fifo = t.path(QStringLiteral("fifo"));
+    QCOMPARE(::mkfifo(qPrintable(fifo), 0600), 0);
+    // A node of /dev/full of our own where one can be made, so that a fault
+    // here cannot replace the machine's.
+    QString full = t.path(QStringLiteral("full"));
+    if (::mknod(qPrintable(full), S_IFCHR | 0666, ::makedev(1, 7)) != 0)
+        full = QStringLiteral("/dev/full");
+    t.w().setSoundName(1, QStringLiteral("Ring"));
+    const State before(t);
+
+    // Refused before anything is encoded or written: FB keeps its zeros.
+    for (const QString &target : {full, fifo}) {
+        t.save(target);
+        QCOMPARE(t.platform.boxes.size(), size_t(1));
+        QCOMPARE(t.platform.boxes[0].title, ErrorTitle);
+        QCOMPARE(t.platform.boxes[0].text, target + QStringLiteral(" is not a regular file"));
+        QVERIFY(State(t) == before);
+        QVERIFY(QFileInfo(target).exists() && !QFileInfo(target).isFile());
+        t.platform.clear();
+    }
+
+    // Every hard link sees the new image.
+    const QString a = t.path(QStringLiteral("a.bin")), b = t.path(QStringLiteral("b.bin"));
+    t.save(a);
+    QCOMPARE(::link(qPrintable(a), qPrintable(b)), 0);
+    t.add(QStringLiteral("555"), QStringLiteral("Office"));
+    t.save(b);
+    QCOMPARE(readFile(a), t.w().FB().bytes());
+    QCOMPARE(readFile(b), readFile(a));
+
+    // A writable file in a folder that takes no new file. Root may write any
+    // folder, so the save runs as an ordinary user for the moment.
+    const QString folder = t.path(QStringLiteral("ro")), target = folder + QStringLiteral("/phone.bin");
+    QVERIFY(QDir().mkdir(folder));
+    writeFile(target, "old");
+    QVERIFY(::chmod(qPrintable(target), 0666) == 0 && ::chmod(qPrintable(folder), 0555) == 0
+            && ::chmod(qPrintable(t.dir.path()), 0755) == 0);
+    t.add(QStringLiteral("42"), QStringLiteral("Later"));
+    const bool asRoot = ::geteuid() == 0;
+    if (asRoot)
+        QCOMPARE(::seteuid(65534), 0);
+    t.save(target);
+    if (asRoot)
+        QCOMPARE(::seteuid(0), 0);
+    ::chmod(qPrintable(folder), 0755);
+    QCOMPARE(t.platform.boxes.size(), size_t(0));
+    QCOMPARE(readFile(target), t.w().FB().bytes());
+
+    // The user's own 0444 image in the user's own folder, where a new file
+    // could take its name: refused before anything is encoded. As uid 65534
+    // (group 0, kept) when the suite runs as root, which then may write it.
+    const QString mine = t.path(QStringLiteral("mine")), readOnly = mine + QStringLiteral("/ro.bin");
+    QVERIFY(QDir().mkdir(mine));
+    writeFile(readOnly, "old");
+    QVERIFY(::chmod(qPrintable(readOnly), 0444) == 0);
+    if (asRoot)
+        QVERIFY(::chown(qPrintable(mine), 65534, 0) == 0 && ::chown(qPrintable(readOnly), 65534, 0) == 0
+                && ::seteuid(65534) == 0);
+    t.add(QStringLiteral("43"), QStringLiteral("Locked"));
+    const State unsaved(t);
+    t.save(readOnly);
+    QVERIFY(!asRoot || ::seteuid(0) == 0);
+    QCOMPARE(t.platform.boxes.size(), size_t(1));
+    QCOMPARE(t.platform.boxes[0].text, "Could not save " + readOnly + ": " + qt_error_string(EACCES) + ". The file is unchanged.");
+    QVERIFY(State(t) == unsaved && readFile(readOnly) == "old");
+    t.save(readOnly);
+    QCOMPARE(readFile(readOnly), asRoot ? t.w().FB().bytes() : QByteArray("old"));
+    t.platform.clear();
+
+    // A file that takes no bytes: the box names the real cause.
+    t.save(QStringLiteral("/proc/version"));
+    QCOMPARE(t.platform.boxes.size(), size_t(1));
+    QCOMPARE(t.platform.boxes[0].text, "Could not save /proc/version: " + directWriteCause("/proc/version")
+                                           + ". The file is unchanged.");
+}
+
+void TestFaults::openAndImportRefuseSpecialFiles()
+{
+    TestWindow t;
+    const QString fifo = t.path(QStringLiteral("fifo"));
+    QCOMPARE(::mkfifo(qPrintable(fifo), 0600), 0);
+    t.add(QStringLiteral("555"), QStringLiteral("Office"));
+    t.w().setSoundName(2, QStringLiteral("Bell"));
+    const State before(t);
+    const int files = openFiles();
+    const auto previous = std::signal(SIGALRM, blocked);
+
+    for (const QString &path : {fifo, QStringLiteral("/dev/zero")}) {
+        ::alarm(20);
+        t.open(path);
+        t.platform.answer(path);
+        t.w().importSound(2);
+        ::alarm(0);
+        QCOMPARE(t.platform.boxes.size(), size_t(2));
+        for (const auto &box : t.platform.boxes) {
+            QCOMPARE(box.title, ErrorTitle);
+            QCOMPARE(box.text, path + QStringLiteral(" is not a regular file"));
+        }
+        QVERIFY(State(t) == before);
+        QCOMPARE(t.w().Combo1()->itemText(2), QStringLiteral("2 Bell"));
+        QCOMPARE(openFiles(), files);
+        t.platform.clear();
+    }
+    std::signal(SIGALRM, previous);
+}
+
