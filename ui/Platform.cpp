@@ -1,21 +1,17 @@
 #include "Platform.h"
+#include "QtSettings.h"
 
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
-#include <QSettings>
 #include <QStringList>
+
+#include <memory>
 
 QtPlatform::QtPlatform()
 {
-    // Qt's file dialog keeps its folder history, last folder, side bar and
-    // column layout in the user's "QtProject" settings: read when a dialog is
-    // made, written when it closes. The program keeps no settings, so Qt's
-    // settings files are looked for below /dev/null, where no file can ever
-    // be read or made. The program itself uses no QSettings.
-    for (const QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat})
-        for (const QSettings::Scope scope : {QSettings::UserScope, QSettings::SystemScope})
-            QSettings::setPath(format, scope, QStringLiteral("/dev/null"));
+    // The program itself uses no QSettings; Qt's file dialog keeps nothing.
+    redirectQtSettings();
 }
 
 QString QtPlatform::qtFilter(const QString &filter)
@@ -45,9 +41,23 @@ std::optional<QString> QtPlatform::showFileDialog(QWidget *parent, FileDialogKin
     // portal platform theme), with its bookmarks and recent places; Qt's
     // widget dialog elsewhere. No default suffix is set, so a typed name is
     // used as typed; either dialog asks before a save replaces a file.
-    const QString path = kind == FileDialogKind::Open
-        ? QFileDialog::getOpenFileName(parent, title, fileName, qtFilter(filter))
-        : QFileDialog::getSaveFileName(parent, title, fileName, qtFilter(filter));
+    // Made and destroyed with Qt's settings shut: it reads them when made
+    // and writes them when destroyed. Otherwise as QFileDialog's static
+    // functions do it.
+    std::unique_ptr<QFileDialog> dialog;
+    {
+        const QtSettingsShut shut;
+        dialog = std::make_unique<QFileDialog>(parent, title, fileName, qtFilter(filter));
+    }
+    if (kind == FileDialogKind::Open)
+        dialog->setFileMode(QFileDialog::ExistingFile);
+    else
+        dialog->setAcceptMode(QFileDialog::AcceptSave);
+    const QString path = dialog->exec() == QDialog::Accepted ? dialog->selectedFiles().value(0) : QString();
+    {
+        const QtSettingsShut shut;
+        dialog.reset();
+    }
     if (path.isEmpty())
         return std::nullopt;
     return path;
