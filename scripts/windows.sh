@@ -136,6 +136,7 @@ build_icu() {
   mkdir -p "$host/config" "$host/bin" "$host/lib"
   printf '%s\n' "CROSS_ICU_VERSION=$icu_version" 'TOOLEXEEXT=' 'TOOLBINDIR=$(cross_buildroot)/bin' \
     'TOOLLIBDIR=$(cross_buildroot)/lib' 'INVOKE=' 'PKGDATA_INVOKE=' > "$host/config/icucross.mk"
+  echo "CURR_FULL_DIR?=\$(shell pwd | sed 's/ /\\\\ /g')" > "$host/config/icucross.inc"
   for t in icupkg pkgdata genccode gencmn genrb gencnval gencfu makeconv genbrk gensprep gendict gennorm2; do
     local path
     path=$(command -v "$t" || true)
@@ -308,6 +309,7 @@ timed() {   # timed <stage> <function>...
 }
 
 case "${1:-}" in
+  prefixes) echo "$qt_prefix"; echo "$deps_prefix" ;;
   qt) timed qt build_qt ;;
   deps) shift; timed deps build_deps "$@" ;;
   build) timed build build_project ;;

@@ -105,7 +105,7 @@ void TestImageFiles::openFailures()
     QVERIFY(!probe.open(QIODevice::ReadOnly));
     t.open(missing);
     QCOMPARE(t.platform.boxes.size(), size_t(1));
-    QCOMPARE(t.platform.boxes[0].text, "Could not open " + missing + ": " + probe.errorString());
+    QCOMPARE(t.platform.boxes[0].text, "Could not open " + QDir::toNativeSeparators(missing) + ": " + probe.errorString());
     QCOMPARE(t.platform.boxes[0].title, ErrorTitle);
 
     // A folder cannot be read as an image either.
