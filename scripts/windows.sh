@@ -199,7 +199,16 @@ build_project() {
 # Wine in a prefix of its own inside build-windows/, with no display of the
 # machine's, no Mono or Gecko installer, the DLLs found on WINEPATH.
 wine_env() {
-  export WINEPREFIX=$bw/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" DISPLAY=
+  export WINEPREFIX=$bw/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+  # Wine's window driver needs a display even for offscreen Qt (its event
+  # loop has a hidden window): a virtual one of our own.
+  if [ -z "${VIRE_XVFB:-}" ]; then
+    export DISPLAY=:87
+    Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+    VIRE_XVFB=$!
+    trap 'kill $VIRE_XVFB 2>/dev/null || true' EXIT
+    sleep 1
+  fi
   local gcc_dir
   gcc_dir=$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc++-6.dll)")
   export WINEPATH="$qt_prefix/bin;$deps_prefix/bin;$deps_prefix/lib;$gcc_dir;/usr/x86_64-w64-mingw32/lib"
@@ -280,18 +289,13 @@ PY
     cmp "$f" "$dir/windows/${f##*/}" || { echo "FAIL: ${f##*/} differs between Linux and Windows" >&2; exit 1; }
   done
   echo "vire-image: $(ls "$dir/linux" | wc -l) outputs byte-identical"
-  # The installed editor on the windows platform under Xvfb, photographed.
-  local display=:87
-  Xvfb $display -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-  local xvfb=$!
-  sleep 2
-  DISPLAY=$display WINEPATH= "$wine" "$pf/bin/vire-flash-editor.exe" >/dev/null 2>&1 &
+  # The installed editor on the windows platform, photographed on the virtual display.
+  WINEPATH= "$wine" "$pf/bin/vire-flash-editor.exe" >/dev/null 2>&1 &
   local editor=$!
   sleep 15
-  xwd -root -display $display -silent | xwdtopnm 2>/dev/null | pnmtopng > "$bw/windows-editor.png"
+  xwd -root -display "$DISPLAY" -silent | xwdtopnm 2>/dev/null | pnmtopng > "$bw/windows-editor.png"
   kill "$editor" 2>/dev/null || true
-  DISPLAY=$display /usr/lib/wine/wineserver -k || true
-  kill "$xvfb" 2>/dev/null || true
+  /usr/lib/wine/wineserver -k || true
   [ -s "$bw/windows-editor.png" ] || { echo "FAIL: no screenshot" >&2; exit 1; }
   # Uninstalled cleanly: the uninstaller waits (_?=) and nothing is left.
   WINEPATH= "$wine" "$pf/Uninstall.exe" /S "_?=C:\\Program Files\\VIRE Flash editor"
