@@ -95,6 +95,11 @@ QString cleaned(QStringView raw)
 
 } // namespace
 
+QString cleanedNumber(QStringView raw)
+{
+    return cleaned(raw);
+}
+
 QString who(const char *kind, const QString &name)
 {
     return name.isEmpty() ? QStringLiteral("%1 without a name").arg(QLatin1String(kind))
@@ -221,6 +226,9 @@ Format detectFormat(const QByteArray &bytes)
 
 ReadResult readContacts(const QByteArray &bytes, Mode mode)
 {
+    QByteArray holder;
+    if (charset::body(bytes, holder).trimmed().isEmpty())
+        return {};
     return detectFormat(bytes) == Format::VCard ? readVCard(bytes, mode) : readCsv(bytes, mode);
 }
 

@@ -511,7 +511,8 @@ private slots:
             {{"info", "fifo"}, "fifo: error: not a regular file"},
             {{"import", "a.bin", "nonumber.csv", "-o", "keep.bin"},
              "nonumber.csv:1: error: the header names neither our columns (number,name,sound,sbit1,sbit2,sbit3,sbit4; "
-             "only \"number\" is required) nor the phone and name columns of a Google Contacts or Outlook export; export "
+             "only \"number\" is required) nor the name and telephone columns of a Google Contacts, Outlook or Thunderbird "
+             "export; export "
              "the contacts as vCard (.vcf) from the other program, which is read too"},
             {{"import", "a.bin", "quote.csv", "-o", "keep.bin"}, "quote.csv:3: error: quote opened here is never closed"},
             {{"import", "a.bin", "wide.csv", "--replace", "-o", "keep.bin"}, "wide.csv:3: error: row has 3 fields, the header 2"},
