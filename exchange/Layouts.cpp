@@ -47,27 +47,26 @@ Role roleNamed(QStringView word)
 Index build()
 {
     Index ix;
+    ix.names.reserve(4096);
     for (int l = 0; l < LayoutCount; ++l) {
         const LayoutSpec &spec = LayoutTable[l];
         Layout layout;
         layout.program = QString::fromUtf8(spec.program);
         layout.language = QString::fromUtf8(spec.language);
         const QString columns = QString::fromUtf8(spec.columns);
-        QStringList seen;
         for (QStringView line : QStringView(columns).split(QLatin1Char('\n'))) {
             const qsizetype colon = line.indexOf(QLatin1Char(':'));
             const Role role = roleNamed(line.first(std::max<qsizetype>(colon, 0)).trimmed());
             layout.own = layout.own || role == Role::Number;
             for (QStringView name : line.sliced(colon + 1).split(QLatin1Char('|'))) {
                 name = name.trimmed();
-                const QString key = fold(name);
+                QVector<Hit> &hits = ix.names[fold(name)];
                 // A name listed twice keeps its first role.
-                if (seen.contains(key))
+                if (!hits.isEmpty() && hits.constLast().layout == l)
                     continue;
-                seen.append(key);
-                ix.names[key].append({l, role});
-                if (role == Role::Phone)
-                    layout.phones.append(name.toString());
+                hits.append({l, role});
+                if (role == Role::Phone)   // as a program writes it: Google's first "Phone 1 - Value"
+                    layout.phones.append(name.toString().replace(QLatin1Char('#'), QLatin1Char('1')));
                 if (layout.own)
                     ix.own.append(name.toString());
             }
