@@ -3,8 +3,9 @@
 // - Outlook, English, German, Spanish, French, Italian: Roundcube's
 //   program/localization/{en_US,de_DE,es_ES,fr_FR,it_IT}/csv2vcard.inc;
 // - Outlook, Dutch: the Outlook header in Open-Xchange's CSVContactImporterTest;
-// - Outlook, Swedish: Arbete, Hem, Mobiltelefon, Fax arbete as a Swedish Outlook
-//   2016 writes them (issue report), Telefon arbete as Thunderbird's sv-SE strings;
+// - Outlook, Swedish: Arbete, Hem, Mobiltelefon, Fax arbete as the Swedish Outlook
+//   export reported in issue 21 writes them; Telefon arbete as Thunderbird's
+//   sv-SE strings have it;
 // - Thunderbird in every language: mail/chrome/messenger/importMsgs.properties
 //   (fields 2100 to 2136) of thunderbird-l10n, in the order Thunderbird 115 writes.
 #include "Contacts.h"
