@@ -144,6 +144,13 @@ Header readHeader(const QStringList &cells)
     QVector<const QVector<Hit> *> exact(n, nullptr), byNumber(n, nullptr);
     QStringList digits(n);
     QVector<int> count(ix.layouts.size(), 0);
+    // A layout is of use when the header holds what it reads numbers from.
+    QVector<bool> usable(ix.layouts.size(), false);
+    auto tally = [&](const Hit &h) {
+        ++count[h.layout];
+        if (h.role == Role::Number || h.role == Role::Phone || h.role == Role::Fax || h.role == Role::Pager)
+            usable[h.layout] = true;
+    };
     for (qsizetype c = 0; c < n; ++c) {
         const QString key = fold(cells.at(c));
         if (key.isEmpty())
@@ -152,7 +159,7 @@ Header readHeader(const QStringList &cells)
         if (it != ix.names.cend()) {
             exact[c] = &*it;
             for (const Hit &h : *it)
-                ++count[h.layout];
+                tally(h);
         }
         const QString form = numbered(key, digits[c]);
         const auto num = digits[c].isEmpty() ? ix.names.cend() : ix.names.constFind(form);
@@ -163,13 +170,16 @@ Header readHeader(const QStringList &cells)
             const bool counted = exact[c] && std::any_of(exact[c]->cbegin(), exact[c]->cend(),
                                                          [&](const Hit &e) { return e.layout == h.layout; });
             if (!counted)
-                ++count[h.layout];
+                tally(h);
         }
     }
 
     Header header;
+    // The most cells wins, a layout of use before one that could read nothing.
     for (int l = 0; l < count.size(); ++l) {
-        if (count[l] > 0 && (header.layout < 0 || count[l] > count[header.layout]))
+        const int best = header.layout;
+        if (count[l] > 0
+            && (best < 0 || usable[l] > usable[best] || (usable[l] == usable[best] && count[l] > count[best])))
             header.layout = l;
     }
     header.roles.fill(Role::Unlisted, n);

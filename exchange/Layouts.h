@@ -48,6 +48,8 @@ struct Header
 
 // The layout that lists the most cells of the header (case, accents,
 // punctuation and surrounding spaces ignored), and each cell's role in it.
+// A layout whose number or telephone columns the header holds goes before
+// one that could read no number from it.
 Header readHeader(const QStringList &cells);
 
 // The form names are compared in: accents and case gone, every run of other

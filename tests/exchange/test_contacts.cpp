@@ -160,6 +160,10 @@ private slots:
                           "Eva,Berg,Mobile,070-1 ::: 070-2,Work Fax,08-2\n")
             << QStringLiteral("Google Contacts")
             << QStringList{QStringLiteral("0701 Eva Berg"), QStringLiteral("0702 Eva Berg")} << 1 << QStringList();
+        // More cells of another program's layout, but only ours can read a number.
+        QTest::newRow("our number beside name columns")
+            << QByteArray("First Name,Last Name,number\nBo,Ek,0701\n") << QString() << QStringList{QStringLiteral("0701 ")}
+            << 0 << QStringList{QStringLiteral("1: column(s) ignored: First Name, Last Name")};
         // A column the layout does not list is named when it holds telephone numbers, once.
         QTest::newRow("unlisted telephone column")
             << QByteArray("F\xC3\xB6rnamn,Efternamn,Mobiltelefon,Telefon 3,Hobby\n"
