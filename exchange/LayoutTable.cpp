@@ -8,7 +8,8 @@ namespace exchange::layouts {
 // exports of one language have been seen to differ, both names are listed.
 // Roles: number name sound sbit1-4 (ours), given middle family display
 // company (a row's name), phone, kind (the label of Google's phone column),
-// fax, pager (left out), other (read by nobody).
+// fax, pager (left out), other (read by nobody). tests/exchange/test_contacts.cpp
+// names the public sources of these names.
 const LayoutSpec LayoutTable[] = {
     {"vire-image", "", "number: number\nname: name\nsound: sound\nsbit1: sbit1\nsbit2: sbit2\nsbit3: sbit3\nsbit4: sbit4"},
 
