@@ -53,7 +53,10 @@ Windows-1252. Letters the image cannot spell become their nearest (L for
 (0) after the country code goes; what is then not 1-16 digits is skipped
 (kept as written with --replace).
 CSV: our columns number,name,sound,sbit1-sbit4 (only number is required),
-or a Google Contacts or Outlook export (each phone number one entry).
+or a Google Contacts export, or an Outlook or Thunderbird export in English,
+Swedish, Norwegian, Danish, Finnish, German, French, Spanish, Dutch or
+Italian (each phone number one entry; faxes and pagers left out; --dry-run
+names the layout read).
 vCard 2.1, 3.0 and 4.0: each TEL is one entry named by FN, else N, else ORG.
 )~";
 
@@ -89,6 +92,10 @@ int runExport(const QStringList &arguments)
         ? tool::exportContacts(image, format)
         : exchange::writeSheet(sheet, image.book->entry(PhoneBook::HiddenIndex),
                                image.book->entry(PhoneBook::UnknownIndex), tool::userEntries(*image.book), &replaced);
+    // A package that failed to close comes back empty: never written as if it were the book.
+    if (bytes.isEmpty() && sheet != exchange::SheetFormat::None)
+        throw fail(line.isSet(output) ? line.value(output) : QString(),
+                   QStringLiteral("the spreadsheet could not be put together; nothing written"));
     if (replaced > 0)
         message(line.isSet(output) ? line.value(output) : QStringLiteral("vire-image"), 0, "warning",
                 QStringLiteral("%1 control character(s) that an .ods file cannot hold written as \"?\"").arg(replaced));
@@ -171,7 +178,8 @@ int runImport(const QStringList &arguments)
     const bool same = line.isSet(output) && safefile::sameFile(imagePath, outPath)
         && QFileInfo(outPath).size() == layout::ImageSize;
     if (line.isSet(dryRun))
-        summary = QStringLiteral("dry run: ") + summary + QStringLiteral("; nothing written");
+        summary = QStringLiteral("dry run: ") + (read.layout.isEmpty() ? QString() : QStringLiteral("read as %1; ").arg(read.layout))
+            + summary + QStringLiteral("; nothing written");
     else if (!outcome.changed && same)
         summary += QStringLiteral("; not rewritten");
     else
