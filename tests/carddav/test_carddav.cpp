@@ -39,70 +39,58 @@ QByteArray card(int i, const QByteArray &tel)
         + "\r\n" + (tel.isEmpty() ? QByteArray() : "TEL:" + tel + "\r\n") + "END:VCARD\r\n";
 }
 
-// A CardDAV server as some are: Digest only, no addressbook-query, so cards
-// come by PROPFIND and addressbook-multiget. Prints its port; notes in argv[1]
-// each Digest checked and each REPORT.
-const char FakeDav[] = R"py(
-import hashlib, re, secrets, sys, xml.etree.ElementTree as ET
-from http.server import BaseHTTPRequestHandler, ThreadingHTTPServer
-REALM, USER, PASSWORD, BOOK = 'fake', 'anna', 'secret', '/book/'
-CARDS = {BOOK + 'c%d.vcf' % i: 'BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Person %d\r\nTEL:%d\r\nEND:VCARD\r\n' % (i, 100000 + i)
-         for i in range(250)}
-nonces = set()
-md5 = lambda s: hashlib.md5(s.encode()).hexdigest()
-def note(line):
-    with open(sys.argv[1], 'a') as f: f.write(line + '\n')
-def response(href, prop, status='200 OK'):
-    return ('<d:response><d:href>%s</d:href><d:propstat><d:prop>%s</d:prop>'
-            '<d:status>HTTP/1.1 %s</d:status></d:propstat></d:response>' % (href, prop, status))
-class Dav(BaseHTTPRequestHandler):
-    protocol_version = 'HTTP/1.1'
-    def log_message(self, *args): pass
-    def reply(self, status, body='', headers={}):
-        body = body.encode()
-        self.send_response(status)
-        for k, v in headers.items(): self.send_header(k, v)
-        self.send_header('Content-Type', 'application/xml; charset=utf-8')
-        self.send_header('Content-Length', str(len(body)))
-        self.end_headers()
-        self.wfile.write(body)
-    def authorized(self):
-        h = self.headers.get('Authorization', '')
-        if not h: return False
-        f = {k: q or t for k, q, t in re.findall(r'(\w+)=(?:"([^"]*)"|([^\s,]+))', h)}
-        ha1, ha2 = md5('%s:%s:%s' % (USER, REALM, PASSWORD)), md5('%s:%s' % (self.command, self.path))
-        expected = md5(':'.join([ha1, f.get('nonce', ''), f.get('nc', ''), f.get('cnonce', ''), 'auth', ha2]))
-        ok = (h.startswith('Digest ') and f.get('username') == USER and f.get('nonce') in nonces
-              and f.get('uri') == self.path and f.get('qop') == 'auth' and f.get('response') == expected)
-        note('digest ' + ('ok' if ok else 'refused'))
-        return ok
-    def dav(self):
-        body = self.rfile.read(int(self.headers.get('Content-Length', 0)))
-        if not self.authorized():
-            nonce = secrets.token_hex(8)
-            nonces.add(nonce)
-            return self.reply(401, headers={'WWW-Authenticate': 'Digest realm="%s", nonce="%s", qop="auth", '
-                                            'algorithm=MD5' % (REALM, nonce)})
-        if self.path != BOOK: return self.reply(404)
-        if self.command == 'PROPFIND':
-            out = response(BOOK, '<d:resourcetype><d:collection/><c:addressbook/></d:resourcetype>')
-            if self.headers.get('Depth') == '1':
-                out += ''.join(response(h, '<d:resourcetype/><d:getetag>"1"</d:getetag>') for h in CARDS)
-        elif b'addressbook-query' in body:
-            note('query')
-            return self.reply(501)
-        else:
-            hrefs = [e.text for e in ET.fromstring(body).iter('{DAV:}href')]
-            note('multiget ' + ' '.join(hrefs))
-            out = ''.join(response(h, '<c:address-data>%s</c:address-data>' % CARDS[h]) if h in CARDS
-                          else response(h, '', '404 Not Found') for h in hrefs)
-        self.reply(207, '<?xml version="1.0"?><d:multistatus xmlns:d="DAV:" '
-                        'xmlns:c="urn:ietf:params:xml:ns:carddav">%s</d:multistatus>' % out)
-    do_PROPFIND = do_REPORT = dav
-server = ThreadingHTTPServer(('127.0.0.1', 0), Dav)
-print(server.server_address[1], flush=True)
-server.serve_forever()
-)py";
+// The scripted hostile server (hostile_dav.py): a scenario per first path
+// segment, on 127.0.0.1 and, as another host, 127.0.0.2 at the same port;
+// every request it gets is a line of its log.
+class HostileDav
+{
+public:
+    explicit HostileDav(const QString &log) : m_log(log) {}
+    ~HostileDav()
+    {
+        m_process.kill();
+        m_process.waitForFinished(5000);
+    }
+
+    // With cert and key, also over TLS on 127.0.0.1.
+    bool start(const QString &cert = QString(), const QString &key = QString())
+    {
+        QStringList args{QStringLiteral(HOSTILE_DAV), m_log};
+        if (!cert.isEmpty())
+            args << cert << key;
+        m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        m_process.start(python(), args);
+        if (!m_process.waitForReadyRead(10000))
+            return false;
+        const QList<QByteArray> ports = m_process.readLine().trimmed().split(' ');
+        m_port = ports.value(0).toInt();
+        m_tlsPort = ports.value(1).toInt();
+        return m_port > 0;
+    }
+
+    QString url(const QString &path, bool otherHost = false) const
+    {
+        return QStringLiteral("http://127.0.0.%1:%2%3").arg(otherHost ? 2 : 1).arg(m_port).arg(path);
+    }
+    QString tlsUrl(const QString &path) const { return QStringLiteral("https://127.0.0.1:%1%2").arg(m_tlsPort).arg(path); }
+    int port() const { return m_port; }
+
+    // The log so far, emptied for the next run.
+    QByteArray takeLog()
+    {
+        QFile f(m_log);
+        if (!f.open(QIODevice::ReadOnly))
+            return QByteArray();
+        const QByteArray text = f.readAll();
+        f.remove();
+        return text;
+    }
+
+private:
+    QString m_log;
+    QProcess m_process;
+    int m_port = 0, m_tlsPort = 0;
+};
 
 class Radicale
 {
@@ -352,35 +340,27 @@ private slots:
 
     void serverWithoutQueryAndDigest()
     {
-        writeFile(path(QStringLiteral("fakedav.py")), FakeDav);
-        QProcess dav;
-        dav.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        dav.start(python(), {path(QStringLiteral("fakedav.py")), path(QStringLiteral("dav.log"))});
-        QVERIFY(dav.waitForReadyRead(10000));
-        const QString book = QStringLiteral("http://127.0.0.1:%1/book/").arg(dav.readLine().trimmed().toInt());
+        HostileDav dav(path(QStringLiteral("dav.log")));
+        QVERIFY(dav.start());
+        const QString book = dav.url(QStringLiteral("/digest/book/"));
         const QString out = path(QStringLiteral("out.bin"));
         const QStringList args{QStringLiteral("import"), path(QStringLiteral("new.bin")), book,
                                QStringLiteral("--user"), QStringLiteral("anna"), QStringLiteral("-o"), out};
-        QFile log(path(QStringLiteral("dav.log")));
 
         // The wrong password fails the server's Digest check: refused, nothing written.
         Result r = vire(args, "wrong");
         QCOMPARE(r.status, 2);
         QVERIFY2(r.err.contains(book + QStringLiteral(": error: user name or password refused (HTTP 401)")), qPrintable(r.err));
         QVERIFY(!QFile::exists(out));
-        QVERIFY(log.open(QIODevice::ReadOnly));
-        QByteArray notes = log.readAll();
-        log.close();
+        QByteArray notes = dav.takeLog();
         QVERIFY2(notes.contains("digest refused") && !notes.contains("digest ok"), notes.constData());
-        QVERIFY(log.remove());
 
         // The right one: the query is refused, the cards come in batches,
         // each asked for once, every number imported beside the sample entry.
         r = vire(args);
         QVERIFY2(r.status == 0, qPrintable(r.err));
         QCOMPARE(entries(out), 251);
-        QVERIFY(log.open(QIODevice::ReadOnly));
-        notes = log.readAll();
+        notes = dav.takeLog();
         QVERIFY2(notes.contains("digest ok") && !notes.contains("digest refused") && notes.contains("query\n"),
                  notes.constData());
         QStringList asked;
@@ -397,11 +377,9 @@ private slots:
         asked.sort();
         QStringList all;
         for (int i = 0; i < 250; ++i)
-            all << QStringLiteral("/book/c%1.vcf").arg(i);
+            all << QStringLiteral("/digest/book/c%1.vcf").arg(i);
         all.sort();
         QCOMPARE(asked, all);
-        dav.kill();
-        dav.waitForFinished();
     }
 
     void httpsWithOwnAuthority()
