@@ -1,7 +1,8 @@
 # A scripted CardDAV server for vire-image's tests: one scenario per first
 # path segment (/digest/book/ is the "digest" scenario), some of them hostile.
 # It listens on 127.0.0.1 and, as "another host", on 127.0.0.2 at the same
-# port, plus optionally over TLS on 127.0.0.1 (given a certificate and key).
+# port, plus optionally over TLS on both at another port (given a certificate
+# and key).
 #
 #   hostile_dav.py LOG [CERT KEY]
 #
@@ -9,7 +10,7 @@
 # killed. LOG gets one line per request,
 #   request HOST METHOD PATH AUTHORIZATION     (AUTHORIZATION "-" when none)
 # and the free-form notes scenarios write with note().
-import base64, hashlib, re, secrets, ssl, sys, threading, xml.etree.ElementTree as ET
+import base64, hashlib, re, secrets, socket, ssl, struct, sys, threading, time, xml.etree.ElementTree as ET
 from http.server import BaseHTTPRequestHandler, ThreadingHTTPServer
 
 LOG = sys.argv[1]
@@ -137,7 +138,325 @@ def digest_only(rq):
     rq.reply(207, multistatus(out))
 
 
+BOOK_SELF = '<d:resourcetype><d:collection/><c:addressbook/></d:resourcetype>'
+
+
+# An address book of one card at rq.path: what a scenario answers once it
+# is satisfied.
+def one_card_book(rq, cards=1):
+    if rq.command == 'PROPFIND':
+        return rq.reply(207, multistatus(response(rq.path, BOOK_SELF)))
+    rq.reply(207, multistatus(''.join(response(rq.path + 'c%d.vcf' % i, '<c:address-data>%s</c:address-data>' % vcard(i))
+                                      for i in range(cards))))
+
+
+# /cut/HOW/: the address book's query answer breaks off. length: a whole
+# document of one card where three were announced; chunked: no last chunk;
+# short-chunk: a chunk shorter than announced, the document cut; reset: the
+# connection reset halfway.
+@scenario('cut')
+def cut(rq):
+    how = rq.path.split('/')[2]
+    if rq.command == 'PROPFIND':
+        return one_card_book(rq)
+    one = multistatus(response(rq.path + 'c1.vcf', '<c:address-data>%s</c:address-data>' % vcard(1))).encode()
+    three = multistatus(''.join(response(rq.path + 'c%d.vcf' % i, '<c:address-data>%s</c:address-data>' % vcard(i))
+                                for i in range(3))).encode()
+    rq.send_response(207)
+    rq.send_header('Content-Type', 'application/xml; charset=utf-8')
+    if how == 'length':
+        rq.send_header('Content-Length', str(len(three)))
+        rq.end_headers()
+        return rq.raw(one)
+    if how == 'reset':
+        rq.send_header('Content-Length', str(len(three)))
+        rq.end_headers()
+        rq.raw(three[:len(three) // 2])
+        rq.connection.setsockopt(socket.SOL_SOCKET, socket.SO_LINGER, struct.pack('ii', 1, 0))
+        return
+    rq.send_header('Transfer-Encoding', 'chunked')
+    rq.end_headers()
+    if how == 'chunked':
+        return rq.raw(b'%x\r\n%s\r\n' % (len(one), one))
+    rq.raw(b'%x\r\n%s' % (len(three), three[:len(three) // 2]))
+
+
+# /redirect-away/: sends the client on to another host, which asks for a
+# password. /href-away/: a principal whose address books live there.
+# /asks/ on either host: Basic for anna:secret, then a book of one card.
+@scenario('redirect-away')
+def redirect_away(rq):
+    rq.reply(307, headers={'Location': 'http://127.0.0.2:%d/asks/' % rq.server.server_address[1]})
+
+
+@scenario('href-away')
+def href_away(rq):
+    home = 'http://127.0.0.2:%d/asks/' % rq.server.server_address[1]
+    rq.reply(207, multistatus(response(rq.path, '<d:resourcetype><d:collection/><d:principal/></d:resourcetype>'
+                                                '<c:addressbook-home-set><d:href>%s</d:href></c:addressbook-home-set>' % home)))
+
+
+@scenario('asks')
+def asks(rq):
+    if rq.headers.get('Authorization', '') != 'Basic ' + base64.b64encode(b'anna:secret').decode():
+        return rq.reply(401, headers={'WWW-Authenticate': 'Basic realm="asks"'})
+    one_card_book(rq)
+
+
+# /tls-down/ over TLS: a principal whose home set is on plain http://.
+@scenario('tls-down')
+def tls_down(rq):
+    home = 'http://127.0.0.1:%d/plain/' % PORT
+    rq.reply(207, multistatus(response(rq.path, '<d:resourcetype><d:collection/><d:principal/></d:resourcetype>'
+                                                '<c:addressbook-home-set><d:href>%s</d:href></c:addressbook-home-set>' % home)))
+
+
+# /drip/BYTES/MS/: a 400 KiB answer, BYTES at a time every MS milliseconds.
+@scenario('drip')
+def drip(rq):
+    step, pause = int(rq.path.split('/')[2]), int(rq.path.split('/')[3]) / 1000
+    body = multistatus(response(rq.path, BOOK_SELF) + '<!--%s-->' % ('x' * 400 * 1024)).encode()
+    rq.send_response(207)
+    rq.send_header('Content-Type', 'application/xml; charset=utf-8')
+    rq.send_header('Content-Length', str(len(body)))
+    rq.end_headers()
+    rq.close_connection = True
+    for i in range(0, len(body), step):
+        rq.wfile.write(body[i:i + step])
+        rq.wfile.flush()
+        time.sleep(pause)
+
+
+# /utf8/SCHEME/: anna's password is "pass€word", checked as UTF-8 in Basic,
+# Digest with MD5, or Digest with SHA-256 (offered beside MD5, which it
+# refuses: the stronger one must be chosen).
+UTF8_PASSWORD = 'pass\u20acword'
+
+
+@scenario('utf8')
+def utf8(rq):
+    how = rq.path.split('/')[2]
+    h = rq.headers.get('Authorization', '')
+    if how == 'basic':
+        ok = h == 'Basic ' + base64.b64encode(('anna:' + UTF8_PASSWORD).encode()).decode()
+        challenges = ['Basic realm="utf8", charset="UTF-8"']
+    else:
+        algorithm = 'SHA-256' if how == 'sha256' else 'MD5'
+        H = lambda s: hashlib.new(algorithm.replace('-', '').lower(), s.encode()).hexdigest()
+        f = auth_fields(h)
+        ha1, ha2 = H('anna:utf8:' + UTF8_PASSWORD), H('%s:%s' % (rq.command, rq.path))
+        expected = H(':'.join([ha1, f.get('nonce', ''), f.get('nc', ''), f.get('cnonce', ''), 'auth', ha2]))
+        ok = (h.startswith('Digest ') and f.get('username') == 'anna' and f.get('algorithm') == algorithm
+              and f.get('uri') == rq.path and f.get('response') == expected)
+        challenges = ['Digest realm="utf8", nonce="%s", qop="auth", algorithm=%s' % (secrets.token_hex(8), a)
+                      for a in (['MD5', 'SHA-256'] if how == 'sha256' else ['MD5'])]
+    if not ok:
+        note('utf8 refused')
+        rq.send_response(401)
+        for c in challenges:
+            rq.send_header('WWW-Authenticate', c)
+        rq.send_header('Content-Length', '0')
+        return rq.end_headers()
+    note('utf8 ok')
+    one_card_book(rq)
+
+
+# Answers that are no answer: a token wanted, a server failing, a body that
+# cannot be decompressed, a Content-Type of escape sequences.
+@scenario('bearer')
+def bearer(rq):
+    rq.reply(401, headers={'WWW-Authenticate': 'Bearer realm="api"'})
+
+
+@scenario('fail500')
+def fail500(rq):
+    rq.reply(500, 'Internal error', content_type='text/plain')
+
+
+@scenario('gzip')
+def gzip_broken(rq):
+    rq.reply(207, b'\x1f\x8b\x08\x00 not gzip at all', headers={'Content-Encoding': 'gzip'})
+
+
+@scenario('escape')
+def escape(rq):
+    rq.reply(200, 'hello', content_type='text/html\x1b]0;owned\x07\x1b[2J')
+
+
 # ---- the scenarios of discovery and cards ----
+
+BOOK_TYPE = '<d:resourcetype><d:collection/><c:addressbook/></d:resourcetype>'
+
+
+def card_path(rq, i):
+    return '/%s/book/c%d.vcf' % (rq.path.split('/')[1], i)
+
+
+def hrefs_asked(rq):
+    return [e.text for e in ET.fromstring(rq.body).iter('{DAV:}href')]
+
+
+def book(rq, cards, query, multiget=None, get=None, listing=None):
+    """An address book at /SCENARIO/book/ whose answers the scenario scripts:
+    query() is the addressbook-query's multistatus body or an HTTP status,
+    multiget(hrefs) likewise, get(path) the card's text or None for a 404,
+    listing the status of a PROPFIND at depth 1 (207 lists cards)."""
+    base = '/%s/book/' % rq.path.split('/')[1]
+    if rq.command == 'PROPFIND' and rq.path == base:
+        if rq.headers.get('Depth') == '1':
+            note('listing')
+            if listing and listing != 207:
+                return rq.reply(listing)
+            out = ''.join(response(base + 'c%d.vcf' % i, '<d:resourcetype/><d:getetag>"%d"</d:getetag>' % i)
+                          for i in range(cards))
+            return rq.reply(207, multistatus(response(base, BOOK_TYPE) + out))
+        return rq.reply(207, multistatus(response(base, BOOK_TYPE)))
+    if rq.command == 'REPORT' and rq.path == base:
+        if b'addressbook-query' in rq.body:
+            answer = query()
+        else:
+            note('multiget ' + ' '.join(hrefs_asked(rq)))
+            answer = multiget(hrefs_asked(rq))
+        return rq.reply(answer) if isinstance(answer, int) else rq.reply(207, multistatus(answer))
+    if rq.command == 'GET' and get:
+        text = get(rq.path)
+        return rq.reply(200, text, content_type='text/vcard') if text is not None else rq.reply(404)
+    rq.reply(404)
+
+
+def with_data(href, text):
+    return response(href, '<d:getetag>"1"</d:getetag><c:address-data>%s</c:address-data>' % text)
+
+
+def etag_only(href):
+    # The address-data in a 404 propstat, as a server lacking it answers.
+    return ('<d:response><d:href>%s</d:href><d:propstat><d:prop><d:getetag>"1"</d:getetag></d:prop>'
+            '<d:status>HTTP/1.1 200 OK</d:status></d:propstat><d:propstat><d:prop><c:address-data/></d:prop>'
+            '<d:status>HTTP/1.1 404 Not Found</d:status></d:propstat></d:response>' % href)
+
+
+# Three cards listed with only their etags: c0 comes by multiget, c1 only by
+# GET, c2 answers 404 to both.
+@scenario('etag-only')
+def etag_only_book(rq):
+    paths = [card_path(rq, i) for i in range(3)]
+    book(rq, 3, lambda: ''.join(etag_only(p) for p in paths),
+         multiget=lambda hrefs: ''.join(with_data(h, vcard(0)) if h == paths[0] else
+                                        etag_only(h) if h == paths[1] else response(h, '', '404 Not Found')
+                                        for h in hrefs),
+         get=lambda path: vcard(1) if path == paths[1] else None)
+
+
+@scenario('not-vcard')
+def not_vcard_book(rq):
+    book(rq, 2, lambda: with_data(card_path(rq, 0), vcard(0)) + with_data(card_path(rq, 1), '&lt;html&gt;Internal error&lt;/html&gt;'))
+
+
+@scenario('empty')
+def empty_book(rq):
+    book(rq, 0, lambda: '')
+
+
+# Each card twice in one answer, as Calypso sends them.
+@scenario('duplicates')
+def duplicates_book(rq):
+    book(rq, 2, lambda: ''.join(with_data(card_path(rq, i), vcard(i)) for i in (0, 1, 0, 1)))
+
+
+# The query fails; a PROPFIND lists the cards, each comes by GET.
+@scenario('query-fails')
+def query_fails_book(rq):
+    book(rq, 2, lambda: 500, get=lambda path: vcard(int(path[-5])))
+
+
+# The query lists without data, the multiget fails: PROPFIND, then GET.
+@scenario('multiget-fails')
+def multiget_fails_book(rq):
+    book(rq, 2, lambda: ''.join(etag_only(card_path(rq, i)) for i in range(2)), multiget=lambda hrefs: 502,
+         get=lambda path: vcard(int(path[-5])))
+
+
+# Everything fails.
+@scenario('all-fail')
+def all_fail_book(rq):
+    book(rq, 2, lambda: 500, listing=503)
+
+
+@scenario('deep')
+def deep_book(rq):
+    book(rq, 1, lambda: response(card_path(rq, 0), '<x>' + '<y>' * 200000 + '</y>' * 200000 + '</x>'))
+
+
+# More cards than any image holds, listed without data.
+@scenario('too-many')
+def too_many_book(rq):
+    book(rq, 2500, lambda: ''.join(etag_only(card_path(rq, i)) for i in range(2500)),
+         multiget=lambda hrefs: ''.join(with_data(h, vcard(0)) for h in hrefs))
+
+
+# /big/COUNT/KIB/book/: COUNT cards of about KIB KiB each, for measuring memory.
+@scenario('big')
+def big_book(rq):
+    count, kib = int(rq.path.split('/')[2]), int(rq.path.split('/')[3])
+    base = '/big/%d/%d/book/' % (count, kib)
+    if rq.path != base:
+        return rq.reply(404)
+    if rq.command == 'PROPFIND':
+        return rq.reply(207, multistatus(response(base, BOOK_TYPE)))
+    note_line = 'NOTE:' + 'x' * (kib * 1024) + '\r\n'
+    out = ''.join(with_data(base + 'c%d.vcf' % i, vcard(i).replace('END:VCARD', note_line + 'END:VCARD'))
+                  for i in range(count))
+    rq.reply(207, multistatus(out))
+
+
+# A server's layout: /tree/ is a context root (as /remote.php/dav/ is),
+# /tree/p/ the principal, /tree/home/ its address-book home set with books
+# b and a (listed in that order), beside a calendar, a calendar home, a book
+# that does not exist and one the user may not read (statuses inside a 207).
+TREE = {
+    '/tree/': '<d:resourcetype><d:collection/></d:resourcetype>',
+    '/tree/p/': '<d:resourcetype><d:principal/></d:resourcetype>'
+                '<c:addressbook-home-set><d:href>/tree/home/</d:href></c:addressbook-home-set>',
+    '/tree/home/': '<d:resourcetype><d:collection/></d:resourcetype>',
+    '/tree/home/b/': BOOK_TYPE + '<d:displayname>Bee</d:displayname>',
+    '/tree/home/a/': BOOK_TYPE + '<d:displayname>Ay</d:displayname>',
+    '/tree/home/a/c0.vcf': '<d:resourcetype/><d:getcontenttype>text/vcard; charset=utf-8</d:getcontenttype>',
+    '/tree/cal/': '<d:resourcetype><d:collection/><cal:calendar xmlns:cal="urn:ietf:params:xml:ns:caldav"/>'
+                  '</d:resourcetype>',
+    '/tree/calhome/': '<d:resourcetype><d:collection/></d:resourcetype>',
+}
+
+
+@scenario('tree')
+def tree(rq):
+    if rq.command != 'PROPFIND':
+        return rq.reply(405)
+    if rq.path in ('/tree/home/gone/', '/tree/home/locked/'):
+        status = '404 Not Found' if rq.path.endswith('gone/') else '403 Forbidden'
+        return rq.reply(207, multistatus('<d:response><d:href>%s</d:href><d:status>HTTP/1.1 %s</d:status>'
+                                         '</d:response>' % (rq.path, status)))
+    if rq.path not in TREE:
+        return rq.reply(404)
+    principal = '<d:current-user-principal><d:href>/tree/p/</d:href></d:current-user-principal>'
+    out = response(rq.path, TREE[rq.path] + principal)
+    if rq.headers.get('Depth') == '1':
+        out += ''.join(response(p, TREE[p]) for p in TREE
+                       if p != rq.path and p.startswith(rq.path) and p[len(rq.path):].rstrip('/').count('/') == 0)
+    rq.reply(207, multistatus(out))
+
+
+# The server's root is forbidden; /.well-known/carddav leads to /tree/.
+@scenario('')
+def forbidden_root(rq):
+    rq.reply(403)
+
+
+@scenario('.well-known')
+def well_known(rq):
+    if rq.path == '/.well-known/carddav':
+        return rq.reply(301, headers={'Location': '/tree/'})
+    rq.reply(404)
+
 
 
 # ---- listeners ----
@@ -159,15 +478,16 @@ def listen_pair():
 
 
 first, second = listen_pair()
+PORT = first.server_address[1]
 serve(first)
 serve(second)
 tls_port = 0
 if len(sys.argv) > 3:
-    tls = ThreadingHTTPServer(('127.0.0.1', 0), Dav)
     context = ssl.SSLContext(ssl.PROTOCOL_TLS_SERVER)
     context.load_cert_chain(sys.argv[2], sys.argv[3])
-    tls.socket = context.wrap_socket(tls.socket, server_side=True)
-    tls_port = tls.server_address[1]
-    serve(tls)
+    for tls in listen_pair():
+        tls.socket = context.wrap_socket(tls.socket, server_side=True)
+        tls_port = tls.server_address[1]
+        serve(tls)
 print(first.server_address[1], tls_port, flush=True)
 threading.Event().wait()
