@@ -157,6 +157,65 @@ private:
     QProcess m_process;
 };
 
+// Xandikos, a second real server (no authentication), on 127.0.0.1 with its
+// own folder; --defaults makes /user/contacts/addressbook/ and
+// /user/calendars/calendar/. Cards go in by PUT.
+class Xandikos
+{
+public:
+    explicit Xandikos(const QString &root) : m_root(root) {}
+    ~Xandikos()
+    {
+        m_process.kill();
+        m_process.waitForFinished(5000);
+    }
+
+    bool start()
+    {
+        QTcpServer probe;
+        if (!probe.listen(QHostAddress::LocalHost))
+            return false;
+        m_port = probe.serverPort();
+        probe.close();
+        // It logs every request: kept beside its folder, not on the test's output.
+        m_process.setProcessChannelMode(QProcess::MergedChannels);
+        m_process.setStandardOutputFile(m_root + QStringLiteral(".log"));
+        m_process.start(QStringLiteral("xandikos"), {QStringLiteral("-d"), m_root, QStringLiteral("--defaults"),
+                                                     QStringLiteral("-l"), QStringLiteral("127.0.0.1"),
+                                                     QStringLiteral("-p"), QString::number(m_port)});
+        for (int i = 0; i < 300 && m_process.waitForStarted() && m_process.state() == QProcess::Running; ++i) {
+            QTcpSocket s;
+            s.connectToHost(QHostAddress::LocalHost, m_port);
+            if (s.waitForConnected(100))
+                return true;
+            QThread::msleep(50);
+        }
+        return false;
+    }
+
+    // 201 when the card was stored.
+    int put(const QString &path, const QByteArray &card)
+    {
+        QTcpSocket s;
+        s.connectToHost(QHostAddress::LocalHost, m_port);
+        if (!s.waitForConnected(5000))
+            return 0;
+        s.write("PUT " + path.toUtf8() + " HTTP/1.1\r\nHost: 127.0.0.1\r\nContent-Type: text/vcard\r\nConnection: close\r\n"
+                "Content-Length: " + QByteArray::number(card.size()) + "\r\n\r\n" + card);
+        QByteArray answer;
+        while (s.waitForReadyRead(10000))
+            answer += s.readAll();
+        return answer.mid(9, 3).toInt();
+    }
+
+    QString url(const QString &path) const { return QStringLiteral("http://127.0.0.1:%1%2").arg(m_port).arg(path); }
+
+private:
+    QString m_root;
+    quint16 m_port = 0;
+    QProcess m_process;
+};
+
 } // namespace
 
 class TestCardDav : public QObject
@@ -409,6 +468,45 @@ private slots:
         r = vire(args + QStringList{QStringLiteral("--ca-file"), root + QStringLiteral("/cert.pem")});
         QVERIFY2(r.status == 0, qPrintable(r.err));
         QCOMPARE(entries(out), 2);
+    }
+
+    // The same cards from Xandikos as from a file; a mistyped collection (a
+    // 404 inside a 207) and the calendar beside the book are not imported.
+    void xandikos()
+    {
+        Xandikos x(path(QStringLiteral("xandikos")));
+        QVERIFY2(x.start(), "Xandikos did not start (scripts/deps.sh installs xandikos)");
+        const QList<QByteArray> cards{card(1, "+46 70-123 45 61"), card(2, "0701234562"), card(3, QByteArray())};
+        QByteArray file;
+        for (int i = 0; i < cards.size(); ++i) {
+            QCOMPARE(x.put(QStringLiteral("/user/contacts/addressbook/c%1.vcf").arg(i), cards[i]), 201);
+            file += cards[i];
+        }
+        writeFile(path(QStringLiteral("cards.vcf")), file);
+        const QString in = path(QStringLiteral("new.bin"));
+        auto import = [&](const QString &source, const QString &out) {
+            return vire({QStringLiteral("import"), in, source, QStringLiteral("-o"), path(out), QStringLiteral("--replace")},
+                        QByteArray());
+        };
+        QCOMPARE(import(path(QStringLiteral("cards.vcf")), QStringLiteral("file.bin")).status, 0);
+        for (const QString &start : {QStringLiteral("/"), QStringLiteral("/user/contacts/addressbook/")}) {
+            const Result r = import(x.url(start), QStringLiteral("dav.bin"));
+            QVERIFY2(r.status == 0, qPrintable(r.err));
+            QFile a(path(QStringLiteral("file.bin"))), b(path(QStringLiteral("dav.bin")));
+            QVERIFY(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
+            QVERIFY(a.readAll() == b.readAll());
+            QFile::remove(path(QStringLiteral("dav.bin")));
+        }
+        const std::pair<QString, QString> wrong[] = {
+            {QStringLiteral("/user/contacts/adressbook/"), QStringLiteral("not found (HTTP 404)")},
+            {QStringLiteral("/user/calendars/calendar/"), QStringLiteral("is a calendar, not an address book")},
+        };
+        for (const auto &[where, message] : wrong) {
+            const Result r = import(x.url(where), QStringLiteral("dav.bin"));
+            QCOMPARE(r.status, 2);
+            QVERIFY2(r.err.contains(x.url(where) + QStringLiteral(": error: ") + message), qPrintable(r.err));
+            QVERIFY(!QFile::exists(path(QStringLiteral("dav.bin"))));
+        }
     }
 };
 
