@@ -69,12 +69,11 @@ public:
             Entry &e = m_entries[encoded(url)];
             if (e.read)
                 continue;   // the same card twice in one answer
-            if (r.hasAddressData && ok(r.status)) {
+            if (r.hasAddressData && ok(r.status))
                 read(e, url, std::move(r.addressData));
-            } else {
+            else
                 e.status = r.status;
-                e.url = url;
-            }
+            r = DavResponse();   // its text goes back at once
         }
     }
 
@@ -86,8 +85,7 @@ public:
             const QUrl url = resolved(a.url, r.href);
             if (r.href.isEmpty() || r.collection || !ok(r.status) || sameResource(url, m_book))
                 continue;
-            Entry &e = m_entries[encoded(url)];
-            e.url = url;
+            m_entries[encoded(url)];
         }
     }
 
@@ -96,9 +94,9 @@ public:
     QVector<QUrl> wanted() const
     {
         QVector<QUrl> urls;
-        for (const Entry &e : m_entries) {
-            if (!e.read)
-                urls.append(e.url);
+        for (auto it = m_entries.cbegin(); it != m_entries.cend(); ++it) {
+            if (!it->read)
+                urls.append(QUrl::fromEncoded(it.key().toLatin1()));
         }
         return urls;
     }
@@ -145,9 +143,9 @@ public:
     }
 
 private:
+    // Keyed by the URL as sent: a QUrl for each would cost more than a small card.
     struct Entry
     {
-        QUrl url;
         QByteArray vcard;
         int status = 0;
         bool read = false;
@@ -167,7 +165,6 @@ private:
         if (!isVCard(data))
             fail(Kind::BadAnswer, url, QStringLiteral("the server sent no vCard for this card (it begins \"%1\")")
                                       .arg(QString::fromUtf8(data.trimmed().left(40))));
-        e.url = url;
         e.vcard = std::move(data);
         e.read = true;
     }

@@ -106,7 +106,9 @@ private:
             switch (m_xml.readNext()) {
             case QXmlStreamReader::Characters:
             case QXmlStreamReader::EntityReference:
-                if (text)
+                if (text && text->isEmpty())
+                    *text = m_xml.text().toString();   // the usual one piece: no room to spare
+                else if (text)
                     text->append(m_xml.text());
                 else
                     utf8->append(m_xml.text().toUtf8());
@@ -117,6 +119,10 @@ private:
                 break;
             case QXmlStreamReader::EndElement:
                 --m_depth;
+                // UTF-8 conversion reserves three bytes a character: a
+                // card kept for the whole run keeps only what it needs.
+                if (utf8)
+                    utf8->squeeze();
                 return;
             default:
                 break;
@@ -128,7 +134,7 @@ private:
     {
         QString t;
         readText(&t, nullptr);
-        return t.trimmed();
+        return std::move(t).trimmed();
     }
 
     QString xmlError() const
