@@ -221,10 +221,13 @@ def drip(rq):
     rq.send_header('Content-Length', str(len(body)))
     rq.end_headers()
     rq.close_connection = True
-    for i in range(0, len(body), step):
-        rq.wfile.write(body[i:i + step])
-        rq.wfile.flush()
-        time.sleep(pause)
+    try:
+        for i in range(0, len(body), step):
+            rq.wfile.write(body[i:i + step])
+            rq.wfile.flush()
+            time.sleep(pause)
+    except OSError:
+        pass    # the client gave up, as it should
 
 
 # /utf8/SCHEME/: anna's password is "pass€word", checked as UTF-8 in Basic,
@@ -489,5 +492,5 @@ if len(sys.argv) > 3:
         tls.socket = context.wrap_socket(tls.socket, server_side=True)
         tls_port = tls.server_address[1]
         serve(tls)
-print(first.server_address[1], tls_port, flush=True)
+print("%d %d" % (first.server_address[1], tls_port), flush=True)
 threading.Event().wait()

@@ -60,8 +60,10 @@ public:
             args << cert << key;
         m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         m_process.start(python(), args);
-        if (!m_process.waitForReadyRead(10000))
-            return false;
+        while (!m_process.canReadLine()) {
+            if (!m_process.waitForReadyRead(10000))
+                return false;
+        }
         const QList<QByteArray> ports = m_process.readLine().trimmed().split(' ');
         m_port = ports.value(0).toInt();
         m_tlsPort = ports.value(1).toInt();
@@ -91,6 +93,20 @@ private:
     QProcess m_process;
     int m_port = 0, m_tlsPort = 0;
 };
+
+// A self-signed certificate for 127.0.0.1 and its key, as cert.pem and key.pem in dir.
+bool selfSigned(const QString &dir)
+{
+    QDir().mkpath(dir);
+    QProcess openssl;
+    openssl.start(QStringLiteral("openssl"),
+                  {QStringLiteral("req"), QStringLiteral("-x509"), QStringLiteral("-newkey"), QStringLiteral("ec"),
+                   QStringLiteral("-pkeyopt"), QStringLiteral("ec_paramgen_curve:prime256v1"), QStringLiteral("-nodes"),
+                   QStringLiteral("-keyout"), dir + QStringLiteral("/key.pem"), QStringLiteral("-out"),
+                   dir + QStringLiteral("/cert.pem"), QStringLiteral("-days"), QStringLiteral("2"), QStringLiteral("-subj"),
+                   QStringLiteral("/CN=127.0.0.1"), QStringLiteral("-addext"), QStringLiteral("subjectAltName=IP:127.0.0.1")});
+    return openssl.waitForFinished(30000) && openssl.exitCode() == 0;
+}
 
 class Radicale
 {
@@ -224,17 +240,22 @@ class TestCardDav : public QObject
 
     QTemporaryDir *m_dir = nullptr;
     Radicale *m_server = nullptr;
+    // The hostile server, for the whole run, over TLS too.
+    QTemporaryDir m_hostileDir;
+    HostileDav *m_hostile = nullptr;
 
     QString path(const QString &name) const { return m_dir->filePath(name); }
 
     // A user's run: its own session (no terminal to prompt on), HOME in the
     // test's folder, the password given or not.
-    Result vire(const QStringList &args, const QByteArray &password = "secret") const
+    Result vire(const QStringList &args, const QByteArray &password = "secret", const QString &secondMs = QString()) const
     {
         QProcess p;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("HOME"), m_dir->path());
         env.remove(QStringLiteral("VIRE_DAV_PASSWORD"));
+        if (!secondMs.isEmpty())
+            env.insert(QStringLiteral("VIRE_DAV_SECOND_MS"), secondMs);
         if (!password.isEmpty())
             env.insert(QStringLiteral("VIRE_DAV_PASSWORD"), QString::fromUtf8(password));
         p.setProcessEnvironment(env);
@@ -278,7 +299,31 @@ class TestCardDav : public QObject
             QFAIL("Radicale did not start (scripts/deps.sh installs python3-radicale)");
     }
 
+    QString hostileCert() const { return m_hostileDir.filePath(QStringLiteral("cert.pem")); }
+
+    // vire-image import of url from the hostile server into out.bin, with --replace.
+    Result importFrom(const QString &url, const QByteArray &password = "secret", const QStringList &more = {},
+                      const QString &secondMs = QString()) const
+    {
+        return vire(QStringList{QStringLiteral("import"), path(QStringLiteral("new.bin")), url, QStringLiteral("--user"),
+                                QStringLiteral("anna"), QStringLiteral("-o"), path(QStringLiteral("out.bin")),
+                                QStringLiteral("--replace")} + more,
+                    password, secondMs);
+    }
+
 private slots:
+    void initTestCase()
+    {
+        QVERIFY(selfSigned(m_hostileDir.path()));
+        m_hostile = new HostileDav(m_hostileDir.filePath(QStringLiteral("hostile.log")));
+        QVERIFY2(m_hostile->start(hostileCert(), m_hostileDir.filePath(QStringLiteral("key.pem"))), "hostile_dav.py did not start");
+    }
+
+    void cleanupTestCase()
+    {
+        delete m_hostile;
+    }
+
     void init()
     {
         m_dir = new QTemporaryDir;
@@ -445,15 +490,7 @@ private slots:
     {
         Radicale &s = server(true);
         const QString root = m_dir->filePath(QStringLiteral("radicale"));
-        QDir().mkpath(root);
-        QProcess openssl;
-        openssl.start(QStringLiteral("openssl"),
-                      {QStringLiteral("req"), QStringLiteral("-x509"), QStringLiteral("-newkey"), QStringLiteral("ec"),
-                       QStringLiteral("-pkeyopt"), QStringLiteral("ec_paramgen_curve:prime256v1"), QStringLiteral("-nodes"),
-                       QStringLiteral("-keyout"), root + QStringLiteral("/key.pem"), QStringLiteral("-out"),
-                       root + QStringLiteral("/cert.pem"), QStringLiteral("-days"), QStringLiteral("2"), QStringLiteral("-subj"),
-                       QStringLiteral("/CN=127.0.0.1"), QStringLiteral("-addext"), QStringLiteral("subjectAltName=IP:127.0.0.1")});
-        QVERIFY(openssl.waitForFinished(30000) && openssl.exitCode() == 0);
+        QVERIFY(selfSigned(root));
         s.addBook(QStringLiteral("contacts"), {card(1, "0701")});
         startServer();
         const QString out = path(QStringLiteral("out.bin"));
@@ -507,6 +544,146 @@ private slots:
             QVERIFY2(r.err.contains(x.url(where) + QStringLiteral(": error: ") + message), qPrintable(r.err));
             QVERIFY(!QFile::exists(path(QStringLiteral("dav.bin"))));
         }
+    }
+
+    // An answer that breaks off after its status line fails the run, even
+    // when what came is a whole document; a cut document is a cut, not bad XML.
+    void cutTransfers_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("short body") << "length" << "the connection closed after \\d+ of \\d+ bytes$";
+        QTest::newRow("no last chunk") << "chunked" << "the connection closed after \\d+ bytes$";
+        QTest::newRow("short chunk") << "short-chunk" << "the connection closed after \\d+ bytes$";
+        QTest::newRow("reset") << "reset" << "the connection closed after \\d+ of \\d+ bytes$";
+    }
+
+    void cutTransfers()
+    {
+        QFETCH(QString, how);
+        QFETCH(QString, message);
+        const QString url = m_hostile->url(QStringLiteral("/cut/%1/").arg(how));
+        const Result r = importFrom(url);
+        QCOMPARE(r.status, 2);
+        QVERIFY2(QRegularExpression(QRegularExpression::escape(url + QStringLiteral(": error: ")) + message,
+                                    QRegularExpression::MultilineOption).match(r.err).hasMatch(), qPrintable(r.err));
+        QVERIFY(!QFile::exists(path(QStringLiteral("out.bin"))));
+    }
+
+    // The password goes to the origin named; another host asking gets one
+    // only from its own ~/.netrc line; https never continues over http.
+    void passwordStaysWithOrigin()
+    {
+        m_hostile->takeLog();
+        const QString other = QStringLiteral("http://127.0.0.2:%1").arg(m_hostile->port());
+        for (const QString &start : {QStringLiteral("/redirect-away/"), QStringLiteral("/href-away/")}) {
+            const Result r = importFrom(m_hostile->url(start));
+            QCOMPARE(r.status, 2);
+            QVERIFY2(r.err.contains(other + QStringLiteral(" asks for a password, which goes only to http://127.0.0.1:")),
+                     qPrintable(r.err));
+            QVERIFY(!r.err.contains(QLatin1String("refused")));
+        }
+        const QByteArray log = m_hostile->takeLog();
+        QVERIFY2(log.contains("request 127.0.0.2 ") && !QRegularExpression(QStringLiteral("request 127\\.0\\.0\\.2 \\S+ \\S+ [^-]"))
+                                                               .match(QString::fromLatin1(log)).hasMatch(), log.constData());
+
+        // Its own line, in a file others can read: used, with a warning;
+        // VIRE_DAV_PASSWORD is the named origin's only.
+        writeFile(path(QStringLiteral(".netrc")), "machine 127.0.0.2 login anna password secret\n");
+        QFile::setPermissions(path(QStringLiteral(".netrc")), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther);
+        Result r = importFrom(m_hostile->url(QStringLiteral("/redirect-away/")), "not this one");
+        QVERIFY2(r.status == 0, qPrintable(r.err));
+        QCOMPARE(entries(path(QStringLiteral("out.bin"))), 1);
+        QVERIFY2(r.err.contains(path(QStringLiteral(".netrc")) + QStringLiteral(": warning: others can read this file (mode 0604)")),
+                 qPrintable(r.err));
+        QFile::setPermissions(path(QStringLiteral(".netrc")), QFile::ReadOwner | QFile::WriteOwner);
+        r = importFrom(m_hostile->url(QStringLiteral("/redirect-away/")), "not this one");
+        QVERIFY2(r.status == 0 && !r.err.contains(QLatin1String("warning")), qPrintable(r.err));
+
+        // https named, an href to plain http: refused before anything is sent there.
+        const QStringList ca{QStringLiteral("--ca-file"), hostileCert()};
+        m_hostile->takeLog();
+        r = importFrom(m_hostile->tlsUrl(QStringLiteral("/tls-down/")), "secret", ca);
+        QCOMPARE(r.status, 2);
+        QVERIFY2(r.err.contains(QLatin1String("would continue over plain http://")), qPrintable(r.err));
+        QVERIFY(!m_hostile->takeLog().contains("/plain/"));
+    }
+
+    // Basic and Digest (MD5; SHA-256 chosen over MD5) with a password
+    // outside Latin-1, which the server checks as UTF-8.
+    void utf8Password_data()
+    {
+        QTest::addColumn<QString>("scheme");
+        QTest::newRow("Basic") << "basic";
+        QTest::newRow("Digest MD5") << "md5";
+        QTest::newRow("Digest SHA-256") << "sha256";
+    }
+
+    void utf8Password()
+    {
+        QFETCH(QString, scheme);
+        const Result r = importFrom(m_hostile->url(QStringLiteral("/utf8/%1/").arg(scheme)), "pass\xe2\x82\xacword");
+        QVERIFY2(r.status == 0, qPrintable(r.err));
+        QCOMPARE(entries(path(QStringLiteral("out.bin"))), 1);
+    }
+
+    // What the user reads says what went wrong, holds no escape sequence,
+    // and never a user name or password from the URL.
+    void messages_data()
+    {
+        QTest::addColumn<QString>("url");
+        QTest::addColumn<QStringList>("more");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("never");
+        const QStringList none;
+        const QString ca = QStringLiteral("--ca-file");
+        QTest::newRow("Bearer") << m_hostile->url(QStringLiteral("/bearer/")) << none << 2
+                                << "error: the server wants a token (Bearer), which is not supported" << "refused";
+        QTest::newRow("500") << m_hostile->url(QStringLiteral("/fail500/")) << none << 2 << "error: the server failed (HTTP 500)"
+                             << "not a CardDAV server";
+        QTest::newRow("gzip") << m_hostile->url(QStringLiteral("/gzip/")) << none << 2
+                              << "error: the answer could not be decompressed" << "XML";
+        QTest::newRow("escapes") << m_hostile->url(QStringLiteral("/escape/")) << none << 2
+                                 << "(HTTP 200, text/html\\x1b]0;owned\\x07\\x1b[2J)" << "\x1b";
+        QTest::newRow("user in summary") << m_hostile->url(QStringLiteral("/asks/")).replace(QLatin1String("//"), QLatin1String("//anna@"))
+                                         << none << 0 << m_hostile->url(QStringLiteral("/asks/: summary: replaced")) << "anna@";
+        QTest::newRow("password in an invalid URL")
+            << QStringLiteral("http://anna:pw@127.0.0.1:99999999/") << none << 2
+            << "http://127.0.0.1:99999999/: error: not a valid URL" << "pw";
+        QTest::newRow("another host's certificate") << m_hostile->tlsUrl(QStringLiteral("/tls-down/")).replace(QLatin1String("127.0.0.1"), QLatin1String("127.0.0.2"))
+                                                    << QStringList{ca, hostileCert()} << 2
+                                                    << "TLS failure: the certificate is another host's, not 127.0.0.2's" << ca;
+        QTest::newRow("no --ca-file") << m_hostile->tlsUrl(QStringLiteral("/tls-down/")) << QStringList{ca, QStringLiteral("/nonexistent.pem")}
+                                      << 2 << "/nonexistent.pem: error: no such file" << "holds no PEM";
+    }
+
+    void messages()
+    {
+        QFETCH(QString, url);
+        QFETCH(QStringList, more);
+        QFETCH(int, status);
+        QFETCH(QString, message);
+        QFETCH(QString, never);
+        const Result r = importFrom(url, "secret", more);
+        QCOMPARE(r.status, status);
+        QVERIFY2(r.err.contains(message) && !r.err.contains(never), qPrintable(r.err));
+    }
+
+    // Time-outs, scaled down: 30 s without progress are 0.6 s here, the
+    // whole run's 10 minutes 12 s. A byte now and then is no progress; a
+    // steady answer is stopped by --timeout.
+    void timeouts()
+    {
+        const QString scale = QStringLiteral("20");
+        Result r = importFrom(m_hostile->url(QStringLiteral("/drip/1/100/")), "secret", {}, scale);
+        QCOMPARE(r.status, 2);
+        QVERIFY2(r.err.contains(QLatin1String("error: no progress for 30 seconds")), qPrintable(r.err));
+        r = importFrom(m_hostile->url(QStringLiteral("/drip/20000/100/")), "secret", {QStringLiteral("--timeout"), QStringLiteral("20")},
+                       scale);
+        QCOMPARE(r.status, 2);
+        QVERIFY2(r.err.contains(QLatin1String("error: no complete answer within 20 seconds, the limit for the whole run")),
+                 qPrintable(r.err));
     }
 };
 
