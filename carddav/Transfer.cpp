@@ -226,6 +226,9 @@ Answer Session::exchange(QTcpSocket &socket, Wire &wire, const QUrl &url, const 
             }
         }
         started = true;
+        // What was taken goes, so that in never holds more than what is pending.
+        in.remove(0, at);
+        at = 0;
         in += socket.readAll();
         return true;
     };
