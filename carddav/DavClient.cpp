@@ -89,7 +89,19 @@ public:
         }
     }
 
-    bool full() const { return m_options.room >= 0 && m_entries.size() > m_options.room; }
+    // No more cards than room make no more entries: only past it are they counted.
+    bool full()
+    {
+        if (m_full || m_options.room < 0 || !m_options.entries || m_read <= m_options.room)
+            return m_full;
+        for (Entry &e : m_entries) {
+            if (e.read && !e.counted) {
+                m_counted += m_options.entries(e.vcard);
+                e.counted = true;
+            }
+        }
+        return m_full = m_counted > m_options.room;
+    }
 
     QVector<QUrl> wanted() const
     {
@@ -114,6 +126,8 @@ public:
             if (m.status >= 500 || unsupported(m.status))
                 return false;
             take(m.url, multistatus(m_client, m));
+            if (full())
+                break;
         }
         return true;
     }
@@ -130,13 +144,15 @@ public:
     BookCards result()
     {
         BookCards out;
-        out.listed = m_entries.size();
+        if (full()) {
+            out.tooMany = m_counted;
+            return out;
+        }
         out.cards.reserve(m_entries.size());
-        const bool stopped = full();
         for (auto it = m_entries.begin(); it != m_entries.end(); ++it) {
             if (it->read)
                 out.cards.append({it.key(), std::move(it->vcard), QString()});
-            else if (!stopped)
+            else
                 out.cards.append({it.key(), QByteArray(), missing(it->status)});
         }
         return out;
@@ -149,6 +165,7 @@ private:
         QByteArray vcard;
         int status = 0;
         bool read = false;
+        bool counted = false;
     };
 
     static QString missing(int status)
@@ -167,12 +184,15 @@ private:
                                       .arg(QString::fromUtf8(data.trimmed().left(40))));
         e.vcard = std::move(data);
         e.read = true;
+        ++m_read;
     }
 
     Session &m_client;
     const ClientOptions &m_options;
     QUrl m_book;
     QMap<QString, Entry> m_entries;
+    qsizetype m_read = 0, m_counted = 0;
+    bool m_full = false;
 };
 
 } // namespace
@@ -215,8 +235,11 @@ BookCards fetchCards(const QUrl &url, const ClientOptions &options)
     if (!cards.full() && !oneByOne && !cards.wanted().isEmpty() && !cards.multiget(cards.wanted()))
         cards.list();
     if (!cards.full()) {
-        for (const QUrl &card : cards.wanted())
+        for (const QUrl &card : cards.wanted()) {
             cards.get(card);
+            if (cards.full())
+                break;
+        }
     }
     return cards.result();
 }

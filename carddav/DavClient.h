@@ -24,7 +24,9 @@ struct Card
 struct BookCards
 {
     QVector<Card> cards;      // ordered by URL
-    qsizetype listed = 0;     // the cards the book holds; more than cards when fetching stopped for room
+    // Fetching stopped for room: the entries the cards read so far make
+    // (more than the room), and no cards.
+    qsizetype tooMany = 0;
 };
 
 
@@ -39,9 +41,10 @@ struct ClientOptions
     QString caFile;                // PEM certificates trusted beside the system's
     int timeoutMs = 30000;         // without progress
     int runTimeoutMs = 600000;     // for the whole run
-    // Cards worth fetching: beyond it the import fails anyway, so fetching
-    // stops once the book is known to hold more. Negative: no limit.
+    // Entries worth fetching: beyond it the import fails anyway, so fetching
+    // stops once the cards read make more (counted by entries). Negative: no limit.
     qsizetype room = -1;
+    std::function<qsizetype(const QByteArray &vcard)> entries;
     // Asked at most once for each origin, when it first wants a password;
     // throws DavError when there is none to give. For another origin than
     // the one named (otherOrigin), only a password of its own ~/.netrc line

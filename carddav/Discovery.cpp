@@ -54,7 +54,7 @@ bool unsupported(int status)
 void serverFailed(const QUrl &url, int status)
 {
     throw DavError{Kind::ServerError, url, QString(), status,
-                   QStringLiteral("the server failed (HTTP %1); try again later or ask its administrator").arg(status), {}};
+                   QStringLiteral("the server failed (HTTP %1); try again later, or tell its administrator").arg(status), {}};
 }
 
 Multistatus multistatus(Session &client, const Answer &a)
@@ -184,9 +184,11 @@ QUrl findAddressBook(Session &client, const QUrl &start)
             notABook(at, self);
         if (!self.homeSet.isEmpty())
             return listHomeSet(client, start, resolved(at, self.homeSet));
+        if (self.principalType)   // a principal without books: not another one's
+            return fromPrincipal(client, start, at, &self);
         if (!self.principal.isEmpty()) {
             const QUrl principal = resolved(at, self.principal);
-            if (root || self.principalType || sameResource(principal, at))
+            if (root || sameResource(principal, at))
                 return fromPrincipal(client, start, principal, sameResource(principal, at) ? &self : nullptr);
             // A collection of the user's: only the home set itself or what
             // lies above it leads to the user's books.
@@ -223,6 +225,5 @@ QUrl findAddressBook(Session &client, const QUrl &start)
     const QUrl principal = resolved(at, context.principal);
     return fromPrincipal(client, start, principal, sameResource(principal, at) ? &context : nullptr);
 }
-
 
 } // namespace carddav::dav

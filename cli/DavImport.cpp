@@ -146,6 +146,7 @@ exchange::ReadResult readDavCards(const QUrl &url, const DavOptions &davOptions,
     options.user = davOptions.user.isEmpty() ? url.userName() : davOptions.user;
     options.caFile = davOptions.caFile;
     options.room = davOptions.room;
+    options.entries = [mode](const QByteArray &vcard) { return exchange::readVCard(vcard, mode).users; };
     if (davOptions.timeoutSeconds > 0)
         options.runTimeoutMs = davOptions.timeoutSeconds * 1000;
     Progress progress(safeUrl(url));
@@ -173,8 +174,10 @@ exchange::ReadResult readDavCards(const QUrl &url, const DavOptions &davOptions,
     all.contacts.reserve(cards.cards.size());
     // Fetching stopped for room: the count makes the import refuse with the
     // room the image has.
-    if (cards.listed > cards.cards.size())
-        all.users = cards.listed;
+    if (cards.tooMany > 0) {
+        all.users = cards.tooMany;
+        return all;
+    }
     int base = 0;
     for (carddav::Card &card : cards.cards) {
         if (!card.missing.isEmpty()) {

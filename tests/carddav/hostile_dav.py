@@ -397,6 +397,14 @@ def too_many_book(rq):
          multiget=lambda hrefs: ''.join(with_data(h, vcard(0)) for h in hrefs))
 
 
+# More cards than any image holds, but most without a number: they fit.
+@scenario('numberless')
+def numberless_book(rq):
+    book(rq, 2100, lambda: ''.join(with_data(card_path(rq, i), vcard(i) if i % 21 == 0 else
+                                             'BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Person %d\r\nEND:VCARD\r\n' % i)
+                                   for i in range(2100)))
+
+
 # /big/COUNT/KIB/book/: COUNT cards of about KIB KiB each, for measuring memory.
 @scenario('big')
 def big_book(rq):
