@@ -245,7 +245,7 @@ Answer Session::exchange(QTcpSocket &socket, Wire &wire, const QUrl &url, const 
                 return l.endsWith('\r') ? l.chopped(1) : l;
             }
             if (in.size() - at > MaxHeaderBytes)
-                fail(Kind::BadAnswer, url, QStringLiteral("a line of the answer's header is longer than 64 KiB; not an HTTP server?"));
+                fail(Kind::BadAnswer, url, QStringLiteral("the answer's header is larger than 64 KiB; not an HTTP server?"));
             if (!more()) {
                 if (inBody)
                     cut();
@@ -301,7 +301,10 @@ Answer Session::exchange(QTcpSocket &socket, Wire &wire, const QUrl &url, const 
             fail(Kind::BadAnswer, url, QStringLiteral("the answer is not HTTP; check the URL's scheme and port"));
         a.status = parts[1].toInt();
         headers.clear();
+        qsizetype headerBytes = 0;
         for (QByteArray h = line(false); !h.isEmpty(); h = line(false)) {
+            if ((headerBytes += h.size()) > MaxHeaderBytes)
+                fail(Kind::BadAnswer, url, QStringLiteral("the answer's header is larger than 64 KiB; not an HTTP server?"));
             const qsizetype colon = h.indexOf(':');
             if (colon > 0)
                 headers.append({h.left(colon).trimmed().toLower(), h.mid(colon + 1).trimmed()});
