@@ -116,7 +116,7 @@ Answer Session::send(const QByteArray &method, QUrl url, const QByteArray &body,
             a.url.setUserInfo(QString());
             if (m_secure && !https(a.url))
                 fail(Kind::Origin, url, QStringLiteral("redirected from https:// to %1, which is not encrypted; refused. "
-                                         "Ask the server's administrator").arg(shownUrl(a.url)));
+                                         "Ask the server's administrator").arg(a.url.toString(QUrl::RemoveUserInfo | QUrl::FullyEncoded)));
             url = a.url;
             continue;
         }

@@ -675,9 +675,10 @@ private slots:
         QVERIFY2(r.err.contains(message) && !r.err.contains(never), qPrintable(r.err));
     }
 
-    // Ctrl-C at the password prompt: the terminal gets its echo back and
-    // the tool dies by the signal, as it would have.
-    void passwordPromptInterrupted()
+    // At the password prompt: typing for longer than the time-outs (scaled
+    // down to 0.6 s without progress, 1 s for the run) costs nothing; Ctrl-C
+    // gives the terminal its echo back, and the tool dies by the signal.
+    void passwordPrompt()
     {
         const int master = ::posix_openpt(O_RDWR | O_NOCTTY);
         QVERIFY(master >= 0 && ::grantpt(master) == 0 && ::unlockpt(master) == 0);
@@ -685,33 +686,44 @@ private slots:
         // Held open here too, so that the terminal never hangs up meanwhile.
         const int held = ::open(slave.constData(), O_RDWR | O_NOCTTY);
         QVERIFY(held >= 0);
-        QProcess p;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("HOME"), m_dir->path());
+        env.insert(QStringLiteral("VIRE_DAV_SECOND_MS"), QStringLiteral("20"));
         env.remove(QStringLiteral("VIRE_DAV_PASSWORD"));
-        p.setProcessEnvironment(env);
-        p.setChildProcessModifier([&slave] {
-            ::setsid();
-            if (::open(slave.constData(), O_RDWR) < 0)    // the controlling terminal
-                ::_exit(127);
-        });
-        p.start(QStringLiteral(VIRE_IMAGE), {QStringLiteral("import"), path(QStringLiteral("new.bin")),
-                                             m_hostile->url(QStringLiteral("/asks/")), QStringLiteral("--user"),
-                                             QStringLiteral("anna"), QStringLiteral("-o"), path(QStringLiteral("out.bin"))});
-        QByteArray shown;
         termios t{};
-        for (int i = 0; i < 100 && !shown.contains("Password for anna"); ++i) {
-            pollfd ready{master, POLLIN, 0};
-            char buffer[256];
-            if (::poll(&ready, 1, 100) > 0)
-                shown.append(buffer, qMax<ssize_t>(::read(master, buffer, sizeof buffer), 0));
+        for (const bool interrupt : {false, true}) {
+            QProcess p;
+            p.setProcessEnvironment(env);
+            p.setChildProcessModifier([&slave] {
+                ::setsid();
+                if (::open(slave.constData(), O_RDWR) < 0)    // the controlling terminal
+                    ::_exit(127);
+            });
+            p.start(QStringLiteral(VIRE_IMAGE), {QStringLiteral("import"), path(QStringLiteral("new.bin")),
+                                                 m_hostile->url(QStringLiteral("/asks/")), QStringLiteral("--user"),
+                                                 QStringLiteral("anna"), QStringLiteral("-o"), path(QStringLiteral("out.bin")),
+                                                 QStringLiteral("--timeout"), QStringLiteral("50")});
+            QByteArray shown;
+            for (int i = 0; i < 100 && !shown.contains("Password for anna"); ++i) {
+                pollfd ready{master, POLLIN, 0};
+                char buffer[256];
+                if (::poll(&ready, 1, 100) > 0)
+                    shown.append(buffer, qMax<ssize_t>(::read(master, buffer, sizeof buffer), 0));
+            }
+            QVERIFY2(shown.contains("Password for anna at 127.0.0.1: "), shown.constData());
+            QVERIFY(::tcgetattr(master, &t) == 0 && !(t.c_lflag & ECHO));
+            QThread::msleep(1500);
+            if (interrupt) {
+                ::kill(pid_t(p.processId()), SIGINT);
+                QVERIFY(p.waitForFinished(10000));
+                QCOMPARE(p.exitStatus(), QProcess::CrashExit);
+            } else {
+                QCOMPARE(::write(master, "secret\n", 7), ssize_t(7));
+                QVERIFY(p.waitForFinished(10000));
+                QVERIFY2(p.exitCode() == 0, p.readAllStandardError().constData());
+            }
+            QVERIFY(::tcgetattr(master, &t) == 0 && (t.c_lflag & ECHO));
         }
-        QVERIFY2(shown.contains("Password for anna at 127.0.0.1: "), shown.constData());
-        QVERIFY(::tcgetattr(master, &t) == 0 && !(t.c_lflag & ECHO));
-        ::kill(pid_t(p.processId()), SIGINT);
-        QVERIFY(p.waitForFinished(10000));
-        QCOMPARE(p.exitStatus(), QProcess::CrashExit);
-        QVERIFY(::tcgetattr(master, &t) == 0 && (t.c_lflag & ECHO));
         ::close(held);
         ::close(master);
     }
