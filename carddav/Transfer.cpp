@@ -372,7 +372,9 @@ Answer Session::exchange(QTcpSocket &socket, Wire &wire, const QUrl &url, const 
         }
         closed = true;
     }
-    if (closed || connectionHeader.contains("close") || statusLine.startsWith("HTTP/1.0"))
+    // Bytes past the answer would be read as the next one's start.
+    const bool leftOver = at < in.size() || socket.bytesAvailable() > 0;
+    if (closed || leftOver || connectionHeader.contains("close") || statusLine.startsWith("HTTP/1.0"))
         m_sockets.erase(connectionKey(url));
     if (m_options.progress)
         m_options.progress(m_received + a.body.size());
