@@ -232,8 +232,10 @@ def drip(rq):
 
 # /utf8/SCHEME/: anna's password is "pass€word", checked as UTF-8 in Basic,
 # Digest with MD5, or Digest with SHA-256 (offered beside MD5, which it
-# refuses: the stronger one must be chosen).
+# refuses: the stronger one must be chosen); stale: MD5, each answer to a new
+# nonce called stale once.
 UTF8_PASSWORD = 'pass\u20acword'
+stale_given = set()
 
 
 @scenario('utf8')
@@ -253,6 +255,12 @@ def utf8(rq):
               and f.get('uri') == rq.path and f.get('response') == expected)
         challenges = ['Digest realm="utf8", nonce="%s", qop="auth", algorithm=%s' % (secrets.token_hex(8), a)
                       for a in (['MD5', 'SHA-256'] if how == 'sha256' else ['MD5'])]
+        # stale: a nonce first answered is declared stale once, a new one given.
+        if how == 'stale' and ok and f['nonce'] not in stale_given:
+            nonce = secrets.token_hex(8)
+            stale_given.add(nonce)
+            challenges = ['Digest realm="utf8", nonce="%s", qop="auth", algorithm=MD5, stale=true' % nonce]
+            ok = False
     if not ok:
         note('utf8 refused')
         rq.send_response(401)

@@ -622,6 +622,7 @@ private slots:
         QTest::newRow("Basic") << "basic";
         QTest::newRow("Digest MD5") << "md5";
         QTest::newRow("Digest SHA-256") << "sha256";
+        QTest::newRow("Digest, stale nonce") << "stale";
     }
 
     void utf8Password()
