@@ -3,7 +3,11 @@
 #include <QDir>
 #include <QFile>
 
+#include <iterator>
+
 #include <fcntl.h>
+#include <signal.h>
+#include <sys/stat.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -14,6 +18,23 @@ namespace {
 [[noreturn]] void fail(const QUrl &url, const QString &detail)
 {
     throw DavError{DavError::Kind::Login, url, QString(), 0, detail, {}};
+}
+
+// The terminal whose echo is off while the password is typed, for the
+// signal handler that turns it back on.
+int g_tty = -1;
+termios g_saved{};
+constexpr int PromptSignals[] = {SIGINT, SIGTERM, SIGHUP};
+
+extern "C" void restoreTerminal(int sig)
+{
+    ::tcsetattr(g_tty, TCSAFLUSH, &g_saved);
+    if (::write(g_tty, "\n", 1) < 0) {
+        // Nothing to do: the process ends.
+    }
+    // The handler was reset to the default: the signal ends the process
+    // as it would have, once this returns.
+    ::raise(sig);
 }
 
 // Reads one line from the terminal with echo off. False when there is no terminal.
@@ -27,6 +48,15 @@ bool promptTerminal(const QByteArray &prompt, QByteArray &line)
         ::close(fd);
         return false;
     }
+    g_tty = fd;
+    g_saved = saved;
+    struct sigaction restore{}, previous[std::size(PromptSignals)];
+    restore.sa_handler = restoreTerminal;
+    restore.sa_flags = SA_RESETHAND;
+    sigemptyset(&restore.sa_mask);
+    for (size_t i = 0; i < std::size(PromptSignals); ++i)
+        ::sigaction(PromptSignals[i], &restore, &previous[i]);
+
     termios quiet = saved;
     quiet.c_lflag &= tcflag_t(~ECHO);
     quiet.c_lflag |= ECHONL;
@@ -38,6 +68,9 @@ bool promptTerminal(const QByteArray &prompt, QByteArray &line)
     while (::read(fd, &c, 1) == 1 && c != '\n')
         line.append(c);
     ::tcsetattr(fd, TCSAFLUSH, &saved);
+    for (size_t i = 0; i < std::size(PromptSignals); ++i)
+        ::sigaction(PromptSignals[i], &previous[i], nullptr);
+    g_tty = -1;
     ::close(fd);
     if (line.endsWith('\r'))
         line.chop(1);
@@ -97,35 +130,43 @@ NetrcEntry netrcLookup(const QByteArray &netrc, const QString &host, const QStri
     return machine.found ? machine : fallback;
 }
 
-Login findLogin(const QUrl &url, const QString &user)
+Login findLogin(const QUrl &url, const QString &user, bool otherOrigin, const Warn &warn)
 {
     Login login{user, QString()};
-    const QByteArray fromEnv = qgetenv(PasswordVariable);
+    const QByteArray fromEnv = otherOrigin ? QByteArray() : qgetenv(PasswordVariable);
     if (!fromEnv.isEmpty()) {
-        login.password = QString::fromLocal8Bit(fromEnv);
+        login.password = QString::fromUtf8(fromEnv);
     } else {
-        QFile file(QDir::home().filePath(QStringLiteral(".netrc")));
+        const QString path = QDir::home().filePath(QStringLiteral(".netrc"));
+        QFile file(path);
         if (file.open(QIODevice::ReadOnly)) {
-            const NetrcEntry entry = netrcLookup(file.read(1024 * 1024), url.host(), user);
+            struct stat st{};
+            if (warn && ::fstat(file.handle(), &st) == 0 && (st.st_mode & 077) != 0)
+                warn(path, QStringLiteral("others can read this file (mode %1), which holds passwords; "
+                                          "chmod 600 it").arg(st.st_mode & 0777, 4, 8, QLatin1Char('0')));
+            // Another origin's line is its own, login and all.
+            const NetrcEntry entry = netrcLookup(file.read(1024 * 1024), url.host(), otherOrigin ? QString() : user);
             if (entry.found && !entry.password.isEmpty()) {
-                if (login.user.isEmpty())
-                    login.user = entry.login;
+                if (login.user.isEmpty() || otherOrigin)
+                    login.user = entry.login.isEmpty() ? user : entry.login;
                 login.password = entry.password;
             }
         }
     }
+    if (otherOrigin)
+        return login;
     if (login.user.isEmpty())
         fail(url, QStringLiteral("the server asks for a user name; pass --user NAME"));
     if (!login.password.isEmpty())
         return login;
 
     QByteArray typed;
-    const QByteArray prompt = QStringLiteral("Password for %1 at %2: ").arg(login.user, url.host()).toLocal8Bit();
+    const QByteArray prompt = QStringLiteral("Password for %1 at %2: ").arg(login.user, url.host()).toUtf8();
     if (!promptTerminal(prompt, typed))
         fail(url, QStringLiteral("the server asks for %1's password and there is no terminal to ask on; "
                                  "set %2 or add a line for %3 to ~/.netrc")
                       .arg(login.user, QLatin1String(PasswordVariable), url.host()));
-    login.password = QString::fromLocal8Bit(typed);
+    login.password = QString::fromUtf8(typed);
     return login;
 }
 

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QUrl>
 
+#include <functional>
+
 // Where the password for a CardDAV server comes from: never the command line.
 namespace carddav {
 
@@ -21,9 +23,14 @@ struct NetrcEntry
 // With user given, only an entry with that login (or none) counts.
 NetrcEntry netrcLookup(const QByteArray &netrc, const QString &host, const QString &user);
 
+// Says a warning about a file, for the tool to print.
+using Warn = std::function<void(const QString &file, const QString &text)>;
+
 // The user name and password for url: the password from VIRE_DAV_PASSWORD,
 // else ~/.netrc, else asked on the terminal without echo. Throws DavError
-// saying how to give it when there is none.
-Login findLogin(const QUrl &url, const QString &user);
+// saying how to give it when there is none. For another origin than the one
+// named, only url's host's own ~/.netrc line counts, and the password is
+// empty when it has none. warn hears of a ~/.netrc others can read.
+Login findLogin(const QUrl &url, const QString &user, bool otherOrigin, const Warn &warn = {});
 
 } // namespace carddav

@@ -1,30 +1,22 @@
 #include "DavClient.h"
 
+#include "Discovery.h"
 #include "Session.h"
 
 #include <QHostAddress>
+#include <QMap>
 #include <QXmlStreamWriter>
 
-#include <algorithm>
 
 namespace carddav {
 
 namespace {
 
 using Kind = DavError::Kind;
-
-[[noreturn]] void fail(Kind kind, const QUrl &url, const QString &detail)
-{
-    throw DavError{kind, url, QString(), 0, detail, {}};
-}
+using namespace dav;
 
 constexpr int MultigetBatch = 200;
 
-const QByteArray DiscoverBody =
-    "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n"
-    "<d:propfind xmlns:d=\"DAV:\" xmlns:c=\"urn:ietf:params:xml:ns:carddav\"><d:prop>"
-    "<d:resourcetype/><d:displayname/><d:current-user-principal/><c:addressbook-home-set/>"
-    "</d:prop></d:propfind>\n";
 const QByteArray MembersBody =
     "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n"
     "<d:propfind xmlns:d=\"DAV:\"><d:prop><d:resourcetype/><d:getetag/></d:prop></d:propfind>\n";
@@ -51,73 +43,157 @@ QByteArray multigetBody(const QStringList &hrefs)
     return body;
 }
 
-QUrl resolved(const QUrl &base, const QString &href)
+bool isVCard(const QByteArray &data)
 {
-    return base.resolved(QUrl(href));
+    qsizetype i = data.startsWith("\xEF\xBB\xBF") ? 3 : 0;
+    while (i < data.size() && (data[i] == ' ' || data[i] == '\t' || data[i] == '\r' || data[i] == '\n'))
+        ++i;
+    return data.mid(i, 11).compare("BEGIN:VCARD", Qt::CaseInsensitive) == 0;
 }
 
-// The address book at url, or the only one below the user's home set.
-QUrl findAddressBook(Session &client, const QUrl &start)
+// Every card the book lists, by URL: read, or still wanted with the status
+// the server last gave for it.
+class Cards
 {
-    const Answer a = client.propfindAnswer(start, DiscoverBody, "0");
-    DavResponse self;
-    // A server's root is often no WebDAV resource: the well-known address is
-    // where discovery starts then. Anywhere else a refusal stands.
-    const bool root = start.path().isEmpty() || start.path() == QLatin1String("/");
-    if (a.status == 207 || !root) {
-        const Multistatus ms = client.expectMultistatus(a);
-        if (!ms.responses.isEmpty())
-            self = ms.responses.first();
-        if (self.addressBook)
-            return a.url;
+public:
+    Cards(Session &client, const ClientOptions &options, const QUrl &book)
+        : m_client(client), m_options(options), m_book(book) {}
+
+    // The cards of an addressbook-query or multiget answer.
+    void take(const QUrl &base, Multistatus &&ms)
+    {
+        for (DavResponse &r : ms.responses) {
+            const QUrl url = resolved(base, r.href);
+            if (r.href.isEmpty() || r.collection || sameResource(url, m_book))
+                continue;
+            Entry &e = m_entries[encoded(url)];
+            if (e.read)
+                continue;   // the same card twice in one answer
+            if (r.hasAddressData && ok(r.status))
+                read(e, url, std::move(r.addressData));
+            else
+                e.status = r.status;
+            r = DavResponse();   // its text goes back at once
+        }
     }
 
-    QUrl base = a.url;
-    if (self.principal.isEmpty() && self.homeSet.isEmpty()) {
-        const QUrl wellKnown = start.resolved(QUrl(QStringLiteral("/.well-known/carddav")));
-        Answer w;
-        Multistatus wms = client.propfind(wellKnown, DiscoverBody, "0", &w);
-        if (!wms.responses.isEmpty())
-            self = wms.responses.first();
-        base = w.url;
-        if (self.principal.isEmpty() && self.homeSet.isEmpty())
-            fail(Kind::NotAddressBook, start, QStringLiteral("the server names no address books (no current-user-principal); "
-                                       "pass the URL of an address book"));
+    // The cards as a PROPFIND at depth 1 lists them.
+    void list()
+    {
+        const Answer a = m_client.propfindAnswer(m_book, MembersBody, "1");
+        for (const DavResponse &r : multistatus(m_client, a).responses) {
+            const QUrl url = resolved(a.url, r.href);
+            if (r.href.isEmpty() || r.collection || !ok(r.status) || sameResource(url, m_book))
+                continue;
+            m_entries[encoded(url)];
+        }
     }
-    if (self.homeSet.isEmpty()) {
-        Answer p;
-        const Multistatus pms = client.propfind(resolved(base, self.principal), DiscoverBody, "0", &p);
-        if (!pms.responses.isEmpty())
-            self.homeSet = pms.responses.first().homeSet;
-        base = p.url;
-        if (self.homeSet.isEmpty())
-            fail(Kind::NotAddressBook, p.url, QStringLiteral("the user has no addressbook-home-set; not a CardDAV server? "
-                                       "Pass the URL of an address book"));
-    }
-    Answer h;
-    const Multistatus hms = client.propfind(resolved(base, self.homeSet), DiscoverBody, "1", &h);
-    QVector<std::pair<QUrl, QString>> books;
-    for (const DavResponse &r : hms.responses) {
-        if (r.addressBook && (r.status == 0 || (r.status >= 200 && r.status < 300)))
-            books.append({resolved(h.url, r.href), r.displayName});
-    }
-    if (books.isEmpty())
-        fail(Kind::NotAddressBook, h.url, QStringLiteral("no address book found here; create one or pass the URL of one"));
-    if (books.size() == 1)
-        return books.first().first;
-    DavError choice{Kind::Choice, start, QString(), 0,
-                    QStringLiteral("%1 address books; pass one of these URLs:").arg(books.size()), {}};
-    choice.books = books;
-    throw choice;
-}
 
-void collectCards(const QUrl &base, const Multistatus &ms, QVector<Card> &cards)
-{
-    for (const DavResponse &r : ms.responses) {
-        if (r.hasAddressData)
-            cards.append({shownUrl(resolved(base, r.href)), r.addressData});
+    // No more cards than room make no more entries: only past it are they counted.
+    bool full()
+    {
+        if (m_full || m_options.room < 0 || !m_options.entries || m_read <= m_options.room)
+            return m_full;
+        for (Entry &e : m_entries) {
+            if (e.read && !e.counted) {
+                m_counted += m_options.entries(e.vcard);
+                e.counted = true;
+            }
+        }
+        return m_full = m_counted > m_options.room;
     }
-}
+
+    QVector<QUrl> wanted() const
+    {
+        QVector<QUrl> urls;
+        for (auto it = m_entries.cbegin(); it != m_entries.cend(); ++it) {
+            if (!it->read)
+                urls.append(QUrl::fromEncoded(it.key().toLatin1()));
+        }
+        return urls;
+    }
+
+    // Returns false when the server failed, so that the rest go one by one.
+    bool multiget(const QVector<QUrl> &urls)
+    {
+        QStringList hrefs;
+        for (const QUrl &url : urls) {
+            if (within(url, m_book))
+                hrefs << url.path(QUrl::FullyEncoded);
+        }
+        for (qsizetype i = 0; i < hrefs.size(); i += MultigetBatch) {
+            Answer m = m_client.send("REPORT", m_book, multigetBody(hrefs.mid(i, MultigetBatch)), "1");
+            if (m.status >= 500 || unsupported(m.status))
+                return false;
+            take(m.url, multistatus(m_client, m));
+            if (full())
+                break;
+        }
+        return true;
+    }
+
+    void get(const QUrl &url)
+    {
+        Answer g = m_client.send("GET", url, QByteArray(), nullptr);
+        Entry &e = m_entries[encoded(url)];
+        e.status = g.status;
+        if (g.status >= 200 && g.status < 300)
+            read(e, g.url, std::move(g.body));
+    }
+
+    BookCards result()
+    {
+        BookCards out;
+        if (full()) {
+            out.tooMany = m_counted;
+            return out;
+        }
+        out.cards.reserve(m_entries.size());
+        for (auto it = m_entries.begin(); it != m_entries.end(); ++it) {
+            if (it->read)
+                out.cards.append({it.key(), std::move(it->vcard), QString()});
+            else
+                out.cards.append({it.key(), QByteArray(), missing(it->status)});
+        }
+        return out;
+    }
+
+private:
+    // Keyed by the URL as sent: a QUrl for each would cost more than a small card.
+    struct Entry
+    {
+        QByteArray vcard;
+        int status = 0;
+        bool read = false;
+        bool counted = false;
+    };
+
+    static QString missing(int status)
+    {
+        if (status == 404 || status == 410)
+            return QStringLiteral("not found (HTTP %1)").arg(status);
+        if (status >= 500)
+            return QStringLiteral("the server failed (HTTP %1)").arg(status);
+        return status > 0 ? QStringLiteral("HTTP %1").arg(status) : QStringLiteral("no card data");
+    }
+
+    void read(Entry &e, const QUrl &url, QByteArray &&data)
+    {
+        if (!isVCard(data))
+            fail(Kind::BadAnswer, url, QStringLiteral("the server sent no vCard for this card (it begins \"%1\")")
+                                      .arg(QString::fromUtf8(data.trimmed().left(40))));
+        e.vcard = std::move(data);
+        e.read = true;
+        ++m_read;
+    }
+
+    Session &m_client;
+    const ClientOptions &m_options;
+    QUrl m_book;
+    QMap<QString, Entry> m_entries;
+    qsizetype m_read = 0, m_counted = 0;
+    bool m_full = false;
+};
 
 } // namespace
 
@@ -134,7 +210,7 @@ bool isLoopback(const QString &host)
     return !address.isNull() && address.isLoopback();
 }
 
-QVector<Card> fetchCards(const QUrl &url, const ClientOptions &options)
+BookCards fetchCards(const QUrl &url, const ClientOptions &options)
 {
     Session client(options);
     if (!options.caFile.isEmpty())
@@ -143,25 +219,29 @@ QVector<Card> fetchCards(const QUrl &url, const ClientOptions &options)
     start.setUserInfo(QString());   // credentials go only where the server asks for them
 
     const QUrl book = findAddressBook(client, start);
-    QVector<Card> cards;
-    const Answer a = client.send("REPORT", book, QueryBody, "1");
-    // Servers without addressbook-query: each card by name, in batches.
-    if (a.status == 400 || a.status == 405 || a.status == 415 || a.status == 422 || a.status == 501) {
-        const Multistatus members = client.propfind(book, MembersBody, "1");
-        QStringList hrefs;
-        for (const DavResponse &r : members.responses) {
-            if (!r.collection && !r.href.isEmpty())
-                hrefs << r.href;
+    Cards cards(client, options, book);
+    bool oneByOne = false;
+    {
+        Answer a = client.send("REPORT", book, QueryBody, "1");
+        if (unsupported(a.status) || a.status >= 500) {
+            // No addressbook-query, or a failed one: the cards by name instead.
+            cards.list();
+            oneByOne = !unsupported(a.status);
+        } else {
+            cards.take(a.url, multistatus(client, a));
         }
-        for (qsizetype i = 0; i < hrefs.size(); i += MultigetBatch) {
-            const Answer m = client.send("REPORT", book, multigetBody(hrefs.mid(i, MultigetBatch)), "1");
-            collectCards(m.url, client.expectMultistatus(m), cards);
-        }
-    } else {
-        collectCards(a.url, client.expectMultistatus(a), cards);
     }
-    std::sort(cards.begin(), cards.end(), [](const Card &x, const Card &y) { return x.url < y.url; });
-    return cards;
+    // Cards listed without their data: by multiget, then each by itself.
+    if (!cards.full() && !oneByOne && !cards.wanted().isEmpty() && !cards.multiget(cards.wanted()))
+        cards.list();
+    if (!cards.full()) {
+        for (const QUrl &card : cards.wanted()) {
+            cards.get(card);
+            if (cards.full())
+                break;
+        }
+    }
+    return cards.result();
 }
 
 } // namespace carddav

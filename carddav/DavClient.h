@@ -16,8 +16,17 @@ namespace carddav {
 
 struct Card
 {
-    QString url;         // where the card lives, absolute
+    QString url;         // where the card lives, absolute, percent-encoded as the server sent it
     QByteArray vcard;    // as the server sent it
+    QString missing;     // why the card could not be read; empty when vcard holds it
+};
+
+struct BookCards
+{
+    QVector<Card> cards;      // ordered by URL
+    // Fetching stopped for room: the entries the cards read so far make
+    // (more than the room), and no cards.
+    qsizetype tooMany = 0;
 };
 
 
@@ -31,9 +40,16 @@ struct ClientOptions
     QString user;                  // from --user or the URL; may be empty
     QString caFile;                // PEM certificates trusted beside the system's
     int timeoutMs = 30000;         // without progress
-    // Asked at most once, when the server first wants a password; throws
-    // DavError when there is none to give.
-    std::function<Login(const QUrl &url, const QString &user)> credentials;
+    int runTimeoutMs = 600000;     // for the whole run
+    // Entries worth fetching: beyond it the import fails anyway, so fetching
+    // stops once the cards read make more (counted by entries). Negative: no limit.
+    qsizetype room = -1;
+    std::function<qsizetype(const QByteArray &vcard)> entries;
+    // Asked at most once for each origin, when it first wants a password;
+    // throws DavError when there is none to give. For another origin than
+    // the one named (otherOrigin), only a password of its own ~/.netrc line
+    // may be given: else the password is left empty.
+    std::function<Login(const QUrl &url, const QString &user, bool otherOrigin)> credentials;
     // Bytes received so far over the whole run.
     std::function<void(qint64 bytes)> progress;
 };
@@ -44,7 +60,9 @@ QString shownUrl(const QUrl &url);
 // 127.0.0.0/8, ::1 and localhost: the only hosts a password goes to unencrypted.
 bool isLoopback(const QString &host);
 
-// The cards of the address book at or below url, ordered by URL. Throws DavError.
-QVector<Card> fetchCards(const QUrl &url, const ClientOptions &options);
+// The cards of the address book at url, or of the one found below a server's
+// root, a principal or an address-book home set. Every card the book lists
+// is in the result, read or named as missing. Throws DavError.
+BookCards fetchCards(const QUrl &url, const ClientOptions &options);
 
 } // namespace carddav

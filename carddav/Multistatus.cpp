@@ -1,6 +1,9 @@
 #include "Multistatus.h"
 
+#include <QBuffer>
 #include <QXmlStreamReader>
+
+#include <utility>
 
 namespace carddav {
 
@@ -8,26 +11,35 @@ namespace {
 
 const QString Dav = QStringLiteral("DAV:");
 const QString CardDav = QStringLiteral("urn:ietf:params:xml:ns:carddav");
+const QString CalDav = QStringLiteral("urn:ietf:params:xml:ns:caldav");
 
-// Descends by fixed levels only: however deep a hostile answer nests, what
-// lies below the elements we know is skipped by the reader's own loop.
+// Descends by fixed levels only and counts every level it passes, its own
+// skipping included: a hostile answer nesting deeper than any DAV answer is
+// refused at MaxXmlDepth instead of growing the reader's stack. The bytes are
+// read through a device, so the reader decodes them a piece at a time rather
+// than into one UTF-16 copy of the whole answer.
 class Reader
 {
 public:
-    explicit Reader(const QByteArray &xml) : m_xml(xml) {}
+    explicit Reader(const QByteArray &xml)
+    {
+        m_buffer.setData(xml);   // shared, not copied
+        m_buffer.open(QIODevice::ReadOnly);
+        m_xml.setDevice(&m_buffer);
+    }
 
     Multistatus run()
     {
         Multistatus result;
-        if (!m_xml.readNextStartElement() || !is(Dav, u"multistatus")) {
+        if (!next() || !is(Dav, u"multistatus")) {
             result.error = m_xml.hasError() ? xmlError() : QStringLiteral("the answer is not a WebDAV multistatus");
             return result;
         }
-        while (m_xml.readNextStartElement()) {
+        while (next()) {
             if (is(Dav, u"response"))
-                result.responses.append(response());
+                response(result.responses);
             else
-                m_xml.skipCurrentElement();
+                skip();
         }
         if (m_xml.hasError()) {
             result.responses.clear();
@@ -42,7 +54,88 @@ private:
         return m_xml.namespaceUri() == ns && m_xml.name() == name;
     }
 
-    QString text() { return m_xml.readElementText(QXmlStreamReader::SkipChildElements).trimmed(); }
+    void deeper()
+    {
+        if (++m_depth > MaxXmlDepth)
+            m_xml.raiseError(QStringLiteral("elements nested more than %1 deep").arg(MaxXmlDepth));
+    }
+
+    // Like readNextStartElement: true at the next child, false at the end
+    // of the current element or of the input.
+    bool next()
+    {
+        while (!m_xml.atEnd()) {
+            switch (m_xml.readNext()) {
+            case QXmlStreamReader::StartElement:
+                deeper();
+                return !m_xml.hasError();
+            case QXmlStreamReader::EndElement:
+                --m_depth;
+                return false;
+            default:
+                break;
+            }
+        }
+        return false;
+    }
+
+    // The rest of the current element, children and all.
+    void skip()
+    {
+        for (int level = 1; level > 0 && !m_xml.atEnd();) {
+            switch (m_xml.readNext()) {
+            case QXmlStreamReader::StartElement:
+                deeper();
+                ++level;
+                break;
+            case QXmlStreamReader::EndElement:
+                --m_depth;
+                --level;
+                break;
+            default:
+                break;
+            }
+        }
+    }
+
+    // The current element's own text, its children skipped; into text or,
+    // for card data, straight into UTF-8.
+    void readText(QString *text, QByteArray *utf8)
+    {
+        while (!m_xml.atEnd()) {
+            switch (m_xml.readNext()) {
+            case QXmlStreamReader::Characters:
+            case QXmlStreamReader::EntityReference:
+                if (text && text->isEmpty())
+                    *text = m_xml.text().toString();   // the usual one piece: no room to spare
+                else if (text)
+                    text->append(m_xml.text());
+                else
+                    utf8->append(m_xml.text().toUtf8());
+                break;
+            case QXmlStreamReader::StartElement:
+                deeper();
+                skip();
+                break;
+            case QXmlStreamReader::EndElement:
+                --m_depth;
+                // UTF-8 conversion reserves three bytes a character: a
+                // card kept for the whole run keeps only what it needs.
+                if (utf8)
+                    utf8->squeeze();
+                return;
+            default:
+                break;
+            }
+        }
+    }
+
+    QString text()
+    {
+        QString t;
+        readText(&t, nullptr);
+        return std::move(t).trimmed();
+    }
 
     QString xmlError() const
     {
@@ -51,39 +144,56 @@ private:
             .arg(m_xml.errorString());
     }
 
-    DavResponse response()
+    // RFC 4918 allows one status for several hrefs: each gets its own entry.
+    void response(QVector<DavResponse> &out)
     {
         DavResponse r;
-        while (m_xml.readNextStartElement()) {
-            if (is(Dav, u"href") && r.href.isEmpty())
-                r.href = text();
-            else if (is(Dav, u"status"))
+        QStringList more;
+        while (next()) {
+            if (is(Dav, u"href")) {
+                if (r.href.isEmpty())
+                    r.href = text();
+                else
+                    more << text();
+            } else if (is(Dav, u"status")) {
                 r.status = statusCode(text());
-            else if (is(Dav, u"propstat"))
+            } else if (is(Dav, u"propstat")) {
                 propstat(r);
-            else
-                m_xml.skipCurrentElement();
+            } else {
+                skip();
+            }
         }
-        return r;
+        const int status = r.status;
+        out.append(std::move(r));
+        if (status == 0)
+            return;
+        for (const QString &href : std::as_const(more)) {
+            DavResponse also;
+            also.href = href;
+            also.status = status;
+            out.append(std::move(also));
+        }
     }
 
     void propstat(DavResponse &r)
     {
         DavResponse found;
         int status = 0;
-        while (m_xml.readNextStartElement()) {
+        while (next()) {
             if (is(Dav, u"prop"))
                 prop(found);
             else if (is(Dav, u"status"))
                 status = statusCode(text());
             else
-                m_xml.skipCurrentElement();
+                skip();
         }
         // A 404 propstat lists what the resource lacks: its names say nothing.
         if (status < 200 || status > 299)
             return;
         r.collection = r.collection || found.collection;
         r.addressBook = r.addressBook || found.addressBook;
+        r.calendar = r.calendar || found.calendar;
+        r.principalType = r.principalType || found.principalType;
         auto take = [](QString &to, const QString &from) {
             if (!from.isEmpty())
                 to = from;
@@ -92,20 +202,23 @@ private:
         take(r.principal, found.principal);
         take(r.homeSet, found.homeSet);
         take(r.etag, found.etag);
+        take(r.contentType, found.contentType);
         if (found.hasAddressData) {
-            r.addressData = found.addressData;
+            r.addressData = std::move(found.addressData);
             r.hasAddressData = true;
         }
     }
 
     void prop(DavResponse &r)
     {
-        while (m_xml.readNextStartElement()) {
+        while (next()) {
             if (is(Dav, u"resourcetype")) {
-                while (m_xml.readNextStartElement()) {
+                while (next()) {
                     r.collection = r.collection || is(Dav, u"collection");
                     r.addressBook = r.addressBook || is(CardDav, u"addressbook");
-                    m_xml.skipCurrentElement();
+                    r.calendar = r.calendar || is(CalDav, u"calendar");
+                    r.principalType = r.principalType || is(Dav, u"principal");
+                    skip();
                 }
             } else if (is(Dav, u"displayname")) {
                 r.displayName = text();
@@ -115,12 +228,15 @@ private:
                 r.homeSet = href();
             } else if (is(Dav, u"getetag")) {
                 r.etag = text();
+            } else if (is(Dav, u"getcontenttype")) {
+                r.contentType = text();
             } else if (is(CardDav, u"address-data")) {
                 // Not trimmed: the card's own line structure is the reader's business.
-                r.addressData = m_xml.readElementText(QXmlStreamReader::SkipChildElements).toUtf8();
+                r.addressData.clear();
+                readText(nullptr, &r.addressData);
                 r.hasAddressData = true;
             } else {
-                m_xml.skipCurrentElement();
+                skip();
             }
         }
     }
@@ -128,16 +244,18 @@ private:
     QString href()
     {
         QString first;
-        while (m_xml.readNextStartElement()) {
+        while (next()) {
             if (is(Dav, u"href") && first.isEmpty())
                 first = text();
             else
-                m_xml.skipCurrentElement();
+                skip();
         }
         return first;
     }
 
+    QBuffer m_buffer;
     QXmlStreamReader m_xml;
+    int m_depth = 0;
 };
 
 } // namespace

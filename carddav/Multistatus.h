@@ -15,6 +15,9 @@ struct DavResponse
     // Properties taken only from propstats whose status is 2xx.
     bool collection = false;
     bool addressBook = false;
+    bool calendar = false;
+    bool principalType = false;   // resourcetype says principal
+    QString contentType;          // getcontenttype
     QString displayName;
     QString principal;            // current-user-principal's href
     QString homeSet;              // addressbook-home-set's first href
@@ -30,7 +33,12 @@ struct Multistatus
     bool ok() const { return error.isEmpty(); }
 };
 
-// Any bytes in, never more than the responses the text holds.
+// Elements nest no deeper than this; a deeper answer is refused, as the
+// reader's own stack would otherwise grow with every level a server sends.
+constexpr int MaxXmlDepth = 64;
+
+// Any bytes in, never more than the responses the text holds. A response
+// naming several hrefs under one status comes out as one response per href.
 Multistatus parseMultistatus(const QByteArray &xml);
 
 // "HTTP/1.1 404 Not Found" -> 404; 0 when the line is no status line.

@@ -1,13 +1,8 @@
 #include "Session.h"
 
-#include <QAuthenticator>
-#include <QEventLoop>
-#include <QNetworkReply>
-#include <QNetworkRequest>
-#include <QSslError>
-#include <QTimer>
-
-#include <memory>
+#include <QFileInfo>
+#include <QRandomGenerator>
+#include <QSslCertificate>
 
 namespace carddav {
 
@@ -19,68 +14,203 @@ constexpr int MaxRedirects = 5;
 // Discovery takes four requests at most; a server sending us round in
 // circles is stopped here.
 constexpr int MaxDiscoveryRequests = 8;
-// Far above any address book (10,000 cards are a few MiB), far below what
-// would exhaust memory.
-constexpr qint64 MaxAnswerBytes = qint64(256) * 1024 * 1024;
+// A stale nonce is answered again, a few times at most.
+constexpr int MaxAuthRounds = 4;
 
 [[noreturn]] void fail(Kind kind, const QUrl &url, const QString &detail, int status = 0)
 {
     throw DavError{kind, url, QString(), status, detail, {}};
 }
 
+bool https(const QUrl &url)
+{
+    return url.scheme() == QLatin1String("https");
+}
+
+int portOf(const QUrl &url)
+{
+    return url.port(https(url) ? 443 : 80);
+}
+
+// scheme://host:port, as messages name an origin.
+QString originName(const QUrl &url)
+{
+    return QStringLiteral("%1://%2:%3").arg(url.scheme(), url.host(QUrl::FullyEncoded)).arg(portOf(url));
+}
+
 } // namespace
+
+QByteArray requestTarget(const QUrl &url)
+{
+    QByteArray target = url.toEncoded(QUrl::RemoveScheme | QUrl::RemoveAuthority | QUrl::RemoveFragment);
+    if (!target.startsWith('/'))
+        target.prepend('/');
+    return target;
+}
 
 Session::Session(const ClientOptions &options) : m_options(options)
 {
     m_tls = QSslConfiguration::defaultConfiguration();
-    QObject::connect(&m_nam, &QNetworkAccessManager::authenticationRequired, &m_nam,
-                     [this](QNetworkReply *reply, QAuthenticator *auth) { authenticate(reply, auth); });
+    bool ok = false;
+    const int second = qEnvironmentVariableIntValue("VIRE_DAV_SECOND_MS", &ok);
+    if (ok && second > 0)
+        m_secondMs = second;
+    m_run.start();
 }
 
 void Session::addCertificates(const QString &path)
 {
-    const QList<QSslCertificate> extra = QSslCertificate::fromPath(path, QSsl::Pem);
+    const QFileInfo info(path);
+    auto refuse = [&](const QString &why) {
+        throw DavError{Kind::Usage, QUrl(), path, 0, why, {}};
+    };
+    if (!info.exists())
+        refuse(QStringLiteral("no such file; --ca-file takes a file of PEM certificates"));
+    QFile file(path);
+    if (info.isDir() || !file.open(QIODevice::ReadOnly))
+        refuse(QStringLiteral("cannot be read; --ca-file takes a file of PEM certificates"));
+    const QList<QSslCertificate> extra = QSslCertificate::fromData(file.read(16 * 1024 * 1024), QSsl::Pem);
     if (extra.isEmpty())
-        throw DavError{DavError::Kind::Usage, QUrl(), path, 0,
-                       QStringLiteral("holds no PEM certificate; --ca-file takes the server's "
-                                      "certificate or its authority's, in PEM form"), {}};
+        refuse(QStringLiteral("holds no PEM certificate; --ca-file takes the server's "
+                              "certificate or its authority's, in PEM form"));
     // Setting any list stops Qt's loading of the system store on demand,
     // so the system's certificates are put in explicitly.
     m_tls.setCaCertificates(m_tls.caCertificates() + QSslConfiguration::systemCaCertificates() + extra);
 }
 
+bool Session::sameOrigin(const QUrl &url) const
+{
+    const QUrl &o = *m_origin;
+    if (url.host().compare(o.host(), Qt::CaseInsensitive) != 0)
+        return false;
+    if (url.scheme() == o.scheme())
+        return portOf(url) == portOf(o);
+    // The https upgrade of an http:// origin: its own port or the usual one.
+    return https(url) && !https(o) && (portOf(url) == 443 || portOf(url) == portOf(o));
+}
+
+void Session::checkAllowed(const QUrl &url)
+{
+    if (!m_origin)
+        m_origin = url.adjusted(QUrl::RemovePath | QUrl::RemoveQuery | QUrl::RemoveFragment | QUrl::RemoveUserInfo);
+    if (https(url))
+        m_secure = true;
+    else if (m_secure)
+        fail(Kind::Origin, url, QStringLiteral("the address book was reached over https://, and this URL would "
+                                               "continue over plain http://, which is not encrypted; refused"));
+}
+
 Answer Session::send(const QByteArray &method, QUrl url, const QByteArray &body, const char *depth)
 {
+    // A password in a server's URL is none of ours to send.
+    url.setUserInfo(QString());
     for (int redirects = 0;; ++redirects) {
-        Answer a = sendOnce(method, url, body, depth);
+        checkAllowed(url);
+        Answer a = sendAuthorized(method, url, body, depth);
         if (a.status == 301 || a.status == 302 || a.status == 303 || a.status == 307 || a.status == 308) {
             if (redirects >= MaxRedirects)
                 fail(Kind::BadAnswer, url, QStringLiteral("more than %1 redirects; pass the address book's final URL").arg(MaxRedirects));
             const bool web = a.url.scheme() == QLatin1String("http") || a.url.scheme() == QLatin1String("https");
             if (!a.url.isValid() || !web)
                 fail(Kind::BadAnswer, url, QStringLiteral("redirect without a usable Location; pass the address book's URL"));
-            if (url.scheme() == QLatin1String("https") && a.url.scheme() != QLatin1String("https"))
+            a.url.setUserInfo(QString());
+            if (m_secure && !https(a.url))
                 fail(Kind::Origin, url, QStringLiteral("redirected from https:// to %1, which is not encrypted; refused. "
-                                         "Ask the server's administrator").arg(shownUrl(a.url)));
+                                         "Ask the server's administrator").arg(a.url.toString(QUrl::RemoveUserInfo | QUrl::FullyEncoded)));
             url = a.url;
             continue;
         }
         if (a.status == 401)
-            fail(Kind::Login, url, QStringLiteral("user name or password refused (HTTP 401); check --user and the password"));
+            fail(Kind::Login, url, QStringLiteral("user name or password refused (HTTP 401); check --user and the password"), 401);
         if (a.status == 403)
-            fail(Kind::Forbidden, url, QStringLiteral("access forbidden (HTTP 403); check that the user may read this address book"));
+            fail(Kind::Forbidden, url, QStringLiteral("access forbidden (HTTP 403); check that the user may read this address book"), 403);
         return a;
     }
+}
+
+Answer Session::sendAuthorized(const QByteArray &method, const QUrl &url, const QByteArray &body, const char *depth)
+{
+    const QString origin = originName(url);
+    QByteArray header;
+    if (m_auth.contains(origin))
+        header = authorization(m_auth[origin], method, url, body);
+    bool fresh = false;     // header answers this request's own challenge
+    for (int round = 0;; ++round) {
+        Answer a = sendOnce(method, url, body, depth, header);
+        if (a.status != 401)
+            return a;
+        const QVector<Challenge> challenges = parseChallenges(a.challenges);
+        const Challenge *chosen = pickChallenge(challenges);
+        if (!chosen) {
+            for (const Challenge &c : challenges) {
+                if (c.scheme == "bearer")
+                    fail(Kind::Login, url, QStringLiteral("the server wants a token (Bearer), which is not supported"), 401);
+            }
+            if (!challenges.isEmpty())
+                fail(Kind::Login, url, QStringLiteral("the server asks for %1 authentication, which is not supported")
+                                           .arg(QString::fromLatin1(challenges.first().scheme)), 401);
+            return a;
+        }
+        const bool stale = chosen->params.value("stale").compare("true", Qt::CaseInsensitive) == 0;
+        if ((fresh && !stale) || round >= MaxAuthRounds)
+            return a;
+        AuthState state{*chosen, loginFor(url), 0};
+        header = authorization(state, method, url, body);
+        m_auth.insert(origin, state);
+        fresh = true;
+    }
+}
+
+QByteArray Session::authorization(AuthState &state, const QByteArray &method, const QUrl &url, const QByteArray &body)
+{
+    if (state.challenge.scheme == "basic")
+        return basicAuthorization(state.login.user, state.login.password);
+    DigestRequest r;
+    r.method = method;
+    r.uri = requestTarget(url);
+    r.body = body;
+    r.nc = ++state.nc;
+    r.cnonce = QByteArray::number(QRandomGenerator::system()->generate64(), 16);
+    return digestAuthorization(state.challenge, state.login.user, state.login.password, r);
+}
+
+Login Session::loginFor(const QUrl &url)
+{
+    if (!https(url) && !isLoopback(url.host()))
+        fail(Kind::Origin, url, QStringLiteral("the server asks for a password over plain http://, which "
+                                               "anyone on the way could read; use https://"));
+    const bool other = !sameOrigin(url);
+    // The named origin and its https upgrade share one login.
+    const QString origin = other ? originName(url) : QString();
+    if (m_logins.contains(origin))
+        return m_logins.value(origin);
+    Login login{m_options.user, QString()};
+    if (m_options.credentials) {
+        // The prompt's time is the user's, not the server's.
+        QElapsedTimer prompt;
+        prompt.start();
+        login = m_options.credentials(url, m_options.user, other);
+        m_promptMs += prompt.elapsed();
+    }
+    if (other && login.password.isEmpty())
+        fail(Kind::Origin, url, QStringLiteral("%1 asks for a password, which goes only to %2, the server named; "
+                                               "add a line for %3 to ~/.netrc to give it one")
+                                    .arg(originName(url), originName(*m_origin), url.host()));
+    m_logins.insert(origin, login);
+    return login;
 }
 
 Multistatus Session::expectMultistatus(const Answer &a)
 {
     if (a.status == 404)
-        fail(Kind::NotFound, a.url, QStringLiteral("not found (HTTP 404); check the URL"));
+        fail(Kind::NotFound, a.url, QStringLiteral("not found (HTTP 404); check the URL"), 404);
+    if (a.status >= 500)
+        fail(Kind::ServerError, a.url, QStringLiteral("the server failed (HTTP %1); try again later, or tell its administrator")
+                                           .arg(a.status), a.status);
     if (a.status != 207)
         fail(Kind::BadAnswer, a.url, QStringLiteral("not a CardDAV server or address book (HTTP %1%2); pass the URL of an address book")
                         .arg(a.status)
-                        .arg(a.contentType.isEmpty() ? QString() : QStringLiteral(", ") + a.contentType));
+                        .arg(a.contentType.isEmpty() ? QString() : QStringLiteral(", ") + a.contentType.left(100)), a.status);
     Multistatus ms = parseMultistatus(a.body);
     if (!ms.ok())
         fail(Kind::BadAnswer, a.url, ms.error + QStringLiteral("; the server is not answering as CardDAV"));
@@ -101,105 +231,6 @@ Multistatus Session::propfind(const QUrl &url, const QByteArray &body, const cha
     if (answer)
         *answer = a;
     return expectMultistatus(a);
-}
-
-Answer Session::sendOnce(const QByteArray &method, const QUrl &url, const QByteArray &body, const char *depth)
-{
-    QNetworkRequest request(url);
-    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::ManualRedirectPolicy);
-    request.setHeader(QNetworkRequest::ContentTypeHeader, QByteArrayLiteral("application/xml; charset=utf-8"));
-    request.setRawHeader("Depth", depth);
-    if (url.scheme() == QLatin1String("https"))
-        request.setSslConfiguration(m_tls);
-
-    QNetworkReply *reply = m_nam.sendCustomRequest(request, method, body);
-    QEventLoop loop;
-    QTimer quiet;
-    quiet.setSingleShot(true);
-    bool timedOut = false, tooLarge = false;
-    QStringList tlsErrors;
-    QObject::connect(&quiet, &QTimer::timeout, reply, [&] {
-        timedOut = true;
-        reply->abort();
-    });
-    QObject::connect(reply, &QNetworkReply::uploadProgress, &quiet, [&] { quiet.start(); });
-    QObject::connect(reply, &QNetworkReply::downloadProgress, &quiet, [&](qint64 received, qint64) {
-        quiet.start();
-        if (received > MaxAnswerBytes) {
-            tooLarge = true;
-            reply->abort();
-        } else if (m_options.progress) {
-            m_options.progress(m_received + received);
-        }
-    });
-    QObject::connect(reply, &QNetworkReply::sslErrors, reply, [&](const QList<QSslError> &errors) {
-        for (const QSslError &e : errors)
-            tlsErrors << e.errorString();
-    });
-    QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
-    quiet.start(m_options.timeoutMs);
-    loop.exec();
-    std::unique_ptr<QNetworkReply, void (*)(QNetworkReply *)> owner(reply, [](QNetworkReply *r) { r->deleteLater(); });
-
-    if (m_loginFailure)
-        throw *m_loginFailure;
-    if (timedOut)
-        fail(Kind::Timeout, url, QStringLiteral("no answer for %1 seconds (time-out); check that the server runs and try again")
-                      .arg(m_options.timeoutMs / 1000));
-    if (tooLarge)
-        fail(Kind::TooLarge, url, QStringLiteral("the answer is larger than 256 MiB; not an address book this tool takes"));
-
-    Answer a;
-    a.status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    if (a.status == 0)
-        networkFailure(url, reply, tlsErrors);
-    a.body = reply->readAll();
-    a.contentType = reply->header(QNetworkRequest::ContentTypeHeader).toString();
-    m_received += a.body.size();
-    a.url = url;
-    if (a.status >= 300 && a.status < 400) {
-        const QByteArray location = reply->rawHeader("Location");
-        a.url = location.isEmpty() ? QUrl() : url.resolved(QUrl::fromEncoded(location));
-    }
-    return a;
-}
-
-[[noreturn]] void Session::networkFailure(const QUrl &url, QNetworkReply *reply, const QStringList &tlsErrors)
-{
-    switch (reply->error()) {
-    case QNetworkReply::HostNotFoundError:
-        fail(Kind::Network, url, QStringLiteral("unknown host \"%1\"; check the URL").arg(url.host()));
-    case QNetworkReply::ConnectionRefusedError:
-        fail(Kind::Network, url, QStringLiteral("connection refused; check the URL's host and port, and that the server runs"));
-    case QNetworkReply::SslHandshakeFailedError:
-        fail(Kind::Tls, url, QStringLiteral("TLS failure: %1; if the server has its own certificate authority, "
-                                 "pass its certificate with --ca-file FILE")
-                      .arg(tlsErrors.isEmpty() ? reply->errorString() : tlsErrors.join(QStringLiteral("; "))));
-    default:
-        fail(Kind::Network, url, QStringLiteral("%1; check the URL and the network").arg(reply->errorString()));
-    }
-}
-
-void Session::authenticate(QNetworkReply *reply, QAuthenticator *auth)
-{
-    const QUrl url = reply->url();
-    if (m_loginGiven || m_loginFailure)
-        return;     // left empty: the reply ends in 401, the password was wrong
-    if (url.scheme() != QLatin1String("https") && !isLoopback(url.host())) {
-        m_loginFailure = DavError{Kind::Origin, url, QString(), 0,
-                                  QStringLiteral("the server asks for a password over plain http://, which "
-                                                 "anyone on the way could read; use https://"), {}};
-        return;
-    }
-    try {
-        const Login login = m_options.credentials ? m_options.credentials(url, m_options.user)
-                                                  : Login{m_options.user, QString()};
-        auth->setUser(login.user);
-        auth->setPassword(login.password);
-        m_loginGiven = true;
-    } catch (const DavError &e) {
-        m_loginFailure = e;
-    }
 }
 
 } // namespace carddav

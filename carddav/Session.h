@@ -1,23 +1,37 @@
 #pragma once
 
+#include "Auth.h"
 #include "DavClient.h"
 #include "DavError.h"
 #include "Multistatus.h"
 
 #include <QByteArray>
-#include <QNetworkAccessManager>
+#include <QElapsedTimer>
+#include <QHash>
+#include <QTcpSocket>
 #include <QSslConfiguration>
 #include <QString>
 #include <QUrl>
 
+#include <map>
+#include <memory>
 #include <optional>
 
-class QAuthenticator;
-class QNetworkReply;
+class QSslError;
 
 // The HTTP side of the address-book client: one request at a time, redirects
 // followed by our own rules, the password given when a server asks, limits on
-// time and size. Throws DavError.
+// time and size for the whole run. Throws DavError.
+//
+// The origin rule: the URL of the first request is the one the user named.
+// The password goes to its origin (scheme, host, port) or that origin's https
+// upgrade; another origin gets one only from its own ~/.netrc line. Once a
+// request went over https, no later one goes over http, whoever named the URL.
+//
+// Time-outs: ClientOptions' time-outs are in milliseconds of a real run. The
+// environment variable VIRE_DAV_SECOND_MS, for tests, sets how many
+// milliseconds each of those seconds lasts (1000 when unset); messages still
+// name the nominal seconds.
 namespace carddav {
 
 struct Answer
@@ -26,6 +40,7 @@ struct Answer
     QUrl url;               // after redirects
     QByteArray body;
     QString contentType;
+    QByteArray challenges;  // the WWW-Authenticate headers, joined
 };
 
 class Session
@@ -35,6 +50,7 @@ public:
 
     void addCertificates(const QString &path);
 
+    // depth may be null: no Depth header.
     Answer send(const QByteArray &method, QUrl url, const QByteArray &body, const char *depth);
 
     // A multistatus answer, or a message saying why there is none.
@@ -45,19 +61,46 @@ public:
     Multistatus propfind(const QUrl &url, const QByteArray &body, const char *depth, Answer *answer = nullptr);
 
 private:
-    Answer sendOnce(const QByteArray &method, const QUrl &url, const QByteArray &body, const char *depth);
+    struct AuthState
+    {
+        Challenge challenge;
+        Login login;
+        int nc = 0;
+    };
 
-    [[noreturn]] void networkFailure(const QUrl &url, QNetworkReply *reply, const QStringList &tlsErrors);
-
-    void authenticate(QNetworkReply *reply, QAuthenticator *auth);
+    // One request with authentication: a 401 is answered once (again on a
+    // stale nonce); a 401 that remains is returned.
+    Answer sendAuthorized(const QByteArray &method, const QUrl &url, const QByteArray &body, const char *depth);
+    class Wire;
+    Answer sendOnce(const QByteArray &method, const QUrl &url, const QByteArray &body, const char *depth,
+                    const QByteArray &authorization);
+    Answer exchange(QTcpSocket &socket, Wire &wire, const QUrl &url, const QByteArray &method, const QByteArray &request,
+                    bool &started);
+    // The kept connection to url's host, else a new one.
+    QTcpSocket &connection(const QUrl &url, Wire &wire, bool &reused);
+    static QString connectionKey(const QUrl &url);
+    [[noreturn]] void connectFailure(const QUrl &url, QTcpSocket &socket, const QList<QSslError> &tlsErrors);
+    QByteArray authorization(AuthState &state, const QByteArray &method, const QUrl &url, const QByteArray &body);
+    Login loginFor(const QUrl &url);
+    void checkAllowed(const QUrl &url);
+    bool sameOrigin(const QUrl &url) const;
+    qint64 runLeftMs() const;
 
     const ClientOptions &m_options;
-    QNetworkAccessManager m_nam;
+    std::map<QString, std::unique_ptr<QTcpSocket>> m_sockets;   // kept connections, by scheme and authority
     QSslConfiguration m_tls;
-    std::optional<DavError> m_loginFailure;
-    bool m_loginGiven = false;
+    std::optional<QUrl> m_origin;
+    bool m_secure = false;                 // a request went over https: none goes over http
+    QHash<QString, AuthState> m_auth;      // by origin
+    QHash<QString, Login> m_logins;        // by origin, each asked once
     int m_discoveryRequests = 0;
-    qint64 m_received = 0;
+    qint64 m_received = 0;                 // answer bytes of the whole run
+    int m_secondMs = 1000;
+    QElapsedTimer m_run;
+    qint64 m_promptMs = 0;                 // time the user spent typing a password
 };
+
+// The request target as sent, path and query encoded, which Digest signs.
+QByteArray requestTarget(const QUrl &url);
 
 } // namespace carddav

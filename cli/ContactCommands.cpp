@@ -18,6 +18,8 @@ namespace {
 
 // Contacts files larger than this are not address books.
 constexpr qint64 MaxContactsBytes = 64 * 1024 * 1024;
+// A day: longer is a typing error more likely than a wish.
+constexpr int MaxDavTimeout = 86400;
 
 const char ExportHelp[] = R"~(
 Writes the phone book to standard output, or to FILE.
@@ -53,7 +55,10 @@ Windows-1252. Letters the image cannot spell become their nearest (L for
 (0) after the country code goes; what is then not 1-16 digits is skipped
 (kept as written with --replace).
 CSV: our columns number,name,sound,sbit1-sbit4 (only number is required),
-or a Google Contacts or Outlook export (each phone number one entry).
+or a Google Contacts export, or an Outlook or Thunderbird export in English,
+Swedish, Norwegian, Danish, Finnish, German, French, Spanish, Dutch or
+Italian (each phone number one entry; faxes and pagers left out; --dry-run
+names the layout read).
 vCard 2.1, 3.0 and 4.0: each TEL is one entry named by FN, else N, else ORG.
 )~";
 
@@ -89,6 +94,10 @@ int runExport(const QStringList &arguments)
         ? tool::exportContacts(image, format)
         : exchange::writeSheet(sheet, image.book->entry(PhoneBook::HiddenIndex),
                                image.book->entry(PhoneBook::UnknownIndex), tool::userEntries(*image.book), &replaced);
+    // A package that failed to close comes back empty: never written as if it were the book.
+    if (bytes.isEmpty() && sheet != exchange::SheetFormat::None)
+        throw fail(line.isSet(output) ? line.value(output) : QString(),
+                   QStringLiteral("the spreadsheet could not be put together; nothing written"));
     if (replaced > 0)
         message(line.isSet(output) ? line.value(output) : QStringLiteral("vire-image"), 0, "warning",
                 QStringLiteral("%1 control character(s) that an .ods file cannot hold written as \"?\"").arg(replaced));
@@ -101,7 +110,8 @@ int runExport(const QStringList &arguments)
 
 int runImport(const QStringList &arguments)
 {
-    CommandLine line("import", "IMAGE SOURCE -o OUT [--replace] [--dry-run] [--user NAME] [--ca-file FILE]", ImportHelp);
+    CommandLine line("import", "IMAGE SOURCE -o OUT [--replace] [--dry-run] [--user NAME] [--ca-file FILE] [--timeout SECONDS]",
+                     ImportHelp);
     line.argument("IMAGE", "the image whose phone book is filled");
     line.argument("SOURCE", "the CSV, vCard, .xlsx or .ods file, or the CardDAV URL, to read");
     const QCommandLineOption output =
@@ -113,10 +123,20 @@ int runImport(const QStringList &arguments)
         {"user"}, "NAME", "the CardDAV user (else the URL's); the password comes from VIRE_DAV_PASSWORD, ~/.netrc or the terminal");
     const QCommandLineOption caFile =
         line.valueOption({"ca-file"}, "FILE", "trust the PEM certificates in FILE besides the system's");
+    const QCommandLineOption timeout =
+        line.valueOption({"timeout"}, "SECONDS", "give up on the address book after SECONDS (default 600)");
     if (!line.parse(arguments))
         return line.status();
     if (!line.isSet(output) && !line.isSet(dryRun))
         return usageError(QStringLiteral("import"), QStringLiteral("-o OUT is required"));
+    DavOptions dav{line.value(user), line.value(caFile), 0};
+    if (line.isSet(timeout)) {
+        bool ok = false;
+        dav.timeoutSeconds = line.value(timeout).toInt(&ok);
+        if (!ok || dav.timeoutSeconds < 1 || dav.timeoutSeconds > MaxDavTimeout)
+            return usageError(QStringLiteral("import"), QStringLiteral("--timeout takes a number of seconds from 1 to %1")
+                                                            .arg(MaxDavTimeout));
+    }
 
     const QString &imagePath = line.args().at(0), &contactsPath = line.args().at(1);
     const QString outPath = line.value(output);
@@ -125,10 +145,13 @@ int runImport(const QStringList &arguments)
     tool::Image image = readImage(imagePath);
 
     const exchange::Mode mode = line.isSet(replace) ? exchange::Mode::Replace : exchange::Mode::Add;
+    // A URL is named without its user information.
+    const QString shown = shownSource(contactsPath);
     CardPlaces places;
     exchange::ReadResult read;
     if (isDavUrl(contactsPath)) {
-        read = readDav(contactsPath, line.value(user), line.value(caFile), mode, places);
+        dav.room = PhoneBook::MaxUserEntries - (line.isSet(replace) ? 0 : image.book->userCount());
+        read = readDav(contactsPath, dav, mode, places);
     } else {
         const QByteArray bytes = readFile(contactsPath, MaxContactsBytes + 1);
         if (bytes.size() > MaxContactsBytes)
@@ -145,38 +168,39 @@ int runImport(const QStringList &arguments)
         notes.append({d.line, true, d.text});
     std::stable_sort(notes.begin(), notes.end(), [](const Note &a, const Note &b) { return a.line < b.line; });
     for (const Note &n : notes)
-        message(places.where(contactsPath, n.line), places.line(n.line), n.error ? "error" : "warning", n.text);
+        message(places.where(shown, n.line), places.line(n.line), n.error ? "error" : "warning", n.text);
     if (!read.ok())
-        throw fail(contactsPath, QStringLiteral("%1 error(s); nothing written").arg(read.errors.size()));
+        throw fail(shown, QStringLiteral("%1 error(s); nothing written").arg(read.errors.size()));
 
     // A source that yields nothing is more likely a wrong file or an address
     // book that failed to answer than a wish to empty the phone book.
     if (read.contacts.isEmpty() && read.skipped == 0 && read.users == 0) {
         if (line.isSet(replace))
-            throw fail(contactsPath, QStringLiteral("holds no contacts; nothing was replaced"));
-        message(contactsPath, 0, "warning", QStringLiteral("holds no contacts; the image is unchanged"));
+            throw fail(shown, QStringLiteral("holds no contacts; nothing was replaced"));
+        message(shown, 0, "warning", QStringLiteral("holds no contacts; the image is unchanged"));
     }
 
     tool::ImportOutcome outcome;
     try {
         outcome = tool::importContacts(image, read.contacts, line.isSet(replace), read.users);
     } catch (const tool::Failure &f) {
-        throw fail(contactsPath, f.text);
+        throw fail(shown, f.text);
     }
     if (!outcome.repeats.isEmpty())
-        message(contactsPath, 0, "warning",
+        message(shown, 0, "warning",
                 places.named(QStringLiteral("numbers added more than once: %1").arg(outcome.repeats.join(QStringLiteral("; ")))));
     QString summary = tool::importSummary(outcome, read.skipped, line.isSet(replace), read.leftOut);
     // An unchanged image is not written over itself; another output is written all the same.
     const bool same = line.isSet(output) && safefile::sameFile(imagePath, outPath)
         && QFileInfo(outPath).size() == layout::ImageSize;
     if (line.isSet(dryRun))
-        summary = QStringLiteral("dry run: ") + summary + QStringLiteral("; nothing written");
+        summary = QStringLiteral("dry run: ") + (read.layout.isEmpty() ? QString() : QStringLiteral("read as %1; ").arg(read.layout))
+            + summary + QStringLiteral("; nothing written");
     else if (!outcome.changed && same)
         summary += QStringLiteral("; not rewritten");
     else
         writeFile(outPath, image.fb.bytes());
-    message(contactsPath, 0, "summary", summary);
+    message(shown, 0, "summary", summary);
     return Success;
 }
 

@@ -2,6 +2,7 @@
 
 #include "Credentials.h"
 #include "DavClient.h"
+#include "CommandLine.h"
 #include "Diagnostics.h"
 #include "Tool.h"
 
@@ -11,6 +12,8 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <new>
+#include <utility>
 
 #include <unistd.h>
 
@@ -31,7 +34,7 @@ public:
         if (!m_terminal || m_clock.elapsed() < 1000 || m_clock.elapsed() - m_last < 100)
             return;
         m_last = m_clock.elapsed();
-        std::fprintf(stderr, "\r%s: %lld KiB received", qPrintable(m_url), static_cast<long long>(bytes / 1024));
+        std::fprintf(stderr, "\r%s: %lld KiB received", m_url.toUtf8().constData(), static_cast<long long>(bytes / 1024));
         std::fflush(stderr);
         m_shown = true;
     }
@@ -61,7 +64,34 @@ QString davMessage(const carddav::DavError &e)
     return text;
 }
 
+// The source as typed, without what stands between "://" and the last "@"
+// of the authority: user information, a password among it, even in a URL
+// that is not valid otherwise.
+QString withoutUserInfo(const QString &source)
+{
+    const qsizetype scheme = source.indexOf(QLatin1String("://"));
+    if (scheme < 0)
+        return source;
+    const qsizetype from = scheme + 3;
+    qsizetype end = source.size();
+    for (const QChar c : {QLatin1Char('/'), QLatin1Char('?'), QLatin1Char('#')}) {
+        const qsizetype i = source.indexOf(c, from);
+        if (i >= 0 && i < end)
+            end = i;
+    }
+    const qsizetype at = source.lastIndexOf(QLatin1Char('@'), end - 1);
+    return at < from ? source : source.left(from) + source.mid(at + 1);
+}
+
 } // namespace
+
+QString shownSource(const QString &source)
+{
+    if (!isDavUrl(source))
+        return source;
+    const QUrl url(source, QUrl::StrictMode);
+    return url.isValid() ? safeUrl(url) : safeText(withoutUserInfo(source));
+}
 
 bool isDavUrl(const QString &source)
 {
@@ -101,26 +131,37 @@ QString CardPlaces::named(QString text) const
     return text;
 }
 
-exchange::ReadResult readDav(const QString &source, const QString &user, const QString &caFile, exchange::Mode mode,
-                             CardPlaces &places)
+namespace {
+
+exchange::ReadResult readDavCards(const QUrl &url, const DavOptions &davOptions, exchange::Mode mode, CardPlaces &places)
 {
-    const QUrl url(source, QUrl::StrictMode);
-    if (!url.isValid() || url.host().isEmpty())
-        throw tool::Failure{QStringLiteral("%1: error: not a valid URL").arg(source)};
     // Whoever can list the processes can read a command line.
     if (!url.password().isEmpty())
-        throw tool::Failure{QStringLiteral("%1: error: a password in the URL is refused, as others can read it; "
-                                           "set %2, use ~/.netrc, or type it when asked")
-                                .arg(carddav::shownUrl(url), QLatin1String(carddav::PasswordVariable))};
+        throw tool::Failure{diagnostic(safeUrl(url), 0, "error",
+                                       QStringLiteral("a password in the URL is refused, as others can read it; "
+                                                      "set %1, use ~/.netrc, or type it when asked")
+                                           .arg(QLatin1String(carddav::PasswordVariable)))};
 
     carddav::ClientOptions options;
-    options.user = user.isEmpty() ? url.userName() : user;
-    options.caFile = caFile;
-    options.credentials = carddav::findLogin;
-    Progress progress(carddav::shownUrl(url));
+    options.user = davOptions.user.isEmpty() ? url.userName() : davOptions.user;
+    options.caFile = davOptions.caFile;
+    options.room = davOptions.room;
+    options.entries = [mode](const QByteArray &vcard) { return exchange::readVCard(vcard, mode).users; };
+    if (davOptions.timeoutSeconds > 0)
+        options.runTimeoutMs = davOptions.timeoutSeconds * 1000;
+    Progress progress(safeUrl(url));
     options.progress = [&progress](qint64 bytes) { progress.received(bytes); };
+    bool warned = false;
+    const carddav::Warn warn = [&](const QString &file, const QString &text) {
+        if (!std::exchange(warned, true))
+            message(file, 0, "warning", text);
+    };
+    options.credentials = [&](const QUrl &where, const QString &name, bool otherOrigin) {
+        progress.finish();
+        return carddav::findLogin(where, name, otherOrigin, warn);
+    };
 
-    QVector<carddav::Card> cards;
+    carddav::BookCards cards;
     try {
         cards = carddav::fetchCards(url, options);
     } catch (const carddav::DavError &e) {
@@ -130,9 +171,27 @@ exchange::ReadResult readDav(const QString &source, const QString &user, const Q
     progress.finish();
 
     exchange::ReadResult all;
-    all.contacts.reserve(cards.size());
+    all.contacts.reserve(cards.cards.size());
+    // Fetching stopped for room: the count makes the import refuse with the
+    // room the image has.
+    if (cards.tooMany > 0) {
+        all.users = cards.tooMany;
+        return all;
+    }
     int base = 0;
-    for (const carddav::Card &card : cards) {
+    for (carddav::Card &card : cards.cards) {
+        if (!card.missing.isEmpty()) {
+            // Listed but not sent: the phone book must not lose it unnoticed.
+            places.add(++base, card.url);
+            const QString text = QStringLiteral("the server lists this card but did not send it: %1").arg(card.missing);
+            if (mode == exchange::Mode::Replace) {
+                all.errors.append({base, text});
+            } else {
+                all.warnings.append({base, text + QStringLiteral("; skipped")});
+                ++all.skipped;
+            }
+            continue;
+        }
         exchange::ReadResult one = exchange::readVCard(card.vcard, mode);
         all.skipped += one.skipped;
         all.leftOut += one.leftOut;
@@ -147,10 +206,25 @@ exchange::ReadResult readDav(const QString &source, const QString &user, const Q
         for (exchange::Diagnostic &d : one.errors)
             all.errors.append({base + qMax(d.line, 1), d.text});
         base += int(card.vcard.count('\n')) + 1;
+        card.vcard = QByteArray();   // read: its memory goes back before the next
     }
     if (!all.ok())
         all.contacts.clear();
     return all;
+}
+
+} // namespace
+
+exchange::ReadResult readDav(const QString &source, const DavOptions &davOptions, exchange::Mode mode, CardPlaces &places)
+{
+    const QUrl url(source, QUrl::StrictMode);
+    if (!url.isValid() || url.host().isEmpty())
+        throw tool::Failure{diagnostic(shownSource(source), 0, "error", QStringLiteral("not a valid URL"))};
+    try {
+        return readDavCards(url, davOptions, mode, places);
+    } catch (const std::bad_alloc &) {
+        throw tool::Failure{diagnostic(safeUrl(url), 0, "error", QStringLiteral("out of memory"))};
+    }
 }
 
 } // namespace cli

@@ -33,9 +33,18 @@ private:
     QStringList m_urls;
 };
 
+// The source as messages name it: a URL without user information, made safe.
+QString shownSource(const QString &source);
+
+struct DavOptions
+{
+    QString user, caFile;
+    int timeoutSeconds = 0;    // for the whole run; 0: the client's default
+    qsizetype room = -1;       // entries the image can take; fetching stops beyond. Negative: no limit
+};
+
 // Fetches the cards at url and reads them. Throws tool::Failure with the
 // message when the server cannot be read; reading problems are in the result.
-exchange::ReadResult readDav(const QString &url, const QString &user, const QString &caFile, exchange::Mode mode,
-                             CardPlaces &places);
+exchange::ReadResult readDav(const QString &url, const DavOptions &options, exchange::Mode mode, CardPlaces &places);
 
 } // namespace cli

@@ -1,8 +1,8 @@
 #include "Contacts.h"
 
+#include "Layouts.h"
 #include "Rules.h"
 
-#include <QRegularExpression>
 #include <QStringList>
 
 #include <algorithm>
@@ -12,30 +12,26 @@ namespace exchange {
 
 namespace {
 
-const std::array<QString, 7> Columns = {
-    QStringLiteral("number"), QStringLiteral("name"),  QStringLiteral("sound"), QStringLiteral("sbit1"),
-    QStringLiteral("sbit2"),  QStringLiteral("sbit3"), QStringLiteral("sbit4"),
-};
-enum Column { NumberCol, NameCol, SoundCol, Sbit1Col };
+using layouts::Role;
 
-// Other programs' exports: Google Contacts (current and legacy) and Outlook in
-// English and Swedish. A localized Outlook names its phone columns in its own
-// language, so any column whose name holds the word phone or telefon counts,
-// faxes and Google's label and type columns aside.
-enum Part { First, Middle, Last, Full, Organisation, PartCount };
-const std::array<QStringList, PartCount> NameColumns = {
-    QStringList{"first name", "given name", "förnamn"},
-    QStringList{"middle name", "additional name", "mellannamn"},
-    QStringList{"last name", "family name", "efternamn"},
-    QStringList{"name"},
-    QStringList{"company", "organization name", "organization 1 - name", "företag"},
-};
-
-bool isPhoneColumn(const QString &name)
+// Our own columns by role: number, name, sound, sbit1 to sbit4.
+constexpr int OwnColumns = 7;
+int ownSlot(Role role)
 {
-    static const QRegularExpression phone(QStringLiteral("\\bphone\\b|telefon"));
-    static const QRegularExpression not_(QStringLiteral("fax|- label|- type"));
-    return phone.match(name).hasMatch() && !not_.match(name).hasMatch();
+    return int(role) - int(Role::Number);
+}
+
+const QStringList &ownNames()
+{
+    static const QStringList names = layouts::ownHeader();
+    return names;
+}
+
+// The parts that name a row of another program's table, by role.
+constexpr int Parts = 5;
+int partSlot(Role role)
+{
+    return int(role) - int(Role::Given);
 }
 
 QString lowerName(const Cell &cell)
@@ -84,147 +80,238 @@ bool fieldsFit(const QVector<Cell> &row, qsizetype width, int line, Mode mode, R
     return false;
 }
 
-void ownRow(const QVector<Cell> &row, int line, const std::array<int, Columns.size()> &at, qsizetype width, Mode mode,
-            ReadResult &result)
+using OwnAt = std::array<int, OwnColumns>;
+
+void ownRow(const QVector<Cell> &row, int line, const OwnAt &at, qsizetype width, Mode mode, ReadResult &result)
 {
     if (!fieldsFit(row, width, line, mode, result))
         return;
     static const Cell none;
-    auto field = [&](int col) -> const Cell & { return at[col] >= 0 && at[col] < row.size() ? row.at(at[col]) : none; };
+    auto field = [&](Role role) -> const Cell & {
+        const int col = at[size_t(ownSlot(role))];
+        return col >= 0 && col < row.size() ? row.at(col) : none;
+    };
 
     Contact c;
     c.line = line;
-    c.name = field(NameCol).text;
+    c.name = field(Role::Name).text;
     rules::checkName(c.name, line, result);
     const int errors = int(result.errors.size()), skipped = result.skipped;
+    // Adding, a skipped row gets one warning, for what broke first; replacing, every fault is an error.
+    auto reject = [&](const QString &text) {
+        if (result.skipped == skipped)
+            rules::reject(mode, line, text, result);
+    };
     int sound = 0;
-    if (!smallValue(field(SoundCol).text, 7, sound))
-        rules::reject(mode, line, QStringLiteral("%1: sound \"%2\" is not 0 to 7").arg(who(c.name), field(SoundCol).text.trimmed()), result);
+    if (!smallValue(field(Role::Sound).text, 7, sound))
+        reject(QStringLiteral("%1: sound \"%2\" is not 0 to 7").arg(who(c.name), field(Role::Sound).text.trimmed()));
     int flags = sound;
     for (int b = 0; b < 4; ++b) {
+        const Role role = Role(int(Role::Sbit1) + b);
         int bit = 0;
-        if (!smallValue(field(Sbit1Col + b).text, 1, bit))
-            rules::reject(mode, line, QStringLiteral("%1: %2 \"%3\" is not 0 or 1")
-                                          .arg(who(c.name), Columns[size_t(Sbit1Col + b)], field(Sbit1Col + b).text.trimmed()),
-                          result);
+        if (!smallValue(field(role).text, 1, bit))
+            reject(QStringLiteral("%1: %2 \"%3\" is not 0 or 1")
+                       .arg(who(c.name), ownNames().at(ownSlot(role)), field(role).text.trimmed()));
         flags |= bit << (7 - b);
     }
     c.flags = quint8(flags);
-    // One warning and one count for a skipped row, whatever broke it.
-    if (result.skipped > skipped + 1)
-        result.skipped = skipped + 1;
     if (result.errors.size() > errors || result.skipped > skipped)
         return;
 
-    const QString raw = field(NumberCol).text;
+    const QString raw = field(Role::Number).text;
     if (raw.trimmed() == BookEntry::hiddenLabel() || raw.trimmed() == BookEntry::unknownLabel()) {
         c.number = raw.trimmed();
     } else {
         if (!rules::takeNumber(raw, mode, line, "entry", c.name, c.number, result))
             return;
-        numericCell(field(NumberCol), line, c.name, result);
+        numericCell(field(Role::Number), line, c.name, result);
     }
     rules::keep(std::move(c), result);
 }
 
-void otherRow(const QVector<Cell> &row, int line, const std::array<int, PartCount> &part, const QVector<int> &phones,
-              qsizetype width, Mode mode, ReadResult &result)
+// Where another program's table keeps what we read.
+struct Columns
 {
+    std::array<int, Parts> part;     // the first cell of each name part, -1 for none
+    struct Phone
+    {
+        int col;
+        int kind;                    // the cell labelling it, -1 for none
+    };
+    QVector<Phone> phones;
+    QVector<int> leftOut;            // faxes and pagers
+    // Columns the layout does not list, and what they were seen to hold.
+    struct Unlisted
+    {
+        int col;
+        int values = 0, numbers = 0;
+    };
+    QVector<Unlisted> unlisted;
+};
+
+Columns columnsOf(const layouts::Header &header, const QVector<Cell> &cells)
+{
+    Columns cols;
+    cols.part.fill(-1);
+    for (int f = 0; f < header.roles.size(); ++f) {
+        const Role role = header.roles.at(f);
+        if (role >= Role::Given && role <= Role::Company) {
+            int &slot = cols.part[size_t(partSlot(role))];
+            if (slot < 0)
+                slot = f;
+        } else if (role == Role::Phone) {
+            int kind = -1;
+            for (int k = 0; k < header.roles.size() && kind < 0; ++k) {
+                if (header.roles.at(k) == Role::PhoneKind && header.tags.at(k) == header.tags.at(f))
+                    kind = k;
+            }
+            cols.phones.append({f, kind});
+        } else if (role == Role::Fax || role == Role::Pager) {
+            cols.leftOut.append(f);
+        } else if (role == Role::Unlisted && !cells.at(f).text.trimmed().isEmpty()) {
+            cols.unlisted.append(Columns::Unlisted{f});
+        }
+    }
+    return cols;
+}
+
+// Google labels each number: "Work Fax", "Pager", "Mobile".
+bool faxOrPager(const QString &label)
+{
+    return label.contains(QLatin1String("fax"), Qt::CaseInsensitive)
+        || label.contains(QLatin1String("pager"), Qt::CaseInsensitive);
+}
+
+void otherRow(const QVector<Cell> &row, int line, Columns &cols, qsizetype width, Mode mode, ReadResult &result)
+{
+    for (Columns::Unlisted &u : cols.unlisted) {
+        const QString value = u.col < row.size() ? row.at(u.col).text.trimmed() : QString();
+        if (value.isEmpty())
+            continue;
+        ++u.values;
+        const QString digits = rules::cleanedNumber(value);
+        if (digits.size() >= 5 && digits.size() <= layout::NumberLength && rules::isDigits(digits))
+            ++u.numbers;
+    }
     if (!fieldsFit(row, width, line, mode, result))
         return;
-    auto text = [&](int p) { return part[p] >= 0 && part[p] < row.size() ? row.at(part[p]).text.trimmed() : QString(); };
-    QString name = text(Full);
-    if (name.isEmpty()) {
-        QStringList parts{text(First), text(Middle), text(Last)};
-        parts.removeAll(QString());
-        name = parts.join(QLatin1Char(' '));
-    }
+    auto text = [&](Role role) {
+        const int col = cols.part[size_t(partSlot(role))];
+        return col >= 0 && col < row.size() ? row.at(col).text.trimmed() : QString();
+    };
+    QStringList parts{text(Role::Given), text(Role::Middle), text(Role::Family)};
+    parts.removeAll(QString());
+    QString name = parts.join(QLatin1Char(' '));
     if (name.isEmpty())
-        name = text(Organisation);
+        name = text(Role::Display);
     if (name.isEmpty())
-        result.warnings.append({line, QStringLiteral("row has no name (first, middle or last name, or company); its "
-                                                     "entries have none")});
+        name = text(Role::Company);
+    if (name.isEmpty())
+        result.warnings.append({line, QStringLiteral("row has no name (first, middle or last name, display name or "
+                                                     "company); its entries have none")});
     rules::checkName(name, line, result);
 
     bool any = false;
-    for (int col : phones) {
-        if (col >= row.size())
+    int left = 0;
+    // Google puts several numbers of one kind into one cell.
+    auto values = [&](int col) {
+        QStringList list = col < row.size() ? row.at(col).text.split(QStringLiteral(":::")) : QStringList();
+        list.removeIf([](const QString &v) { return v.trimmed().isEmpty(); });
+        return list;
+    };
+    for (const Columns::Phone &p : cols.phones) {
+        const QStringList numbers = values(p.col);
+        if (p.kind >= 0 && p.kind < row.size() && faxOrPager(row.at(p.kind).text)) {
+            left += int(numbers.size());
             continue;
-        // Google puts several numbers of one kind into one cell.
-        for (const QString &value : row.at(col).text.split(QStringLiteral(":::"))) {
-            if (value.trimmed().isEmpty())
-                continue;
+        }
+        for (const QString &value : numbers) {
             any = true;
             Contact c{QString(), name, 0, line};
             if (rules::takeNumber(value, mode, line, "entry", name, c.number, result)) {
-                numericCell(row.at(col), line, name, result);
+                numericCell(row.at(p.col), line, name, result);
                 rules::keep(std::move(c), result);
             }
         }
     }
-    if (!any) {
+    for (int col : cols.leftOut)
+        left += int(values(col).size());
+    result.leftOut += left;
+    // A row of faxes alone is not skipped: its numbers are counted as left out.
+    if (!any && left == 0) {
         result.warnings.append({line, QStringLiteral("%1 has no telephone number; skipped").arg(who(name))});
         ++result.skipped;
     }
+}
+
+QString noLayout(const QString &why)
+{
+    return why + QStringLiteral("; export the contacts as vCard (.vcf) from the other program, which is read too");
 }
 
 } // namespace
 
 QString csvHeader()
 {
-    return QStringList(Columns.begin(), Columns.end()).join(QLatin1Char(','));
+    return ownNames().join(QLatin1Char(','));
 }
 
 ReadResult readTable(const Table &table, Mode mode)
 {
     ReadResult result;
-    // A sheet may have empty rows above its header.
+    // A sheet may have empty rows above its header; a table of none holds no contacts.
     qsizetype first = 0;
     while (first < table.rows.size() && isBlank(table.rows.at(first)))
         ++first;
-    if (first == table.rows.size()) {
-        result.errors.append({1, QStringLiteral("no header line; the first line names the columns: %1").arg(csvHeader())});
+    if (first == table.rows.size())
         return result;
-    }
-    const QVector<Cell> &header = table.rows.at(first);
+    const QVector<Cell> &cells = table.rows.at(first);
     auto lineOf = [&](qsizetype r) { return r < table.lines.size() ? table.lines.at(r) : int(r) + 1; };
     const int headerLine = lineOf(first);
 
-    // Which field holds each of our columns; -1 for a column the table lacks.
-    std::array<int, Columns.size()> at;
+    QStringList names;
+    for (const Cell &cell : cells)
+        names.append(cell.text);
+    const layouts::Header header = layouts::readHeader(names);
+    const layouts::Layout *layout = header.layout < 0 ? nullptr : &layouts::all().at(header.layout);
+    const bool own = layout && layout->own;
+
+    // Our own columns: which field holds each; -1 for one the table lacks.
+    OwnAt at;
     at.fill(-1);
-    std::array<int, PartCount> part;
-    part.fill(-1);
-    QVector<int> phones;
     QStringList ignored;
-    for (int f = 0; f < header.size(); ++f) {
-        const QString name = lowerName(header.at(f));
-        if (isPhoneColumn(name))
-            phones.append(f);
-        for (int p = 0; p < PartCount; ++p) {
-            if (NameColumns[size_t(p)].contains(name) && part[size_t(p)] < 0)
-                part[size_t(p)] = f;
+    Columns cols;
+    if (own) {
+        for (int f = 0; f < cells.size(); ++f) {
+            const Role role = header.roles.at(f);
+            if (role == Role::Unlisted) {
+                if (!cells.at(f).text.trimmed().isEmpty())
+                    ignored.append(cells.at(f).text.trimmed());
+                continue;
+            }
+            int &slot = at[size_t(ownSlot(role))];
+            if (slot >= 0) {
+                result.errors.append({headerLine, QStringLiteral("column \"%1\" appears twice").arg(lowerName(cells.at(f)))});
+                return result;
+            }
+            slot = f;
         }
-        const auto it = std::find(Columns.begin(), Columns.end(), name);
-        if (it == Columns.end()) {
-            if (!name.isEmpty())
-                ignored.append(header.at(f).text.trimmed());
-            continue;
-        }
-        int &slot = at[size_t(it - Columns.begin())];
-        if (slot >= 0) {
-            result.errors.append({headerLine, QStringLiteral("column \"%1\" appears twice").arg(name)});
-            return result;
-        }
-        slot = f;
+    } else if (layout) {
+        cols = columnsOf(header, cells);
+        result.layout = layout->title();
     }
-    const bool own = at[NumberCol] >= 0;
-    if (!own && phones.isEmpty()) {
-        result.errors.append({headerLine, QStringLiteral("the header names neither our columns (%1; only \"number\" is "
-                                                         "required) nor the phone and name columns of a Google Contacts "
-                                                         "or Outlook export; export the contacts as vCard (.vcf) from "
-                                                         "the other program, which is read too")
-                                              .arg(csvHeader())});
+    if (!layout || (own && at[size_t(ownSlot(Role::Number))] < 0)) {
+        result.errors.append({headerLine, noLayout(QStringLiteral("the header names neither our columns (%1; only "
+                                                                  "\"number\" is required) nor the name and telephone "
+                                                                  "columns of a Google Contacts, Outlook or Thunderbird "
+                                                                  "export")
+                                                       .arg(csvHeader()))});
+        return result;
+    }
+    if (!own && cols.phones.isEmpty() && cols.leftOut.isEmpty()) {
+        result.errors.append({headerLine, noLayout(QStringLiteral("the header reads as %1 but names none of its "
+                                                                  "telephone columns (%2)")
+                                                       .arg(layout->title(), layout->phones.join(QStringLiteral(", "))))});
         return result;
     }
     if (own && !ignored.isEmpty())
@@ -237,9 +324,17 @@ ReadResult readTable(const Table &table, Mode mode)
         if (isBlank(row))
             continue;
         if (own)
-            ownRow(row, lineOf(r), at, header.size(), mode, result);
+            ownRow(row, lineOf(r), at, cells.size(), mode, result);
         else
-            otherRow(row, lineOf(r), part, phones, header.size(), mode, result);
+            otherRow(row, lineOf(r), cols, cells.size(), mode, result);
+    }
+    // Never lose a column quietly: one the layout does not list but that holds telephone numbers is named.
+    for (const Columns::Unlisted &u : cols.unlisted) {
+        if (u.numbers * 2 > u.values)
+            result.warnings.append({headerLine, QStringLiteral("column \"%1\" is no column of %2; its %3 value(s), "
+                                                               "most of them telephone numbers, are left out")
+                                                    .arg(cells.at(u.col).text.trimmed(), layout->title())
+                                                    .arg(u.values)});
     }
     return result;
 }

@@ -95,6 +95,11 @@ QString cleaned(QStringView raw)
 
 } // namespace
 
+QString cleanedNumber(QStringView raw)
+{
+    return cleaned(raw);
+}
+
 QString who(const char *kind, const QString &name)
 {
     return name.isEmpty() ? QStringLiteral("%1 without a name").arg(QLatin1String(kind))
@@ -219,8 +224,34 @@ Format detectFormat(const QByteArray &bytes)
     return Format::Csv;
 }
 
+namespace {
+
+// Nothing but white space after any byte order mark; looked at without decoding the file.
+bool isBlank(const QByteArray &bytes)
+{
+    QByteArrayView view(bytes);
+    if (view.startsWith("\xEF\xBB\xBF"))
+        view = view.sliced(3);
+    const bool le = view.startsWith("\xFF\xFE"), be = view.startsWith("\xFE\xFF");
+    const qsizetype step = le || be ? 2 : 1;
+    if (step == 2)
+        view = view.sliced(2);
+    if (view.size() % step != 0)
+        return false;
+    for (qsizetype i = 0; i < view.size(); i += step) {
+        const uchar lo = uchar(view[i + (be ? step - 1 : 0)]), hi = step == 2 ? uchar(view[i + (be ? 0 : 1)]) : 0;
+        if (hi != 0 || !(lo == ' ' || (lo >= '\t' && lo <= '\r')))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
 ReadResult readContacts(const QByteArray &bytes, Mode mode)
 {
+    if (isBlank(bytes))
+        return {};
     return detectFormat(bytes) == Format::VCard ? readVCard(bytes, mode) : readCsv(bytes, mode);
 }
 

@@ -39,6 +39,7 @@ struct ReadResult
     QVector<Diagnostic> errors;         // any error: nothing may be taken from the file
     int skipped = 0;                    // entries left out, each with a warning
     int leftOut = 0;                    // fax and pager numbers: no caller rings from them
+    QString layout;                     // the other program's table read ("Outlook, Swedish"), else empty
     // User entries read. Beyond one more than any phone book holds they are
     // counted, not kept: a huge file must not take memory by the entry.
     qsizetype users = 0;
@@ -65,15 +66,18 @@ QString csvHeader();
 bool readCsvTable(const QByteArray &bytes, Table &table, ReadResult &result);
 ReadResult readCsv(const QByteArray &bytes, Mode mode = Mode::Add);
 
-// The contacts of a table whose first row names the columns: our own (see
-// csvHeader; matched by name, case ignored, only "number" required), or a
-// Google Contacts or Outlook export (each phone value one entry, named by
-// first, middle and last name or the organisation).
+// The contacts of a table whose first row names the columns, read as the
+// layout (Layouts.h) the header matches best: our own (see csvHeader; only
+// "number" required), or a Google Contacts, Outlook or Thunderbird export in
+// any language listed (each telephone value one entry, named by first, middle
+// and last name, else the display name, else the company; faxes and pagers
+// counted in leftOut). A table without a header holds no contacts.
 ReadResult readTable(const Table &table, Mode mode = Mode::Add);
 
 // vCard 2.1, 3.0 and 4.0; one contact per TEL, flags 0, named by FN, else N,
 // else ORG.
 ReadResult readVCard(const QByteArray &bytes, Mode mode = Mode::Add);
+// A file that is empty or only white space holds no contacts, without an error.
 ReadResult readContacts(const QByteArray &bytes, Mode mode = Mode::Add);
 
 // The rows of an export, header first: the two special entries, then the

@@ -22,6 +22,9 @@ void checkName(QString &name, int line, ReadResult &result);
 bool takeNumber(const QString &raw, Mode mode, int line, const char *kind, const QString &name, QString &number,
                 ReadResult &result);
 
+// What the number rule leaves of raw before it checks the digits.
+QString cleanedNumber(QStringView raw);
+
 // "card \"Anna\"", or "card without a name".
 QString who(const char *kind, const QString &name);
 

@@ -188,6 +188,14 @@ void multistatus()
          "<href>&b;</href></response></multistatus>");
     save("multistatus", "html.xml", "<html><body>Please log in</body></html>");
     save("multistatus", "truncated.xml", head + "<d:multistatus xmlns:d=\"DAV:\"><d:response><d:href>/x");
+    // One status for several hrefs, a calendar, a principal, and nesting just short of the limit.
+    save("multistatus", "shapes.xml",
+         head + "<d:multistatus xmlns:d=\"DAV:\"><d:response><d:href>/a/1.vcf</d:href><d:href>/a/2.vcf</d:href>"
+                "<d:status>HTTP/1.1 404 Not Found</d:status></d:response><d:response><d:href>/cal/</d:href><d:propstat>"
+                "<d:prop><d:resourcetype><d:collection/><cal:calendar xmlns:cal=\"urn:ietf:params:xml:ns:caldav\"/>"
+                "<d:principal/></d:resourcetype><d:getcontenttype>text/vcard</d:getcontenttype><d:displayname>"
+                + QByteArray("<x>").repeated(56) + "deep" + QByteArray("</x>").repeated(56)
+                + "</d:displayname></d:prop>" + ok + "</d:propstat></d:response></d:multistatus>");
 }
 
 // A literal with its zero bytes, all of it.

@@ -6,11 +6,12 @@ set -euo pipefail
 # The package test also needs desktop-file-utils and appstream (validators),
 # dpkg-dev (dpkg-shlibdeps) and file (CPack's DEB generator). The CardDAV
 # tests start Radicale's Python module (python3-radicale, not the radicale
-# package, which installs a system service) and make certificates with openssl.
-# The window's accessibility test switches Qt's accessibility on through its
-# platform layer, whose headers come with qt6-base-private-dev.
+# package, which installs a system service) and Xandikos, and make
+# certificates with openssl. The window's accessibility test switches Qt's
+# accessibility on through its platform layer, whose headers come with
+# qt6-base-private-dev.
 vire_packages=(cmake g++ ninja-build qt6-base-dev qt6-base-private-dev libquazip1-qt6-dev desktop-file-utils
-  appstream dpkg-dev file python3-radicale openssl "$@")
+  appstream dpkg-dev file python3-radicale xandikos openssl "$@")
 
 vire_missing=()
 for p in "${vire_packages[@]}"; do

@@ -8,6 +8,11 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <stdlib.h>
+#include <termios.h>
 #include <unistd.h>
 
 namespace {
@@ -39,70 +44,74 @@ QByteArray card(int i, const QByteArray &tel)
         + "\r\n" + (tel.isEmpty() ? QByteArray() : "TEL:" + tel + "\r\n") + "END:VCARD\r\n";
 }
 
-// A CardDAV server as some are: Digest only, no addressbook-query, so cards
-// come by PROPFIND and addressbook-multiget. Prints its port; notes in argv[1]
-// each Digest checked and each REPORT.
-const char FakeDav[] = R"py(
-import hashlib, re, secrets, sys, xml.etree.ElementTree as ET
-from http.server import BaseHTTPRequestHandler, ThreadingHTTPServer
-REALM, USER, PASSWORD, BOOK = 'fake', 'anna', 'secret', '/book/'
-CARDS = {BOOK + 'c%d.vcf' % i: 'BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Person %d\r\nTEL:%d\r\nEND:VCARD\r\n' % (i, 100000 + i)
-         for i in range(250)}
-nonces = set()
-md5 = lambda s: hashlib.md5(s.encode()).hexdigest()
-def note(line):
-    with open(sys.argv[1], 'a') as f: f.write(line + '\n')
-def response(href, prop, status='200 OK'):
-    return ('<d:response><d:href>%s</d:href><d:propstat><d:prop>%s</d:prop>'
-            '<d:status>HTTP/1.1 %s</d:status></d:propstat></d:response>' % (href, prop, status))
-class Dav(BaseHTTPRequestHandler):
-    protocol_version = 'HTTP/1.1'
-    def log_message(self, *args): pass
-    def reply(self, status, body='', headers={}):
-        body = body.encode()
-        self.send_response(status)
-        for k, v in headers.items(): self.send_header(k, v)
-        self.send_header('Content-Type', 'application/xml; charset=utf-8')
-        self.send_header('Content-Length', str(len(body)))
-        self.end_headers()
-        self.wfile.write(body)
-    def authorized(self):
-        h = self.headers.get('Authorization', '')
-        if not h: return False
-        f = {k: q or t for k, q, t in re.findall(r'(\w+)=(?:"([^"]*)"|([^\s,]+))', h)}
-        ha1, ha2 = md5('%s:%s:%s' % (USER, REALM, PASSWORD)), md5('%s:%s' % (self.command, self.path))
-        expected = md5(':'.join([ha1, f.get('nonce', ''), f.get('nc', ''), f.get('cnonce', ''), 'auth', ha2]))
-        ok = (h.startswith('Digest ') and f.get('username') == USER and f.get('nonce') in nonces
-              and f.get('uri') == self.path and f.get('qop') == 'auth' and f.get('response') == expected)
-        note('digest ' + ('ok' if ok else 'refused'))
-        return ok
-    def dav(self):
-        body = self.rfile.read(int(self.headers.get('Content-Length', 0)))
-        if not self.authorized():
-            nonce = secrets.token_hex(8)
-            nonces.add(nonce)
-            return self.reply(401, headers={'WWW-Authenticate': 'Digest realm="%s", nonce="%s", qop="auth", '
-                                            'algorithm=MD5' % (REALM, nonce)})
-        if self.path != BOOK: return self.reply(404)
-        if self.command == 'PROPFIND':
-            out = response(BOOK, '<d:resourcetype><d:collection/><c:addressbook/></d:resourcetype>')
-            if self.headers.get('Depth') == '1':
-                out += ''.join(response(h, '<d:resourcetype/><d:getetag>"1"</d:getetag>') for h in CARDS)
-        elif b'addressbook-query' in body:
-            note('query')
-            return self.reply(501)
-        else:
-            hrefs = [e.text for e in ET.fromstring(body).iter('{DAV:}href')]
-            note('multiget ' + ' '.join(hrefs))
-            out = ''.join(response(h, '<c:address-data>%s</c:address-data>' % CARDS[h]) if h in CARDS
-                          else response(h, '', '404 Not Found') for h in hrefs)
-        self.reply(207, '<?xml version="1.0"?><d:multistatus xmlns:d="DAV:" '
-                        'xmlns:c="urn:ietf:params:xml:ns:carddav">%s</d:multistatus>' % out)
-    do_PROPFIND = do_REPORT = dav
-server = ThreadingHTTPServer(('127.0.0.1', 0), Dav)
-print(server.server_address[1], flush=True)
-server.serve_forever()
-)py";
+// The scripted hostile server (hostile_dav.py): a scenario per first path
+// segment, on 127.0.0.1 and, as another host, 127.0.0.2 at the same port;
+// every request it gets is a line of its log.
+class HostileDav
+{
+public:
+    explicit HostileDav(const QString &log) : m_log(log) {}
+    ~HostileDav()
+    {
+        m_process.kill();
+        m_process.waitForFinished(5000);
+    }
+
+    // With cert and key, also over TLS on 127.0.0.1.
+    bool start(const QString &cert = QString(), const QString &key = QString())
+    {
+        QStringList args{QStringLiteral(HOSTILE_DAV), m_log};
+        if (!cert.isEmpty())
+            args << cert << key;
+        m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        m_process.start(python(), args);
+        while (!m_process.canReadLine()) {
+            if (!m_process.waitForReadyRead(10000))
+                return false;
+        }
+        const QList<QByteArray> ports = m_process.readLine().trimmed().split(' ');
+        m_port = ports.value(0).toInt();
+        m_tlsPort = ports.value(1).toInt();
+        return m_port > 0;
+    }
+
+    QString url(const QString &path, bool otherHost = false) const
+    {
+        return QStringLiteral("http://127.0.0.%1:%2%3").arg(otherHost ? 2 : 1).arg(m_port).arg(path);
+    }
+    QString tlsUrl(const QString &path) const { return QStringLiteral("https://127.0.0.1:%1%2").arg(m_tlsPort).arg(path); }
+    int port() const { return m_port; }
+
+    // The log so far, emptied for the next run.
+    QByteArray takeLog()
+    {
+        QFile f(m_log);
+        if (!f.open(QIODevice::ReadOnly))
+            return QByteArray();
+        const QByteArray text = f.readAll();
+        f.remove();
+        return text;
+    }
+
+private:
+    QString m_log;
+    QProcess m_process;
+    int m_port = 0, m_tlsPort = 0;
+};
+
+// A self-signed certificate for 127.0.0.1 and its key, as cert.pem and key.pem in dir.
+bool selfSigned(const QString &dir)
+{
+    QDir().mkpath(dir);
+    QProcess openssl;
+    openssl.start(QStringLiteral("openssl"),
+                  {QStringLiteral("req"), QStringLiteral("-x509"), QStringLiteral("-newkey"), QStringLiteral("ec"),
+                   QStringLiteral("-pkeyopt"), QStringLiteral("ec_paramgen_curve:prime256v1"), QStringLiteral("-nodes"),
+                   QStringLiteral("-keyout"), dir + QStringLiteral("/key.pem"), QStringLiteral("-out"),
+                   dir + QStringLiteral("/cert.pem"), QStringLiteral("-days"), QStringLiteral("2"), QStringLiteral("-subj"),
+                   QStringLiteral("/CN=127.0.0.1"), QStringLiteral("-addext"), QStringLiteral("subjectAltName=IP:127.0.0.1")});
+    return openssl.waitForFinished(30000) && openssl.exitCode() == 0;
+}
 
 class Radicale
 {
@@ -169,6 +178,65 @@ private:
     QProcess m_process;
 };
 
+// Xandikos, a second real server (no authentication), on 127.0.0.1 with its
+// own folder; --defaults makes /user/contacts/addressbook/ and
+// /user/calendars/calendar/. Cards go in by PUT.
+class Xandikos
+{
+public:
+    explicit Xandikos(const QString &root) : m_root(root) {}
+    ~Xandikos()
+    {
+        m_process.kill();
+        m_process.waitForFinished(5000);
+    }
+
+    bool start()
+    {
+        QTcpServer probe;
+        if (!probe.listen(QHostAddress::LocalHost))
+            return false;
+        m_port = probe.serverPort();
+        probe.close();
+        // It logs every request: kept beside its folder, not on the test's output.
+        m_process.setProcessChannelMode(QProcess::MergedChannels);
+        m_process.setStandardOutputFile(m_root + QStringLiteral(".log"));
+        m_process.start(QStringLiteral("xandikos"), {QStringLiteral("-d"), m_root, QStringLiteral("--defaults"),
+                                                     QStringLiteral("-l"), QStringLiteral("127.0.0.1"),
+                                                     QStringLiteral("-p"), QString::number(m_port)});
+        for (int i = 0; i < 300 && m_process.waitForStarted() && m_process.state() == QProcess::Running; ++i) {
+            QTcpSocket s;
+            s.connectToHost(QHostAddress::LocalHost, m_port);
+            if (s.waitForConnected(100))
+                return true;
+            QThread::msleep(50);
+        }
+        return false;
+    }
+
+    // 201 when the card was stored.
+    int put(const QString &path, const QByteArray &card)
+    {
+        QTcpSocket s;
+        s.connectToHost(QHostAddress::LocalHost, m_port);
+        if (!s.waitForConnected(5000))
+            return 0;
+        s.write("PUT " + path.toUtf8() + " HTTP/1.1\r\nHost: 127.0.0.1\r\nContent-Type: text/vcard\r\nConnection: close\r\n"
+                "Content-Length: " + QByteArray::number(card.size()) + "\r\n\r\n" + card);
+        QByteArray answer;
+        while (s.waitForReadyRead(10000))
+            answer += s.readAll();
+        return answer.mid(9, 3).toInt();
+    }
+
+    QString url(const QString &path) const { return QStringLiteral("http://127.0.0.1:%1%2").arg(m_port).arg(path); }
+
+private:
+    QString m_root;
+    quint16 m_port = 0;
+    QProcess m_process;
+};
+
 } // namespace
 
 class TestCardDav : public QObject
@@ -177,17 +245,22 @@ class TestCardDav : public QObject
 
     QTemporaryDir *m_dir = nullptr;
     Radicale *m_server = nullptr;
+    // The hostile server, for the whole run, over TLS too.
+    QTemporaryDir m_hostileDir;
+    HostileDav *m_hostile = nullptr;
 
     QString path(const QString &name) const { return m_dir->filePath(name); }
 
     // A user's run: its own session (no terminal to prompt on), HOME in the
     // test's folder, the password given or not.
-    Result vire(const QStringList &args, const QByteArray &password = "secret") const
+    Result vire(const QStringList &args, const QByteArray &password = "secret", const QString &secondMs = QString()) const
     {
         QProcess p;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("HOME"), m_dir->path());
         env.remove(QStringLiteral("VIRE_DAV_PASSWORD"));
+        if (!secondMs.isEmpty())
+            env.insert(QStringLiteral("VIRE_DAV_SECOND_MS"), secondMs);
         if (!password.isEmpty())
             env.insert(QStringLiteral("VIRE_DAV_PASSWORD"), QString::fromUtf8(password));
         p.setProcessEnvironment(env);
@@ -231,7 +304,31 @@ class TestCardDav : public QObject
             QFAIL("Radicale did not start (scripts/deps.sh installs python3-radicale)");
     }
 
+    QString hostileCert() const { return m_hostileDir.filePath(QStringLiteral("cert.pem")); }
+
+    // vire-image import of url from the hostile server into out.bin, with --replace.
+    Result importFrom(const QString &url, const QByteArray &password = "secret", const QStringList &more = {},
+                      const QString &secondMs = QString()) const
+    {
+        return vire(QStringList{QStringLiteral("import"), path(QStringLiteral("new.bin")), url, QStringLiteral("--user"),
+                                QStringLiteral("anna"), QStringLiteral("-o"), path(QStringLiteral("out.bin")),
+                                QStringLiteral("--replace")} + more,
+                    password, secondMs);
+    }
+
 private slots:
+    void initTestCase()
+    {
+        QVERIFY(selfSigned(m_hostileDir.path()));
+        m_hostile = new HostileDav(m_hostileDir.filePath(QStringLiteral("hostile.log")));
+        QVERIFY2(m_hostile->start(hostileCert(), m_hostileDir.filePath(QStringLiteral("key.pem"))), "hostile_dav.py did not start");
+    }
+
+    void cleanupTestCase()
+    {
+        delete m_hostile;
+    }
+
     void init()
     {
         m_dir = new QTemporaryDir;
@@ -352,35 +449,27 @@ private slots:
 
     void serverWithoutQueryAndDigest()
     {
-        writeFile(path(QStringLiteral("fakedav.py")), FakeDav);
-        QProcess dav;
-        dav.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        dav.start(python(), {path(QStringLiteral("fakedav.py")), path(QStringLiteral("dav.log"))});
-        QVERIFY(dav.waitForReadyRead(10000));
-        const QString book = QStringLiteral("http://127.0.0.1:%1/book/").arg(dav.readLine().trimmed().toInt());
+        HostileDav dav(path(QStringLiteral("dav.log")));
+        QVERIFY(dav.start());
+        const QString book = dav.url(QStringLiteral("/digest/book/"));
         const QString out = path(QStringLiteral("out.bin"));
         const QStringList args{QStringLiteral("import"), path(QStringLiteral("new.bin")), book,
                                QStringLiteral("--user"), QStringLiteral("anna"), QStringLiteral("-o"), out};
-        QFile log(path(QStringLiteral("dav.log")));
 
         // The wrong password fails the server's Digest check: refused, nothing written.
         Result r = vire(args, "wrong");
         QCOMPARE(r.status, 2);
         QVERIFY2(r.err.contains(book + QStringLiteral(": error: user name or password refused (HTTP 401)")), qPrintable(r.err));
         QVERIFY(!QFile::exists(out));
-        QVERIFY(log.open(QIODevice::ReadOnly));
-        QByteArray notes = log.readAll();
-        log.close();
+        QByteArray notes = dav.takeLog();
         QVERIFY2(notes.contains("digest refused") && !notes.contains("digest ok"), notes.constData());
-        QVERIFY(log.remove());
 
         // The right one: the query is refused, the cards come in batches,
         // each asked for once, every number imported beside the sample entry.
         r = vire(args);
         QVERIFY2(r.status == 0, qPrintable(r.err));
         QCOMPARE(entries(out), 251);
-        QVERIFY(log.open(QIODevice::ReadOnly));
-        notes = log.readAll();
+        notes = dav.takeLog();
         QVERIFY2(notes.contains("digest ok") && !notes.contains("digest refused") && notes.contains("query\n"),
                  notes.constData());
         QStringList asked;
@@ -397,26 +486,16 @@ private slots:
         asked.sort();
         QStringList all;
         for (int i = 0; i < 250; ++i)
-            all << QStringLiteral("/book/c%1.vcf").arg(i);
+            all << QStringLiteral("/digest/book/c%1.vcf").arg(i);
         all.sort();
         QCOMPARE(asked, all);
-        dav.kill();
-        dav.waitForFinished();
     }
 
     void httpsWithOwnAuthority()
     {
         Radicale &s = server(true);
         const QString root = m_dir->filePath(QStringLiteral("radicale"));
-        QDir().mkpath(root);
-        QProcess openssl;
-        openssl.start(QStringLiteral("openssl"),
-                      {QStringLiteral("req"), QStringLiteral("-x509"), QStringLiteral("-newkey"), QStringLiteral("ec"),
-                       QStringLiteral("-pkeyopt"), QStringLiteral("ec_paramgen_curve:prime256v1"), QStringLiteral("-nodes"),
-                       QStringLiteral("-keyout"), root + QStringLiteral("/key.pem"), QStringLiteral("-out"),
-                       root + QStringLiteral("/cert.pem"), QStringLiteral("-days"), QStringLiteral("2"), QStringLiteral("-subj"),
-                       QStringLiteral("/CN=127.0.0.1"), QStringLiteral("-addext"), QStringLiteral("subjectAltName=IP:127.0.0.1")});
-        QVERIFY(openssl.waitForFinished(30000) && openssl.exitCode() == 0);
+        QVERIFY(selfSigned(root));
         s.addBook(QStringLiteral("contacts"), {card(1, "0701")});
         startServer();
         const QString out = path(QStringLiteral("out.bin"));
@@ -431,6 +510,239 @@ private slots:
         r = vire(args + QStringList{QStringLiteral("--ca-file"), root + QStringLiteral("/cert.pem")});
         QVERIFY2(r.status == 0, qPrintable(r.err));
         QCOMPARE(entries(out), 2);
+    }
+
+    // The same cards from Xandikos as from a file; a mistyped collection (a
+    // 404 inside a 207) and the calendar beside the book are not imported.
+    void xandikos()
+    {
+        Xandikos x(path(QStringLiteral("xandikos")));
+        QVERIFY2(x.start(), "Xandikos did not start (scripts/deps.sh installs xandikos)");
+        const QList<QByteArray> cards{card(1, "+46 70-123 45 61"), card(2, "0701234562"), card(3, QByteArray())};
+        QByteArray file;
+        for (int i = 0; i < cards.size(); ++i) {
+            QCOMPARE(x.put(QStringLiteral("/user/contacts/addressbook/c%1.vcf").arg(i), cards[i]), 201);
+            file += cards[i];
+        }
+        writeFile(path(QStringLiteral("cards.vcf")), file);
+        const QString in = path(QStringLiteral("new.bin"));
+        auto import = [&](const QString &source, const QString &out) {
+            return vire({QStringLiteral("import"), in, source, QStringLiteral("-o"), path(out), QStringLiteral("--replace")},
+                        QByteArray());
+        };
+        QCOMPARE(import(path(QStringLiteral("cards.vcf")), QStringLiteral("file.bin")).status, 0);
+        for (const QString &start : {QStringLiteral("/"), QStringLiteral("/user/contacts/addressbook/")}) {
+            const Result r = import(x.url(start), QStringLiteral("dav.bin"));
+            QVERIFY2(r.status == 0, qPrintable(r.err));
+            QFile a(path(QStringLiteral("file.bin"))), b(path(QStringLiteral("dav.bin")));
+            QVERIFY(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
+            QVERIFY(a.readAll() == b.readAll());
+            QFile::remove(path(QStringLiteral("dav.bin")));
+        }
+        const std::pair<QString, QString> wrong[] = {
+            {QStringLiteral("/user/contacts/adressbook/"), QStringLiteral("not found (HTTP 404)")},
+            {QStringLiteral("/user/calendars/calendar/"), QStringLiteral("is a calendar, not an address book")},
+        };
+        for (const auto &[where, message] : wrong) {
+            const Result r = import(x.url(where), QStringLiteral("dav.bin"));
+            QCOMPARE(r.status, 2);
+            QVERIFY2(r.err.contains(x.url(where) + QStringLiteral(": error: ") + message), qPrintable(r.err));
+            QVERIFY(!QFile::exists(path(QStringLiteral("dav.bin"))));
+        }
+    }
+
+    // An answer that breaks off after its status line fails the run, even
+    // when what came is a whole document; a cut document is a cut, not bad XML.
+    void cutTransfers_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("short body") << "length" << "the connection closed after \\d+ of \\d+ bytes$";
+        QTest::newRow("no last chunk") << "chunked" << "the connection closed after \\d+ bytes$";
+        QTest::newRow("short chunk") << "short-chunk" << "the connection closed after \\d+ bytes$";
+        QTest::newRow("reset") << "reset" << "the connection closed after \\d+ of \\d+ bytes$";
+    }
+
+    void cutTransfers()
+    {
+        QFETCH(QString, how);
+        QFETCH(QString, message);
+        const QString url = m_hostile->url(QStringLiteral("/cut/%1/").arg(how));
+        const Result r = importFrom(url);
+        QCOMPARE(r.status, 2);
+        QVERIFY2(QRegularExpression(QRegularExpression::escape(url + QStringLiteral(": error: ")) + message,
+                                    QRegularExpression::MultilineOption).match(r.err).hasMatch(), qPrintable(r.err));
+        QVERIFY(!QFile::exists(path(QStringLiteral("out.bin"))));
+    }
+
+    // The password goes to the origin named; another host asking gets one
+    // only from its own ~/.netrc line; https never continues over http.
+    void passwordStaysWithOrigin()
+    {
+        m_hostile->takeLog();
+        const QString other = QStringLiteral("http://127.0.0.2:%1").arg(m_hostile->port());
+        for (const QString &start : {QStringLiteral("/redirect-away/"), QStringLiteral("/href-away/")}) {
+            const Result r = importFrom(m_hostile->url(start));
+            QCOMPARE(r.status, 2);
+            QVERIFY2(r.err.contains(other + QStringLiteral(" asks for a password, which goes only to http://127.0.0.1:")),
+                     qPrintable(r.err));
+            QVERIFY(!r.err.contains(QLatin1String("refused")));
+        }
+        const QByteArray log = m_hostile->takeLog();
+        QVERIFY2(log.contains("request 127.0.0.2 ") && !QRegularExpression(QStringLiteral("request 127\\.0\\.0\\.2 \\S+ \\S+ [^-]"))
+                                                               .match(QString::fromLatin1(log)).hasMatch(), log.constData());
+
+        // Its own line, in a file others can read: used, with a warning;
+        // VIRE_DAV_PASSWORD is the named origin's only.
+        writeFile(path(QStringLiteral(".netrc")), "machine 127.0.0.2 login anna password secret\n");
+        QFile::setPermissions(path(QStringLiteral(".netrc")), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther);
+        Result r = importFrom(m_hostile->url(QStringLiteral("/redirect-away/")), "not this one");
+        QVERIFY2(r.status == 0, qPrintable(r.err));
+        QCOMPARE(entries(path(QStringLiteral("out.bin"))), 1);
+        QVERIFY2(r.err.contains(path(QStringLiteral(".netrc")) + QStringLiteral(": warning: others can read this file (mode 0604)")),
+                 qPrintable(r.err));
+        QFile::setPermissions(path(QStringLiteral(".netrc")), QFile::ReadOwner | QFile::WriteOwner);
+        r = importFrom(m_hostile->url(QStringLiteral("/redirect-away/")), "not this one");
+        QVERIFY2(r.status == 0 && !r.err.contains(QLatin1String("warning")), qPrintable(r.err));
+
+        // https named, an href to plain http: refused before anything is sent there.
+        const QStringList ca{QStringLiteral("--ca-file"), hostileCert()};
+        m_hostile->takeLog();
+        r = importFrom(m_hostile->tlsUrl(QStringLiteral("/tls-down/")), "secret", ca);
+        QCOMPARE(r.status, 2);
+        QVERIFY2(r.err.contains(QLatin1String("would continue over plain http://")), qPrintable(r.err));
+        QVERIFY(!m_hostile->takeLog().contains("/plain/"));
+    }
+
+    // Basic and Digest (MD5; SHA-256 chosen over MD5) with a password
+    // outside Latin-1, which the server checks as UTF-8.
+    void utf8Password_data()
+    {
+        QTest::addColumn<QString>("scheme");
+        QTest::newRow("Basic") << "basic";
+        QTest::newRow("Digest MD5") << "md5";
+        QTest::newRow("Digest SHA-256") << "sha256";
+        QTest::newRow("Digest, stale nonce") << "stale";
+    }
+
+    void utf8Password()
+    {
+        QFETCH(QString, scheme);
+        const Result r = importFrom(m_hostile->url(QStringLiteral("/utf8/%1/").arg(scheme)), "pass\xe2\x82\xacword");
+        QVERIFY2(r.status == 0, qPrintable(r.err));
+        QCOMPARE(entries(path(QStringLiteral("out.bin"))), 1);
+    }
+
+    // What the user reads says what went wrong, holds no escape sequence,
+    // and never a user name or password from the URL.
+    void messages_data()
+    {
+        QTest::addColumn<QString>("url");
+        QTest::addColumn<QStringList>("more");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("never");
+        const QStringList none;
+        const QString ca = QStringLiteral("--ca-file");
+        QTest::newRow("Bearer") << m_hostile->url(QStringLiteral("/bearer/")) << none << 2
+                                << "error: the server wants a token (Bearer), which is not supported" << "refused";
+        QTest::newRow("500") << m_hostile->url(QStringLiteral("/fail500/")) << none << 2 << "error: the server failed (HTTP 500)"
+                             << "not a CardDAV server";
+        QTest::newRow("gzip") << m_hostile->url(QStringLiteral("/gzip/")) << none << 2
+                              << "error: the answer could not be decompressed" << "XML";
+        QTest::newRow("escapes") << m_hostile->url(QStringLiteral("/escape/")) << none << 2
+                                 << "(HTTP 200, text/html\\x1b]0;owned\\x07\\x1b[2J)" << "\x1b";
+        QTest::newRow("user in summary") << m_hostile->url(QStringLiteral("/asks/")).replace(QLatin1String("//"), QLatin1String("//anna@"))
+                                         << none << 0 << m_hostile->url(QStringLiteral("/asks/: summary: replaced")) << "anna@";
+        QTest::newRow("password in an invalid URL")
+            << QStringLiteral("http://anna:pw@127.0.0.1:99999999/") << none << 2
+            << "http://127.0.0.1:99999999/: error: not a valid URL" << "pw";
+        QTest::newRow("another host's certificate") << m_hostile->tlsUrl(QStringLiteral("/tls-down/")).replace(QLatin1String("127.0.0.1"), QLatin1String("127.0.0.2"))
+                                                    << QStringList{ca, hostileCert()} << 2
+                                                    << "TLS failure: the certificate is another host's, not 127.0.0.2's" << ca;
+        QTest::newRow("no --ca-file") << m_hostile->tlsUrl(QStringLiteral("/tls-down/")) << QStringList{ca, QStringLiteral("/nonexistent.pem")}
+                                      << 2 << "/nonexistent.pem: error: no such file" << "holds no PEM";
+    }
+
+    void messages()
+    {
+        QFETCH(QString, url);
+        QFETCH(QStringList, more);
+        QFETCH(int, status);
+        QFETCH(QString, message);
+        QFETCH(QString, never);
+        const Result r = importFrom(url, "secret", more);
+        QCOMPARE(r.status, status);
+        QVERIFY2(r.err.contains(message) && !r.err.contains(never), qPrintable(r.err));
+    }
+
+    // At the password prompt: typing for longer than the time-outs (scaled
+    // down to 0.6 s without progress, 1 s for the run) costs nothing; Ctrl-C
+    // gives the terminal its echo back, and the tool dies by the signal.
+    void passwordPrompt()
+    {
+        const int master = ::posix_openpt(O_RDWR | O_NOCTTY);
+        QVERIFY(master >= 0 && ::grantpt(master) == 0 && ::unlockpt(master) == 0);
+        QByteArray slave = ::ptsname(master);
+        // Held open here too, so that the terminal never hangs up meanwhile.
+        const int held = ::open(slave.constData(), O_RDWR | O_NOCTTY);
+        QVERIFY(held >= 0);
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("HOME"), m_dir->path());
+        env.insert(QStringLiteral("VIRE_DAV_SECOND_MS"), QStringLiteral("20"));
+        env.remove(QStringLiteral("VIRE_DAV_PASSWORD"));
+        termios t{};
+        for (const bool interrupt : {false, true}) {
+            QProcess p;
+            p.setProcessEnvironment(env);
+            p.setChildProcessModifier([&slave] {
+                ::setsid();
+                if (::open(slave.constData(), O_RDWR) < 0)    // the controlling terminal
+                    ::_exit(127);
+            });
+            p.start(QStringLiteral(VIRE_IMAGE), {QStringLiteral("import"), path(QStringLiteral("new.bin")),
+                                                 m_hostile->url(QStringLiteral("/asks/")), QStringLiteral("--user"),
+                                                 QStringLiteral("anna"), QStringLiteral("-o"), path(QStringLiteral("out.bin")),
+                                                 QStringLiteral("--timeout"), QStringLiteral("50")});
+            QByteArray shown;
+            for (int i = 0; i < 100 && !shown.contains("Password for anna"); ++i) {
+                pollfd ready{master, POLLIN, 0};
+                char buffer[256];
+                if (::poll(&ready, 1, 100) > 0)
+                    shown.append(buffer, qMax<ssize_t>(::read(master, buffer, sizeof buffer), 0));
+            }
+            QVERIFY2(shown.contains("Password for anna at 127.0.0.1: "), shown.constData());
+            QVERIFY(::tcgetattr(master, &t) == 0 && !(t.c_lflag & ECHO));
+            QThread::msleep(1500);
+            if (interrupt) {
+                ::kill(pid_t(p.processId()), SIGINT);
+                QVERIFY(p.waitForFinished(10000));
+                QCOMPARE(p.exitStatus(), QProcess::CrashExit);
+            } else {
+                QCOMPARE(::write(master, "secret\n", 7), ssize_t(7));
+                QVERIFY(p.waitForFinished(10000));
+                QVERIFY2(p.exitCode() == 0, p.readAllStandardError().constData());
+            }
+            QVERIFY(::tcgetattr(master, &t) == 0 && (t.c_lflag & ECHO));
+        }
+        ::close(held);
+        ::close(master);
+    }
+
+    // Time-outs, scaled down: 30 s without progress are 0.6 s here, the
+    // whole run's 10 minutes 12 s. A byte now and then is no progress; a
+    // steady answer is stopped by --timeout.
+    void timeouts()
+    {
+        const QString scale = QStringLiteral("20");
+        Result r = importFrom(m_hostile->url(QStringLiteral("/drip/1/100/")), "secret", {}, scale);
+        QCOMPARE(r.status, 2);
+        QVERIFY2(r.err.contains(QLatin1String("error: no progress for 30 seconds")), qPrintable(r.err));
+        r = importFrom(m_hostile->url(QStringLiteral("/drip/20000/100/")), "secret", {QStringLiteral("--timeout"), QStringLiteral("20")},
+                       scale);
+        QCOMPARE(r.status, 2);
+        QVERIFY2(r.err.contains(QLatin1String("error: no complete answer within 20 seconds, the limit for the whole run")),
+                 qPrintable(r.err));
     }
 };
 

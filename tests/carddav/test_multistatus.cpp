@@ -76,14 +76,50 @@ END:VCARD
             laughs += QByteArray("<!ENTITY ") + c + " \"" + QByteArray("&").append(char(c - 1)).append(';').repeated(10) + "\">";
         laughs += "]><multistatus xmlns=\"DAV:\"><response><href>&j;</href></response></multistatus>";
         QVERIFY(!parseMultistatus(laughs).ok());
-        // Deep nesting inside a property is skipped, not recursed into.
-        const QByteArray deep = "<multistatus xmlns=\"DAV:\"><response><propstat><prop><x>" + QByteArray("<y>").repeated(100000)
-            + QByteArray("</y>").repeated(100000) + "</x></prop></propstat></response></multistatus>";
-        QCOMPARE(parseMultistatus(deep).responses.size(), 1);
+        // Nesting is refused past MaxXmlDepth, counted through skipped
+        // elements and text alike; up to it, unknown elements are skipped.
+        auto nested = [](const char *in, int levels) {
+            return "<multistatus xmlns=\"DAV:\"><response><href>/a</href><propstat><prop><" + QByteArray(in) + ">"
+                + QByteArray("<y>").repeated(levels) + QByteArray("</y>").repeated(levels) + "</" + QByteArray(in).split(' ').first()
+                + "></prop></propstat></response></multistatus>";
+        };
+        for (const char *in : {"x", "displayname", "address-data xmlns=\"urn:ietf:params:xml:ns:carddav\""}) {
+            QCOMPARE(parseMultistatus(nested(in, MaxXmlDepth - 5)).responses.size(), 1);
+            const Multistatus deep = parseMultistatus(nested(in, 1000000));
+            QVERIFY2(!deep.ok() && deep.responses.isEmpty() && deep.error.contains(QLatin1String("nested more than 64")),
+                     qPrintable(deep.error));
+        }
 
         QCOMPARE(statusCode(QStringLiteral(" HTTP/1.1  207 Multi-Status")), 207);
         QCOMPARE(statusCode(QStringLiteral("HTTP/1.1 2000 OK")), 0);
         QCOMPARE(statusCode(QStringLiteral("200 OK")), 0);
+    }
+
+    void responseLevelStatus()
+    {
+        // One status for several hrefs (as a multiget may answer for cards
+        // it lacks): each href is named; a response's own 404 is kept apart
+        // from a propstat's, as Xandikos answers for a missing collection.
+        const Multistatus ms = parseMultistatus(
+            "<d:multistatus xmlns:d=\"DAV:\"><d:response><d:href>/b/1.vcf</d:href><d:href>/b/2%20x.vcf</d:href>"
+            "<d:status>HTTP/1.1 404 Not Found</d:status></d:response>"
+            "<d:response><d:href>/b/none/</d:href><d:status>HTTP/1.1 404 Not Found</d:status></d:response>"
+            "<d:response><d:href>/cal/</d:href><d:propstat><d:prop><d:resourcetype><d:collection/>"
+            "<calendar xmlns=\"urn:ietf:params:xml:ns:caldav\"/></d:resourcetype></d:prop>"
+            "<d:status>HTTP/1.1 200 OK</d:status></d:propstat></d:response>"
+            "<d:response><d:href>/p/</d:href><d:propstat><d:prop><d:resourcetype><d:principal/></d:resourcetype>"
+            "<d:getcontenttype>text/vcard</d:getcontenttype></d:prop><d:status>HTTP/1.1 200 OK</d:status></d:propstat>"
+            "</d:response></d:multistatus>");
+        QVERIFY(ms.ok());
+        QCOMPARE(ms.responses.size(), 5);
+        QStringList hrefs;
+        for (const DavResponse &r : ms.responses)
+            hrefs << r.href + QLatin1Char(' ') + QString::number(r.status);
+        QCOMPARE(hrefs, QStringList({QStringLiteral("/b/1.vcf 404"), QStringLiteral("/b/2%20x.vcf 404"),
+                                     QStringLiteral("/b/none/ 404"), QStringLiteral("/cal/ 0"), QStringLiteral("/p/ 0")}));
+        QVERIFY(ms.responses[3].calendar && ms.responses[3].collection && !ms.responses[3].addressBook);
+        QVERIFY(ms.responses[4].principalType && !ms.responses[4].collection);
+        QCOMPARE(ms.responses[4].contentType, QStringLiteral("text/vcard"));
     }
 
     void netrc()

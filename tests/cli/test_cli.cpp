@@ -408,6 +408,28 @@ private slots:
                  qPrintable(r.err));
     }
 
+    // A source of no contacts refuses --replace and changes nothing when adding; a dry run names the layout read.
+    void emptySourcesAndLayouts()
+    {
+        write(QStringLiteral("a.bin"), image({record("555", "Office", 0)}));
+        write(QStringLiteral("empty.vcf"), "\r\n");
+        Result r = vire({"import", "a.bin", "empty.vcf", "--replace", "-o", "b.bin"});
+        QCOMPARE(r.status, 2);
+        QVERIFY2(r.err.contains(QLatin1String("empty.vcf: error: holds no contacts; nothing was replaced")), qPrintable(r.err));
+        QVERIFY(!exists(QStringLiteral("b.bin")));
+        r = vire({"import", "a.bin", "empty.vcf", "-o", "a.bin"});
+        QCOMPARE(r.status, 0);
+        QVERIFY2(r.err.contains(QLatin1String("empty.vcf: warning: holds no contacts; the image is unchanged")), qPrintable(r.err));
+
+        write(QStringLiteral("sv.csv"), "F\xF6rnamn;Efternamn;Arbete;Fax arbete\r\n\xC5sa;Str\xF6m;08-123;08-124\r\n");
+        r = vire({"import", "a.bin", "sv.csv", "--dry-run"});
+        QCOMPARE(r.status, 0);
+        QVERIFY2(r.err.endsWith(QLatin1String("sv.csv: summary: dry run: read as Outlook, Swedish; added 1 entry, skipped 0, "
+                                              "left out 1 fax number; the phone book holds 2 of 2,032 entries; nothing "
+                                              "written\n")),
+                 qPrintable(r.err));
+    }
+
     void diff()
     {
         write(QStringLiteral("a.bin"),
@@ -512,7 +534,8 @@ private slots:
             {{"info", "fifo"}, "fifo: error: not a regular file"},
             {{"import", "a.bin", "nonumber.csv", "-o", "keep.bin"},
              "nonumber.csv:1: error: the header names neither our columns (number,name,sound,sbit1,sbit2,sbit3,sbit4; "
-             "only \"number\" is required) nor the phone and name columns of a Google Contacts or Outlook export; export "
+             "only \"number\" is required) nor the name and telephone columns of a Google Contacts, Outlook or Thunderbird "
+             "export; export "
              "the contacts as vCard (.vcf) from the other program, which is read too"},
             {{"import", "a.bin", "quote.csv", "-o", "keep.bin"}, "quote.csv:3: error: quote opened here is never closed"},
             {{"import", "a.bin", "wide.csv", "--replace", "-o", "keep.bin"}, "wide.csv:3: error: row has 3 fields, the header 2"},

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "DavError.h"
+#include "Multistatus.h"
+
+#include <QUrl>
+
+// Finding the address book a URL names, and the rules for URLs and statuses
+// that discovery and fetching share. Inside carddav/ only.
+namespace carddav {
+
+class Session;
+struct Answer;
+
+namespace dav {
+
+// href read against base, its dot segments and fragment gone.
+QUrl resolved(const QUrl &base, const QString &href);
+// As the server sent it, percent-encoded, so that a user can paste it back.
+QString encoded(const QUrl &url);
+bool sameResource(const QUrl &a, const QUrl &b);
+// inner is outer or lies below it on the same origin.
+bool within(const QUrl &inner, const QUrl &outer);
+// A response's own status: none, or 2xx.
+bool ok(int status);
+// A server that cannot run a REPORT says so with one of these.
+bool unsupported(int status);
+[[noreturn]] void fail(DavError::Kind kind, const QUrl &url, const QString &detail);
+[[noreturn]] void serverFailed(const QUrl &url, int status);
+// The answer's multistatus; a 5xx says the server failed.
+Multistatus multistatus(Session &client, const Answer &a);
+
+// The address book the URL names, or the only one below a server's root, its
+// /.well-known/carddav, a principal or an address-book home set. Discovery
+// walks downward only: from anything else it stops, naming what it found.
+QUrl findAddressBook(Session &client, const QUrl &start);
+
+} // namespace dav
+} // namespace carddav

@@ -1,0 +1,512 @@
+# A scripted CardDAV server for vire-image's tests: one scenario per first
+# path segment (/digest/book/ is the "digest" scenario), some of them hostile.
+# It listens on 127.0.0.1 and, as "another host", on 127.0.0.2 at the same
+# port, plus optionally over TLS on both at another port (given a certificate
+# and key).
+#
+#   hostile_dav.py LOG [CERT KEY]
+#
+# prints "PORT TLSPORT" (TLSPORT 0 without a certificate) and serves until
+# killed. LOG gets one line per request,
+#   request HOST METHOD PATH AUTHORIZATION     (AUTHORIZATION "-" when none)
+# and the free-form notes scenarios write with note().
+import base64, hashlib, re, secrets, socket, ssl, struct, sys, threading, time, xml.etree.ElementTree as ET
+from http.server import BaseHTTPRequestHandler, ThreadingHTTPServer
+
+LOG = sys.argv[1]
+log_lock = threading.Lock()
+SCENARIOS = {}
+
+
+def note(line):
+    with log_lock, open(LOG, 'a', encoding='utf-8') as f:
+        f.write(line + '\n')
+
+
+def scenario(name):
+    def register(handler):
+        SCENARIOS[name] = handler
+        return handler
+    return register
+
+
+def response(href, prop, status='200 OK'):
+    return ('<d:response><d:href>%s</d:href><d:propstat><d:prop>%s</d:prop>'
+            '<d:status>HTTP/1.1 %s</d:status></d:propstat></d:response>' % (href, prop, status))
+
+
+def multistatus(inner):
+    return ('<?xml version="1.0"?><d:multistatus xmlns:d="DAV:" '
+            'xmlns:c="urn:ietf:params:xml:ns:carddav">%s</d:multistatus>' % inner)
+
+
+def vcard(i):
+    return 'BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Person %d\r\nTEL:%d\r\nEND:VCARD\r\n' % (i, 100000 + i)
+
+
+def auth_fields(header):
+    return {k: q if q else t for k, q, t in re.findall(r'(\w+)=(?:"([^"]*)"|([^\s,]+))', header)}
+
+
+class Dav(BaseHTTPRequestHandler):
+    protocol_version = 'HTTP/1.1'
+
+    def log_message(self, *args):
+        pass
+
+    # The host the client connected to: 127.0.0.2 is "another host".
+    def host(self):
+        return self.connection.getsockname()[0]
+
+    def reply(self, status, body='', headers={}, content_type='application/xml; charset=utf-8'):
+        body = body.encode() if isinstance(body, str) else body
+        self.send_response(status)
+        for k, v in headers.items():
+            self.send_header(k, v)
+        if content_type:
+            self.send_header('Content-Type', content_type)
+        self.send_header('Content-Length', str(len(body)))
+        self.end_headers()
+        self.wfile.write(body)
+
+    # Raw bytes after the status line, then the connection is closed: for
+    # answers that break the rules.
+    def raw(self, data):
+        self.close_connection = True
+        self.wfile.write(data)
+        self.wfile.flush()
+
+    def handle_any(self):
+        self.body = self.rfile.read(int(self.headers.get('Content-Length', 0) or 0))
+        note('request %s %s %s %s' % (self.host(), self.command, self.path,
+                                      self.headers.get('Authorization', '-')))
+        parts = self.path.split('/')
+        handler = SCENARIOS.get(parts[1] if len(parts) > 1 else '')
+        if handler is None:
+            return self.reply(404)
+        handler(self)
+
+    do_GET = do_PROPFIND = do_REPORT = do_OPTIONS = handle_any
+
+
+# ---- the scenarios of the transport: sessions, passwords, transfers ----
+
+# A server as some are: Digest only, no addressbook-query, so cards come by
+# PROPFIND and addressbook-multiget. Notes each Digest checked and each REPORT.
+DIGEST_REALM, DIGEST_USER, DIGEST_PASSWORD = 'fake', 'anna', 'secret'
+DIGEST_BOOK = '/digest/book/'
+DIGEST_CARDS = {DIGEST_BOOK + 'c%d.vcf' % i: vcard(i) for i in range(250)}
+nonces = set()
+md5 = lambda s: hashlib.md5(s.encode()).hexdigest()
+
+
+def digest_authorized(rq):
+    h = rq.headers.get('Authorization', '')
+    if not h:
+        return False
+    f = auth_fields(h)
+    ha1 = md5('%s:%s:%s' % (DIGEST_USER, DIGEST_REALM, DIGEST_PASSWORD))
+    ha2 = md5('%s:%s' % (rq.command, rq.path))
+    expected = md5(':'.join([ha1, f.get('nonce', ''), f.get('nc', ''), f.get('cnonce', ''), 'auth', ha2]))
+    ok = (h.startswith('Digest ') and f.get('username') == DIGEST_USER and f.get('nonce') in nonces
+          and f.get('uri') == rq.path and f.get('qop') == 'auth' and f.get('response') == expected)
+    note('digest ' + ('ok' if ok else 'refused'))
+    return ok
+
+
+@scenario('digest')
+def digest_only(rq):
+    if not digest_authorized(rq):
+        nonce = secrets.token_hex(8)
+        nonces.add(nonce)
+        return rq.reply(401, headers={'WWW-Authenticate': 'Digest realm="%s", nonce="%s", qop="auth", '
+                                      'algorithm=MD5' % (DIGEST_REALM, nonce)})
+    if rq.path != DIGEST_BOOK:
+        return rq.reply(404)
+    if rq.command == 'PROPFIND':
+        out = response(DIGEST_BOOK, '<d:resourcetype><d:collection/><c:addressbook/></d:resourcetype>')
+        if rq.headers.get('Depth') == '1':
+            out += ''.join(response(h, '<d:resourcetype/><d:getetag>"1"</d:getetag>') for h in DIGEST_CARDS)
+    elif b'addressbook-query' in rq.body:
+        note('query')
+        return rq.reply(501)
+    else:
+        hrefs = [e.text for e in ET.fromstring(rq.body).iter('{DAV:}href')]
+        note('multiget ' + ' '.join(hrefs))
+        out = ''.join(response(h, '<c:address-data>%s</c:address-data>' % DIGEST_CARDS[h]) if h in DIGEST_CARDS
+                      else response(h, '', '404 Not Found') for h in hrefs)
+    rq.reply(207, multistatus(out))
+
+
+BOOK_SELF = '<d:resourcetype><d:collection/><c:addressbook/></d:resourcetype>'
+
+
+# An address book of one card at rq.path: what a scenario answers once it
+# is satisfied.
+def one_card_book(rq, cards=1):
+    if rq.command == 'PROPFIND':
+        return rq.reply(207, multistatus(response(rq.path, BOOK_SELF)))
+    rq.reply(207, multistatus(''.join(response(rq.path + 'c%d.vcf' % i, '<c:address-data>%s</c:address-data>' % vcard(i))
+                                      for i in range(cards))))
+
+
+# /cut/HOW/: the address book's query answer breaks off. length: a whole
+# document of one card where three were announced; chunked: no last chunk;
+# short-chunk: a chunk shorter than announced, the document cut; reset: the
+# connection reset halfway.
+@scenario('cut')
+def cut(rq):
+    how = rq.path.split('/')[2]
+    if rq.command == 'PROPFIND':
+        return one_card_book(rq)
+    one = multistatus(response(rq.path + 'c1.vcf', '<c:address-data>%s</c:address-data>' % vcard(1))).encode()
+    three = multistatus(''.join(response(rq.path + 'c%d.vcf' % i, '<c:address-data>%s</c:address-data>' % vcard(i))
+                                for i in range(3))).encode()
+    rq.send_response(207)
+    rq.send_header('Content-Type', 'application/xml; charset=utf-8')
+    if how == 'length':
+        rq.send_header('Content-Length', str(len(three)))
+        rq.end_headers()
+        return rq.raw(one)
+    if how == 'reset':
+        rq.send_header('Content-Length', str(len(three)))
+        rq.end_headers()
+        rq.raw(three[:len(three) // 2])
+        rq.connection.setsockopt(socket.SOL_SOCKET, socket.SO_LINGER, struct.pack('ii', 1, 0))
+        return
+    rq.send_header('Transfer-Encoding', 'chunked')
+    rq.end_headers()
+    if how == 'chunked':
+        return rq.raw(b'%x\r\n%s\r\n' % (len(one), one))
+    rq.raw(b'%x\r\n%s' % (len(three), three[:len(three) // 2]))
+
+
+# /redirect-away/: sends the client on to another host, which asks for a
+# password. /href-away/: a principal whose address books live there.
+# /asks/ on either host: Basic for anna:secret, then a book of one card.
+@scenario('redirect-away')
+def redirect_away(rq):
+    rq.reply(307, headers={'Location': 'http://127.0.0.2:%d/asks/' % rq.server.server_address[1]})
+
+
+@scenario('href-away')
+def href_away(rq):
+    home = 'http://127.0.0.2:%d/asks/' % rq.server.server_address[1]
+    rq.reply(207, multistatus(response(rq.path, '<d:resourcetype><d:collection/><d:principal/></d:resourcetype>'
+                                                '<c:addressbook-home-set><d:href>%s</d:href></c:addressbook-home-set>' % home)))
+
+
+@scenario('asks')
+def asks(rq):
+    if rq.headers.get('Authorization', '') != 'Basic ' + base64.b64encode(b'anna:secret').decode():
+        return rq.reply(401, headers={'WWW-Authenticate': 'Basic realm="asks"'})
+    one_card_book(rq)
+
+
+# /tls-down/ over TLS: a principal whose home set is on plain http://.
+@scenario('tls-down')
+def tls_down(rq):
+    home = 'http://127.0.0.1:%d/plain/' % PORT
+    rq.reply(207, multistatus(response(rq.path, '<d:resourcetype><d:collection/><d:principal/></d:resourcetype>'
+                                                '<c:addressbook-home-set><d:href>%s</d:href></c:addressbook-home-set>' % home)))
+
+
+# /drip/BYTES/MS/: a 400 KiB answer, BYTES at a time every MS milliseconds.
+@scenario('drip')
+def drip(rq):
+    step, pause = int(rq.path.split('/')[2]), int(rq.path.split('/')[3]) / 1000
+    body = multistatus(response(rq.path, BOOK_SELF) + '<!--%s-->' % ('x' * 400 * 1024)).encode()
+    rq.send_response(207)
+    rq.send_header('Content-Type', 'application/xml; charset=utf-8')
+    rq.send_header('Content-Length', str(len(body)))
+    rq.end_headers()
+    rq.close_connection = True
+    try:
+        for i in range(0, len(body), step):
+            rq.wfile.write(body[i:i + step])
+            rq.wfile.flush()
+            time.sleep(pause)
+    except OSError:
+        pass    # the client gave up, as it should
+
+
+# /utf8/SCHEME/: anna's password is "pass€word", checked as UTF-8 in Basic,
+# Digest with MD5, or Digest with SHA-256 (offered beside MD5, which it
+# refuses: the stronger one must be chosen); stale: MD5, each answer to a new
+# nonce called stale once.
+UTF8_PASSWORD = 'pass\u20acword'
+stale_given = set()
+
+
+@scenario('utf8')
+def utf8(rq):
+    how = rq.path.split('/')[2]
+    h = rq.headers.get('Authorization', '')
+    if how == 'basic':
+        ok = h == 'Basic ' + base64.b64encode(('anna:' + UTF8_PASSWORD).encode()).decode()
+        challenges = ['Basic realm="utf8", charset="UTF-8"']
+    else:
+        algorithm = 'SHA-256' if how == 'sha256' else 'MD5'
+        H = lambda s: hashlib.new(algorithm.replace('-', '').lower(), s.encode()).hexdigest()
+        f = auth_fields(h)
+        ha1, ha2 = H('anna:utf8:' + UTF8_PASSWORD), H('%s:%s' % (rq.command, rq.path))
+        expected = H(':'.join([ha1, f.get('nonce', ''), f.get('nc', ''), f.get('cnonce', ''), 'auth', ha2]))
+        ok = (h.startswith('Digest ') and f.get('username') == 'anna' and f.get('algorithm') == algorithm
+              and f.get('uri') == rq.path and f.get('response') == expected)
+        challenges = ['Digest realm="utf8", nonce="%s", qop="auth", algorithm=%s' % (secrets.token_hex(8), a)
+                      for a in (['MD5', 'SHA-256'] if how == 'sha256' else ['MD5'])]
+        # stale: a nonce first answered is declared stale once, a new one given.
+        if how == 'stale' and ok and f['nonce'] not in stale_given:
+            nonce = secrets.token_hex(8)
+            stale_given.add(nonce)
+            challenges = ['Digest realm="utf8", nonce="%s", qop="auth", algorithm=MD5, stale=true' % nonce]
+            ok = False
+    if not ok:
+        note('utf8 refused')
+        rq.send_response(401)
+        for c in challenges:
+            rq.send_header('WWW-Authenticate', c)
+        rq.send_header('Content-Length', '0')
+        return rq.end_headers()
+    note('utf8 ok')
+    one_card_book(rq)
+
+
+# Answers that are no answer: a token wanted, a server failing, a body that
+# cannot be decompressed, a Content-Type of escape sequences.
+@scenario('bearer')
+def bearer(rq):
+    rq.reply(401, headers={'WWW-Authenticate': 'Bearer realm="api"'})
+
+
+@scenario('fail500')
+def fail500(rq):
+    rq.reply(500, 'Internal error', content_type='text/plain')
+
+
+@scenario('gzip')
+def gzip_broken(rq):
+    rq.reply(207, b'\x1f\x8b\x08\x00 not gzip at all', headers={'Content-Encoding': 'gzip'})
+
+
+@scenario('escape')
+def escape(rq):
+    rq.reply(200, 'hello', content_type='text/html\x1b]0;owned\x07\x1b[2J')
+
+
+# ---- the scenarios of discovery and cards ----
+
+BOOK_TYPE = '<d:resourcetype><d:collection/><c:addressbook/></d:resourcetype>'
+
+
+def card_path(rq, i):
+    return '/%s/book/c%d.vcf' % (rq.path.split('/')[1], i)
+
+
+def hrefs_asked(rq):
+    return [e.text for e in ET.fromstring(rq.body).iter('{DAV:}href')]
+
+
+def book(rq, cards, query, multiget=None, get=None, listing=None):
+    """An address book at /SCENARIO/book/ whose answers the scenario scripts:
+    query() is the addressbook-query's multistatus body or an HTTP status,
+    multiget(hrefs) likewise, get(path) the card's text or None for a 404,
+    listing the status of a PROPFIND at depth 1 (207 lists cards)."""
+    base = '/%s/book/' % rq.path.split('/')[1]
+    if rq.command == 'PROPFIND' and rq.path == base:
+        if rq.headers.get('Depth') == '1':
+            note('listing')
+            if listing and listing != 207:
+                return rq.reply(listing)
+            out = ''.join(response(base + 'c%d.vcf' % i, '<d:resourcetype/><d:getetag>"%d"</d:getetag>' % i)
+                          for i in range(cards))
+            return rq.reply(207, multistatus(response(base, BOOK_TYPE) + out))
+        return rq.reply(207, multistatus(response(base, BOOK_TYPE)))
+    if rq.command == 'REPORT' and rq.path == base:
+        if b'addressbook-query' in rq.body:
+            answer = query()
+        else:
+            note('multiget ' + ' '.join(hrefs_asked(rq)))
+            answer = multiget(hrefs_asked(rq))
+        return rq.reply(answer) if isinstance(answer, int) else rq.reply(207, multistatus(answer))
+    if rq.command == 'GET' and get:
+        text = get(rq.path)
+        return rq.reply(200, text, content_type='text/vcard') if text is not None else rq.reply(404)
+    rq.reply(404)
+
+
+def with_data(href, text):
+    return response(href, '<d:getetag>"1"</d:getetag><c:address-data>%s</c:address-data>' % text)
+
+
+def etag_only(href):
+    # The address-data in a 404 propstat, as a server lacking it answers.
+    return ('<d:response><d:href>%s</d:href><d:propstat><d:prop><d:getetag>"1"</d:getetag></d:prop>'
+            '<d:status>HTTP/1.1 200 OK</d:status></d:propstat><d:propstat><d:prop><c:address-data/></d:prop>'
+            '<d:status>HTTP/1.1 404 Not Found</d:status></d:propstat></d:response>' % href)
+
+
+# Three cards listed with only their etags: c0 comes by multiget, c1 only by
+# GET, "missing card" answers 404 to both.
+@scenario('etag-only')
+def etag_only_book(rq):
+    paths = [card_path(rq, 0), card_path(rq, 1), '/etag-only/book/missing%20card.vcf']
+    book(rq, 3, lambda: ''.join(etag_only(p) for p in paths),
+         multiget=lambda hrefs: ''.join(with_data(h, vcard(0)) if h == paths[0] else
+                                        etag_only(h) if h == paths[1] else response(h, '', '404 Not Found')
+                                        for h in hrefs),
+         get=lambda path: vcard(1) if path == paths[1] else None)
+
+
+@scenario('not-vcard')
+def not_vcard_book(rq):
+    book(rq, 2, lambda: with_data(card_path(rq, 0), vcard(0)) + with_data(card_path(rq, 1), '&lt;html&gt;Internal error&lt;/html&gt;'))
+
+
+@scenario('empty')
+def empty_book(rq):
+    book(rq, 0, lambda: '')
+
+
+# Each card twice in one answer, as Calypso sends them.
+@scenario('duplicates')
+def duplicates_book(rq):
+    book(rq, 2, lambda: ''.join(with_data(card_path(rq, i), vcard(i)) for i in (0, 1, 0, 1)))
+
+
+# The query fails; a PROPFIND lists the cards, each comes by GET.
+@scenario('query-fails')
+def query_fails_book(rq):
+    book(rq, 2, lambda: 500, get=lambda path: vcard(int(path[-5])))
+
+
+# The query lists without data, the multiget fails: PROPFIND, then GET.
+@scenario('multiget-fails')
+def multiget_fails_book(rq):
+    book(rq, 2, lambda: ''.join(etag_only(card_path(rq, i)) for i in range(2)), multiget=lambda hrefs: 502,
+         get=lambda path: vcard(int(path[-5])))
+
+
+# Everything fails.
+@scenario('all-fail')
+def all_fail_book(rq):
+    book(rq, 2, lambda: 500, listing=503)
+
+
+@scenario('deep')
+def deep_book(rq):
+    book(rq, 1, lambda: response(card_path(rq, 0), '<x>' + '<y>' * 200000 + '</y>' * 200000 + '</x>'))
+
+
+# More cards than any image holds, listed without data.
+@scenario('too-many')
+def too_many_book(rq):
+    book(rq, 2500, lambda: ''.join(etag_only(card_path(rq, i)) for i in range(2500)),
+         multiget=lambda hrefs: ''.join(with_data(h, vcard(0)) for h in hrefs))
+
+
+# More cards than any image holds, but most without a number: they fit.
+@scenario('numberless')
+def numberless_book(rq):
+    book(rq, 2100, lambda: ''.join(with_data(card_path(rq, i), vcard(i) if i % 21 == 0 else
+                                             'BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Person %d\r\nEND:VCARD\r\n' % i)
+                                   for i in range(2100)))
+
+
+# /big/COUNT/KIB/book/: COUNT cards of about KIB KiB each, for measuring memory.
+@scenario('big')
+def big_book(rq):
+    count, kib = int(rq.path.split('/')[2]), int(rq.path.split('/')[3])
+    base = '/big/%d/%d/book/' % (count, kib)
+    if rq.path != base:
+        return rq.reply(404)
+    if rq.command == 'PROPFIND':
+        return rq.reply(207, multistatus(response(base, BOOK_TYPE)))
+    note_line = 'NOTE:' + 'x' * (kib * 1024) + '\r\n'
+    out = ''.join(with_data(base + 'c%d.vcf' % i, vcard(i).replace('END:VCARD', note_line + 'END:VCARD'))
+                  for i in range(count))
+    rq.reply(207, multistatus(out))
+
+
+# A server's layout: /tree/ is a context root (as /remote.php/dav/ is),
+# /tree/p/ the principal, /tree/home/ its address-book home set with books
+# b and a (listed in that order), beside a calendar, a calendar home, a book
+# that does not exist and one the user may not read (statuses inside a 207).
+TREE = {
+    '/tree/': '<d:resourcetype><d:collection/></d:resourcetype>',
+    '/tree/p/': '<d:resourcetype><d:principal/></d:resourcetype>'
+                '<c:addressbook-home-set><d:href>/tree/home/</d:href></c:addressbook-home-set>',
+    '/tree/home/': '<d:resourcetype><d:collection/></d:resourcetype>',
+    '/tree/home/b/': BOOK_TYPE + '<d:displayname>Bee</d:displayname>',
+    '/tree/home/a/': BOOK_TYPE + '<d:displayname>Ay</d:displayname>',
+    '/tree/home/a/c0.vcf': '<d:resourcetype/><d:getcontenttype>text/vcard; charset=utf-8</d:getcontenttype>',
+    '/tree/cal/': '<d:resourcetype><d:collection/><cal:calendar xmlns:cal="urn:ietf:params:xml:ns:caldav"/>'
+                  '</d:resourcetype>',
+    '/tree/calhome/': '<d:resourcetype><d:collection/></d:resourcetype>',
+}
+
+
+@scenario('tree')
+def tree(rq):
+    if rq.command != 'PROPFIND':
+        return rq.reply(405)
+    if rq.path in ('/tree/home/gone/', '/tree/home/locked/'):
+        status = '404 Not Found' if rq.path.endswith('gone/') else '403 Forbidden'
+        return rq.reply(207, multistatus('<d:response><d:href>%s</d:href><d:status>HTTP/1.1 %s</d:status>'
+                                         '</d:response>' % (rq.path, status)))
+    if rq.path not in TREE:
+        return rq.reply(404)
+    principal = '<d:current-user-principal><d:href>/tree/p/</d:href></d:current-user-principal>'
+    out = response(rq.path, TREE[rq.path] + principal)
+    if rq.headers.get('Depth') == '1':
+        out += ''.join(response(p, TREE[p]) for p in TREE
+                       if p != rq.path and p.startswith(rq.path) and p[len(rq.path):].rstrip('/').count('/') == 0)
+    rq.reply(207, multistatus(out))
+
+
+# The server's root is forbidden; /.well-known/carddav leads to /tree/.
+@scenario('')
+def forbidden_root(rq):
+    rq.reply(403)
+
+
+@scenario('.well-known')
+def well_known(rq):
+    if rq.path == '/.well-known/carddav':
+        return rq.reply(301, headers={'Location': '/tree/'})
+    rq.reply(404)
+
+
+
+# ---- listeners ----
+
+def serve(server):
+    threading.Thread(target=server.serve_forever, daemon=True).start()
+
+
+def listen_pair():
+    # The same port on both addresses, so "another host" differs by host only.
+    for _ in range(50):
+        first = ThreadingHTTPServer(('127.0.0.1', 0), Dav)
+        try:
+            second = ThreadingHTTPServer(('127.0.0.2', first.server_address[1]), Dav)
+            return first, second
+        except OSError:
+            first.server_close()
+    sys.exit('no port free on both 127.0.0.1 and 127.0.0.2')
+
+
+first, second = listen_pair()
+PORT = first.server_address[1]
+serve(first)
+serve(second)
+tls_port = 0
+if len(sys.argv) > 3:
+    context = ssl.SSLContext(ssl.PROTOCOL_TLS_SERVER)
+    context.load_cert_chain(sys.argv[2], sys.argv[3])
+    for tls in listen_pair():
+        tls.socket = context.wrap_socket(tls.socket, server_side=True)
+        tls_port = tls.server_address[1]
+        serve(tls)
+print("%d %d" % (first.server_address[1], tls_port), flush=True)
+threading.Event().wait()

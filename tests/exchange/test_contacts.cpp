@@ -1,0 +1,244 @@
+// The CSV readers in-process: files as Outlook, Thunderbird and Google write
+// them, in the languages read. Header lines are copied from public sources:
+// - Outlook, English, German, Spanish, French, Italian: Roundcube's
+//   program/localization/{en_US,de_DE,es_ES,fr_FR,it_IT}/csv2vcard.inc;
+// - Outlook, Dutch: the Outlook header in Open-Xchange's CSVContactImporterTest;
+// - Outlook, Swedish: Arbete, Hem, Mobiltelefon, Fax arbete as the Swedish Outlook
+//   export reported in issue 21 writes them; Telefon arbete as Thunderbird's
+//   sv-SE strings have it;
+// - Thunderbird in every language: mail/chrome/messenger/importMsgs.properties
+//   (fields 2100 to 2136) of thunderbird-l10n, in the order Thunderbird 115 writes.
+#include "Contacts.h"
+#include "SheetContacts.h"
+
+#include <QtTest>
+
+using namespace exchange;
+
+namespace {
+
+QStringList entries(const ReadResult &r)
+{
+    QStringList list;
+    for (const Contact &c : r.contacts)
+        list << c.number + QLatin1Char(' ') + c.name;
+    return list;
+}
+
+QStringList notes(const QVector<Diagnostic> &list)
+{
+    QStringList out;
+    for (const Diagnostic &d : list)
+        out << QStringLiteral("%1: %2").arg(d.line).arg(d.text);
+    return out;
+}
+
+const QByteArray ThunderbirdEnglish =
+    "First Name,Last Name,Display Name,Nickname,Primary Email,Secondary Email,Screen Name,Work Phone,Home Phone,"
+    "Fax Number,Pager Number,Mobile Number,Home Address,Home Address 2,Home City,Home State,Home ZipCode,Home Country,"
+    "Work Address,Work Address 2,Work City,Work State,Work ZipCode,Work Country,Job Title,Department,Organization,"
+    "Web Page 1,Web Page 2,Birth Year,Birth Month,Birth Day,Custom 1,Custom 2,Custom 3,Custom 4,Notes,\r\n";
+const QByteArray ThunderbirdGerman =
+    "Vorname,Nachname,Anzeigename,Spitzname,Prim\xC3\xA4re E-Mail-Adresse,Sekund\xC3\xA4re E-Mail-Adresse,"
+    "Messenger-Name,Tel. dienstlich,Tel. privat,Fax-Nummer,Pager-Nummer,Mobil-Tel.-Nr.,Privat: Adresse,"
+    "Privat: Adresse 2,Privat: Ort,Privat: Bundesland,Privat: PLZ,Privat: Land,Dienstlich: Adresse,"
+    "Dienstlich: Adresse 2,Dienstlich: Ort,Dienstlich: Bundesland,Dienstlich: PLZ,Dienstlich: Land,Arbeitstitel,"
+    "Abteilung,Organisation,Webseite 1,Webseite 2,Geburtsjahr,Geburtsmonat,Geburtstag,Benutzerdef. 1,"
+    "Benutzerdef. 2,Benutzerdef. 3,Benutzerdef. 4,Notizen,\r\n";
+const QByteArray ThunderbirdFinnish =
+    "Etunimi,Sukunimi,N\xC3\xA4ytt\xC3\xB6nimi,Lempinimi,Ensisijainen s\xC3\xA4hk\xC3\xB6posti,"
+    "Toissijainen s\xC3\xA4hk\xC3\xB6posti,N\xC3\xA4ytt\xC3\xB6nimi,Ty\xC3\xB6puhelin,Kotipuhelin,Faksin numero,"
+    "Hakulaitteen numero,Matkapuhelinnumero,Kotiosoite,Kotiosoite 2,Kotikaupunki,Kodin l\xC3\xA4\xC3\xA4ni,"
+    "Kodin postinumero,Kotimaa,Ty\xC3\xB6osoite,Ty\xC3\xB6osoite 2,Ty\xC3\xB6paikan kaupunki,"
+    "Ty\xC3\xB6paikan l\xC3\xA4\xC3\xA4ni,Ty\xC3\xB6paikan postinumero,Ty\xC3\xB6paikan maa,Ammattinimi,Osasto,"
+    "J\xC3\xA4rjest\xC3\xB6,Verkkosivu 1,Verkkosivu 2,Syntym\xC3\xA4vuosi,Syntym\xC3\xA4kuukausi,"
+    "Syntym\xC3\xA4p\xC3\xA4iv\xC3\xA4,Oma 1,Oma 2,Oma 3,Oma 4,Muistiinpanot,\r\n";
+
+// A Thunderbird row: the fields given by position, the rest empty, a comma after the last.
+QByteArray thunderbirdRow(const QMap<int, QByteArray> &fields)
+{
+    QByteArray row;
+    for (int i = 0; i < 37; ++i)
+        row += fields.value(i) + ',';
+    return row + "\r\n";
+}
+
+} // namespace
+
+class TestContacts : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void layouts_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("layout");
+        QTest::addColumn<QStringList>("entries");
+        QTest::addColumn<int>("leftOut");
+        QTest::addColumn<QStringList>("warnings");
+
+        // Excel's semicolons on a Swedish Windows, Windows-1252: work and home numbers under Arbete and Hem.
+        QTest::newRow("Outlook, Swedish")
+            << QByteArray("\"Titel\";\"F\xF6rnamn\";\"Mellannamn\";\"Efternamn\";\"Suffix\";\"F\xF6retag\";\"Avdelning\";"
+                          "\"Befattning\";\"Postnummer arbete\";\"Fax arbete\";\"Arbete\";\"Hem\";\"Mobiltelefon\";"
+                          "\"Persons\xF6kare\";\"E-postadress\";\"Anteckningar\"\r\n"
+                          ";\"\xC5sa\";;\"Str\xF6m\";;;;;\"114 51\";\"08-123 46\";\"08-123 45\";\"08-555 66\";"
+                          "\"070-111 22 33\";;\"asa@example.se\";\r\n"
+                          ";;;;;\"Sm\xE5land AB\";;;\"352 30\";;\"0470-123 45\";;;\"0470-999\";;\r\n")
+            << QStringLiteral("Outlook, Swedish")
+            << QStringList{QStringLiteral("0812345 Åsa Ström"), QStringLiteral("0855566 Åsa Ström"),
+                           QStringLiteral("0701112233 Åsa Ström"), QStringLiteral("047012345 Småland AB")}
+            << 2 << QStringList{QStringLiteral("1: not valid UTF-8; read as Windows-1252")};
+        QTest::newRow("Outlook, Dutch")
+            << QByteArray("Titel,Voornaam,Middelste naam,Achternaam,Achtervoegsel,Bedrijf,Afdeling,Functie,"
+                          "\"Werkadres, postcode\",Fax op werk,Telefoon op werk,Telefoon thuis,Mobiele telefoon,"
+                          "E-mailadres,Notities\r\n"
+                          ",Jan,,de Vries,,,,,1012 AB,020-123 4568,020-123 4567,,06-1234 5678,jan@example.nl,\r\n"
+                          ",,,,,Bakkerij Bos,,,,,,,0612,,\r\n")
+            << QStringLiteral("Outlook, Dutch")
+            << QStringList{QStringLiteral("0201234567 Jan de Vries"), QStringLiteral("0612345678 Jan de Vries"),
+                           QStringLiteral("0612 Bakkerij Bos")}
+            << 1 << QStringList();
+        QTest::newRow("Outlook, Spanish")
+            << QByteArray("\xEF\xBB\xBFTratamiento,Nombre,Segundo nombre,Apellidos,Sufijo,Organizaci\xC3\xB3n,"
+                          "Departamento,Puesto,C\xC3\xB3" "digo postal del trabajo,Fax del trabajo,"
+                          "Tel\xC3\xA9" "fono del trabajo,Particular,Tel\xC3\xA9" "fono m\xC3\xB3vil\r\n"
+                          ",Jos\xC3\xA9,,N\xC3\xBA\xC3\xB1" "ez,,,,,28001,,91 123 45 67,91 765 43 21,+34 600 11 22 33\r\n")
+            << QStringLiteral("Outlook, Spanish")
+            << QStringList{QStringLiteral("911234567 José Núñez"), QStringLiteral("917654321 José Núñez"),
+                           QStringLiteral("0034600112233 José Núñez")}
+            << 0 << QStringList();
+        QTest::newRow("Thunderbird, English")
+            << ThunderbirdEnglish + thunderbirdRow({{0, "Ann"}, {1, "Lee"}, {2, "Ann Lee"}, {7, "555-0100"},
+                                                    {9, "555-0101"}, {11, "555-0199"}, {16, "90210"}})
+                   + thunderbirdRow({{2, "The Office"}, {7, "555-0123"}})
+            << QStringLiteral("Thunderbird, English")
+            << QStringList{QStringLiteral("5550100 Ann Lee"), QStringLiteral("5550199 Ann Lee"),
+                           QStringLiteral("5550123 The Office")}
+            << 1 << QStringList();
+        QTest::newRow("Thunderbird, German")
+            << ThunderbirdGerman + thunderbirdRow({{0, "J\xC3\xB6rg"}, {1, "M\xC3\xBCller"}, {7, "030 1234567"},
+                                                   {8, "030 7654321"}, {10, "0161 1"}, {11, "0171 2345678"}})
+                   + thunderbirdRow({{2, "Praxis Wei\xC3\x9F"}, {7, "0221 98765"}})
+            << QStringLiteral("Thunderbird, German")
+            << QStringList{QStringLiteral("0301234567 Jörg Müller"), QStringLiteral("0307654321 Jörg Müller"),
+                           QStringLiteral("01712345678 Jörg Müller"), QStringLiteral("022198765 Praxis Weiß")}
+            << 1 << QStringList();
+        QTest::newRow("Thunderbird, Finnish")
+            << ThunderbirdFinnish + thunderbirdRow({{0, "Matti"}, {1, "Virtanen"}, {7, "09 123 4567"},
+                                                    {11, "040 123 4567"}, {16, "00100"}})
+                   + thunderbirdRow({{2, "Kahvila Oy"}, {6, "kahvila"}, {11, "050 765 4321"}})
+            << QStringLiteral("Thunderbird, Finnish")
+            << QStringList{QStringLiteral("091234567 Matti Virtanen"), QStringLiteral("0401234567 Matti Virtanen"),
+                           QStringLiteral("0507654321 Kahvila Oy")}
+            << 0 << QStringList();
+        // Name and company columns of the other languages.
+        QTest::newRow("Outlook, Norwegian")
+            << QByteArray("Fornavn,Etternavn,Firma,Mobiltelefon\nKari,Nordmann,,912 34 567\n,,Fjord AS,22 33 44 55\n")
+            << QStringLiteral("Outlook, Norwegian")
+            << QStringList{QStringLiteral("91234567 Kari Nordmann"), QStringLiteral("22334455 Fjord AS")} << 0
+            << QStringList();
+        QTest::newRow("Outlook, Danish") << QByteArray("Fornavn,Efternavn,Mobiltelefon\nMette,Hansen,20 30 40 50\n")
+                                         << QStringLiteral("Outlook, Danish")
+                                         << QStringList{QStringLiteral("20304050 Mette Hansen")} << 0 << QStringList();
+        QTest::newRow("Outlook, Italian")
+            << QByteArray("Nome,Cognome,Societ\xC3\xA0,Cellulare\nLuca,Rossi,,333 1234567\n,,Bar Sport,06 1234\n")
+            << QStringLiteral("Outlook, Italian")
+            << QStringList{QStringLiteral("3331234567 Luca Rossi"), QStringLiteral("061234 Bar Sport")} << 0
+            << QStringList();
+        QTest::newRow("Outlook, French")
+            << QByteArray("Pr\xC3\xA9nom,Nom,Soci\xC3\xA9t\xC3\xA9,T\xC3\xA9l. mobile\nLuc,Martin,,06 12 34 56 78\n")
+            << QStringLiteral("Outlook, French") << QStringList{QStringLiteral("0612345678 Luc Martin")} << 0
+            << QStringList();
+        QTest::newRow("Outlook, Finnish") << QByteArray("Etunimi,Sukunimi,Yritys,Matkapuhelin\n,,Sauna Oy,040 1\n")
+                                          << QStringLiteral("Outlook, Finnish")
+                                          << QStringList{QStringLiteral("0401 Sauna Oy")} << 0 << QStringList();
+        // Google labels its numbers; a fax is left out by its label.
+        QTest::newRow("Google Contacts")
+            << QByteArray("First Name,Last Name,Phone 1 - Label,Phone 1 - Value,Phone 2 - Label,Phone 2 - Value\n"
+                          "Eva,Berg,Mobile,070-1 ::: 070-2,Work Fax,08-2\n")
+            << QStringLiteral("Google Contacts")
+            << QStringList{QStringLiteral("0701 Eva Berg"), QStringLiteral("0702 Eva Berg")} << 1 << QStringList();
+        // More cells of another program's layout, but only ours can read a number.
+        QTest::newRow("our number beside name columns")
+            << QByteArray("First Name,Last Name,number\nBo,Ek,0701\n") << QString() << QStringList{QStringLiteral("0701 ")}
+            << 0 << QStringList{QStringLiteral("1: column(s) ignored: First Name, Last Name")};
+        // A column the layout does not list is named when it holds telephone numbers, once.
+        QTest::newRow("unlisted telephone column")
+            << QByteArray("F\xC3\xB6rnamn,Efternamn,Mobiltelefon,Telefon 3,Hobby\n"
+                          "Bo,Ek,070-1,08-123 45,segling\nAnna,Ek,070-2,08-765 43,\nNils,Ek,070-3,,ridning\n")
+            << QStringLiteral("Outlook, Swedish")
+            << QStringList{QStringLiteral("0701 Bo Ek"), QStringLiteral("0702 Anna Ek"), QStringLiteral("0703 Nils Ek")}
+            << 0
+            << QStringList{QStringLiteral("1: column \"Telefon 3\" is no column of Outlook, Swedish; its 2 value(s), "
+                                          "most of them telephone numbers, are left out")};
+    }
+
+    void layouts()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, layout);
+        QFETCH(QStringList, entries);
+        QFETCH(int, leftOut);
+        QFETCH(QStringList, warnings);
+        const ReadResult r = readCsv(file);
+        QVERIFY2(r.ok(), qPrintable(notes(r.errors).join(QLatin1Char('\n'))));
+        QCOMPARE(r.layout, layout);
+        QCOMPARE(::entries(r), entries);
+        QCOMPARE(r.leftOut, leftOut);
+        QCOMPARE(r.skipped, 0);
+        QCOMPARE(notes(r.warnings), warnings);
+    }
+
+    // A skipped row gets one warning however many of its fields are bad; replacing, each is an error.
+    void oneWarningPerSkippedRow()
+    {
+        const QByteArray file = "number,name,sound,sbit1,sbit2\n1,x,8,2,3\n2,y,0,0,0\n";
+        ReadResult r = readCsv(file, Mode::Add);
+        QCOMPARE(notes(r.warnings), QStringList{QStringLiteral("2: entry \"x\": sound \"8\" is not 0 to 7; skipped")});
+        QCOMPARE(r.skipped, 1);
+        QCOMPARE(::entries(r), QStringList{QStringLiteral("2 y")});
+        r = readCsv(file, Mode::Replace);
+        QCOMPARE(r.errors.size(), 3);
+
+        // Another program's row of no number: one warning; a row of a fax alone is counted, not skipped.
+        r = readCsv("Vorname,Nachname,Telefon privat,Fax privat\nA,B,,\nC,D,,040 1\n");
+        QCOMPARE(notes(r.warnings), QStringList{QStringLiteral("2: entry \"A B\" has no telephone number; skipped")});
+        QCOMPARE(r.skipped, 1);
+        QCOMPARE(r.leftOut, 1);
+    }
+
+    // A source of no contacts is read without an error, so that the import decides;
+    // a file that is no contacts file at all stays an error.
+    void emptySources_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<bool>("ok");
+        QTest::newRow("empty") << QByteArray() << true;
+        QTest::newRow("white space") << QByteArray(" \r\n\t\n") << true;
+        QTest::newRow("byte order mark") << QByteArray("\xEF\xBB\xBF\r\n") << true;
+        QTest::newRow("UTF-16 white space") << QByteArray("\xFE\xFF\0\r\0\n", 6) << true;
+        QTest::newRow("our header") << QByteArray("number,name,sound\r\n") << true;
+        QTest::newRow("Outlook header") << QByteArray("F\xF6rnamn;Efternamn;Arbete;Hem;Mobiltelefon\r\n") << true;
+        QTest::newRow("empty spreadsheet") << writeXlsx({}) << true;
+        QTest::newRow("spreadsheet of a header") << writeOds({{QStringLiteral("number")}}) << true;
+        QTest::newRow("text") << QByteArray("Dear Anna,\nthe numbers are below.\n") << false;
+        QTest::newRow("no telephone column") << QByteArray("First Name,Last Name\nAnna,Berg\n") << false;
+    }
+
+    void emptySources()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(bool, ok);
+        for (Mode mode : {Mode::Add, Mode::Replace}) {
+            const ReadResult r = readContactsFile(file, mode);
+            QCOMPARE(r.ok(), ok);
+            QVERIFY(r.contacts.isEmpty());
+            QCOMPARE(r.skipped, 0);
+        }
+    }
+};
+
+QTEST_APPLESS_MAIN(TestContacts)
+#include "test_contacts.moc"
