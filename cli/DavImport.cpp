@@ -4,6 +4,7 @@
 #include "DavClient.h"
 #include "CommandLine.h"
 #include "Diagnostics.h"
+#include "Terminal.h"
 #include "Tool.h"
 
 #include <QElapsedTimer>
@@ -15,8 +16,6 @@
 #include <new>
 #include <utility>
 
-#include <unistd.h>
-
 namespace cli {
 
 namespace {
@@ -26,7 +25,7 @@ namespace {
 class Progress
 {
 public:
-    explicit Progress(const QString &url) : m_url(url), m_terminal(::isatty(STDERR_FILENO) == 1) { m_clock.start(); }
+    explicit Progress(const QString &url) : m_url(url), m_terminal(carddav::stderrIsTerminal()) { m_clock.start(); }
     ~Progress() { finish(); }
 
     void received(qint64 bytes)

@@ -93,19 +93,23 @@ quazip_version=1.4
 icu_version=72.1
 icu_debian=72.1-3+deb12u1
 
-fetch_source() {   # fetch_source <dir in $cache/src> <package=version>...
-  local dir=$1; shift
-  [ -d "$cache/src/$dir" ] && return
-  for pkg in "$@"; do
-    (cd "$cache/src" && apt-get source -qq "$pkg" </dev/null) && [ -d "$cache/src/$dir" ] && return
+# Debian's source of QuaZip 1.4: the qt6 package's, else the qt5 one's (the
+# same upstream tarball; the qt6 one was missing from a mirror).
+fetch_quazip() {
+  local d
+  for d in libquazip1-qt6 libquazip1-qt5; do
+    [ -d "$cache/src/$d-$quazip_version" ] && { echo "$cache/src/$d-$quazip_version"; return; }
   done
-  echo "Could not fetch the source of $dir" >&2; exit 1
+  for d in libquazip1-qt6 libquazip1-qt5; do
+    (cd "$cache/src" && apt-get source -qq "$d=$quazip_version-1" </dev/null >/dev/null 2>&1) || true
+    [ -d "$cache/src/$d-$quazip_version" ] && { echo "$cache/src/$d-$quazip_version"; return; }
+  done
+  echo "Could not fetch QuaZip's source" >&2
+  exit 1
 }
 
 build_quazip() {
-  local work=$1
-  local src=$cache/src/libquazip1-qt6-$quazip_version
-  [ -d "$src" ] || src=$cache/src/libquazip1-qt5-$quazip_version
+  local work=$1 src=$2
   cp -a "$src" "$work/quazip"
   patch -d "$work/quazip" -p1 -s < "$root/scripts/windows/quazip-textcodec.patch"
   mkdir -p "$work/compat/QtCore5Compat"
@@ -145,53 +149,63 @@ build_icu() {
   mkdir -p "$work/icu-build"
   (cd "$work/icu-build" && CC=x86_64-w64-mingw32-gcc-posix CXX=x86_64-w64-mingw32-g++-posix \
     CFLAGS=-O2 CXXFLAGS="-O2 -std=c++17" "$work/icu-src/icu/source/configure" --host=x86_64-w64-mingw32 \
-    --with-cross-build="$host" --prefix="$deps_prefix" --enable-shared --disable-static --disable-tests \
+    --with-cross-build="$host" --prefix="$icu_prefix" --enable-shared --disable-static --disable-tests \
     --disable-samples --disable-extras --disable-tools --disable-layoutex --with-data-packaging=library \
     >"$work/icu.log" 2>&1)
   nice -n 10 make -C "$work/icu-build" -j "$(nproc)" >>"$work/icu.log" 2>&1
   make -C "$work/icu-build" install >>"$work/icu.log" 2>&1
 }
 
-# Keyed by Qt's key, the versions and the two build functions themselves.
-deps_key=$( { echo "$qt_key $quazip_version $icu_version $icu_debian"; declare -f build_quazip build_icu;
+# ICU needs no Qt: keyed by its version and build alone, so a new Qt keeps it.
+icu_key=$( { echo "$icu_version $icu_debian"; declare -f build_icu; cat "$toolchain"; } | sha256sum | cut -c1-12)
+icu_prefix=$cache/icu-$icu_version-$icu_key
+# QuaZip: keyed by Qt's key, its version, its build and the stand-in.
+deps_key=$( { echo "$qt_key $quazip_version"; declare -f build_quazip;
               cat "$root"/scripts/windows/quazip-*.patch "$root"/scripts/windows/QTextCodec; } | sha256sum | cut -c1-12)
-deps_prefix=$cache/deps-$deps_key
+deps_prefix=$cache/quazip-$quazip_version-$deps_key
 
 build_deps() {
-  [ -f "$deps_prefix/.complete" ] && { echo "$deps_prefix"; return; }
   install_toolchain
   enable_sources
   mkdir -p "$cache/src"
-  [ -f "$cache/src/icu_$icu_version.orig.tar.gz" ] \
-    || (cd "$cache/src" && apt-get source -qq --download-only "icu=$icu_debian" </dev/null)
-  local work=$cache/work-deps-$deps_key
-  # ICU needs no Qt: it may be built while Qt still is (`deps icu`).
-  if [ ! -f "$deps_prefix/.icu-complete" ]; then
-    rm -rf "$work/icu-"*
-    mkdir -p "$work"
+  if [ ! -f "$icu_prefix/.complete" ]; then
+    [ -f "$cache/src/icu_$icu_version.orig.tar.gz" ] \
+      || (cd "$cache/src" && apt-get source -qq --download-only "icu=$icu_debian" </dev/null)
+    local work=$cache/work-icu-$icu_key
+    rm -rf "$work" "$icu_prefix" && mkdir -p "$work"
     build_icu "$work"
-    touch "$deps_prefix/.icu-complete"
+    touch "$icu_prefix/.complete"
+    rm -rf "$work"
   fi
+  echo "$icu_prefix"
   [ "${1:-}" = icu ] && return
   need_qt
-  fetch_source "libquazip1-qt6-$quazip_version" "libquazip1-qt6=$quazip_version-1" "libquazip1-qt5=$quazip_version-1" \
-    2>/dev/null || fetch_source "libquazip1-qt5-$quazip_version" "libquazip1-qt5=$quazip_version-1"
-  rm -rf "$work/quazip" "$work/quazip-build" "$work/compat"
-  build_quazip "$work"
-  touch "$deps_prefix/.complete"
-  rm -rf "$work"
+  if [ ! -f "$deps_prefix/.complete" ]; then
+    local src
+    src=$(fetch_quazip)
+    local work=$cache/work-quazip-$deps_key
+    rm -rf "$work" "$deps_prefix" && mkdir -p "$work"
+    build_quazip "$work" "$src"
+    touch "$deps_prefix/.complete"
+    rm -rf "$work"
+  fi
   echo "$deps_prefix"
+}
+
+need_deps() {
+  [ -f "$icu_prefix/.complete" ] && [ -f "$deps_prefix/.complete" ] \
+    || { echo "QuaZip and ICU are not built yet: scripts/windows.sh deps" >&2; exit 1; }
 }
 
 bw=$root/build-windows
 
 build_project() {
   need_qt
-  [ -f "$deps_prefix/.complete" ] || { echo "QuaZip and ICU are not built yet: scripts/windows.sh deps" >&2; exit 1; }
+  need_deps
   install_toolchain
   cmake -S "$root" -B "$bw" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
-    -DVIRE_WINDOWS_PREFIXES="$qt_prefix;$deps_prefix" -DQT_HOST_PATH=/usr \
-    -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake -DICU_ROOT="$deps_prefix" \
+    -DVIRE_WINDOWS_PREFIXES="$qt_prefix;$deps_prefix;$icu_prefix" -DQT_HOST_PATH=/usr \
+    -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake -DICU_ROOT="$icu_prefix" \
     -DCMAKE_BUILD_TYPE=Release -DVIRE_BENCH=OFF -DCMAKE_CXX_COMPILER_LAUNCHER=ccache >"$bw.configure.log"
   nice -n 10 cmake --build "$bw" -j "$(nproc)"
 }
@@ -211,7 +225,7 @@ wine_env() {
   fi
   local gcc_dir
   gcc_dir=$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc++-6.dll)")
-  export WINEPATH="$qt_prefix/bin;$deps_prefix/bin;$deps_prefix/lib;$gcc_dir;/usr/x86_64-w64-mingw32/lib"
+  export WINEPATH="$qt_prefix/bin;$deps_prefix/bin;$deps_prefix/lib;$icu_prefix/bin;$gcc_dir;/usr/x86_64-w64-mingw32/lib"
   # Qt's offscreen platform draws with the bundled FreeType and needs fonts.
   mkdir -p "$bw/fonts" && cp /usr/share/fonts/truetype/dejavu/*.ttf "$bw/fonts/"
   export WINEQT_QPA_FONTDIR=$bw/fonts
@@ -313,7 +327,7 @@ timed() {   # timed <stage> <function>...
 }
 
 case "${1:-}" in
-  prefixes) echo "$qt_prefix"; echo "$deps_prefix" ;;
+  prefixes) echo "$qt_prefix"; echo "$icu_prefix"; echo "$deps_prefix" ;;
   qt) timed qt build_qt ;;
   deps) shift; timed deps build_deps "$@" ;;
   build) timed build build_project ;;

@@ -8,12 +8,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <fcntl.h>
-#include <poll.h>
-#include <signal.h>
-#include <stdlib.h>
-#include <termios.h>
-#include <unistd.h>
+#include "Terminals.h"
 
 namespace {
 
@@ -266,7 +261,7 @@ class TestCardDav : public QObject
         p.setProcessEnvironment(env);
         p.setWorkingDirectory(m_dir->path());
         p.setStandardInputFile(QProcess::nullDevice());
-        p.setChildProcessModifier([] { ::setsid(); });
+        withoutTerminal(p);
         p.start(QStringLiteral(VIRE_IMAGE), args);
         Result r;
         if (!p.waitForFinished(60000)) {
@@ -681,52 +676,16 @@ private slots:
     // gives the terminal its echo back, and the tool dies by the signal.
     void passwordPrompt()
     {
-        const int master = ::posix_openpt(O_RDWR | O_NOCTTY);
-        QVERIFY(master >= 0 && ::grantpt(master) == 0 && ::unlockpt(master) == 0);
-        QByteArray slave = ::ptsname(master);
-        // Held open here too, so that the terminal never hangs up meanwhile.
-        const int held = ::open(slave.constData(), O_RDWR | O_NOCTTY);
-        QVERIFY(held >= 0);
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("HOME"), m_dir->path());
         env.insert(QStringLiteral("VIRE_DAV_SECOND_MS"), QStringLiteral("20"));
         env.remove(QStringLiteral("VIRE_DAV_PASSWORD"));
-        termios t{};
-        for (const bool interrupt : {false, true}) {
-            QProcess p;
-            p.setProcessEnvironment(env);
-            p.setChildProcessModifier([&slave] {
-                ::setsid();
-                if (::open(slave.constData(), O_RDWR) < 0)    // the controlling terminal
-                    ::_exit(127);
-            });
-            p.start(QStringLiteral(VIRE_IMAGE), {QStringLiteral("import"), path(QStringLiteral("new.bin")),
-                                                 m_hostile->url(QStringLiteral("/asks/")), QStringLiteral("--user"),
-                                                 QStringLiteral("anna"), QStringLiteral("-o"), path(QStringLiteral("out.bin")),
-                                                 QStringLiteral("--timeout"), QStringLiteral("50")});
-            QByteArray shown;
-            for (int i = 0; i < 100 && !shown.contains("Password for anna"); ++i) {
-                pollfd ready{master, POLLIN, 0};
-                char buffer[256];
-                if (::poll(&ready, 1, 100) > 0)
-                    shown.append(buffer, qMax<ssize_t>(::read(master, buffer, sizeof buffer), 0));
-            }
-            QVERIFY2(shown.contains("Password for anna at 127.0.0.1: "), shown.constData());
-            QVERIFY(::tcgetattr(master, &t) == 0 && !(t.c_lflag & ECHO));
-            QThread::msleep(1500);
-            if (interrupt) {
-                ::kill(pid_t(p.processId()), SIGINT);
-                QVERIFY(p.waitForFinished(10000));
-                QCOMPARE(p.exitStatus(), QProcess::CrashExit);
-            } else {
-                QCOMPARE(::write(master, "secret\n", 7), ssize_t(7));
-                QVERIFY(p.waitForFinished(10000));
-                QVERIFY2(p.exitCode() == 0, p.readAllStandardError().constData());
-            }
-            QVERIFY(::tcgetattr(master, &t) == 0 && (t.c_lflag & ECHO));
-        }
-        ::close(held);
-        ::close(master);
+        checkPasswordPrompt(QStringLiteral(VIRE_IMAGE),
+                            {QStringLiteral("import"), path(QStringLiteral("new.bin")),
+                             m_hostile->url(QStringLiteral("/asks/")), QStringLiteral("--user"), QStringLiteral("anna"),
+                             QStringLiteral("-o"), path(QStringLiteral("out.bin")), QStringLiteral("--timeout"),
+                             QStringLiteral("50")},
+                            env);
     }
 
     // Time-outs, scaled down: 30 s without progress are 0.6 s here, the

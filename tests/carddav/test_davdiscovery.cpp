@@ -7,7 +7,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <unistd.h>
+#include "Terminals.h"
 
 namespace {
 
@@ -37,7 +37,7 @@ class TestDavDiscovery : public QObject
         env.remove(QStringLiteral("VIRE_DAV_PASSWORD"));
         p.setProcessEnvironment(env);
         p.setStandardInputFile(QProcess::nullDevice());
-        p.setChildProcessModifier([] { ::setsid(); });
+        withoutTerminal(p);
         p.start(QStringLiteral(VIRE_IMAGE), args);
         Result r;
         if (!p.waitForFinished(60000)) {
