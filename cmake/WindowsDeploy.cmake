@@ -4,7 +4,9 @@
 # programs and those plugins import and that is not the system's own (Qt's,
 # QuaZip's, ICU's, zlib's, the MinGW runtime's), found by reading import tables.
 
-# Plugins by folder; Qt looks for them beside the program.
+# Plugins by folder; Qt looks for them beside the program. Qt Network's TLS
+# plugin is vire-image's (its targets are made visible here).
+find_package(Qt6 REQUIRED COMPONENTS Network)
 set(vire_plugins
   platforms Qt6::QWindowsIntegrationPlugin
   styles Qt6::QWindowsVistaStylePlugin

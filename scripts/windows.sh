@@ -206,7 +206,7 @@ build_project() {
   cmake -S "$root" -B "$bw" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
     -DVIRE_WINDOWS_PREFIXES="$qt_prefix;$deps_prefix;$icu_prefix" -DQT_HOST_PATH=/usr \
     -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake -DICU_ROOT="$icu_prefix" \
-    -DCMAKE_BUILD_TYPE=Release -DVIRE_BENCH=OFF -DCMAKE_CXX_COMPILER_LAUNCHER=ccache >"$bw.configure.log"
+    -DCMAKE_BUILD_TYPE=Release -DVIRE_BENCH=OFF -DCMAKE_CXX_COMPILER_LAUNCHER=ccache >/dev/null
   nice -n 10 cmake --build "$bw" -j "$(nproc)"
 }
 
