@@ -7,7 +7,7 @@ set -euo pipefail
 # dpkg-dev (dpkg-shlibdeps) and file (CPack's DEB generator). The CardDAV
 # tests start Radicale's Python module (python3-radicale, not the radicale
 # package, which installs a system service) and make certificates with openssl.
-vire_packages=(cmake g++ ninja-build qt6-base-dev libquazip1-qt6-dev desktop-file-utils appstream dpkg-dev file
+vire_packages=(cmake g++ ninja-build qt6-base-dev libquazip1-qt6-dev libicu-dev desktop-file-utils appstream dpkg-dev file
   python3-radicale openssl "$@")
 
 vire_missing=()
