@@ -151,9 +151,10 @@ namespace charset {
 namespace {
 
 // UTF-16 without a byte order mark, as Apple's Address Book may write it: in
-// the first kilobyte zero bytes at one parity only, in at least a quarter of
-// the pairs (ASCII text has one in every pair). 0: not UTF-16, 1: little
-// endian, 2: big endian.
+// the first kilobyte zero bytes at one parity only, the first pair's among
+// them, in at least a quarter of the pairs (ASCII text has one in every
+// pair). Our own exports start with text, so names holding zero bytes never
+// make one look like UTF-16. 0: not UTF-16, 1: little endian, 2: big endian.
 int bareUtf16(QByteArrayView bytes)
 {
     const qsizetype n = qMin<qsizetype>(bytes.size(), 1024) & ~qsizetype(1);
@@ -164,7 +165,7 @@ int bareUtf16(QByteArrayView bytes)
     }
     if (n == 0 || (even > 0) == (odd > 0))
         return 0;
-    if (4 * qMax(even, odd) < n / 2)
+    if (8 * qMax(even, odd) < n || bytes[odd > 0 ? 1 : 0] != 0)
         return 0;
     return odd > 0 ? 1 : 2;
 }

@@ -27,11 +27,14 @@ QString messages(const QVector<exchange::Diagnostic> &list)
     return out.join(QLatin1Char('\n'));
 }
 
-QByteArray utf16be(const QString &text)
+// Without a byte order mark.
+QByteArray utf16(const QString &text, bool bigEndian)
 {
     QByteArray out;
-    for (QChar c : text)
-        out.append(char(c.unicode() >> 8)).append(char(c.unicode() & 0xFF));
+    for (QChar c : text) {
+        const char high = char(c.unicode() >> 8), low = char(c.unicode() & 0xFF);
+        out.append(bigEndian ? high : low).append(bigEndian ? low : high);
+    }
     return out;
 }
 
@@ -44,8 +47,8 @@ class TestVCard : public QObject
 private slots:
     void spelling_data();
     void spelling();
-    void cards_data();
-    void cards();
+    void files_data();
+    void files();
     void controlCharactersComeBack();
 };
 
@@ -80,7 +83,7 @@ void TestVCard::spelling()
     QCOMPARE(cp1252::spelled(name), stored);
 }
 
-void TestVCard::cards_data()
+void TestVCard::files_data()
 {
     QTest::addColumn<QByteArray>("file");
     QTest::addColumn<QStringList>("stored");
@@ -110,9 +113,13 @@ void TestVCard::cards_data()
         << QStringList{"0701 Bo Ek"} << QStringList{} << 0 << QString();
     // An Apple Address Book card: UTF-16BE without a byte order mark.
     QTest::newRow("UTF-16BE without BOM")
-        << utf16be(QStringLiteral("BEGIN:VCARD\r\nVERSION:3.0\r\nN:\u00d6berg;\u0393\u03b9\u03ce\u03c1\u03b3\u03bf\u03c2;;;\r\n"
-                                  "TEL;type=CELL:070 123\r\nEND:VCARD\r\n"))
+        << utf16(QStringLiteral("BEGIN:VCARD\r\nVERSION:3.0\r\nN:\u00d6berg;\u0393\u03b9\u03ce\u03c1\u03b3\u03bf\u03c2;;;\r\n"
+                                  "TEL;type=CELL:070 123\r\nEND:VCARD\r\n"), true)
         << QStringList{cp1252::transliterates() ? "070123 Giorgos \u00d6berg" : "070123 ??????? \u00d6berg"} << QStringList{"3: name"} << 0 << QString();
+    // The same decoding serves CSV: little-endian here.
+    QTest::newRow("UTF-16LE CSV without BOM")
+        << utf16(QStringLiteral("number,name\r\n0701,\u00c5sa\r\n"), false) << QStringList{"0701 \u00c5sa"} << QStringList{} << 0
+        << QString();
     // As Apple and Android write a Japanese card: the reading wins, family name first as FN has it.
     QTest::newRow("Japanese, phonetic")
         << QByteArray("BEGIN:VCARD\r\nVERSION:3.0\r\nN:\xE5\xB1\xB1\xE7\x94\xB0;\xE5\xA4\xAA\xE9\x83\x8E;;;\r\n"
@@ -138,7 +145,7 @@ void TestVCard::cards_data()
         << QStringList{} << QStringList{} << 0 << QStringLiteral("6: card has no END:VCARD");
 }
 
-void TestVCard::cards()
+void TestVCard::files()
 {
     QFETCH(QByteArray, file);
     QFETCH(QStringList, stored);
