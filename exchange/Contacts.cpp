@@ -42,9 +42,14 @@ void checkName(QString &name, int line, ReadResult &result, const QString &phone
         }
         return;
     }
-    // One warning says all that became of the name.
-    const QString heard = trimmedRight(phonetic);
-    const cp1252::Spelling spelling = cp1252::spell(heard.isEmpty() ? name : heard);
+    // One warning says all that became of the name. The phonetic name wins
+    // unless it cannot be spelled either (kana, built without ICU).
+    QString heard = trimmedRight(phonetic);
+    cp1252::Spelling spelling = cp1252::spell(heard);
+    if (heard.isEmpty() || spelling.unspelled > 0) {
+        heard.clear();
+        spelling = cp1252::spell(name);
+    }
     QStringList how;
     if (!heard.isEmpty())
         how << QStringLiteral("from its phonetic name \"%1\"").arg(heard);
