@@ -183,7 +183,9 @@ Spelling spell(const QString &text)
             s.runs.append({i, 2, s.text.size(), 1});
             s.text.append(QLatin1Char('?'));
             ++s.unspelled;
-        } else if (QChar::category(code) == QChar::Separator_Space) {
+        } else if (QChar::category(code) == QChar::Separator_Space || code == 0x30FB || code == 0xFF65) {
+            // A space of another script, or the kana middle dot between a
+            // foreign given and family name.
             s.text.append(QLatin1Char(' '));
             s.latin = true;
         } else {

@@ -29,7 +29,8 @@ struct Spelling
 // kana, Han, Hangul and the rest by ICU's Any-Latin), then stripped to ASCII
 // letters; a script without letter case gets a capital at each word's start.
 // A Latin letter the code page lacks becomes its base letter (Ł L, ż z);
-// a space of another script a space; anything else "?". Without ICU the
+// a space of another script (and the kana middle dot) a space; anything
+// else "?". Without ICU the
 // other scripts become "?" too.
 Spelling spell(const QString &text);
 
