@@ -26,7 +26,6 @@ bool same(QByteArrayView a, QByteArrayView b)
     return a.size() == b.size() && a.compare(b, Qt::CaseInsensitive) == 0;
 }
 
-// The property's name alone, group dropped.
 QByteArrayView propertyName(QByteArrayView text)
 {
     qsizetype end = 0;
@@ -71,7 +70,6 @@ QByteArray decodeQuotedPrintable(QByteArrayView in)
     return out;
 }
 
-// The value of a parameter "KEY=value" (key given with its "="), upper case.
 QByteArray paramValue(const Property &p, QByteArrayView key)
 {
     for (QByteArrayView param : p.params) {
@@ -85,8 +83,6 @@ QByteArray paramValue(const Property &p, QByteArrayView key)
     return QByteArray();
 }
 
-// Whether a TEL is a fax or a pager: a bare 2.1 parameter ("TEL;FAX;WORK")
-// or a TYPE of any case and list ("TYPE=WORK,FAX", "type=\"work,fax\"").
 bool faxOrPager(const Property &p)
 {
     for (QByteArrayView param : p.params) {
@@ -114,7 +110,6 @@ bool isQuotedPrintable(const Property &p)
     return false;
 }
 
-// Splits at unescaped semicolons, then undoes the text escapes (\\ \, \; \n).
 QStringList textComponents(const QString &value)
 {
     QStringList parts{QString()};
