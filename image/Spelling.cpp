@@ -18,7 +18,7 @@ namespace {
 
 // The transforms, made the first time a name needs one (Any-Latin alone
 // takes about 12 ms to make).
-enum class Script { None, Cyrillic, Greek, Kana, Other };
+enum class Script { None, Latin, Cyrillic, Greek, Kana, Other };
 
 #if VIRE_HAVE_ICU
 
@@ -61,6 +61,7 @@ QString transliterate(Script script, const QString &run)
             apply(KatakanaHiragana, text);
             apply(HiraganaLatin, text);
             break;
+        case Script::Latin: break;
         default: apply(AnyLatin, text); break;
         }
         apply(LatinAscii, text);
@@ -137,13 +138,19 @@ Spelling spell(const QString &text)
             continue;
         }
 #if VIRE_HAVE_ICU
-        const Script script = wordPart(code) ? scriptOf(code) : Script::None;
+        Script script = wordPart(code) ? scriptOf(code) : Script::None;
+        // A Latin letter without a base letter may still have an ASCII
+        // spelling (Ǆ DZ, ɛ e): a run of its own.
+        const bool latinRest = script == Script::None && units == 1 && QChar::script(code) == QChar::Script_Latin
+            && nearest(QString(QChar(char16_t(code)))) == QLatin1String("?");
+        if (latinRest)
+            script = Script::Latin;
         if (script != Script::None) {
             // The run goes on through the script's own letters and the
             // marks and signs (the kana length mark) common to scripts.
             qsizetype end = i + units;
             bool cased = QChar::isUpper(code) || QChar::isLower(code) || QChar::isTitleCase(code);
-            while (end < text.size()) {
+            while (!latinRest && end < text.size()) {
                 int more = 1;
                 const char32_t next = codeAt(text, end, more);
                 if ((next < 0x10000 && holds(QChar(char16_t(next)))) || !wordPart(next))

@@ -59,6 +59,7 @@ void TestVCard::spelling_data()
     QTest::addColumn<bool>("needsIcu");
     QTest::newRow("Windows-1252 untouched") << QStringLiteral("\u00c5sa \u00d6berg-M\u00fcller \u00f1") << QStringLiteral("\u00c5sa \u00d6berg-M\u00fcller \u00f1") << false;
     QTest::newRow("Latin base letters") << QStringLiteral("\u0141\u00f3d\u017a") << QStringLiteral("L\u00f3dz") << false;
+    QTest::newRow("Latin, ASCII spelling") << QStringLiteral("\u01c4\u025bn") << QStringLiteral("DZen") << true;
     QTest::newRow("Russian") << QStringLiteral("\u0418\u0432\u0430\u043d \u041f\u0435\u0442\u0440\u043e\u0432") << QStringLiteral("Ivan Petrov") << true;
     QTest::newRow("Russian, BGN") << QStringLiteral("\u0416\u0430\u043d\u043d\u0430 \u0427\u0430\u0439\u043a\u043e\u0432\u0441\u043a\u0430\u044f")
                                   << QStringLiteral("Zhanna Chaykovskaya") << true;
