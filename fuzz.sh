@@ -1,11 +1,15 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets with clang and runs each for the given number
-# of seconds (default 60), starting from the generated seed corpus.
+# of seconds (default 60), starting from the generated seed corpus. Targets
+# may follow the seconds (./fuzz.sh 600 vcard csv); all of them by default.
 # A crash stops the run; its input is kept under build-fuzz/crashes/<target>/
 # (copy it to fuzz/regressions/<target>/ once fixed, so the tests replay it).
 set -euo pipefail
 cd "$(dirname "$0")"
 seconds=${1:-60}
+shift || true
+targets=("$@")
+[ ${#targets[@]} -gt 0 ] || targets=(decoder wav csv vcard sheet multistatus)
 source scripts/deps.sh clang libclang-rt-14-dev
 
 dir=build-fuzz
@@ -15,12 +19,11 @@ if [ ! -f "$dir/CMakeCache.txt" ]; then
   CXX=clang++ cmake -S . -B "$dir" "${gen[@]}" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DVIRE_FUZZ=ON -DVIRE_BENCH=OFF
 fi
-cmake --build "$dir" -j "$(nproc)" --target make_corpus fuzz_decoder fuzz_wav fuzz_csv fuzz_vcard fuzz_sheet \
-  fuzz_multistatus
+cmake --build "$dir" -j "$(nproc)" --target make_corpus "${targets[@]/#/fuzz_}"
 
 "$dir/fuzz/make_corpus" "$dir/seeds"
 status=0
-for t in decoder wav csv vcard sheet multistatus; do
+for t in "${targets[@]}"; do
   work="$dir/corpus-run/$t"
   crashes="$dir/crashes/$t"
   mkdir -p "$work" "$crashes"

@@ -3,8 +3,10 @@
 // in-process; then whole runs of export and import on a full image against
 // `vire-image --version`. Medians of
 // alternating runs. Last, the peak memory of an import of a 64 MiB vCard file,
-// which is read whole and refused for room.
+// which is read whole and refused for room. Besides, what spelling 2,032
+// Cyrillic names in Latin letters costs.
 #include "InProcess.h"
+#include "Spelling.h"
 #include "Tool.h"
 
 #include <QByteArray>
@@ -69,6 +71,30 @@ QByteArray fullVCard()
     return cards;
 }
 
+// 2,032 Russian names, each one different.
+QStringList cyrillicNames()
+{
+    const QStringList given{QStringLiteral("\u0418\u0432\u0430\u043d"), QStringLiteral("\u0416\u0430\u043d\u043d\u0430"),
+                            QStringLiteral("\u042e\u0440\u0438\u0439"), QStringLiteral("\u0401\u043b\u043a\u0430")};
+    QStringList names;
+    for (int i = 0; i < 2032; ++i) {
+        QString family;
+        for (int k = i; family.size() < 6; k /= 7)
+            family += QChar(char16_t(0x0430 + (k + family.size() * 3) % 32));
+        names << given[i % 4] + QLatin1Char(' ') + family;
+    }
+    return names;
+}
+
+QByteArray cyrillicVCard(const QStringList &names)
+{
+    QByteArray cards;
+    for (int i = 0; i < names.size(); ++i)
+        cards += "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:" + names[i].toUtf8() + "\r\nTEL;TYPE=cell:+46 70-"
+            + QByteArray::number(1000000 + i * 7919 % 100000) + "\r\nEND:VCARD\r\n";
+    return cards;
+}
+
 struct Run
 {
     double wall = 0, cpu = 0;   // milliseconds; cpu: user + system time of the process
@@ -112,6 +138,24 @@ int main(int argc, char **argv)
 {
     const int runs = argc > 1 ? std::atoi(argv[1]) : 41;
     const QByteArray csv = fullCsv(), vcard = fullVCard(), empty = emptyImage();
+    const QStringList russian = cyrillicNames();
+    const QByteArray russianCards = cyrillicVCard(russian);
+
+    // The first name makes the transforms (once in a process), then the rest.
+    const Times firstMs = timeMs(1, [&] { cp1252::spelled(russian[0]); });
+    const Times spellMs = timeMs(runs, [&] {
+        for (const QString &name : russian) {
+            if (cp1252::spelled(name).isEmpty())
+                std::exit(2);
+        }
+    });
+    const Times russianMs = timeMs(runs, [&] {
+        tool::Image image = tool::decodeImage(empty);
+        const exchange::ReadResult read = exchange::readContacts(russianCards);
+        if (read.contacts.size() != 2032)
+            std::exit(2);
+        tool::importContacts(image, read.contacts, false);
+    });
 
     // In-process: the work of import and export without the files.
     QByteArray full;
@@ -185,6 +229,11 @@ int main(int argc, char **argv)
     std::printf("  the same from a Swedish Outlook CSV       %7.2f ms          %7.2f ms\n", outlookMs.wall, outlookMs.cpu);
     std::printf("  import 2,032 vCards into an empty image   %7.2f ms          %7.2f ms\n", vcardMs.wall, vcardMs.cpu);
     std::printf("  export a full image as CSV                %7.2f ms          %7.2f ms\n", exportMs.wall, exportMs.cpu);
+    std::printf("spelling Cyrillic names in Latin letters%s, in-process: wall clock, then CPU time\n",
+                cp1252::transliterates() ? "" : " (built without ICU)");
+    std::printf("  the first name, transforms made           %7.2f ms          %7.2f ms\n", firstMs.wall, firstMs.cpu);
+    std::printf("  2,032 names                               %7.2f ms          %7.2f ms\n", spellMs.wall, spellMs.cpu);
+    std::printf("  import 2,032 vCards of those names        %7.2f ms          %7.2f ms\n", russianMs.wall, russianMs.cpu);
     std::printf("whole process, median of %d: wall clock, then CPU time (user + system)\n", runs);
     const double vwm = median(vw), vcm = median(vc);
     std::printf("  vire-image --version                      %7.2f ms          %7.2f ms\n", vwm, vcm);

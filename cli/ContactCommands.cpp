@@ -50,8 +50,8 @@ places them; an entry that breaks a rule is skipped with a warning. With
 CSV rows _HiddenNumber and _UnknownNumber set the special entries.
 
 Text: a byte order mark decides (UTF-8, UTF-16); else UTF-8 when valid, else
-Windows-1252. Letters the image cannot spell become their nearest (L for
-Ł), else "?". Numbers: spaces - . / ( ) go, a leading + becomes 00, a
+Windows-1252. Names the image cannot spell are spelled in Latin letters (a
+card's phonetic name first; Иван becomes Ivan, Ł becomes L), else "?". Numbers: spaces - . / ( ) go, a leading + becomes 00, a
 (0) after the country code goes; what is then not 1-16 digits is skipped
 (kept as written with --replace).
 CSV: our columns number,name,sound,sbit1-sbit4 (only number is required),
@@ -59,7 +59,8 @@ or a Google Contacts export, or an Outlook or Thunderbird export in English,
 Swedish, Norwegian, Danish, Finnish, German, French, Spanish, Dutch or
 Italian (each phone number one entry; faxes and pagers left out; --dry-run
 names the layout read).
-vCard 2.1, 3.0 and 4.0: each TEL is one entry named by FN, else N, else ORG.
+vCard 2.1, 3.0 and 4.0: each TEL is one entry named by FN, else N, else ORG;
+faxes and pagers are left out.
 )~";
 
 } // namespace

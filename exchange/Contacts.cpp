@@ -3,6 +3,7 @@
 #include "FixedText.h"
 #include "Layout.h"
 #include "Rules.h"
+#include "Spelling.h"
 
 #include <QStringDecoder>
 
@@ -28,22 +29,42 @@ QString describeCharacter(char32_t code)
     return QStringLiteral("U+%1 '%2'").arg(hex, QString::fromUcs4(&code, 1));
 }
 
-void checkName(QString &name, int line, ReadResult &result)
+void checkName(QString &name, int line, ReadResult &result, const QString &phonetic)
 {
     name = trimmedRight(name);
-    if (!cp1252::spellable(name)) {
-        const QString spelled = cp1252::nearest(name);
-        result.warnings.append({line, QStringLiteral("name \"%1\" stored as \"%2\": the image spells Windows-1252 only")
-                                          .arg(name, spelled.left(layout::NameLength))});
-        name = spelled;
+    if (cp1252::spellable(name)) {
+        if (name.size() > layout::NameLength) {
+            // What the cut leaves at the end is padding in the image, so it goes too.
+            const QString cut = trimmedRight(name.left(layout::NameLength));
+            result.warnings.append({line, QStringLiteral("name \"%1\" cut to %2 characters: \"%3\"")
+                                              .arg(name, QString::number(layout::NameLength), cut)});
+            name = cut;
+        }
+        return;
     }
-    if (name.size() > layout::NameLength) {
-        // What the cut leaves at the end is padding in the image, so it goes too.
-        const QString cut = trimmedRight(name.left(layout::NameLength));
-        result.warnings.append(
-            {line, QStringLiteral("name \"%1\" cut to %2 characters: \"%3\"").arg(name).arg(layout::NameLength).arg(cut)});
-        name = cut;
+    // One warning says all that became of the name. The phonetic name wins
+    // unless it cannot be spelled either (kana, built without ICU).
+    QString heard = trimmedRight(phonetic);
+    cp1252::Spelling spelling = cp1252::spell(heard);
+    if (heard.isEmpty() || spelling.unspelled > 0) {
+        heard.clear();
+        spelling = cp1252::spell(name);
     }
+    QStringList how;
+    if (!heard.isEmpty())
+        how << QStringLiteral("from its phonetic name \"%1\"").arg(heard);
+    if (spelling.latin)
+        how << QStringLiteral("spelled in Latin letters");
+    if (spelling.unspelled > 0)
+        how << QStringLiteral("\"?\" for what Windows-1252 cannot spell");
+    QString stored = trimmedRight(spelling.text);
+    if (stored.size() > layout::NameLength) {
+        stored = trimmedRight(stored.left(layout::NameLength));
+        how << QStringLiteral("cut to %1 characters").arg(layout::NameLength);
+    }
+    result.warnings.append(
+        {line, QStringLiteral("name \"%1\" stored as \"%2\" (%3)").arg(name, stored, how.join(QLatin1String(", ")))});
+    name = stored;
 }
 
 void keep(Contact &&contact, ReadResult &result)
@@ -137,16 +158,47 @@ bool takeNumber(const QString &raw, Mode mode, int line, const char *kind, const
 
 namespace charset {
 
+namespace {
+
+// UTF-16 without a byte order mark, as Apple's Address Book may write it: in
+// the first kilobyte zero bytes at one parity only, the first pair's among
+// them, in at least a quarter of the pairs (ASCII text has one in every
+// pair). Our own exports start with text, so names holding zero bytes never
+// make one look like UTF-16. 0: not UTF-16, 1: little endian, 2: big endian.
+int bareUtf16(QByteArrayView bytes)
+{
+    const qsizetype n = qMin<qsizetype>(bytes.size(), 1024) & ~qsizetype(1);
+    qsizetype even = 0, odd = 0;
+    for (qsizetype i = 0; i < n; i += 2) {
+        even += bytes[i] == 0;
+        odd += bytes[i + 1] == 0;
+    }
+    if (n == 0 || (even > 0) == (odd > 0))
+        return 0;
+    if (8 * qMax(even, odd) < n || bytes[odd > 0 ? 1 : 0] != 0)
+        return 0;
+    return odd > 0 ? 1 : 2;
+}
+
+} // namespace
+
 QByteArrayView body(const QByteArray &bytes, QByteArray &holder)
 {
     QByteArrayView view(bytes);
     if (view.startsWith("\xEF\xBB\xBF"))
         return view.sliced(3);
-    const bool le = view.startsWith("\xFF\xFE"), be = view.startsWith("\xFE\xFF");
+    bool le = view.startsWith("\xFF\xFE"), be = view.startsWith("\xFE\xFF");
+    if (le || be) {
+        view = view.sliced(2);
+    } else {
+        const int bare = bareUtf16(view);
+        le = bare == 1;
+        be = bare == 2;
+    }
     if (!le && !be)
         return view;
     QStringDecoder decoder(le ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE, QStringDecoder::Flag::Stateless);
-    holder = QString(decoder(view.sliced(2))).toUtf8();
+    holder = QString(decoder(view)).toUtf8();
     return holder;
 }
 

@@ -10,7 +10,7 @@ namespace exchange::layouts {
 // company (a row's name), phone, kind (the label of Google's phone column),
 // fax, pager (left out), other (read by nobody). tests/exchange/test_contacts.cpp
 // names the public sources of these names.
-const LayoutSpec LayoutTable[] = {
+const LayoutRow LayoutTable[] = {
     {"vire-image", "", "number: number\nname: name\nsound: sound\nsbit1: sbit1\nsbit2: sbit2\nsbit3: sbit3\nsbit4: sbit4"},
 
     {"Google Contacts", "",

@@ -3,14 +3,14 @@
 // The layouts as data; Layouts.cpp reads them once.
 namespace exchange::layouts {
 
-struct LayoutSpec
+struct LayoutRow
 {
     const char *program;
     const char *language;
     const char *columns;   // "role: Name|Name\nrole: ..."
 };
 
-extern const LayoutSpec LayoutTable[];
+extern const LayoutRow LayoutTable[];
 extern const int LayoutCount;
 
 } // namespace exchange::layouts

@@ -49,11 +49,11 @@ Index build()
     Index ix;
     ix.names.reserve(4096);
     for (int l = 0; l < LayoutCount; ++l) {
-        const LayoutSpec &spec = LayoutTable[l];
+        const LayoutRow &row = LayoutTable[l];
         Layout layout;
-        layout.program = QString::fromUtf8(spec.program);
-        layout.language = QString::fromUtf8(spec.language);
-        const QString columns = QString::fromUtf8(spec.columns);
+        layout.program = QString::fromUtf8(row.program);
+        layout.language = QString::fromUtf8(row.language);
+        const QString columns = QString::fromUtf8(row.columns);
         for (QStringView line : QStringView(columns).split(QLatin1Char('\n'))) {
             const qsizetype colon = line.indexOf(QLatin1Char(':'));
             const Role role = roleNamed(line.first(std::max<qsizetype>(colon, 0)).trimmed());

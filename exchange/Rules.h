@@ -8,10 +8,11 @@
 // What every reader asks of an entry before it may go into the phone book.
 namespace exchange::rules {
 
-// Drops trailing spaces, spells a character outside Windows-1252 by its
-// nearest letter and cuts a longer name to the width of the name field, each
-// with a warning naming the line and what is stored.
-void checkName(QString &name, int line, ReadResult &result);
+// Drops trailing spaces, spells a name the image cannot hold in Latin letters
+// (cp1252::spell; by its phonetic name, when the source gives one) and cuts a
+// longer name to the width of the name field, with one warning naming the
+// line, what is stored and why.
+void checkName(QString &name, int line, ReadResult &result, const QString &phonetic = QString());
 
 // The one number rule: spaces, "-", ".", "/", "(" and ")" go, a leading "+"
 // becomes "00", a "(0)" right after a country code goes. 1 to 16 digits are
@@ -46,7 +47,8 @@ QString describeCharacter(char32_t code);
 namespace exchange::charset {
 
 // The text part of a file: a UTF-8 byte order mark skipped, UTF-16 (told by
-// its byte order mark) converted to UTF-8 into holder.
+// its byte order mark, or without one by zero bytes at every other position)
+// converted to UTF-8 into holder.
 QByteArrayView body(const QByteArray &bytes, QByteArray &holder);
 
 // Offset of the first byte that does not belong to valid UTF-8, -1 for none.

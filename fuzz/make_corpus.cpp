@@ -226,6 +226,15 @@ void contacts()
                                             "\0\n\0E\0N\0D\0:\0V\0C\0A\0R\0D"));
     save("vcard", "control.vcf", "BEGIN:VCARD\r\nVERSION:2.1\r\nFN;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:a=0D=00b\r\n"
                                  "TEL;ENCODING=QUOTED-PRINTABLE:1=002\r\nEND:VCARD\r\n");
+    // Names of other scripts, phonetic names, faxes, odd line ends and framing.
+    save("vcard", "scripts.vcf", "BEGIN:VCARD\r\nVERSION:2.1\r\nN;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:=D0=96=D1=83=D0=BA;=D0=81=\r\n=D0=B6\r\n"
+                                 "TEL;FAX;WORK:1\r\r\nTEL;CELL:2\r\r\nEND:VCARD.\r"
+                                 "BEGIN:VCARD\rFN:\xCE\x93\xCE\xB9\xCF\x8E \xE3\x82\xAD\xE3\x83\xA3\xE3\x83\x83 \xE5\xB1\xB1\xEA\xB9\x80\r"
+                                 "TEL;TYPE=\"work,fax\":3\rTEL;type=CELL:4\rEND:VCARD\r");
+    save("vcard", "phonetic.vcf", "BEGIN:VCARD\nVERSION:3.0\nN:\xE5\xB1\xB1\xE7\x94\xB0;\xE5\xA4\xAA;;;\nFN:\xE5\xB1\xB1\xE7\x94\xB0 \xE5\xA4\xAA\n"
+                                  "X-PHONETIC-FIRST-NAME:\xE3\x82\xBF\nX-PHONETIC-LAST-NAME:\xE3\x83\xA4\nTEL:5\nEND:VCARD\n"
+                                  "BEGIN:VCARD\nVERSION:4.0\nORG;SORT-AS=\"A\":\xD0\x96\nX-PHONETIC-ORG:\xD0\xAF\nTEL:6\nEND:VCARD\n");
+    save("csv", "scripts.csv", bin("n\0u\0m\0b\0e\0r\0,\0n\0a\0m\0e\0\r\0\n\0" "1\0,\0\x16\x04\xA2\x30\x00\x4e\r\0"));
 }
 
 } // namespace

@@ -31,7 +31,8 @@ inline bool holds(QChar ch)
 // The text as the image can hold it, one character for each: what the code page
 // holds stays; another letter becomes its base letter (accents dropped, a few
 // letters that do not decompose by a table: Ł L, đ d ...); anything
-// else, a character beyond 16 bits (an emoji) included, becomes "?".
+// else, a character beyond 16 bits (an emoji) included, becomes "?". Names are
+// spelled by cp1252::spell (Spelling.h), which keeps this for Latin letters.
 QString nearest(const QString &text);
 
 // Whether the image can hold every character of the text as it is.

@@ -9,9 +9,9 @@ set -euo pipefail
 # package, which installs a system service) and Xandikos, and make
 # certificates with openssl. The window's accessibility test switches Qt's
 # accessibility on through its platform layer, whose headers come with
-# qt6-base-private-dev.
-vire_packages=(cmake g++ ninja-build qt6-base-dev qt6-base-private-dev libquazip1-qt6-dev desktop-file-utils
-  appstream dpkg-dev file python3-radicale xandikos openssl "$@")
+# qt6-base-private-dev. Names in other scripts are spelled with ICU.
+vire_packages=(cmake g++ ninja-build qt6-base-dev qt6-base-private-dev libquazip1-qt6-dev libicu-dev
+  desktop-file-utils appstream dpkg-dev file python3-radicale xandikos openssl "$@")
 
 vire_missing=()
 for p in "${vire_packages[@]}"; do

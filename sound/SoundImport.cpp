@@ -1,6 +1,7 @@
 #include "SoundImport.h"
 
 #include "FixedText.h"
+#include "Spelling.h"
 #include "FlashImage.h"
 #include "Layout.h"
 #include "VireError.h"
@@ -21,8 +22,8 @@ QString soundNameForPath(const QString &path)
     QString base = QFileInfo(path).fileName();
     if (base.size() > ExtensionLength)
         base.chop(ExtensionLength);
-    // The image spells the name in its code page: a letter it lacks becomes its nearest.
-    return fixLen(cp1252::nearest(base), layout::SoundNameLength);
+    // The image spells the name in its code page, as the name boxes do.
+    return fixLen(cp1252::spelled(base), layout::SoundNameLength);
 }
 
 QString importWave(FlashImage &fb, int bank, const QString &path)

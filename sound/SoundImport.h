@@ -6,7 +6,7 @@ class FlashImage;
 
 // The sound name a file gets: its file name without the last four characters
 // (when it has more than four), spelled as the image can hold it
-// (cp1252::nearest), padded with blanks or cut to 16 characters.
+// (cp1252::spell), padded with blanks or cut to 16 characters.
 QString soundNameForPath(const QString &path);
 
 // Loads the WAV file at path and copies up to 65,520 of its sample bytes into

@@ -1,6 +1,7 @@
 #include "Controls.h"
 
 #include "FixedText.h"
+#include "Spelling.h"
 
 #include <QClipboard>
 #include <QCoreApplication>
@@ -43,21 +44,110 @@ bool numberKeyAllowed(QChar c)
     return c.unicode() < 32 || (c >= QLatin1Char('0') && c <= QLatin1Char('9'));
 }
 
+// The name boxes keep the text as the user wrote it, in any script, and show
+// it spelled as a whole (cp1252::spell): a kana changes with what follows it,
+// so typing a name letter by letter gives what pasting it gives.
 class SpellingValidator : public QValidator
 {
 public:
-    using QValidator::QValidator;
+    explicit SpellingValidator(QLineEdit *box) : QValidator(box), m_box(box), m_source(box->text()), m_shown(m_source)
+    {
+        // A text the box cut to its length, or set past the validator, is
+        // what is written from then on.
+        connect(box, &QLineEdit::textChanged, this, [this](const QString &text) {
+            if (text != m_shown)
+                m_source = m_shown = text;
+        });
+    }
 
     State validate(QString &input, int &pos) const override
     {
-        if (!cp1252::spellable(input)) {
-            // One character for each, an emoji's two halves aside: the cursor
-            // stays after what it followed.
-            pos = int(cp1252::nearest(input.left(pos)).size());
-            input = cp1252::nearest(input);
+        if (input == m_shown)
+            return Acceptable;
+        qsizetype cursor = input.size();
+        if (!m_box->isModified()) {
+            // A text set by the program (the modified state is cleared first).
+            m_source = input;
+            cursor = pos;
+        } else {
+            cursor = edit(input, pos);
         }
+        // The cursor stays after what it followed, spelled.
+        input = m_shown = cp1252::spelled(m_source);
+        pos = int(qMin(cp1252::spelled(m_source.left(cursor)).size(), input.size()));
         return Acceptable;
     }
+
+private:
+    // Applies what the user changed in the text shown to the text written, and
+    // gives the cursor's place in it. A run the change reaches into is taken
+    // as the letters shown: what the user sees is what is edited.
+    qsizetype edit(const QString &input, int pos) const
+    {
+        const cp1252::Spelling spelling = cp1252::spell(m_source);
+        if (spelling.text != m_shown)
+            m_source = m_shown;
+        const QVector<cp1252::Spelling::Run> runs = spelling.text == m_shown ? spelling.runs
+                                                                              : QVector<cp1252::Spelling::Run>();
+        qsizetype head = 0, tail = 0;
+        const qsizetype shorter = qMin(input.size(), m_shown.size());
+        while (head < shorter && input.at(head) == m_shown.at(head))
+            ++head;
+        while (tail < shorter - head && input.at(input.size() - 1 - tail) == m_shown.at(m_shown.size() - 1 - tail))
+            ++tail;
+        const qsizetype from = head, to = m_shown.size() - tail;
+
+        // The source again, runs the change touches frozen, with from and to mapped into it.
+        QString source;
+        qsizetype sourceFrom = -1, sourceTo = -1, read = 0, shown = 0;
+        auto plain = [&](qsizetype shownEnd) {
+            // One character shown for each written up to shownEnd.
+            if (sourceFrom < 0 && from <= shownEnd)
+                sourceFrom = source.size() + from - shown;
+            if (sourceTo < 0 && to <= shownEnd)
+                sourceTo = source.size() + to - shown;
+            source += m_source.mid(read, shownEnd - shown);
+            read += shownEnd - shown;
+            shown = shownEnd;
+        };
+        for (const cp1252::Spelling::Run &run : runs) {
+            plain(run.textFrom);
+            const qsizetype end = run.textFrom + run.textSize;
+            qsizetype inside = -1;
+            if (from == to && run.textFrom < from && from < end) {
+                // Typed inside a word: where the letters before the cursor end, as the cursor is placed.
+                for (qsizetype k = 1; k < run.size && inside < 0; ++k) {
+                    if (cp1252::spelled(m_source.mid(run.from, k)).size() == from - run.textFrom)
+                        inside = k;
+                }
+            }
+            if (inside > 0) {
+                sourceFrom = sourceTo = source.size() + inside;
+                source += m_source.mid(run.from, run.size);
+            } else if ((run.textFrom < to && end > from) || (run.textFrom < from && from < end)) {
+                const QString letters = m_shown.mid(run.textFrom, run.textSize);
+                if (sourceFrom < 0 && from <= end)
+                    sourceFrom = source.size() + from - run.textFrom;
+                if (sourceTo < 0 && to <= end)
+                    sourceTo = source.size() + to - run.textFrom;
+                source += letters;
+            } else {
+                source += m_source.mid(run.from, run.size);
+            }
+            read = run.from + run.size;
+            shown = end;
+        }
+        plain(m_shown.size());
+        const QString added = input.mid(head, input.size() - head - tail);
+        m_source = source.left(sourceFrom) + added + source.mid(sourceTo);
+        if (pos >= head && pos <= head + added.size())
+            return sourceFrom + (pos - head);
+        return m_source.size() - (input.size() - pos);
+    }
+
+    QLineEdit *m_box;
+    mutable QString m_source;   // as written
+    mutable QString m_shown;    // as the box shows it
 };
 
 bool isDigit(QChar c)

@@ -64,8 +64,9 @@ protected:
 class QLineEdit;
 
 // The name boxes (Text2, sndName) hold what the image can spell: whatever is
-// typed, pasted or set becomes its nearest letters (cp1252::nearest) at once,
-// so the box shows what a save stores.
+// typed, pasted or set is spelled at once (cp1252::spell, Latin letters for
+// other scripts), so the box shows what a save stores. Typing a name letter
+// by letter gives what pasting it whole gives.
 void keepSpellable(QLineEdit *box);
 
 // The number box takes from a paste what its key filter takes from typing:

@@ -437,7 +437,8 @@ TREE = {
     '/tree/p/': '<d:resourcetype><d:principal/></d:resourcetype>'
                 '<c:addressbook-home-set><d:href>/tree/home/</d:href></c:addressbook-home-set>',
     '/tree/home/': '<d:resourcetype><d:collection/></d:resourcetype>',
-    '/tree/home/b/': BOOK_TYPE + '<d:displayname>Bee</d:displayname>',
+    # A display name that would print a fake URL line, reversed.
+    '/tree/home/b/': BOOK_TYPE + '<d:displayname>Bee&#10;  http://evil.example/&#x202E;</d:displayname>',
     '/tree/home/a/': BOOK_TYPE + '<d:displayname>Ay</d:displayname>',
     '/tree/home/a/c0.vcf': '<d:resourcetype/><d:getcontenttype>text/vcard; charset=utf-8</d:getcontenttype>',
     '/tree/cal/': '<d:resourcetype><d:collection/><cal:calendar xmlns:cal="urn:ietf:params:xml:ns:caldav"/>'

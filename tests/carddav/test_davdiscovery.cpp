@@ -181,7 +181,7 @@ private slots:
         QTest::addColumn<QString>("url");
         QTest::addColumn<QString>("message");
         const QString books = QStringLiteral("2 address books; pass one of these URLs:\n  %1/tree/home/a/  (Ay)\n"
-                                             "  %1/tree/home/b/  (Bee)");
+                                             "  %1/tree/home/b/  (Bee\\x0a  http://evil.example/\\u202e)");
         // Downward from the root (forbidden: /.well-known/carddav then), a
         // context root, a principal or a home set; the books sorted by URL.
         QTest::newRow("root") << "/" << books;
