@@ -270,7 +270,8 @@ class TestCardDav : public QObject
             return r;
         }
         r.status = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-        r.err = QString::fromUtf8(p.readAllStandardError());
+        // Messages are text: Windows ends their lines with "\r\n".
+        r.err = QString::fromUtf8(p.readAllStandardError()).replace(QLatin1String("\r\n"), QLatin1String("\n"));
         if (r.status < 0)
             r.err += QStringLiteral("\n(crashed)");
         return r;

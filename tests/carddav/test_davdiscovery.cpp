@@ -46,7 +46,8 @@ class TestDavDiscovery : public QObject
             return r;
         }
         r.status = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-        r.err = QString::fromUtf8(p.readAllStandardError());
+        // Messages are text: Windows ends their lines with "\r\n".
+        r.err = QString::fromUtf8(p.readAllStandardError()).replace(QLatin1String("\r\n"), QLatin1String("\n"));
         return r;
     }
 
