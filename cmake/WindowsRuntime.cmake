@@ -1,19 +1,44 @@
 # Run by `cmake --install` for Windows (see WindowsDeploy.cmake): copies the
-# DLLs the programs and plugins import, except the system's own.
-set(CMAKE_GET_RUNTIME_DEPENDENCIES_PLATFORM windows+pe)
-set(CMAKE_GET_RUNTIME_DEPENDENCIES_TOOL objdump)
-set(CMAKE_GET_RUNTIME_DEPENDENCIES_COMMAND "${vire_objdump}")
-file(GET_RUNTIME_DEPENDENCIES
-  EXECUTABLES ${vire_programs}
-  MODULES ${vire_modules}
-  DIRECTORIES ${vire_dll_dirs}
-  PRE_EXCLUDE_REGEXES "^api-ms-" "^ext-ms-"
-  RESOLVED_DEPENDENCIES_VAR found
-  UNRESOLVED_DEPENDENCIES_VAR missing)
-# Anything not found in those folders must be a DLL of Windows itself.
-foreach(dll ${missing})
-  if(dll MATCHES "^(Qt6|libquazip|icu|libicu|zlib|libstdc|libgcc|libwinpthread|libz)")
-    message(FATAL_ERROR "${dll} is needed but was not found in ${vire_dll_dirs}")
-  endif()
+# DLLs the programs and plugins import, and the DLLs those import, except the
+# system's own. Read from the import tables with objdump; names compared
+# without case, as Windows does (CMake's file(GET_RUNTIME_DEPENDENCIES)
+# lowercases the names and then misses "Qt6Core.dll" on a Linux file system).
+foreach(dir ${vire_dll_dirs})
+  file(GLOB dlls "${dir}/*.dll")
+  foreach(dll ${dlls})
+    get_filename_component(name "${dll}" NAME)
+    string(TOLOWER "${name}" name)
+    if(NOT DEFINED found_${name})
+      set(found_${name} "${dll}")
+    endif()
+  endforeach()
 endforeach()
-file(INSTALL ${found} DESTINATION "${CMAKE_INSTALL_PREFIX}/${vire_bindir}")
+
+set(queue ${vire_programs} ${vire_modules})
+set(seen)
+set(copy)
+while(queue)
+  list(POP_FRONT queue file)
+  execute_process(COMMAND "${vire_objdump}" -p "${file}" OUTPUT_VARIABLE table RESULT_VARIABLE failed)
+  if(failed)
+    message(FATAL_ERROR "objdump could not read ${file}")
+  endif()
+  string(REGEX MATCHALL "DLL Name: [^\r\n]+" imports "${table}")
+  foreach(line ${imports})
+    string(REGEX REPLACE "DLL Name: " "" name "${line}")
+    string(TOLOWER "${name}" name)
+    list(FIND seen "${name}" known)
+    if(NOT known EQUAL -1)
+      continue()
+    endif()
+    list(APPEND seen ${name})
+    if(DEFINED found_${name})
+      list(APPEND copy "${found_${name}}")
+      list(APPEND queue "${found_${name}}")
+    elseif(name MATCHES "^(qt6|libquazip|icu|zlib|libstdc|libgcc|libwinpthread)")
+      message(FATAL_ERROR "${name} is needed but was not found in ${vire_dll_dirs}")
+    endif()
+    # Anything else is a DLL of Windows itself.
+  endforeach()
+endwhile()
+file(INSTALL ${copy} DESTINATION "${CMAKE_INSTALL_PREFIX}/${vire_bindir}")

@@ -239,7 +239,7 @@ test_project() {
   install_toolchain
   wine_env
   local status=0
-  (cd "$bw" && ctest -j "$(nproc)" --timeout 600 "$@") || status=$?
+  (cd "$bw" && ctest -j "$(nproc)" --timeout 300 "$@") || status=$?
   # What Qt Test wrote of the failures.
   for f in $(find "$bw/tests" -name 'test_*.txt'); do
     grep -q '^FAIL!' "$f" && { echo "== $f"; grep -B2 -A4 '^FAIL!' "$f"; }
