@@ -8,15 +8,10 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "RunVire.h"
 #include "Terminals.h"
 
 namespace {
-
-struct Result
-{
-    int status = -1;
-    QString err;
-};
 
 QString python()
 {
@@ -250,7 +245,6 @@ class TestCardDav : public QObject
     // test's folder, the password given or not.
     Result vire(const QStringList &args, const QByteArray &password = "secret", const QString &secondMs = QString()) const
     {
-        QProcess p;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("HOME"), m_dir->path());
         env.remove(QStringLiteral("VIRE_DAV_PASSWORD"));
@@ -258,23 +252,7 @@ class TestCardDav : public QObject
             env.insert(QStringLiteral("VIRE_DAV_SECOND_MS"), secondMs);
         if (!password.isEmpty())
             env.insert(QStringLiteral("VIRE_DAV_PASSWORD"), QString::fromUtf8(password));
-        p.setProcessEnvironment(env);
-        p.setWorkingDirectory(m_dir->path());
-        p.setStandardInputFile(QProcess::nullDevice());
-        withoutTerminal(p);
-        p.start(QStringLiteral(VIRE_IMAGE), args);
-        Result r;
-        if (!p.waitForFinished(60000)) {
-            p.kill();
-            p.waitForFinished();
-            return r;
-        }
-        r.status = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-        // Messages are text: Windows ends their lines with "\r\n".
-        r.err = QString::fromUtf8(p.readAllStandardError()).replace(QLatin1String("\r\n"), QLatin1String("\n"));
-        if (r.status < 0)
-            r.err += QStringLiteral("\n(crashed)");
-        return r;
+        return runVire(args, env, m_dir->path());
     }
 
     // The user entry count an image holds, as "info" reports it.

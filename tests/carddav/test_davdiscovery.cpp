@@ -7,17 +7,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "Terminals.h"
-
-namespace {
-
-struct Result
-{
-    int status = -1;
-    QString err;
-};
-
-} // namespace
+#include "RunVire.h"
 
 class TestDavDiscovery : public QObject
 {
@@ -31,24 +21,10 @@ class TestDavDiscovery : public QObject
 
     Result vire(const QStringList &args) const
     {
-        QProcess p;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("HOME"), m_dir.path());
         env.remove(QStringLiteral("VIRE_DAV_PASSWORD"));
-        p.setProcessEnvironment(env);
-        p.setStandardInputFile(QProcess::nullDevice());
-        withoutTerminal(p);
-        p.start(QStringLiteral(VIRE_IMAGE), args);
-        Result r;
-        if (!p.waitForFinished(60000)) {
-            p.kill();
-            p.waitForFinished();
-            return r;
-        }
-        r.status = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-        // Messages are text: Windows ends their lines with "\r\n".
-        r.err = QString::fromUtf8(p.readAllStandardError()).replace(QLatin1String("\r\n"), QLatin1String("\n"));
-        return r;
+        return runVire(args, env);
     }
 
     // Imports the scenario's URL into a fresh copy of the sample image.

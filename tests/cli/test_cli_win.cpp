@@ -2,23 +2,7 @@
 
 #include <windows.h>
 
-namespace {
-
-// The system's text for an error, as vire-image quotes it (no full stop).
-QString systemText(DWORD code)
-{
-    wchar_t *text = nullptr;
-    FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-                   nullptr, code, MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT), reinterpret_cast<LPWSTR>(&text), 0,
-                   nullptr);
-    QString s = QString::fromWCharArray(text).trimmed();
-    LocalFree(text);
-    while (s.endsWith(QLatin1Char('.')))
-        s.chop(1);
-    return s;
-}
-
-} // namespace
+#include "SystemText_win.h"
 
 // Windows names are UTF-16: no name is bytes that fail to decode.
 void TestCli::namesThatAreNotText(const QByteArray &) const

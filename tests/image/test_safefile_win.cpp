@@ -10,6 +10,8 @@
 
 #include <windows.h>
 
+#include "SystemText_win.h"
+
 namespace {
 
 template<typename F> QString failure(F f)
@@ -36,19 +38,6 @@ QStringList filesIn(const QString &dir)
 std::wstring native(const QString &path)
 {
     return QDir::toNativeSeparators(path).toStdWString();
-}
-
-QString systemText(DWORD code)
-{
-    wchar_t *text = nullptr;
-    FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-                   nullptr, code, MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT), reinterpret_cast<LPWSTR>(&text), 0,
-                   nullptr);
-    QString s = QString::fromWCharArray(text).trimmed();
-    LocalFree(text);
-    while (s.endsWith(QLatin1Char('.')))
-        s.chop(1);
-    return s;
 }
 
 } // namespace
