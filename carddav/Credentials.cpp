@@ -69,11 +69,11 @@ NetrcEntry netrcLookup(const QByteArray &netrc, const QString &host, const QStri
 Login findLogin(const QUrl &url, const QString &user, bool otherOrigin, const Warn &warn)
 {
     Login login{user, QString()};
-    const QByteArray fromEnv = otherOrigin ? QByteArray() : qgetenv(PasswordVariable);
+    const QByteArray fromEnv = otherOrigin ? QByteArray() : environmentUtf8(PasswordVariable);
     if (!fromEnv.isEmpty()) {
         login.password = QString::fromUtf8(fromEnv);
     } else {
-        const QString path = QDir::home().filePath(QStringLiteral(".netrc"));
+        const QString path = QDir(netrcFolder()).filePath(QStringLiteral(".netrc"));
         QFile file(path);
         if (file.open(QIODevice::ReadOnly)) {
             const QString mode = readableByOthers(file);

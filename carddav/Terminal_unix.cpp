@@ -1,5 +1,6 @@
 #include "Terminal.h"
 
+#include <QDir>
 #include <QFile>
 
 #include <iterator>
@@ -83,6 +84,16 @@ QString readableByOthers(const QFile &file)
     if (::fstat(file.handle(), &st) != 0 || (st.st_mode & 077) == 0)
         return QString();
     return QStringLiteral("%1").arg(st.st_mode & 0777, 4, 8, QLatin1Char('0'));
+}
+
+QByteArray environmentUtf8(const char *name)
+{
+    return qgetenv(name);
+}
+
+QString netrcFolder()
+{
+    return QDir::homePath();
 }
 
 } // namespace carddav

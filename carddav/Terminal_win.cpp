@@ -1,5 +1,6 @@
 #include "Terminal.h"
 
+#include <QDir>
 #include <QFile>
 #include <QString>
 
@@ -82,6 +83,17 @@ bool stderrIsTerminal()
 QString readableByOthers(const QFile &)
 {
     return QString();
+}
+
+QByteArray environmentUtf8(const char *name)
+{
+    return qEnvironmentVariable(name).toUtf8();
+}
+
+QString netrcFolder()
+{
+    const QString home = qEnvironmentVariable("HOME");
+    return home.isEmpty() ? QDir::homePath() : home;
 }
 
 } // namespace carddav

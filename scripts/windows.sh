@@ -239,6 +239,7 @@ test_project() {
   install_toolchain
   wine_env
   local status=0
+  find "$bw/tests" -name 'test_*.txt' -delete
   (cd "$bw" && ctest -j "$(nproc)" --timeout 300 "$@") || status=$?
   # What Qt Test wrote of the failures.
   for f in $(find "$bw/tests" -name 'test_*.txt'); do

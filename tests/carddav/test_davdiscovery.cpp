@@ -8,13 +8,14 @@
 #include <QtTest>
 
 #include "RunVire.h"
+#include "ServerProcess.h"
 
 class TestDavDiscovery : public QObject
 {
     Q_OBJECT
 
     QTemporaryDir m_dir;
-    QProcess m_server;
+    ServerProcess m_server;
     QString m_root;   // http://127.0.0.1:PORT
 
     QString path(const QString &name) const { return m_dir.filePath(name); }
@@ -62,19 +63,18 @@ private slots:
     void initTestCase()
     {
         QVERIFY(m_dir.isValid());
-        m_server.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        m_server.start(QFileInfo::exists(QStringLiteral("/usr/bin/python3")) ? QStringLiteral("/usr/bin/python3")
-                                                                               : QStringLiteral("python3"),
-                       {QStringLiteral(HOSTILE_DAV), path(QStringLiteral("dav.log"))});
-        QVERIFY(m_server.waitForReadyRead(10000));
-        m_root = QStringLiteral("http://127.0.0.1:%1").arg(m_server.readLine().trimmed().split(' ').value(0).toInt());
+        QVERIFY(m_server.start(QFileInfo::exists(QStringLiteral("/usr/bin/python3")) ? QStringLiteral("/usr/bin/python3")
+                                                                                      : QStringLiteral("python3"),
+                               {QStringLiteral(HOSTILE_DAV), path(QStringLiteral("dav.log"))}));
+        const int port = m_server.firstLine(10000).split(' ').value(0).toInt();
+        QVERIFY(port > 0);
+        m_root = QStringLiteral("http://127.0.0.1:%1").arg(port);
         QCOMPARE(vire({QStringLiteral("new"), QStringLiteral("-o"), path(QStringLiteral("new.bin"))}).status, 0);
     }
 
     void cleanupTestCase()
     {
-        m_server.kill();
-        m_server.waitForFinished();
+        m_server.stop();
     }
 
     // Every card the book lists is read or named; a missing one is skipped

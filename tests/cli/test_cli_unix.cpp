@@ -22,14 +22,25 @@ void TestCli::namesThatAreNotText(const QByteArray &a) const
              QByteArray("x"));
 }
 
-bool TestCli::makeFifo(const QString &path)
+QString TestCli::specialFile() const
 {
-    return mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
+    return mkfifo(QFile::encodeName(path(QStringLiteral("fifo"))).constData(), 0600) == 0 ? QStringLiteral("fifo")
+                                                                                          : QString();
 }
 
-bool TestCli::symbolicLink(const QString &target, const QString &link)
+QString TestCli::notFoundText()
+{
+    return qt_error_string(ENOENT);
+}
+
+bool TestCli::otherName(const QString &target, const QString &link)
 {
     return QFile::link(target, link);
+}
+
+bool TestCli::isOtherName(const QString &link)
+{
+    return QFileInfo(link).isSymLink();
 }
 
 void TestCli::readOnlyFilesStayReadOnly()

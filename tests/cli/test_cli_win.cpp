@@ -9,18 +9,34 @@ void TestCli::namesThatAreNotText(const QByteArray &) const
 {
 }
 
-bool TestCli::symbolicLink(const QString &target, const QString &link)
+QString TestCli::notFoundText()
 {
-    // A symbolic link, not the shell's .lnk file that QFile::link makes here.
-    return CreateSymbolicLinkW(reinterpret_cast<const wchar_t *>(QDir::toNativeSeparators(link).utf16()),
-                               reinterpret_cast<const wchar_t *>(QDir::toNativeSeparators(target).utf16()),
-                               SYMBOLIC_LINK_FLAG_ALLOW_UNPRIVILEGED_CREATE);
+    return systemText(ERROR_FILE_NOT_FOUND) + QLatin1Char('.');
 }
 
-// Windows has no FIFO in its file system (its named pipes live apart).
-bool TestCli::makeFifo(const QString &)
+bool TestCli::otherName(const QString &target, const QString &link)
 {
-    return false;
+    return CreateHardLinkW(QDir::toNativeSeparators(link).toStdWString().c_str(),
+                           QDir::toNativeSeparators(target).toStdWString().c_str(), nullptr);
+}
+
+bool TestCli::isOtherName(const QString &link)
+{
+    const HANDLE h = CreateFileW(QDir::toNativeSeparators(link).toStdWString().c_str(), 0,
+                                 FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (h == INVALID_HANDLE_VALUE)
+        return false;
+    BY_HANDLE_FILE_INFORMATION info = {};
+    const bool linked = GetFileInformationByHandle(h, &info) && info.nNumberOfLinks > 1;
+    CloseHandle(h);
+    return linked;
+}
+
+// Windows has no FIFO in its file system (its named pipes live apart); a
+// device name is its thing that is no regular file, in any folder.
+QString TestCli::specialFile() const
+{
+    return QStringLiteral("nul");
 }
 
 void TestCli::readOnlyFilesStayReadOnly()

@@ -1,0 +1,117 @@
+#include "ServerProcess.h"
+
+#include <QDeadlineTimer>
+#include <QFile>
+#include <QRegularExpression>
+#include <QThread>
+
+#include "HostSystem.h"
+
+namespace {
+
+// Under Wine: runs "$@" with its output in files; a watcher stops it once the
+// lease is gone or the test process has ended; the exit status comes last.
+const char *const Runner = R"sh(exec </dev/null >/dev/null 2>&1
+out=$1 err=$2 status=$3 lease=$4 parent=$5
+shift 5
+"$@" >"$out" 2>"$err" &
+child=$!
+(while [ -e "$lease" ] && [ ! -e "$status" ] && { [ "$parent" = 0 ] || kill -0 "$parent"; }; do sleep 0.2; done
+ kill "$child") &
+wait "$child"
+echo $? >"$status.new" && mv "$status.new" "$status"
+)sh";
+
+QByteArray readFile(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+} // namespace
+
+bool ServerProcess::start(const QString &program, const QStringList &args, const QString &output)
+{
+    if (!hostsystem::underWine()) {
+        if (output.isEmpty()) {
+            m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        } else {
+            m_process.setProcessChannelMode(QProcess::MergedChannels);
+            m_process.setStandardOutputFile(output);
+        }
+        m_process.start(program, args);
+        return m_process.waitForStarted();
+    }
+    m_files = std::make_unique<QTemporaryDir>();
+    QFile lease(file("lease"));
+    if (!m_files->isValid() || !lease.open(QIODevice::WriteOnly))
+        return false;
+    lease.close();
+    m_out = output.isEmpty() ? file("out") : output;
+    const QString err = output.isEmpty() ? file("err") : output;
+    QStringList hostArgs{QStringLiteral("-c"), QString::fromLatin1(Runner), QStringLiteral("sh")};
+    for (const QString &path : {m_out, err, file("status"), file("lease")})
+        hostArgs << hostsystem::hostPath(path);
+    hostArgs << QString::number(hostsystem::hostPid()) << program;
+    static const QRegularExpression drive(QStringLiteral("^[A-Za-z]:[/\\\\]"));
+    for (const QString &arg : args)
+        hostArgs << (drive.match(arg).hasMatch() ? hostsystem::hostPath(arg) : arg);
+    // Wine names the root of the Linux file system Z:.
+    return QProcess::startDetached(QStringLiteral("Z:/bin/sh"), hostArgs);
+}
+
+QByteArray ServerProcess::firstLine(int ms)
+{
+    if (!m_files) {
+        const QDeadlineTimer deadline(ms);
+        while (!m_process.canReadLine()) {
+            if (!m_process.waitForReadyRead(int(deadline.remainingTime())))
+                return QByteArray();
+        }
+        return m_process.readLine().trimmed();
+    }
+    const QDeadlineTimer deadline(ms);
+    do {
+        const QByteArray out = readFile(m_out);
+        if (out.contains('\n'))
+            return out.left(out.indexOf('\n')).trimmed();
+        QThread::msleep(20);
+    } while (!deadline.hasExpired() && running());
+    return QByteArray();
+}
+
+bool ServerProcess::running()
+{
+    if (!m_files)
+        return m_process.state() == QProcess::Running;
+    return !QFile::exists(file("status"));
+}
+
+int ServerProcess::finish(int ms)
+{
+    if (!m_files)
+        return m_process.waitForFinished(ms) && m_process.exitStatus() == QProcess::NormalExit ? m_process.exitCode() : -1;
+    const QDeadlineTimer deadline(ms);
+    while (running()) {
+        if (deadline.hasExpired())
+            return -1;
+        QThread::msleep(20);
+    }
+    bool ok = false;
+    const int code = readFile(file("status")).trimmed().toInt(&ok);
+    return ok ? code : -1;
+}
+
+void ServerProcess::stop()
+{
+    if (!m_files) {
+        if (m_process.state() != QProcess::NotRunning) {
+            m_process.kill();
+            m_process.waitForFinished(5000);
+        }
+        return;
+    }
+    QFile::remove(file("lease"));
+    finish(5000);
+    m_files.reset();
+}

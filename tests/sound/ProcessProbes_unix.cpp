@@ -1,0 +1,33 @@
+#include "ProcessProbes.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <sys/resource.h>
+
+int openFiles()
+{
+    const QDir fds(QStringLiteral("/proc/self/fd"));
+    return fds.exists() ? int(fds.entryList(QDir::Files | QDir::System).size()) : -1;
+}
+
+qint64 peakMemoryKiB()
+{
+#ifdef Q_OS_LINUX
+    rusage use{};
+    return getrusage(RUSAGE_SELF, &use) == 0 ? qint64(use.ru_maxrss) : -1;
+#else
+    return -1;   // not every system counts ru_maxrss in KiB
+#endif
+}
+
+LockedFile::LockedFile(const QString &path) : m_path(path)
+{
+    m_locked = QFile::setPermissions(path, QFileDevice::Permissions());
+}
+
+LockedFile::~LockedFile()
+{
+    if (m_locked)
+        QFile::setPermissions(m_path, QFile::ReadOwner | QFile::WriteOwner);
+}
