@@ -240,7 +240,7 @@ test_project() {
   wine_env
   local status=0
   find "$bw/tests" -name 'test_*.txt' -delete
-  (cd "$bw" && ctest -j "$(nproc)" --timeout 300 "$@") || status=$?
+  (cd "$bw" && ctest --timeout 300 "$@") || status=$?
   # What Qt Test wrote of the failures.
   for f in $(find "$bw/tests" -name 'test_*.txt'); do
     grep -q '^FAIL!' "$f" && { echo "== $f"; grep -B2 -A4 '^FAIL!' "$f"; }

@@ -4,6 +4,7 @@
 #include "Controls.h"
 #include "FakePlatform.h"
 #include "Form1.h"
+#include "OpenFiles.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -33,11 +34,6 @@ inline QByteArray readFile(const QString &path)
     return f.readAll();
 }
 
-// Files this process holds open; a command must leave none behind.
-inline int openFiles()
-{
-    return int(QDir(QStringLiteral("/proc/self/fd")).entryList(QDir::Files | QDir::System).size());
-}
 
 struct TestWindow
 {

@@ -5,8 +5,6 @@
 // What the reader's tests ask of the system, by its own means
 // (ProcessProbes_unix.cpp, ProcessProbes_win.cpp).
 
-// Files or handles this process holds open; -1 where it cannot be told.
-int openFiles();
 // The process's peak memory so far, in KiB; -1 where it cannot be told.
 qint64 peakMemoryKiB();
 

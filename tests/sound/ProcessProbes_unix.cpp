@@ -1,15 +1,8 @@
 #include "ProcessProbes.h"
 
-#include <QDir>
 #include <QFile>
 
 #include <sys/resource.h>
-
-int openFiles()
-{
-    const QDir fds(QStringLiteral("/proc/self/fd"));
-    return fds.exists() ? int(fds.entryList(QDir::Files | QDir::System).size()) : -1;
-}
 
 qint64 peakMemoryKiB()
 {

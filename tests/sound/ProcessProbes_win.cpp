@@ -5,12 +5,6 @@
 #include <windows.h>
 #include <psapi.h>
 
-int openFiles()
-{
-    DWORD count = 0;
-    return GetProcessHandleCount(GetCurrentProcess(), &count) ? int(count) : -1;
-}
-
 qint64 peakMemoryKiB()
 {
     PROCESS_MEMORY_COUNTERS use = {};

@@ -77,7 +77,7 @@ void TestFaults::saveOntoFullDisk()
     // The old image fits; a second copy, which a safe save needs, does not.
     const QString target = prepareImage(t, t.path(QStringLiteral("disk/phone.bin")));
     const QByteArray old = readFile(target);
-    const int files = openFiles();
+    const int files = openFiles(t.dir.path());
     t.add(QStringLiteral("999"), QStringLiteral("Not saved"));
     const State before(t);
 
@@ -88,7 +88,7 @@ void TestFaults::saveOntoFullDisk()
     QCOMPARE(readFile(target), old);
     QCOMPARE(QDir(t.path(QStringLiteral("disk"))).entryList(QDir::Files),
              QStringList{QStringLiteral("phone.bin")});   // no temporary file left
-    QCOMPARE(openFiles(), files);
+    QCOMPARE(openFiles(t.dir.path()), files);
     // The encode ran before the write; the book is untouched.
     QCOMPARE(t.rowTexts(), before.rows);
     QCOMPARE(t.rowData(), before.data);
@@ -143,7 +143,7 @@ void TestFaults::openUnreadableFiles()
     const QString good = prepareImage(t, t.path(QStringLiteral("good.bin")));
     t.add(QStringLiteral("31"), QStringLiteral("Unsaved"));
     const State before(t);
-    const int files = openFiles();
+    const int files = openFiles(t.dir.path());
 
     // A file that opens but whose first read fails with an I/O error.
     t.open(QStringLiteral("/proc/self/mem"));
@@ -168,7 +168,7 @@ void TestFaults::openUnreadableFiles()
     QCOMPARE(t.platform.boxes[1].title, ErrorTitle);
     QVERIFY(t.platform.boxes[1].text.contains(QStringLiteral("ermission")));
     QVERIFY(State(t) == before);
-    QCOMPARE(openFiles(), files);
+    QCOMPARE(openFiles(t.dir.path()), files);
 
     // The next open works and replaces the unsaved book.
     t.open(good);
@@ -264,7 +264,7 @@ void TestFaults::openAndImportRefuseSpecialFiles()
     t.add(QStringLiteral("555"), QStringLiteral("Office"));
     t.w().setSoundName(2, QStringLiteral("Bell"));
     const State before(t);
-    const int files = openFiles();
+    const int files = openFiles(t.dir.path());
     const auto previous = std::signal(SIGALRM, blocked);
 
     for (const QString &path : {fifo, QStringLiteral("/dev/zero")}) {
@@ -280,7 +280,7 @@ void TestFaults::openAndImportRefuseSpecialFiles()
         }
         QVERIFY(State(t) == before);
         QCOMPARE(t.w().Combo1()->itemText(2), QStringLiteral("2 Bell"));
-        QCOMPARE(openFiles(), files);
+        QCOMPARE(openFiles(t.dir.path()), files);
         t.platform.clear();
     }
     std::signal(SIGALRM, previous);

@@ -65,7 +65,7 @@ private slots:
 void TestImageFiles::dialogSettingsAndCancel()
 {
     Window t;
-    const int files = openFiles();
+    const int files = openFiles(t.dir.path());
     t.w().commonDialog1().setFileName(QStringLiteral("left over"));
     t.platform.cancel();
     t.w().openImage();
@@ -85,7 +85,7 @@ void TestImageFiles::dialogSettingsAndCancel()
     QVERIFY(t.platform.boxes.empty());
     QCOMPARE(t.w().FB().bytes(), QByteArray(FlashImage::Size, '\0'));
     QCOMPARE(t.rowTexts().size(), 3);
-    QCOMPARE(openFiles(), files);
+    QCOMPARE(openFiles(t.dir.path()), files);
 
     // The filter as Qt's file dialog takes it.
     QCOMPARE(QtPlatform::qtFilter(Filter), QStringLiteral("Binary (*.bin)"));
@@ -98,7 +98,7 @@ void TestImageFiles::openFailures()
 {
     Window t;
     t.add(QStringLiteral("555"), QStringLiteral("Office"));
-    const int files = openFiles();
+    const int files = openFiles(t.dir.path());
 
     const QString missing = t.path(QStringLiteral("missing.bin"));
     QFile probe(missing);
@@ -117,7 +117,7 @@ void TestImageFiles::openFailures()
     QCOMPARE(t.rowTexts(), (QStringList{"_HiddenNumber", "_UnknownNumber", "12345", "555"}));
     QCOMPARE(t.caption(), QColor(128, 0, 0));
     QCOMPARE(t.w().FB().bytes(), QByteArray(FlashImage::Size, '\0'));
-    QCOMPARE(openFiles(), files);
+    QCOMPARE(openFiles(t.dir.path()), files);
 
     // The next open works.
     const QString good = t.path(QStringLiteral("good.bin"));
@@ -269,7 +269,7 @@ void TestImageFiles::openLongAndShortFiles()
 void TestImageFiles::saveWritesTheWholeImage()
 {
     Window t;
-    const int files = openFiles();
+    const int files = openFiles(t.dir.path());
     // Right after start: the default book and zero samples; a name typed
     // without an extension is used as typed.
     const QString plain = t.path(QStringLiteral("image"));
@@ -295,13 +295,13 @@ void TestImageFiles::saveWritesTheWholeImage()
     QCOMPARE(readFile(big), t.w().FB().bytes());
     QCOMPARE(t.w().FB().at(1), 0x02);
     QCOMPARE(t.caption(), QColor(128, 0, 0));
-    QCOMPARE(openFiles(), files);
+    QCOMPARE(openFiles(t.dir.path()), files);
 }
 
 void TestImageFiles::saveFailuresKeepTheOldFile()
 {
     Window t;
-    const int files = openFiles();
+    const int files = openFiles(t.dir.path());
     const QByteArray old(1000, char(0x33));
 
     // A path that is a folder.
@@ -357,7 +357,7 @@ void TestImageFiles::saveFailuresKeepTheOldFile()
     QCOMPARE(t.platform.boxes.back().text, QStringLiteral("Overflow"));
     QCOMPARE(t.platform.boxes.back().title, ErrorTitle);
     QCOMPARE(readFile(target), old);
-    QCOMPARE(openFiles(), files);
+    QCOMPARE(openFiles(t.dir.path()), files);
 
     // Once the entry is fixed the next save works.
     t.clickRow(3);
@@ -366,7 +366,7 @@ void TestImageFiles::saveFailuresKeepTheOldFile()
     t.save(target);
     QCOMPARE(t.platform.boxes.size(), expectedBoxes);
     QCOMPARE(readFile(target), t.w().FB().bytes());
-    QCOMPARE(openFiles(), files);
+    QCOMPARE(openFiles(t.dir.path()), files);
 }
 
 void TestImageFiles::saveThenOpenGivesTheSameBook()

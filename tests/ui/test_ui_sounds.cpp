@@ -123,7 +123,7 @@ void TestSounds::failuresChangeNothing()
     const QByteArray fb = t.w().FB().bytes();
     const QStringList items = t.comboItems();
     const SoundNames names = t.w().soundNames();
-    const int files = openFiles();
+    const int files = openFiles(t.dir.path());
 
     t.importInto(2, t.file(QStringLiteral("text.wav"), "just some text, no RIFF here"));
     QCOMPARE(t.platform.boxes.size(), size_t(1));
@@ -142,7 +142,7 @@ void TestSounds::failuresChangeNothing()
     QCOMPARE(t.comboItems(), items);
     QVERIFY(t.w().soundNames() == names);
     QCOMPARE(t.w().Combo1()->currentIndex(), 2);
-    QCOMPARE(openFiles(), files);
+    QCOMPARE(openFiles(t.dir.path()), files);
 }
 
 void TestSounds::importSurvivesSaveAndOpen()
