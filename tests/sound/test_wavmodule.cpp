@@ -7,7 +7,6 @@
 #include <QDir>
 #include <QtTest>
 
-
 using namespace wavefiles;
 
 namespace {
@@ -33,7 +32,6 @@ Outcome load(const QString &path, qint64 maxBytes = wavmodule::NoLimit)
     return out;
 }
 
-// Open descriptors of this process, to see that no load leaves its file open.
 const QString NotRiff = QStringLiteral("Not a valid wav file (not starting with RIFF)");
 const QString NoSamples = QStringLiteral("No samples found in file");
 
