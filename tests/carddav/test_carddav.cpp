@@ -99,6 +99,27 @@ bool selfSigned(const QString &dir)
         && openssl.finish(30000) == 0;
 }
 
+// A port free on 127.0.0.1 now; 0 if none.
+quint16 freePort()
+{
+    QTcpServer probe;
+    return probe.listen(QHostAddress::LocalHost) ? probe.serverPort() : 0;
+}
+
+// Whether a server that was started listens on port before it ends or
+// 45 seconds pass.
+bool listening(ServerProcess &server, quint16 port)
+{
+    for (int i = 0; i < 300 && server.running(); ++i) {
+        QTcpSocket s;
+        s.connectToHost(QHostAddress::LocalHost, port);
+        if (s.waitForConnected(100))
+            return true;
+        QThread::msleep(50);
+    }
+    return false;
+}
+
 class Radicale
 {
 public:
@@ -116,11 +137,9 @@ public:
 
     bool start()
     {
-        QTcpServer probe;
-        if (!probe.listen(QHostAddress::LocalHost))
+        m_port = freePort();
+        if (m_port == 0)
             return false;
-        m_port = probe.serverPort();
-        probe.close();
         writeFile(m_root + QStringLiteral("/users"), "anna:secret\n");
         QStringList args{QStringLiteral("-m"), QStringLiteral("radicale"), QStringLiteral("--config"), QString(),
                          QStringLiteral("--hosts"), QStringLiteral("127.0.0.1:%1").arg(m_port),
@@ -135,14 +154,7 @@ public:
         // Its log beside its folder, not on the test's output.
         if (!m_process.start(python(), args, m_root + QStringLiteral(".log")))
             return false;
-        for (int i = 0; i < 300 && m_process.running(); ++i) {
-            QTcpSocket s;
-            s.connectToHost(QHostAddress::LocalHost, m_port);
-            if (s.waitForConnected(100))
-                return true;
-            QThread::msleep(50);
-        }
-        return false;
+        return listening(m_process, m_port);
     }
 
     QString url(const QString &path = QStringLiteral("/")) const
@@ -167,25 +179,16 @@ public:
 
     bool start()
     {
-        QTcpServer probe;
-        if (!probe.listen(QHostAddress::LocalHost))
+        m_port = freePort();
+        if (m_port == 0)
             return false;
-        m_port = probe.serverPort();
-        probe.close();
         // It logs every request: kept beside its folder, not on the test's output.
         if (!m_process.start(QStringLiteral("xandikos"),
                              {QStringLiteral("-d"), m_root, QStringLiteral("--defaults"), QStringLiteral("-l"),
                               QStringLiteral("127.0.0.1"), QStringLiteral("-p"), QString::number(m_port)},
                              m_root + QStringLiteral(".log")))
             return false;
-        for (int i = 0; i < 300 && m_process.running(); ++i) {
-            QTcpSocket s;
-            s.connectToHost(QHostAddress::LocalHost, m_port);
-            if (s.waitForConnected(100))
-                return true;
-            QThread::msleep(50);
-        }
-        return false;
+        return listening(m_process, m_port);
     }
 
     // 201 when the card was stored.
