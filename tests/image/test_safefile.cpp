@@ -1,4 +1,5 @@
 #include "SafeFile.h"
+#include "SaveChecks.h"
 #include "VireError.h"
 
 #include <QFile>
@@ -13,23 +14,6 @@
 #include <unistd.h>
 
 namespace {
-
-// The text of the error f throws, or "" when it throws none.
-template<typename F> QString failure(F f)
-{
-    try {
-        f();
-    } catch (const VireError &e) {
-        return e.description();
-    }
-    return QString();
-}
-
-QByteArray contents(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
-}
 
 struct stat statOf(const QString &path)
 {

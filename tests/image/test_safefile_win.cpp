@@ -1,6 +1,7 @@
 // The safe save on Windows: ReplaceFileW through absolute paths, the
 // read-only refusal and the names Windows cannot take.
 #include "SafeFile.h"
+#include "SaveChecks.h"
 #include "VireError.h"
 
 #include <QDir>
@@ -13,22 +14,6 @@
 #include "SystemText_win.h"
 
 namespace {
-
-template<typename F> QString failure(F f)
-{
-    try {
-        f();
-    } catch (const VireError &e) {
-        return e.description();
-    }
-    return QString();
-}
-
-QByteArray contents(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
-}
 
 QStringList filesIn(const QString &dir)
 {
