@@ -1,5 +1,5 @@
-#include "Form1.h"
-#include "Platform.h"
+#include "ui/Form1.h"
+#include "ui/Platform.h"
 
 #include <QApplication>
 

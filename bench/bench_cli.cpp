@@ -5,9 +5,9 @@
 // alternating runs. Last, the peak memory of an import of a 64 MiB vCard file,
 // which is read whole and refused for room. Besides, what spelling 2,032
 // Cyrillic names in Latin letters costs.
-#include "InProcess.h"
-#include "Spelling.h"
-#include "Tool.h"
+#include "bench/InProcess.h"
+#include "spelling/Spelling.h"
+#include "cli/Tool.h"
 
 #include <QByteArray>
 #include <QElapsedTimer>

@@ -1,8 +1,8 @@
 // Decoding and encoding a full phone book of 2,032 records.
-#include "Codec.h"
-#include "FlashImage.h"
-#include "Layout.h"
-#include "PhoneBook.h"
+#include "image/Codec.h"
+#include "image/FlashImage.h"
+#include "image/Layout.h"
+#include "image/PhoneBook.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,9 +1,9 @@
 // vire-image and spreadsheets, in-process: importing 2,032 entries from an
 // .xlsx into an empty image, and exporting a full image as .xlsx and .ods.
 // Medians of wall clock and this thread's CPU time. Usage: bench_sheet [runs]
-#include "InProcess.h"
-#include "SheetContacts.h"
-#include "Tool.h"
+#include "bench/InProcess.h"
+#include "exchange/SheetContacts.h"
+#include "cli/Tool.h"
 
 #include <cstdio>
 #include <cstdlib>

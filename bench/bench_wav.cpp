@@ -2,10 +2,10 @@
 // 1 KB. The import reads no more than a bank holds, so both should cost about
 // the same in time and memory. The large file is sparse: only the first bytes
 // of a data chunk are ever read, so holes cost the reader nothing extra.
-#include "FlashImage.h"
-#include "Layout.h"
-#include "SoundImport.h"
-#include "wavmodule.h"
+#include "image/FlashImage.h"
+#include "image/Layout.h"
+#include "sound/SoundImport.h"
+#include "sound/wavmodule.h"
 
 #include <benchmark/benchmark.h>
 

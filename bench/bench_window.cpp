@@ -1,12 +1,12 @@
 // Opening and saving images through the real window: a full phone book of
 // 2,032 records against an empty one, each until the list has been painted,
 // and saving a full image. Timings are medians of repeated runs in one process.
-#include "Codec.h"
-#include "FlashImage.h"
-#include "Form1.h"
-#include "Layout.h"
-#include "PhoneBook.h"
-#include "Platform.h"
+#include "image/Codec.h"
+#include "image/FlashImage.h"
+#include "ui/Form1.h"
+#include "image/Layout.h"
+#include "image/PhoneBook.h"
+#include "ui/Platform.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,7 +1,7 @@
 // The editor's start-up, ending once its window has painted.
-#include "Form1.h"
-#include "Platform.h"
-#include "startup_probe.h"
+#include "ui/Form1.h"
+#include "ui/Platform.h"
+#include "bench/startup_probe.h"
 
 int main(int argc, char *argv[])
 {

@@ -1,6 +1,6 @@
 // The second yardstick: the bare window with a menu bar and a label. Its
 // first text starts fontconfig, as every window that shows a word does.
-#include "startup_probe.h"
+#include "bench/startup_probe.h"
 
 #include <QLabel>
 #include <QMainWindow>

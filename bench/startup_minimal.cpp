@@ -1,5 +1,5 @@
 // The smallest Qt Widgets program with a window: the yardstick for start-up.
-#include "startup_probe.h"
+#include "bench/startup_probe.h"
 
 #include <QMainWindow>
 

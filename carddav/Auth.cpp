@@ -1,4 +1,4 @@
-#include "Auth.h"
+#include "carddav/Auth.h"
 
 #include <QCryptographicHash>
 #include <QUrl>

@@ -1,5 +1,5 @@
-#include "Credentials.h"
-#include "Terminal.h"
+#include "carddav/Credentials.h"
+#include "carddav/Terminal.h"
 
 #include <QDir>
 #include <QFile>

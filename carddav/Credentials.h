@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DavClient.h"
+#include "carddav/DavClient.h"
 
 #include <QString>
 #include <QUrl>

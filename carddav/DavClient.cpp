@@ -1,7 +1,7 @@
-#include "DavClient.h"
+#include "carddav/DavClient.h"
 
-#include "Discovery.h"
-#include "Session.h"
+#include "carddav/Discovery.h"
+#include "carddav/Session.h"
 
 #include <QHostAddress>
 #include <QMap>

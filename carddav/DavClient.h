@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DavError.h"
+#include "carddav/DavError.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,6 +1,6 @@
-#include "Discovery.h"
+#include "carddav/Discovery.h"
 
-#include "Session.h"
+#include "carddav/Session.h"
 
 #include <algorithm>
 #include <optional>

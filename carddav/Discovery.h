@@ -1,7 +1,7 @@
 #pragma once
 
-#include "DavError.h"
-#include "Multistatus.h"
+#include "carddav/DavError.h"
+#include "carddav/Multistatus.h"
 
 #include <QUrl>
 

@@ -1,4 +1,4 @@
-#include "Multistatus.h"
+#include "carddav/Multistatus.h"
 
 #include <QBuffer>
 #include <QXmlStreamReader>

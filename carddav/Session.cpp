@@ -1,4 +1,4 @@
-#include "Session.h"
+#include "carddav/Session.h"
 
 #include <QFileInfo>
 #include <QRandomGenerator>

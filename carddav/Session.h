@@ -1,9 +1,9 @@
 #pragma once
 
-#include "Auth.h"
-#include "DavClient.h"
-#include "DavError.h"
-#include "Multistatus.h"
+#include "carddav/Auth.h"
+#include "carddav/DavClient.h"
+#include "carddav/DavError.h"
+#include "carddav/Multistatus.h"
 
 #include <QByteArray>
 #include <QElapsedTimer>

@@ -1,4 +1,4 @@
-#include "Terminal.h"
+#include "carddav/Terminal.h"
 
 #include <QDir>
 #include <QFile>

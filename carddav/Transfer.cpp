@@ -2,7 +2,7 @@
 // rather than by Qt's network access manager: Qt ends a chunked answer cut by
 // the server as if it were whole, and a short answer must fail the run. Also
 // the session's time-outs and the byte budget of the run.
-#include "Session.h"
+#include "carddav/Session.h"
 
 #include <QSslError>
 #include <QSslSocket>

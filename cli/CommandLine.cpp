@@ -1,9 +1,9 @@
-#include "CommandLine.h"
+#include "cli/CommandLine.h"
 
-#include "Diagnostics.h"
-#include "Layout.h"
-#include "SafeFile.h"
-#include "VireError.h"
+#include "cli/Diagnostics.h"
+#include "image/Layout.h"
+#include "files/SafeFile.h"
+#include "problem/VireError.h"
 
 #include <QDir>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Commands.h"
-#include "Tool.h"
+#include "cli/Commands.h"
+#include "cli/Tool.h"
 
 #include <QByteArray>
 #include <QCommandLineOption>

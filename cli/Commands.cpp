@@ -1,8 +1,8 @@
-#include "Commands.h"
+#include "cli/Commands.h"
 
-#include "CommandLine.h"
-#include "Diagnostics.h"
-#include "VireError.h"
+#include "cli/CommandLine.h"
+#include "cli/Diagnostics.h"
+#include "problem/VireError.h"
 
 #include <exception>
 

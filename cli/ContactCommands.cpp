@@ -1,12 +1,12 @@
 // vire-image export and import: the phone book out to and in from CSV, vCard
 // and spreadsheets.
-#include "CommandLine.h"
+#include "cli/CommandLine.h"
 
-#include "Contacts.h"
-#include "DavImport.h"
-#include "Layout.h"
-#include "SafeFile.h"
-#include "SheetContacts.h"
+#include "exchange/Contacts.h"
+#include "cli/DavImport.h"
+#include "image/Layout.h"
+#include "files/SafeFile.h"
+#include "exchange/SheetContacts.h"
 
 #include <QFileInfo>
 

@@ -1,11 +1,11 @@
-#include "DavImport.h"
+#include "cli/DavImport.h"
 
-#include "Credentials.h"
-#include "DavClient.h"
-#include "CommandLine.h"
-#include "Diagnostics.h"
-#include "Terminal.h"
-#include "Tool.h"
+#include "carddav/Credentials.h"
+#include "carddav/DavClient.h"
+#include "cli/CommandLine.h"
+#include "cli/Diagnostics.h"
+#include "carddav/Terminal.h"
+#include "cli/Tool.h"
 
 #include <QElapsedTimer>
 #include <QRegularExpression>

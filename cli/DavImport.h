@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Contacts.h"
+#include "exchange/Contacts.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,4 +1,4 @@
-#include "Diagnostics.h"
+#include "cli/Diagnostics.h"
 
 namespace cli {
 

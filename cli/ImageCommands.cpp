@@ -1,5 +1,5 @@
 // vire-image new, info and diff: whole images.
-#include "CommandLine.h"
+#include "cli/CommandLine.h"
 
 namespace cli {
 

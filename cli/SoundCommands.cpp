@@ -1,10 +1,10 @@
 // vire-image sound-import and sound-export: one sound bank in from and out to a WAV file.
-#include "CommandLine.h"
+#include "cli/CommandLine.h"
 
-#include "Contacts.h"
-#include "FixedText.h"
-#include "SoundImport.h"
-#include "VireError.h"
+#include "exchange/Contacts.h"
+#include "image/FixedText.h"
+#include "sound/SoundImport.h"
+#include "problem/VireError.h"
 
 #include <QFileInfo>
 

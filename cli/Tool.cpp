@@ -1,9 +1,9 @@
-#include "Tool.h"
+#include "cli/Tool.h"
 
-#include "FixedText.h"
-#include "Layout.h"
-#include "SafeFile.h"
-#include "VireError.h"
+#include "image/FixedText.h"
+#include "image/Layout.h"
+#include "files/SafeFile.h"
+#include "problem/VireError.h"
 
 #include <QHash>
 #include <QMap>

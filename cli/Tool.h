@@ -1,9 +1,9 @@
 #pragma once
 
-#include "Codec.h"
-#include "Contacts.h"
-#include "FlashImage.h"
-#include "PhoneBook.h"
+#include "image/Codec.h"
+#include "exchange/Contacts.h"
+#include "image/FlashImage.h"
+#include "image/PhoneBook.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,7 +1,7 @@
-#include "Contacts.h"
+#include "exchange/Contacts.h"
 
-#include "Layouts.h"
-#include "Rules.h"
+#include "exchange/Layouts.h"
+#include "exchange/Rules.h"
 
 #include <QStringList>
 

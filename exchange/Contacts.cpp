@@ -1,9 +1,9 @@
-#include "Contacts.h"
+#include "exchange/Contacts.h"
 
-#include "FixedText.h"
-#include "Layout.h"
-#include "Rules.h"
-#include "Spelling.h"
+#include "image/FixedText.h"
+#include "image/Layout.h"
+#include "exchange/Rules.h"
+#include "spelling/Spelling.h"
 
 #include <QStringDecoder>
 

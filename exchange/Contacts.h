@@ -1,7 +1,7 @@
 #pragma once
 
-#include "BookEntry.h"
-#include "Table.h"
+#include "image/BookEntry.h"
+#include "exchange/Table.h"
 
 #include <QByteArray>
 #include <QString>

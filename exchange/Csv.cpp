@@ -1,6 +1,6 @@
-#include "Contacts.h"
+#include "exchange/Contacts.h"
 
-#include "Rules.h"
+#include "exchange/Rules.h"
 
 #include <QStringList>
 #include <QVarLengthArray>

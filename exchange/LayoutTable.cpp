@@ -1,4 +1,4 @@
-#include "LayoutTable.h"
+#include "exchange/LayoutTable.h"
 
 namespace exchange::layouts {
 

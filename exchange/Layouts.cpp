@@ -1,6 +1,6 @@
-#include "Layouts.h"
+#include "exchange/Layouts.h"
 
-#include "LayoutTable.h"
+#include "exchange/LayoutTable.h"
 
 #include <QHash>
 

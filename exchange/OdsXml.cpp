@@ -1,5 +1,5 @@
 // The first table of an .ods content.xml into a Table.
-#include "SheetBuilder.h"
+#include "exchange/SheetBuilder.h"
 
 namespace exchange {
 

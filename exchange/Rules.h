@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Contacts.h"
-#include "Layout.h"
+#include "exchange/Contacts.h"
+#include "image/Layout.h"
 
 #include <QByteArrayView>
 

@@ -1,7 +1,7 @@
 #pragma once
 
 // What the .xlsx and .ods sheet readers share: limits, and the table they fill.
-#include "Spreadsheet.h"
+#include "exchange/Spreadsheet.h"
 
 #include <QXmlStreamReader>
 

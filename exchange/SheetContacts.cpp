@@ -1,4 +1,4 @@
-#include "SheetContacts.h"
+#include "exchange/SheetContacts.h"
 
 namespace exchange {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Contacts.h"
-#include "Spreadsheet.h"
+#include "exchange/Contacts.h"
+#include "exchange/Spreadsheet.h"
 
 // The phone book as spreadsheet rows, and spreadsheets read as contacts files.
 namespace exchange {

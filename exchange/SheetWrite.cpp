@@ -1,5 +1,5 @@
 // The minimal .xlsx and .ods packages the export writes.
-#include "Spreadsheet.h"
+#include "exchange/Spreadsheet.h"
 
 #include <quazip.h>
 #include <quazipfile.h>

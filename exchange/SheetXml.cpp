@@ -1,5 +1,5 @@
 // The XML of an .xlsx worksheet with its shared strings into a Table.
-#include "SheetBuilder.h"
+#include "exchange/SheetBuilder.h"
 
 #include <QLocale>
 

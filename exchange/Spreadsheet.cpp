@@ -1,6 +1,6 @@
 // The zip layer of .xlsx and .ods packages: which parts to read, and how
 // large they may be.
-#include "Spreadsheet.h"
+#include "exchange/Spreadsheet.h"
 
 #include <quazip.h>
 #include <quazipfile.h>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Table.h"
+#include "exchange/Table.h"
 
 #include <QByteArray>
 #include <QString>

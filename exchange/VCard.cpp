@@ -1,8 +1,8 @@
-#include "Contacts.h"
+#include "exchange/Contacts.h"
 
-#include "FixedText.h"
-#include "Rules.h"
-#include "VCardSyntax.h"
+#include "image/FixedText.h"
+#include "exchange/Rules.h"
+#include "exchange/VCardSyntax.h"
 
 #include <QStringDecoder>
 #include <QStringList>

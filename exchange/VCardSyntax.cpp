@@ -1,4 +1,4 @@
-#include "VCardSyntax.h"
+#include "exchange/VCardSyntax.h"
 
 #include <cctype>
 

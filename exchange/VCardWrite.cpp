@@ -1,4 +1,4 @@
-#include "Contacts.h"
+#include "exchange/Contacts.h"
 
 namespace exchange {
 

@@ -1,9 +1,9 @@
 #pragma once
 
 // What every contacts reader promises, checked on whatever it was given.
-#include "Contacts.h"
-#include "FixedText.h"
-#include "Layout.h"
+#include "exchange/Contacts.h"
+#include "image/FixedText.h"
+#include "image/Layout.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -1,7 +1,7 @@
 // Arbitrary bytes as a contacts CSV file, read adding and replacing. Besides
 // not crashing: every entry is one the image can hold, and the entries read
 // when adding come back the same through the CSV writer.
-#include "ContactChecks.h"
+#include "fuzz/ContactChecks.h"
 
 #include <cstdint>
 

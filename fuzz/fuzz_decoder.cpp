@@ -1,10 +1,10 @@
 // Arbitrary bytes as an image: decode, encode, decode again. Besides not
 // crashing, whatever the decoder accepts must give a consistent phone book and
 // encode to the same bytes twice; whatever it refuses must change nothing.
-#include "Codec.h"
-#include "FlashImage.h"
-#include "Layout.h"
-#include "PhoneBook.h"
+#include "image/Codec.h"
+#include "image/FlashImage.h"
+#include "image/Layout.h"
+#include "image/PhoneBook.h"
 
 #include <QByteArrayView>
 

@@ -1,7 +1,7 @@
 // Arbitrary bytes as a server's multistatus answer. Besides not crashing or
 // hanging: a refused answer gives no responses, and card text comes only with
 // an address-data property.
-#include "Multistatus.h"
+#include "carddav/Multistatus.h"
 
 #include <cstdint>
 #include <cstdio>

@@ -3,7 +3,7 @@
 // NUL), or an .ods content.xml (first byte 'o'). Besides not crashing: a
 // refused sheet gives no rows, limits hold, every row has text and a line,
 // and a small table written as .xlsx reads back as it was.
-#include "Spreadsheet.h"
+#include "exchange/Spreadsheet.h"
 
 #include <cstdint>
 #include <cstdio>

@@ -2,7 +2,7 @@
 // crashing: every entry is one the image can hold, a refused file gives no
 // entries, and the entries read when adding come back the same through the
 // vCard writer.
-#include "ContactChecks.h"
+#include "fuzz/ContactChecks.h"
 
 #include <cstdint>
 

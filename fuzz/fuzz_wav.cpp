@@ -2,11 +2,11 @@
 // into a sound bank. Besides not crashing: a limit is never exceeded, a
 // limited load is the start of the unlimited one, and a failed import leaves
 // the image as it was.
-#include "FlashImage.h"
-#include "Layout.h"
-#include "SoundImport.h"
-#include "VireError.h"
-#include "wavmodule.h"
+#include "image/FlashImage.h"
+#include "image/Layout.h"
+#include "sound/SoundImport.h"
+#include "problem/VireError.h"
+#include "sound/wavmodule.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,10 +1,10 @@
 // Writes the seed corpus for the fuzz targets: images with every count edge,
 // WAV files valid and broken, contacts files, the XML of spreadsheet sheets,
 // and CardDAV servers' multistatus answers. Usage: make_corpus <folder>
-#include "Codec.h"
-#include "FlashImage.h"
-#include "Layout.h"
-#include "PhoneBook.h"
+#include "image/Codec.h"
+#include "image/FlashImage.h"
+#include "image/Layout.h"
+#include "image/PhoneBook.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Layout.h"
+#include "image/Layout.h"
 
 #include <QString>
 #include <array>

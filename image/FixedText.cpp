@@ -1,4 +1,4 @@
-#include "FixedText.h"
+#include "image/FixedText.h"
 
 #include <utility>
 

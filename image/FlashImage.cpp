@@ -1,7 +1,7 @@
-#include "FlashImage.h"
+#include "image/FlashImage.h"
 
-#include "FixedText.h"
-#include "VireError.h"
+#include "image/FixedText.h"
+#include "problem/VireError.h"
 
 #include <cstring>
 #include <limits>

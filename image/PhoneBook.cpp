@@ -1,6 +1,6 @@
-#include "PhoneBook.h"
+#include "image/PhoneBook.h"
 
-#include "VireError.h"
+#include "problem/VireError.h"
 
 #include <algorithm>
 

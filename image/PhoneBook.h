@@ -1,7 +1,7 @@
 #pragma once
 
-#include "BookEntry.h"
-#include "Layout.h"
+#include "image/BookEntry.h"
+#include "image/Layout.h"
 
 #include <QAbstractListModel>
 #include <QString>

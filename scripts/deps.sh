@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the editor needs to build, if any are missing.
-# Sourced by run.sh and test.sh; extra package names may be passed as arguments.
+# ccache keeps compiled objects between builds and clones. Sourced by run.sh and test.sh; extra package names may be passed as arguments.
 set -euo pipefail
 
 # The package test also needs desktop-file-utils and appstream (validators),
@@ -10,7 +10,7 @@ set -euo pipefail
 # certificates with openssl. The window's accessibility test switches Qt's
 # accessibility on through its platform layer, whose headers come with
 # qt6-base-private-dev. Names in other scripts are spelled with ICU.
-vire_packages=(cmake g++ ninja-build qt6-base-dev qt6-base-private-dev libquazip1-qt6-dev libicu-dev
+vire_packages=(cmake g++ ninja-build ccache qt6-base-dev qt6-base-private-dev libquazip1-qt6-dev libicu-dev
   desktop-file-utils appstream dpkg-dev file python3-radicale xandikos openssl "$@")
 
 vire_missing=()

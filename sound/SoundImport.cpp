@@ -1,11 +1,11 @@
-#include "SoundImport.h"
+#include "sound/SoundImport.h"
 
-#include "FixedText.h"
-#include "Spelling.h"
-#include "FlashImage.h"
-#include "Layout.h"
-#include "VireError.h"
-#include "wavmodule.h"
+#include "image/FixedText.h"
+#include "spelling/Spelling.h"
+#include "image/FlashImage.h"
+#include "image/Layout.h"
+#include "problem/VireError.h"
+#include "sound/wavmodule.h"
 
 #include <QByteArray>
 #include <QFileInfo>

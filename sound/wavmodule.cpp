@@ -1,7 +1,7 @@
-#include "wavmodule.h"
+#include "sound/wavmodule.h"
 
-#include "SafeFile.h"
-#include "VireError.h"
+#include "files/SafeFile.h"
+#include "problem/VireError.h"
 
 #include <QFile>
 

@@ -1,7 +1,7 @@
-#include "Controls.h"
+#include "ui/Controls.h"
 
-#include "FixedText.h"
-#include "Spelling.h"
+#include "image/FixedText.h"
+#include "spelling/Spelling.h"
 
 #include <QClipboard>
 #include <QCoreApplication>

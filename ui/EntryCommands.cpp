@@ -1,6 +1,6 @@
 // The entry commands: showing the selected entry, composing its flags, and
 // Add, Update, Remove and Reset on the phone book.
-#include "Form1.h"
+#include "ui/Form1.h"
 
 #include <QCheckBox>
 #include <QComboBox>

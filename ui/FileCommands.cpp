@@ -1,10 +1,10 @@
 // The file commands: opening and saving an image, importing a WAV file into a
 // sound bank, each through CommonDialog1 and each reporting its own failure.
-#include "Form1.h"
+#include "ui/Form1.h"
 
-#include "SafeFile.h"
-#include "SoundImport.h"
-#include "VireError.h"
+#include "files/SafeFile.h"
+#include "sound/SoundImport.h"
+#include "problem/VireError.h"
 
 #include <exception>
 

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "Codec.h"
-#include "CommonDialog1.h"
-#include "FlashImage.h"
-#include "PhoneBook.h"
-#include "Platform.h"
+#include "image/Codec.h"
+#include "ui/CommonDialog1.h"
+#include "image/FlashImage.h"
+#include "image/PhoneBook.h"
+#include "ui/Platform.h"
 
 #include <QMainWindow>
 #include <array>

@@ -1,5 +1,5 @@
-#include "Platform.h"
-#include "QtSettings.h"
+#include "ui/Platform.h"
+#include "ui/QtSettings.h"
 
 #include <QApplication>
 #include <QFileDialog>

@@ -1,4 +1,4 @@
-#include "QtSettings.h"
+#include "ui/QtSettings.h"
 
 #include <QRandomGenerator>
 #include <QSettings>

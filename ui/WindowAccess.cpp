@@ -1,10 +1,10 @@
 // The window for every user: names, descriptions and label relations that a
 // screen reader reads, Enter on the buttons, and colours that stay readable
 // on the theme's background. Nothing here changes what the window shows.
-#include "Form1.h"
+#include "ui/Form1.h"
 
-#include "Colours.h"
-#include "Controls.h"
+#include "ui/Colours.h"
+#include "ui/Controls.h"
 
 #include <QComboBox>
 #include <QEvent>

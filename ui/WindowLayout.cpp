@@ -1,8 +1,8 @@
 // Building the window: every control placed from its twips table, named as
 // the tests and the screen reader find it, and wired to its command.
-#include "Form1.h"
+#include "ui/Form1.h"
 
-#include "Controls.h"
+#include "ui/Controls.h"
 
 #include <QApplication>
 #include <QCheckBox>

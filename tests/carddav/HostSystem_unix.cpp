@@ -1,4 +1,4 @@
-#include "HostSystem.h"
+#include "tests/carddav/HostSystem.h"
 
 #include <unistd.h>
 

@@ -1,6 +1,6 @@
-#include "RunVire.h"
+#include "tests/carddav/RunVire.h"
 
-#include "Terminals.h"
+#include "tests/carddav/Terminals.h"
 
 #include <QProcess>
 

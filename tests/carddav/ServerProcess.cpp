@@ -1,11 +1,11 @@
-#include "ServerProcess.h"
+#include "tests/carddav/ServerProcess.h"
 
 #include <QDeadlineTimer>
 #include <QFile>
 #include <QRegularExpression>
 #include <QThread>
 
-#include "HostSystem.h"
+#include "tests/carddav/HostSystem.h"
 
 namespace {
 

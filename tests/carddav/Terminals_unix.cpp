@@ -1,4 +1,4 @@
-#include "Terminals.h"
+#include "tests/carddav/Terminals.h"
 
 #include <QProcess>
 #include <QThread>

@@ -1,4 +1,4 @@
-#include "Terminals.h"
+#include "tests/carddav/Terminals.h"
 
 #include <QDir>
 #include <QProcess>
@@ -7,7 +7,7 @@
 
 #include <windows.h>
 
-#include "HostSystem.h"
+#include "tests/carddav/HostSystem.h"
 
 void withoutTerminal(QProcess &p)
 {

@@ -11,9 +11,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "RunVire.h"
-#include "ServerProcess.h"
-#include "Terminals.h"
+#include "tests/carddav/RunVire.h"
+#include "tests/carddav/ServerProcess.h"
+#include "tests/carddav/Terminals.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // Basic and Digest answers computed here, against RFC 7616's own examples.
-#include "Auth.h"
+#include "carddav/Auth.h"
 
 #include <QtTest>
 

@@ -7,8 +7,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "RunVire.h"
-#include "ServerProcess.h"
+#include "tests/carddav/RunVire.h"
+#include "tests/carddav/ServerProcess.h"
 
 class TestDavDiscovery : public QObject
 {

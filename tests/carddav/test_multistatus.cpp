@@ -1,5 +1,5 @@
-#include "Credentials.h"
-#include "Multistatus.h"
+#include "carddav/Credentials.h"
+#include "carddav/Multistatus.h"
 
 #include <QtTest>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "WaveFiles.h"
-#include "Spelling.h"
+#include "tests/sound/WaveFiles.h"
+#include "spelling/Spelling.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "test_cli.h"
+#include "tests/cli/test_cli.h"
 
 #include <cerrno>
 #include <sys/stat.h>

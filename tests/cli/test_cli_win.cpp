@@ -1,8 +1,8 @@
-#include "test_cli.h"
+#include "tests/cli/test_cli.h"
 
 #include <windows.h>
 
-#include "SystemText_win.h"
+#include "tests/common/SystemText_win.h"
 
 // Windows names are UTF-16: no name is bytes that fail to decode.
 void TestCli::namesThatAreNotText(const QByteArray &) const

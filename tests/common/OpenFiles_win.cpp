@@ -1,4 +1,4 @@
-#include "OpenFiles.h"
+#include "tests/common/OpenFiles.h"
 
 #include <QDir>
 #include <QDirIterator>

@@ -1,10 +1,10 @@
 #pragma once
 
 // The real main window with a fake platform, and the user's gestures on it.
-#include "Controls.h"
-#include "FakePlatform.h"
-#include "Form1.h"
-#include "OpenFiles.h"
+#include "ui/Controls.h"
+#include "tests/common/FakePlatform.h"
+#include "ui/Form1.h"
+#include "tests/common/OpenFiles.h"
 
 #include <QCheckBox>
 #include <QComboBox>

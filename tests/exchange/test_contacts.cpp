@@ -8,8 +8,8 @@
 //   sv-SE strings have it;
 // - Thunderbird in every language: mail/chrome/messenger/importMsgs.properties
 //   (fields 2100 to 2136) of thunderbird-l10n, in the order Thunderbird 115 writes.
-#include "Contacts.h"
-#include "SheetContacts.h"
+#include "exchange/Contacts.h"
+#include "exchange/SheetContacts.h"
 
 #include <QtTest>
 

@@ -1,10 +1,10 @@
-#include "Codec.h"
-#include "Commands.h"
-#include "FixedText.h"
-#include "SheetSamples.h"
-#include "Tool.h"
-#include "SheetContacts.h"
-#include "Spreadsheet.h"
+#include "image/Codec.h"
+#include "cli/Commands.h"
+#include "image/FixedText.h"
+#include "tests/exchange/SheetSamples.h"
+#include "cli/Tool.h"
+#include "exchange/SheetContacts.h"
+#include "exchange/Spreadsheet.h"
 
 #include <quazip.h>
 #include <quazipfile.h>

@@ -1,7 +1,7 @@
 // The vCard reader and the spelling rule, in-process: cards as phones and
 // address books write them, names of other scripts, and a round trip.
-#include "Contacts.h"
-#include "Spelling.h"
+#include "exchange/Contacts.h"
+#include "spelling/Spelling.h"
 
 #include <QtTest>
 

@@ -1,9 +1,9 @@
-#include "Codec.h"
-#include "FixedText.h"
-#include "FlashImage.h"
-#include "Layout.h"
-#include "PhoneBook.h"
-#include "VireError.h"
+#include "image/Codec.h"
+#include "image/FixedText.h"
+#include "image/FlashImage.h"
+#include "image/Layout.h"
+#include "image/PhoneBook.h"
+#include "problem/VireError.h"
 
 #include <QSignalSpy>
 #include <QtTest>

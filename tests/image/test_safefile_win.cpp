@@ -1,8 +1,8 @@
 // The safe save on Windows: ReplaceFileW through absolute paths, the
 // read-only refusal and the names Windows cannot take.
-#include "SafeFile.h"
-#include "SaveChecks.h"
-#include "VireError.h"
+#include "files/SafeFile.h"
+#include "tests/image/SaveChecks.h"
+#include "problem/VireError.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,7 +11,7 @@
 
 #include <windows.h>
 
-#include "SystemText_win.h"
+#include "tests/common/SystemText_win.h"
 
 namespace {
 

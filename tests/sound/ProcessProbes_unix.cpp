@@ -1,4 +1,4 @@
-#include "ProcessProbes.h"
+#include "tests/sound/ProcessProbes.h"
 
 #include <QFile>
 

@@ -1,8 +1,8 @@
-#include "FlashImage.h"
-#include "Layout.h"
-#include "SoundImport.h"
-#include "VireError.h"
-#include "WaveFiles.h"
+#include "image/FlashImage.h"
+#include "image/Layout.h"
+#include "sound/SoundImport.h"
+#include "problem/VireError.h"
+#include "tests/sound/WaveFiles.h"
 
 #include <QtTest>
 

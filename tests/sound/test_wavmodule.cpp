@@ -1,8 +1,8 @@
-#include "OpenFiles.h"
-#include "ProcessProbes.h"
-#include "VireError.h"
-#include "WaveFiles.h"
-#include "wavmodule.h"
+#include "tests/common/OpenFiles.h"
+#include "tests/sound/ProcessProbes.h"
+#include "problem/VireError.h"
+#include "tests/sound/WaveFiles.h"
+#include "sound/wavmodule.h"
 
 #include <QDir>
 #include <QtTest>

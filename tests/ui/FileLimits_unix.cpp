@@ -1,4 +1,4 @@
-#include "FileLimits.h"
+#include "tests/ui/FileLimits.h"
 
 #include <csignal>
 #include <sys/resource.h>

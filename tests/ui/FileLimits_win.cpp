@@ -1,4 +1,4 @@
-#include "FileLimits.h"
+#include "tests/ui/FileLimits.h"
 
 bool foldersCanBeLocked()
 {

@@ -1,6 +1,6 @@
 // Renders the window as it stands after start to a PNG: screenshot <file.png>
-#include "FakePlatform.h"
-#include "Form1.h"
+#include "tests/common/FakePlatform.h"
+#include "ui/Form1.h"
 
 #include <QApplication>
 #include <QPixmap>

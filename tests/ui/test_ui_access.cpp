@@ -1,7 +1,7 @@
 // The window for every user: what a screen reader reads of it, the keys a
 // keyboard user presses, and colours that stay readable on any background.
-#include "Colours.h"
-#include "TestWindow.h"
+#include "ui/Colours.h"
+#include "tests/common/TestWindow.h"
 
 #include <QAccessible>
 #include <QTest>

@@ -1,6 +1,6 @@
 // The controls of their own: the number box's key filter, the frame's
 // caption colour and the list's rows, inside the real window.
-#include "TestWindow.h"
+#include "tests/common/TestWindow.h"
 
 #include <QApplication>
 #include <QClipboard>

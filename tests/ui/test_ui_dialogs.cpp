@@ -1,8 +1,8 @@
 // The dialogs the program ships: the file dialog (Qt's own where the platform
 // has none, as offscreen) and the message box, driven in-process through the
 // window, and nothing of them kept between runs.
-#include "Form1.h"
-#include "Platform.h"
+#include "ui/Form1.h"
+#include "ui/Platform.h"
 
 #include <QAbstractButton>
 #include <QApplication>

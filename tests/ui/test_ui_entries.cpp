@@ -1,6 +1,6 @@
 // The entry commands: showing an entry, composing its flags, Add, Update,
 // Remove and Reset, driven through the real widgets.
-#include "TestWindow.h"
+#include "tests/common/TestWindow.h"
 
 #include <QCheckBox>
 #include <QComboBox>

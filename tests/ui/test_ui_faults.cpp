@@ -1,4 +1,4 @@
-#include "test_ui_faults.h"
+#include "tests/ui/test_ui_faults.h"
 
 #include <QFileInfo>
 

@@ -4,7 +4,7 @@
 // buffer and the phone book stay as they were, and the next command works.
 // The cases that need the system's own means (mounts, users, FIFOs, device
 // nodes) are in test_ui_faults_unix.cpp and test_ui_faults_win.cpp.
-#include "TestWindow.h"
+#include "tests/common/TestWindow.h"
 
 #include <QObject>
 

@@ -1,10 +1,10 @@
-#include "test_ui_faults.h"
+#include "tests/ui/test_ui_faults.h"
 
 #include <QFileInfo>
 
 #include <windows.h>
 
-#include "SystemText_win.h"
+#include "tests/common/SystemText_win.h"
 
 namespace {
 

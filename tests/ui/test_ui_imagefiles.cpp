@@ -1,7 +1,7 @@
 // "Open Image..." and "Save Image..." through the real window.
-#include "FileLimits.h"
-#include "FixedText.h"
-#include "TestWindow.h"
+#include "tests/ui/FileLimits.h"
+#include "image/FixedText.h"
+#include "tests/common/TestWindow.h"
 
 #include <QCheckBox>
 #include <QComboBox>

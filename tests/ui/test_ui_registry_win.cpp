@@ -1,6 +1,6 @@
 // The program's file dialogs leave the registry's "QtProject" keys as they
 // were: Qt's dialog would keep its history there (Windows only).
-#include "Platform.h"
+#include "ui/Platform.h"
 
 #include <QApplication>
 #include <QTemporaryDir>

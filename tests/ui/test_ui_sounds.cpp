@@ -1,7 +1,7 @@
 // Importing WAV files into the sound banks through the window's open buttons.
-#include "Layout.h"
-#include "TestWindow.h"
-#include "WaveFiles.h"
+#include "image/Layout.h"
+#include "tests/common/TestWindow.h"
+#include "tests/sound/WaveFiles.h"
 
 #include <QAction>
 #include <QComboBox>

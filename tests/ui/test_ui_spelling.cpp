@@ -1,8 +1,8 @@
 // Names the image cannot spell, typed, pasted or taken from a WAV file name,
 // and pastes into the number box.
-#include "TestWindow.h"
-#include "WaveFiles.h"
-#include "Spelling.h"
+#include "tests/common/TestWindow.h"
+#include "tests/sound/WaveFiles.h"
+#include "spelling/Spelling.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

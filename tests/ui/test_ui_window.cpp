@@ -1,6 +1,6 @@
 // Building the window: the controls, their places, order, names and texts
 // as the window starts, driven through the real widgets.
-#include "TestWindow.h"
+#include "tests/common/TestWindow.h"
 
 #include <QAccessible>
 #include <QAction>

@@ -1,4 +1,4 @@
-#include "VireError.h"
+#include "problem/VireError.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
-#include "Spelling.h"
+#include "spelling/Spelling.h"
 
-#include "FixedText.h"
+#include "image/FixedText.h"
 
 #if VIRE_HAVE_ICU
 #include <unicode/translit.h>

@@ -1,7 +1,7 @@
-#include "SafeFile.h"
-#include "SafeFile_p.h"
+#include "files/SafeFile.h"
+#include "files/SafeFile_p.h"
 
-#include "VireError.h"
+#include "problem/VireError.h"
 
 #include <QFile>
 #include <QFileInfo>

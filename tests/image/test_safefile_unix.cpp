@@ -1,6 +1,6 @@
-#include "SafeFile.h"
-#include "SaveChecks.h"
-#include "VireError.h"
+#include "files/SafeFile.h"
+#include "tests/image/SaveChecks.h"
+#include "problem/VireError.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -235,4 +235,4 @@ private slots:
 };
 
 QTEST_GUILESS_MAIN(TestSafeFile)
-#include "test_safefile.moc"
+#include "test_safefile_unix.moc"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "VireError.h"
+#include "problem/VireError.h"
 
 #include <QString>
 
