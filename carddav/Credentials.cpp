@@ -6,15 +6,6 @@
 
 namespace carddav {
 
-namespace {
-
-[[noreturn]] void fail(const QUrl &url, const QString &detail)
-{
-    throw DavError{DavError::Kind::Login, url, QString(), 0, detail, {}};
-}
-
-} // namespace
-
 NetrcEntry netrcLookup(const QByteArray &netrc, const QString &host, const QString &user)
 {
     const QList<QByteArray> lines = netrc.split('\n');
@@ -78,8 +69,9 @@ Login findLogin(const QUrl &url, const QString &user, bool otherOrigin, const Wa
         if (file.open(QIODevice::ReadOnly)) {
             const QString mode = readableByOthers(file);
             if (warn && !mode.isEmpty())
-                warn(path, QStringLiteral("others can read this file (mode %1), which holds passwords; "
-                                          "chmod 600 it").arg(mode));
+                warn(Problem::inFile(Problem::Kind::Plain, path,
+                                     QStringLiteral("others can read this file (mode %1), which holds passwords; "
+                                                    "chmod 600 it").arg(mode)));
             // Another origin's line is its own, login and all.
             const NetrcEntry entry = netrcLookup(file.read(1024 * 1024), url.host(), otherOrigin ? QString() : user);
             if (entry.found && !entry.password.isEmpty()) {
@@ -92,14 +84,14 @@ Login findLogin(const QUrl &url, const QString &user, bool otherOrigin, const Wa
     if (otherOrigin)
         return login;
     if (login.user.isEmpty())
-        fail(url, QStringLiteral("the server asks for a user name; pass --user NAME"));
+        fail(Problem::Kind::Login, url, QStringLiteral("the server asks for a user name; pass --user NAME"));
     if (!login.password.isEmpty())
         return login;
 
     QByteArray typed;
     const QByteArray prompt = QStringLiteral("Password for %1 at %2: ").arg(login.user, url.host()).toUtf8();
     if (!promptTerminal(prompt, typed))
-        fail(url, QStringLiteral("the server asks for %1's password and there is no terminal to ask on; "
+        fail(Problem::Kind::Login, url, QStringLiteral("the server asks for %1's password and there is no terminal to ask on; "
                                  "set %2 or add a line for %3 to ~/.netrc")
                       .arg(login.user, QLatin1String(PasswordVariable), url.host()));
     login.password = QString::fromUtf8(typed);

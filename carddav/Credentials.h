@@ -23,11 +23,11 @@ struct NetrcEntry
 // With user given, only an entry with that login (or none) counts.
 NetrcEntry netrcLookup(const QByteArray &netrc, const QString &host, const QString &user);
 
-// Says a warning about a file, for the tool to print.
-using Warn = std::function<void(const QString &file, const QString &text)>;
+// Says a warning, for the tool to print.
+using Warn = std::function<void(const Problem &problem)>;
 
 // The user name and password for url: the password from VIRE_DAV_PASSWORD,
-// else ~/.netrc, else asked on the terminal without echo. Throws DavError
+// else ~/.netrc, else asked on the terminal without echo. Throws VireError
 // saying how to give it when there is none. For another origin than the one
 // named, only url's host's own ~/.netrc line counts, and the password is
 // empty when it has none. warn hears of a ~/.netrc others can read.

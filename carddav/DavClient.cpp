@@ -12,7 +12,7 @@ namespace carddav {
 
 namespace {
 
-using Kind = DavError::Kind;
+using Kind = Problem::Kind;
 using namespace dav;
 
 constexpr int MultigetBatch = 200;

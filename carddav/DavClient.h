@@ -1,6 +1,6 @@
 #pragma once
 
-#include "carddav/DavError.h"
+#include "carddav/Failure.h"
 
 #include <QByteArray>
 #include <QString>
@@ -46,7 +46,7 @@ struct ClientOptions
     qsizetype room = -1;
     std::function<qsizetype(const QByteArray &vcard)> entries;
     // Asked at most once for each origin, when it first wants a password;
-    // throws DavError when there is none to give. For another origin than
+    // throws VireError when there is none to give. For another origin than
     // the one named (otherOrigin), only a password of its own ~/.netrc line
     // may be given: else the password is left empty.
     std::function<Login(const QUrl &url, const QString &user, bool otherOrigin)> credentials;
@@ -62,7 +62,7 @@ bool isLoopback(const QString &host);
 
 // The cards of the address book at url, or of the one found below a server's
 // root, a principal or an address-book home set. Every card the book lists
-// is in the result, read or named as missing. Throws DavError.
+// is in the result, read or named as missing. Throws VireError.
 BookCards fetchCards(const QUrl &url, const ClientOptions &options);
 
 } // namespace carddav

@@ -7,12 +7,7 @@
 
 namespace carddav::dav {
 
-using Kind = DavError::Kind;
-
-void fail(Kind kind, const QUrl &url, const QString &detail)
-{
-    throw DavError{kind, url, QString(), 0, detail, {}};
-}
+using Kind = Problem::Kind;
 
 QUrl resolved(const QUrl &base, const QString &href)
 {
@@ -53,8 +48,9 @@ bool unsupported(int status)
 
 void serverFailed(const QUrl &url, int status)
 {
-    throw DavError{Kind::ServerError, url, QString(), status,
-                   QStringLiteral("the server failed (HTTP %1); try again later, or tell its administrator").arg(status), {}};
+    carddav::fail(Kind::ServerError, url,
+                  QStringLiteral("the server failed (HTTP %1); try again later, or tell its administrator").arg(status),
+                  status);
 }
 
 Multistatus multistatus(Session &client, const Answer &a)
@@ -76,15 +72,15 @@ const QByteArray DiscoverBody =
 void checkStatus(int status, const QUrl &url)
 {
     if (status == 404 || status == 410)
-        throw DavError{Kind::NotFound, url, QString(), status, QStringLiteral("not found (HTTP %1); check the URL").arg(status), {}};
+        fail(Kind::NotFound, url, QStringLiteral("not found (HTTP %1); check the URL").arg(status), status);
     if (status == 403)
-        throw DavError{Kind::Forbidden, url, QString(), status,
-                       QStringLiteral("access forbidden (HTTP 403); check that the user may read this address book"), {}};
+        fail(Kind::Forbidden, url,
+             QStringLiteral("access forbidden (HTTP 403); check that the user may read this address book"), status);
     if (status >= 500)
         serverFailed(url, status);
     if (!ok(status))
-        throw DavError{Kind::BadAnswer, url, QString(), status,
-                       QStringLiteral("the server answers HTTP %1 for this URL; pass the URL of an address book").arg(status), {}};
+        fail(Kind::BadAnswer, url,
+             QStringLiteral("the server answers HTTP %1 for this URL; pass the URL of an address book").arg(status), status);
 }
 
 // What the server says about url itself, at depth 0.
@@ -126,10 +122,12 @@ QUrl listHomeSet(Session &client, const QUrl &start, const QUrl &homeSet)
     if (books.size() == 1)
         return books.first().first;
     std::sort(books.begin(), books.end(), [](const auto &x, const auto &y) { return encoded(x.first) < encoded(y.first); });
-    DavError choice{Kind::Choice, start, QString(), 0,
-                    QStringLiteral("%1 address books; pass one of these URLs:").arg(books.size()), {}};
-    choice.books = books;
-    throw choice;
+    Problem choice;
+    choice.kind = Kind::Choice;
+    choice.url = start;
+    choice.detail = QStringLiteral("%1 address books; pass one of these URLs:").arg(books.size());
+    choice.choices = books;
+    throw VireError(std::move(choice));
 }
 
 // From a principal to the books of its home set.
@@ -166,13 +164,13 @@ QUrl findAddressBook(Session &client, const QUrl &start)
     const bool root = start.path().isEmpty() || start.path() == QLatin1String("/");
     QUrl at;
     DavResponse self;
-    std::optional<DavError> refused;
+    std::optional<VireError> refused;
     try {
         self = describe(client, start, &at);
-    } catch (const DavError &e) {
+    } catch (const VireError &e) {
         // A server's root is often no WebDAV resource, or a forbidden one:
         // the well-known address is where discovery starts then.
-        const bool tryWellKnown = e.kind == Kind::Forbidden || e.kind == Kind::NotFound || e.kind == Kind::BadAnswer;
+        const bool tryWellKnown = e.kind() == Kind::Forbidden || e.kind() == Kind::NotFound || e.kind() == Kind::BadAnswer;
         if (!root || !tryWellKnown)
             throw;
         refused = e;
@@ -207,10 +205,10 @@ QUrl findAddressBook(Session &client, const QUrl &start)
     DavResponse context;
     try {
         context = describe(client, wellKnown, &at);
-    } catch (const DavError &e) {
-        if (e.kind != Kind::NotFound && e.kind != Kind::BadAnswer && e.kind != Kind::Forbidden)
+    } catch (const VireError &e) {
+        if (e.kind() != Kind::NotFound && e.kind() != Kind::BadAnswer && e.kind() != Kind::Forbidden)
             throw;
-        if (refused && refused->kind == Kind::Forbidden)
+        if (refused && refused->kind() == Kind::Forbidden)
             throw *refused;
         fail(Kind::NotAddressBook, start, QStringLiteral("no CardDAV service here, nor at /.well-known/carddav; "
                                        "pass the URL of an address book"));

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "carddav/DavError.h"
+#include "carddav/Failure.h"
 #include "carddav/Multistatus.h"
 
 #include <QUrl>
@@ -25,7 +25,6 @@ bool within(const QUrl &inner, const QUrl &outer);
 bool ok(int status);
 // A server that cannot run a REPORT says so with one of these.
 bool unsupported(int status);
-[[noreturn]] void fail(DavError::Kind kind, const QUrl &url, const QString &detail);
 [[noreturn]] void serverFailed(const QUrl &url, int status);
 // The answer's multistatus; a 5xx says the server failed.
 Multistatus multistatus(Session &client, const Answer &a);

@@ -8,7 +8,7 @@ namespace carddav {
 
 namespace {
 
-using Kind = DavError::Kind;
+using Kind = Problem::Kind;
 
 constexpr int MaxRedirects = 5;
 // Discovery takes four requests at most; a server sending us round in
@@ -16,11 +16,6 @@ constexpr int MaxRedirects = 5;
 constexpr int MaxDiscoveryRequests = 8;
 // A stale nonce is answered again, a few times at most.
 constexpr int MaxAuthRounds = 4;
-
-[[noreturn]] void fail(Kind kind, const QUrl &url, const QString &detail, int status = 0)
-{
-    throw DavError{kind, url, QString(), status, detail, {}};
-}
 
 bool https(const QUrl &url)
 {
@@ -39,6 +34,16 @@ QString originName(const QUrl &url)
 }
 
 } // namespace
+
+void fail(Problem::Kind kind, const QUrl &url, const QString &detail, int status)
+{
+    Problem p;
+    p.kind = kind;
+    p.url = url;
+    p.status = status;
+    p.detail = detail;
+    throw VireError(std::move(p));
+}
 
 QByteArray requestTarget(const QUrl &url)
 {
@@ -62,7 +67,7 @@ void Session::addCertificates(const QString &path)
 {
     const QFileInfo info(path);
     auto refuse = [&](const QString &why) {
-        throw DavError{Kind::Usage, QUrl(), path, 0, why, {}};
+        throw VireError(Problem::inFile(Kind::Usage, path, why));
     };
     if (!info.exists())
         refuse(QStringLiteral("no such file; --ca-file takes a file of PEM certificates"));

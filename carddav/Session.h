@@ -2,7 +2,7 @@
 
 #include "carddav/Auth.h"
 #include "carddav/DavClient.h"
-#include "carddav/DavError.h"
+#include "carddav/Failure.h"
 #include "carddav/Multistatus.h"
 
 #include <QByteArray>
@@ -21,7 +21,7 @@ class QSslError;
 
 // The HTTP side of the address-book client: one request at a time, redirects
 // followed by our own rules, the password given when a server asks, limits on
-// time and size for the whole run. Throws DavError.
+// time and size for the whole run. Throws VireError.
 //
 // The origin rule: the URL of the first request is the one the user named.
 // The password goes to its origin (scheme, host, port) or that origin's https

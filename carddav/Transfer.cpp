@@ -11,7 +11,7 @@ namespace carddav {
 
 namespace {
 
-using Kind = DavError::Kind;
+using Kind = Problem::Kind;
 
 // Far above any address book (10,000 cards are a few MiB), far below what
 // would exhaust memory: for all answers of a run together.
@@ -20,11 +20,6 @@ constexpr qint64 MaxRunBytes = qint64(256) * 1024 * 1024;
 // did: a server dripping a byte now and then does not keep a run alive.
 constexpr qint64 ProgressStep = 16 * 1024;
 constexpr qsizetype MaxHeaderBytes = 64 * 1024;
-
-[[noreturn]] void fail(Kind kind, const QUrl &url, const QString &detail, int status = 0)
-{
-    throw DavError{kind, url, QString(), status, detail, {}};
-}
 
 bool unknownAuthority(QSslError::SslError e)
 {
@@ -192,7 +187,7 @@ Answer Session::sendOnce(const QByteArray &method, const QUrl &url, const QByteA
         bool started = false;
         try {
             a = exchange(socket, wire, url, method, request, started);
-        } catch (const DavError &) {
+        } catch (const VireError &) {
             m_sockets.erase(connectionKey(url));
             if (reused && !started && attempt == 0)
                 continue;

@@ -3,15 +3,11 @@
 #include "cli/Diagnostics.h"
 #include "image/Layout.h"
 #include "files/SafeFile.h"
-#include "problem/VireError.h"
-
-#include <QDir>
+#include "problem/Problem.h"
 
 #include <cstdio>
 
 namespace cli {
-
-using tool::Failure;
 
 namespace {
 
@@ -118,8 +114,11 @@ bool CommandLine::refuse(const QString &text)
 
 int usageError(const QString &command, const QString &text)
 {
-    const QString prefix = command.isEmpty() ? QStringLiteral("vire-image") : QStringLiteral("vire-image ") + command;
-    writeErr(QStringLiteral("%1: %2\nTry '%1 --help'.\n").arg(prefix, text));
+    Problem p;
+    p.kind = Problem::Kind::Usage;
+    p.detail = text;
+    const QString program = command.isEmpty() ? QStringLiteral("vire-image") : QStringLiteral("vire-image ") + command;
+    writeErr(diagnostic(p, "error") + QStringLiteral("\nTry '%1 --help'.\n").arg(program));
     return Failed;
 }
 
@@ -135,59 +134,46 @@ void writeOut(const QByteArray &bytes)
 {
     if (std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout) != size_t(bytes.size())
         || std::fflush(stdout) != 0)
-        throw Failure{QStringLiteral("standard output: error: cannot write")};
+        throw fail(QStringLiteral("standard output"), QStringLiteral("cannot write"));
 }
 
-void message(const QString &file, int line, const char *kind, const QString &text)
+void message(const Problem &problem, const char *severity)
 {
-    writeErr(diagnostic(file, line, kind, text) + QLatin1Char('\n'));
+    writeErr(diagnostic(problem, severity) + QLatin1Char('\n'));
 }
 
-Failure fail(const QString &file, const QString &text)
+void message(const QString &file, int line, const char *severity, const QString &text)
 {
-    return Failure{diagnostic(file.isEmpty() ? QStringLiteral("vire-image") : file, 0, "error", text)};
+    Problem p = Problem::at(line, text);
+    p.file = file;
+    message(p, severity);
 }
 
-// The file layer's text, without the path when it already names it.
-Failure fail(const QString &file, const VireError &e)
+VireError fail(const QString &file, const QString &text)
 {
-    QString text = e.description();
-    const QString native = QDir::toNativeSeparators(file) + QLatin1Char(' ');
-    if (text.startsWith(native))
-        text = text.mid(native.size());
-    if (text.startsWith(QLatin1String("is ")))
-        text = text.mid(3);
-    const QString named = QDir::toNativeSeparators(file) + QLatin1String(": ");
-    if (text.contains(named))
-        text = text.mid(text.indexOf(named) + named.size());
-    return fail(file, text);
+    return VireError(Problem::inFile(Problem::Kind::Plain, file, text));
+}
+
+void placeIn(VireError &e, const QString &file)
+{
+    Problem &p = e.problem();
+    if (p.file.isEmpty() && p.url.isEmpty())
+        p.file = file;
 }
 
 QByteArray readFile(const QString &path, qint64 maxBytes)
 {
-    try {
-        return safefile::readRegular(path, maxBytes);
-    } catch (const VireError &e) {
-        throw fail(path, e);
-    }
+    return safefile::readRegular(path, maxBytes);
 }
 
 void checkOutput(const QString &path)
 {
-    try {
-        safefile::checkTarget(path);
-    } catch (const VireError &e) {
-        throw fail(path, e);
-    }
+    safefile::checkTarget(path);
 }
 
 void writeFile(const QString &path, const QByteArray &bytes)
 {
-    try {
-        safefile::writeWhole(path, bytes);
-    } catch (const VireError &e) {
-        throw fail(path, e);
-    }
+    safefile::writeWhole(path, bytes);
 }
 
 tool::Image readImage(const QString &path)
@@ -197,8 +183,9 @@ tool::Image readImage(const QString &path)
     tool::Image image = [&] {
         try {
             return tool::decodeImage(std::move(bytes));
-        } catch (const Failure &f) {
-            throw fail(path, f.text);
+        } catch (VireError &e) {
+            placeIn(e, path);
+            throw;
         }
     }();
     // Read as the editor reads a file of another size: the first 524,288

@@ -2,6 +2,7 @@
 
 #include "cli/Commands.h"
 #include "cli/Tool.h"
+#include "problem/Problem.h"
 
 #include <QByteArray>
 #include <QCommandLineOption>
@@ -10,7 +11,6 @@
 #include <QString>
 #include <QStringList>
 
-class VireError;
 
 // What vire-image's commands share: the parsing of one command's line, the
 // messages and the files.
@@ -67,19 +67,24 @@ private:
     int m_status = Success;
 };
 
-// "vire-image COMMAND: text" and the hint to --help on standard error; returns Failed.
+// "vire-image: error: text" and the hint to the command's --help on standard
+// error; returns Failed.
 int usageError(const QString &command, const QString &text);
 
 // Messages and output.
 void writeErr(const QString &text);
 void writeOut(const QByteArray &bytes);
-// "file:line: kind: text" (no line when it is 0) on standard error.
-void message(const QString &file, int line, const char *kind, const QString &text);
+// A problem on standard error as diagnostic() words it; the second form
+// for a file (empty: the program) and line (0: none).
+void message(const Problem &problem, const char *severity);
+void message(const QString &file, int line, const char *severity, const QString &text);
 void writeLines(const QStringList &lines);
-tool::Failure fail(const QString &file, const QString &text);
-tool::Failure fail(const QString &file, const VireError &e);
+// A failure about a file (empty: about the command as a whole).
+VireError fail(const QString &file, const QString &text);
+// Names file as the place of a failure that names none.
+void placeIn(VireError &e, const QString &file);
 
-// Files; a failure throws tool::Failure naming the file.
+// Files; a failure throws VireError naming the file.
 QByteArray readFile(const QString &path, qint64 maxBytes);
 void checkOutput(const QString &path);
 void writeFile(const QString &path, const QByteArray &bytes);

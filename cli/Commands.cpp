@@ -2,7 +2,7 @@
 
 #include "cli/CommandLine.h"
 #include "cli/Diagnostics.h"
-#include "problem/VireError.h"
+#include "problem/Problem.h"
 
 #include <exception>
 
@@ -13,8 +13,6 @@
 namespace cli {
 
 namespace {
-
-using tool::Failure;
 
 const char ProgramHelp[] = R"~(Usage: vire-image COMMAND [ARGUMENTS]
 
@@ -86,16 +84,8 @@ int run(const QStringList &args)
 
     try {
         return command->run(args.mid(1));
-    } catch (const Failure &f) {
-        // Already formatted, a line each; made safe once more in case a part
-        // from outside slipped in unescaped.
-        for (const QString &line : f.text.split(QLatin1Char('\n')))
-            writeErr(safeText(line) + QLatin1Char('\n'));
-    } catch (const VireError &e) {
-        writeErr(diagnostic(QStringLiteral("vire-image"), 0, "error", e.description()) + QLatin1Char('\n'));
     } catch (const std::exception &e) {
-        writeErr(diagnostic(QStringLiteral("vire-image"), 0, "error", QString::fromLocal8Bit(e.what()))
-                 + QLatin1Char('\n'));
+        message(VireError::from(e).problem(), "error");
     }
     return Failed;
 }

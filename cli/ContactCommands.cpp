@@ -146,8 +146,6 @@ int runImport(const QStringList &arguments)
     tool::Image image = readImage(imagePath);
 
     const exchange::Mode mode = line.isSet(replace) ? exchange::Mode::Replace : exchange::Mode::Add;
-    // A URL is named without its user information.
-    const QString shown = shownSource(contactsPath);
     CardPlaces places;
     exchange::ReadResult read;
     if (isDavUrl(contactsPath)) {
@@ -161,35 +159,47 @@ int runImport(const QStringList &arguments)
     }
 
     // Errors and warnings together, in the order of the file.
-    struct Note { int line; bool error; QString text; };
+    struct Note { const Problem *problem; const char *severity; };
     QVector<Note> notes;
-    for (const exchange::Diagnostic &d : read.warnings)
-        notes.append({d.line, false, d.text});
-    for (const exchange::Diagnostic &d : read.errors)
-        notes.append({d.line, true, d.text});
-    std::stable_sort(notes.begin(), notes.end(), [](const Note &a, const Note &b) { return a.line < b.line; });
+    for (const Problem &p : read.warnings)
+        notes.append({&p, "warning"});
+    for (const Problem &p : read.errors)
+        notes.append({&p, "error"});
+    std::stable_sort(notes.begin(), notes.end(),
+                     [](const Note &a, const Note &b) { return a.problem->line < b.problem->line; });
     for (const Note &n : notes)
-        message(places.where(shown, n.line), places.line(n.line), n.error ? "error" : "warning", n.text);
+        message(places.placed(*n.problem, contactsPath), n.severity);
     if (!read.ok())
-        throw fail(shown, QStringLiteral("%1 error(s); nothing written").arg(read.errors.size()));
+        throw VireError(atSource(contactsPath, QStringLiteral("%1 error(s); nothing written").arg(read.errors.size())));
 
     // A source that yields nothing is more likely a wrong file or an address
     // book that failed to answer than a wish to empty the phone book.
     if (read.contacts.isEmpty() && read.skipped == 0 && read.users == 0) {
         if (line.isSet(replace))
-            throw fail(shown, QStringLiteral("holds no contacts; nothing was replaced"));
-        message(shown, 0, "warning", QStringLiteral("holds no contacts; the image is unchanged"));
+            throw VireError(atSource(contactsPath, QStringLiteral("holds no contacts; nothing was replaced")));
+        message(atSource(contactsPath, QStringLiteral("holds no contacts; the image is unchanged")), "warning");
     }
 
     tool::ImportOutcome outcome;
     try {
         outcome = tool::importContacts(image, read.contacts, line.isSet(replace), read.users);
-    } catch (const tool::Failure &f) {
-        throw fail(shown, f.text);
+    } catch (VireError &e) {
+        const Problem p = e.problem();
+        e.problem() = atSource(contactsPath, p.detail);
+        e.problem().number = p.number;
+        throw;
     }
-    if (!outcome.repeats.isEmpty())
-        message(shown, 0, "warning",
-                places.named(QStringLiteral("numbers added more than once: %1").arg(outcome.repeats.join(QStringLiteral("; ")))));
+    if (!outcome.repeats.isEmpty()) {
+        QStringList repeats;
+        for (const tool::Repeat &r : outcome.repeats) {
+            QStringList from;
+            for (int at : r.lines)
+                from << (at > 0 ? places.placeOf(at) : QStringLiteral("in the image"));
+            repeats << QStringLiteral("%1 (%2)").arg(r.number, from.join(QStringLiteral(", ")));
+        }
+        message(atSource(contactsPath, QStringLiteral("numbers added more than once: %1").arg(repeats.join(QStringLiteral("; ")))),
+                "warning");
+    }
     QString summary = tool::importSummary(outcome, read.skipped, line.isSet(replace), read.leftOut);
     // An unchanged image is not written over itself; another output is written all the same.
     const bool same = line.isSet(output) && safefile::sameFile(imagePath, outPath)
@@ -201,7 +211,7 @@ int runImport(const QStringList &arguments)
         summary += QStringLiteral("; not rewritten");
     else
         writeFile(outPath, image.fb.bytes());
-    message(shown, 0, "summary", summary);
+    message(atSource(contactsPath, summary), "summary");
     return Success;
 }
 

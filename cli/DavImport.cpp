@@ -8,7 +8,6 @@
 #include "cli/Tool.h"
 
 #include <QElapsedTimer>
-#include <QRegularExpression>
 #include <QUrl>
 
 #include <algorithm>
@@ -53,16 +52,6 @@ private:
     qint64 m_last = 0;
 };
 
-// The client's error as the tool's message: the URL without user
-// information, the server's text made safe.
-QString davMessage(const carddav::DavError &e)
-{
-    QString text = diagnostic(e.url.isEmpty() ? e.file : safeUrl(e.url), 0, "error", e.detail);
-    for (const auto &[url, name] : e.books)
-        text += QStringLiteral("\n  ") + safeUrl(url) + (name.isEmpty() ? QString() : QStringLiteral("  (%1)").arg(safeText(name)));
-    return text;
-}
-
 // The source as typed, without what stands between "://" and the last "@"
 // of the authority: user information, a password among it, even in a URL
 // that is not valid otherwise.
@@ -84,12 +73,18 @@ QString withoutUserInfo(const QString &source)
 
 } // namespace
 
-QString shownSource(const QString &source)
+Problem atSource(const QString &source, QString detail)
 {
-    if (!isDavUrl(source))
-        return source;
+    Problem p;
+    p.detail = std::move(detail);
     const QUrl url(source, QUrl::StrictMode);
-    return url.isValid() ? safeUrl(url) : safeText(withoutUserInfo(source));
+    if (!isDavUrl(source))
+        p.file = source;
+    else if (url.isValid())
+        p.url = url;
+    else
+        p.file = withoutUserInfo(source);
+    return p;
 }
 
 bool isDavUrl(const QString &source)
@@ -104,30 +99,23 @@ void CardPlaces::add(int firstLine, const QString &url)
     m_urls.append(url);
 }
 
-QString CardPlaces::where(const QString &source, int line) const
+Problem CardPlaces::placed(Problem problem, const QString &source) const
+{
+    const auto it = std::upper_bound(m_starts.cbegin(), m_starts.cend(), problem.line);
+    if (it == m_starts.cbegin()) {
+        Problem p = atSource(source, std::move(problem.detail));
+        p.line = problem.line;
+        return p;
+    }
+    problem.file = m_urls.at(it - m_starts.cbegin() - 1);
+    problem.line = 0;
+    return problem;
+}
+
+QString CardPlaces::placeOf(int line) const
 {
     const auto it = std::upper_bound(m_starts.cbegin(), m_starts.cend(), line);
-    return it == m_starts.cbegin() ? source : m_urls.at(it - m_starts.cbegin() - 1);
-}
-
-int CardPlaces::line(int line) const
-{
-    return m_urls.isEmpty() ? line : 0;
-}
-
-QString CardPlaces::named(QString text) const
-{
-    if (m_urls.isEmpty())
-        return text;
-    static const QRegularExpression lineRef(QStringLiteral("\\bline (\\d+)"));
-    QRegularExpressionMatch m;
-    qsizetype from = 0;
-    while ((m = lineRef.match(text, from)).hasMatch()) {
-        const QString url = where(QString(), m.captured(1).toInt());
-        text.replace(m.capturedStart(), m.capturedLength(), url);
-        from = m.capturedStart() + url.size();
-    }
-    return text;
+    return it == m_starts.cbegin() ? QStringLiteral("line %1").arg(line) : m_urls.at(it - m_starts.cbegin() - 1);
 }
 
 namespace {
@@ -135,11 +123,15 @@ namespace {
 exchange::ReadResult readDavCards(const QUrl &url, const DavOptions &davOptions, exchange::Mode mode, CardPlaces &places)
 {
     // Whoever can list the processes can read a command line.
-    if (!url.password().isEmpty())
-        throw tool::Failure{diagnostic(safeUrl(url), 0, "error",
-                                       QStringLiteral("a password in the URL is refused, as others can read it; "
-                                                      "set %1, use ~/.netrc, or type it when asked")
-                                           .arg(QLatin1String(carddav::PasswordVariable)))};
+    if (!url.password().isEmpty()) {
+        Problem p;
+        p.kind = Problem::Kind::Usage;
+        p.url = url;
+        p.detail = QStringLiteral("a password in the URL is refused, as others can read it; "
+                                  "set %1, use ~/.netrc, or type it when asked")
+                       .arg(QLatin1String(carddav::PasswordVariable));
+        throw VireError(std::move(p));
+    }
 
     carddav::ClientOptions options;
     options.user = davOptions.user.isEmpty() ? url.userName() : davOptions.user;
@@ -151,9 +143,9 @@ exchange::ReadResult readDavCards(const QUrl &url, const DavOptions &davOptions,
     Progress progress(safeUrl(url));
     options.progress = [&progress](qint64 bytes) { progress.received(bytes); };
     bool warned = false;
-    const carddav::Warn warn = [&](const QString &file, const QString &text) {
+    const carddav::Warn warn = [&](const Problem &problem) {
         if (!std::exchange(warned, true))
-            message(file, 0, "warning", text);
+            message(problem, "warning");
     };
     options.credentials = [&](const QUrl &where, const QString &name, bool otherOrigin) {
         progress.finish();
@@ -163,9 +155,9 @@ exchange::ReadResult readDavCards(const QUrl &url, const DavOptions &davOptions,
     carddav::BookCards cards;
     try {
         cards = carddav::fetchCards(url, options);
-    } catch (const carddav::DavError &e) {
+    } catch (const VireError &) {
         progress.finish();
-        throw tool::Failure{davMessage(e)};
+        throw;
     }
     progress.finish();
 
@@ -184,9 +176,9 @@ exchange::ReadResult readDavCards(const QUrl &url, const DavOptions &davOptions,
             places.add(++base, card.url);
             const QString text = QStringLiteral("the server lists this card but did not send it: %1").arg(card.missing);
             if (mode == exchange::Mode::Replace) {
-                all.errors.append({base, text});
+                all.errors.append(Problem::at(base, text));
             } else {
-                all.warnings.append({base, text + QStringLiteral("; skipped")});
+                all.warnings.append(Problem::at(base, text + QStringLiteral("; skipped")));
                 ++all.skipped;
             }
             continue;
@@ -200,10 +192,14 @@ exchange::ReadResult readDavCards(const QUrl &url, const DavOptions &davOptions,
             c.line += base;
             all.contacts.append(std::move(c));
         }
-        for (exchange::Diagnostic &d : one.warnings)
-            all.warnings.append({base + qMax(d.line, 1), d.text});
-        for (exchange::Diagnostic &d : one.errors)
-            all.errors.append({base + qMax(d.line, 1), d.text});
+        for (Problem &p : one.warnings) {
+            p.line = base + qMax(p.line, 1);
+            all.warnings.append(std::move(p));
+        }
+        for (Problem &p : one.errors) {
+            p.line = base + qMax(p.line, 1);
+            all.errors.append(std::move(p));
+        }
         base += int(card.vcard.count('\n')) + 1;
         card.vcard = QByteArray();   // read: its memory goes back before the next
     }
@@ -218,11 +214,11 @@ exchange::ReadResult readDav(const QString &source, const DavOptions &davOptions
 {
     const QUrl url(source, QUrl::StrictMode);
     if (!url.isValid() || url.host().isEmpty())
-        throw tool::Failure{diagnostic(shownSource(source), 0, "error", QStringLiteral("not a valid URL"))};
+        throw VireError(atSource(source, QStringLiteral("not a valid URL")));
     try {
         return readDavCards(url, davOptions, mode, places);
     } catch (const std::bad_alloc &) {
-        throw tool::Failure{diagnostic(safeUrl(url), 0, "error", QStringLiteral("out of memory"))};
+        throw VireError(atSource(source, QStringLiteral("out of memory")));
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "exchange/Contacts.h"
+#include "problem/Problem.h"
 
 #include <QString>
 #include <QStringList>
@@ -21,20 +22,21 @@ class CardPlaces
 public:
     void add(int firstLine, const QString &url);
 
-    // The card's URL for a line, or source when nothing came from a server.
-    QString where(const QString &source, int line) const;
-    // The line to show beside where(): none for a card, its URL says it.
-    int line(int line) const;
-    // "line 12" in a message becomes the card's URL.
-    QString named(QString text) const;
+    // A problem on a line of the source placed where the user finds it: on
+    // the card's URL, without a line (the URL says it), when the line came
+    // from a server; else at source (see atSource) and the line.
+    Problem placed(Problem problem, const QString &source) const;
+    // A line as a list of places names it: "line 12", or the card's URL.
+    QString placeOf(int line) const;
 
 private:
     QVector<int> m_starts;
     QStringList m_urls;
 };
 
-// The source as messages name it: a URL without user information, made safe.
-QString shownSource(const QString &source);
+// A problem about the source as a whole: a URL (never with its user
+// information, even one that is not valid) or a file.
+Problem atSource(const QString &source, QString detail);
 
 struct DavOptions
 {
@@ -43,8 +45,8 @@ struct DavOptions
     qsizetype room = -1;       // entries the image can take; fetching stops beyond. Negative: no limit
 };
 
-// Fetches the cards at url and reads them. Throws tool::Failure with the
-// message when the server cannot be read; reading problems are in the result.
+// Fetches the cards at url and reads them. Throws VireError when the server
+// cannot be read; reading problems are in the result.
 exchange::ReadResult readDav(const QString &url, const DavOptions &options, exchange::Mode mode, CardPlaces &places);
 
 } // namespace cli

@@ -1,13 +1,15 @@
 #pragma once
 
+#include "problem/Problem.h"
+
 #include <QString>
 #include <QUrl>
 
-// The one place where vire-image turns a diagnostic into the line a user
-// reads. Names and text that came from outside (a server, a URL, a file) may
-// hold escape sequences, line breaks or bidirectional controls that would
-// rewrite the terminal or fake another line, so every part passes through
-// safeText on its way out.
+// The one place where vire-image turns a problem into the line a user reads.
+// Names and text that came from outside (a server, a URL, a file) may hold
+// escape sequences, line breaks or bidirectional controls that would rewrite
+// the terminal or fake another line, so every part passes through safeText
+// on its way out.
 namespace cli {
 
 // Control characters (C0 but tab, DEL, C1), line and paragraph separators and
@@ -19,8 +21,9 @@ QString safeText(const QString &text);
 // with its user name or password, then made safe.
 QString safeUrl(const QUrl &url);
 
-// "where:line: kind: text", or without ":line" when line is 0 and without
-// "where: " when where is empty; where and text made safe.
-QString diagnostic(const QString &where, int line, const char *kind, const QString &text);
+// "where:line: severity: detail": where is the URL, else the file, else
+// "vire-image"; no ":line" when line is 0. A choice between address books
+// follows on lines of its own, each URL with its display name.
+QString diagnostic(const Problem &problem, const char *severity);
 
 } // namespace cli

@@ -4,7 +4,7 @@
 #include "exchange/Contacts.h"
 #include "image/FixedText.h"
 #include "sound/SoundImport.h"
-#include "problem/VireError.h"
+#include "problem/Problem.h"
 
 #include <QFileInfo>
 
@@ -46,8 +46,9 @@ int runSoundImport(const QStringList &arguments)
 
     try {
         image.names[size_t(bank - 1)] = importWave(image.fb, bank, wavePath);
-    } catch (const VireError &e) {
-        throw fail(wavePath, e);
+    } catch (VireError &e) {
+        placeIn(e, wavePath);
+        throw;
     }
     if (!cp1252::spellable(QFileInfo(wavePath).fileName()))
         message(wavePath, 0, "warning", QStringLiteral("the image spells Windows-1252 only; the sound is named \"%1\"")

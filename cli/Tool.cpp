@@ -3,10 +3,9 @@
 #include "image/FixedText.h"
 #include "image/Layout.h"
 #include "files/SafeFile.h"
-#include "problem/VireError.h"
+#include "problem/Problem.h"
 
 #include <QHash>
-#include <QMap>
 #include <QtEndian>
 
 using namespace layout;
@@ -48,15 +47,6 @@ QString flagsText(quint8 flags)
         .arg((flags >> 4) & 1);
 }
 
-// 2,032: the same on every machine, whatever its locale.
-QString thousands(qint64 n)
-{
-    QString digits = QString::number(n);
-    for (qsizetype i = digits.size() - 3; i > (n < 0 ? 1 : 0); i -= 3)
-        digits.insert(i, QLatin1Char(','));
-    return digits;
-}
-
 // A slot that was never written holds zeros (a file) or 0xFF (erased flash).
 bool blankRecord(const QByteArray &bytes, int offset)
 {
@@ -93,14 +83,7 @@ Image newImage()
 Image decodeImage(QByteArray bytes)
 {
     Image image(FlashImage(std::move(bytes)));
-    if (image.fb.getText(MagicOffset, MagicCheckLength) != QLatin1String("VIRE"))
-        throw Failure{QStringLiteral("not an image of the VIRE family (no \"VIRE\" at offset 2)")};
-    const int count = image.fb.at(CountOffset) * 256 + image.fb.at(CountOffset + 1);
-    if (count > MaxUserRecords)
-        throw Failure{QStringLiteral("the image claims %1 entries; its phone book holds at most %2")
-                          .arg(thousands(count), thousands(MaxUserRecords))};
-    if (!readFB(image.fb, *image.book, image.names))
-        throw Failure{QStringLiteral("the image was refused")};
+    readFB(image.fb, *image.book, image.names);
     return image;
 }
 
@@ -150,10 +133,11 @@ ImportOutcome importContacts(Image &image, const QVector<exchange::Contact> &con
     fileUsers = qMax(fileUsers, users.size());
     const qint64 total = fileUsers + (replace ? 0 : book.userCount());
     if (total > MaxUserRecords)
-        throw Failure{QStringLiteral("the phone book would hold %1 entries; the image has room for %2 (%3 of the "
-                                     "file's %4 entries fit); nothing written")
-                          .arg(thousands(total), thousands(MaxUserRecords),
-                               thousands(MaxUserRecords - (replace ? 0 : book.userCount())), thousands(fileUsers))};
+        throw VireError(VireError::BookTooLarge,
+                        QStringLiteral("the phone book would hold %1 entries; the image has room for %2 (%3 of the "
+                                       "file's %4 entries fit); nothing written")
+                            .arg(thousands(total), thousands(MaxUserRecords),
+                                 thousands(MaxUserRecords - (replace ? 0 : book.userCount())), thousands(fileUsers)));
 
     if (replace) {
         book.replaceEntries(hidden, unknown, users);
@@ -161,7 +145,7 @@ ImportOutcome importContacts(Image &image, const QVector<exchange::Contact> &con
         book.updateEntry(0, BookEntry::hiddenLabel(), hidden.name, hidden.flags);
         book.updateEntry(1, BookEntry::unknownLabel(), unknown.name, unknown.flags);
         if (!book.addEntries(users))
-            throw Failure{QStringLiteral("the phone book refused the entries")};
+            throw VireError(VireError::BookTooLarge, QStringLiteral("the phone book refused the entries"));
     }
     buildFB(image.fb, book, image.names);
     outcome.after = book.userCount();
@@ -169,26 +153,24 @@ ImportOutcome importContacts(Image &image, const QVector<exchange::Contact> &con
     outcome.changed = image.fb.bytes() != old;
 
     // Listed in the order they first occur: the image's, then the file's.
-    QStringList &repeats = outcome.repeats;
     if (!repeated)
         return outcome;
-    QMap<QString, QStringList> where;
-    QStringList order;
+    QHash<QString, qsizetype> index;
     // line 0: in the image.
     auto note = [&](const QString &number, int line) {
         if (times.value(number) < 2)
             return;
-        QStringList &places = where[number];
-        if (places.isEmpty())
-            order << number;
-        places << (line > 0 ? QStringLiteral("line %1").arg(line) : QStringLiteral("in the image"));
+        auto it = index.find(number);
+        if (it == index.end()) {
+            it = index.insert(number, outcome.repeats.size());
+            outcome.repeats.append({number, {}});
+        }
+        outcome.repeats[*it].lines.append(line);
     };
     for (const BookEntry &e : existing)
         note(exchange::trimmedRight(e.number), 0);
     for (qsizetype i = 0; i < users.size(); ++i)
         note(users[i].number, lines[i]);
-    for (const QString &number : order)
-        repeats << QStringLiteral("%1 (%2)").arg(number, where.value(number).join(QStringLiteral(", ")));
     return outcome;
 }
 
@@ -340,8 +322,9 @@ void checkPaths(const QString &command, const QStringList &args, const QString &
     const bool editsImage = command == QLatin1String("import") || command == QLatin1String("sound-import");
     for (qsizetype i = editsImage ? 1 : 0; !out.isEmpty() && i < inputs.size(); ++i) {
         if (safefile::sameFile(inputs.at(i), out))
-            throw Failure{QStringLiteral("%1: error: is the same file as the input %2; nothing was written")
-                              .arg(out, inputs.at(i))};
+            throw VireError(Problem::inFile(Problem::Kind::Plain, out,
+                                            QStringLiteral("is the same file as the input %1; nothing was written")
+                                                .arg(inputs.at(i))));
     }
 }
 

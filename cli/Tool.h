@@ -16,12 +16,6 @@
 // commands add files, arguments and messages around it.
 namespace tool {
 
-// A failure worth one message; the command stops with status 2.
-struct Failure
-{
-    QString text;
-};
-
 struct Image
 {
     Image() = default;
@@ -35,16 +29,24 @@ struct Image
 // The image a freshly started editor saves.
 Image newImage();
 
-// Decodes bytes as the editor's open does. Throws Failure with the reason
+// Decodes bytes as the editor's open does. Throws VireError with the reason
 // when the decoder refuses them.
 Image decodeImage(QByteArray bytes);
 
 // User entries in list order.
 QVector<BookEntry> userEntries(const PhoneBook &book);
 
+// A number the phone book holds more than once after an import, and where
+// each comes from: a line of the source, or 0 for the image.
+struct Repeat
+{
+    QString number;
+    QVector<int> lines;
+};
+
 struct ImportOutcome
 {
-    QStringList repeats;   // numbers added more than once: "12345 (lines 3, 9)"
+    QVector<Repeat> repeats;   // in the order they first occur
     int before = 0;        // user entries before and after
     int after = 0;
     int added = 0;
@@ -53,8 +55,8 @@ struct ImportOutcome
 
 // Puts the contacts into the image's phone book, as Add would, or replacing
 // every user entry; rows labelled as special entries set those. Then encodes.
-// Throws Failure when the result would not fit in the image, saying how many
-// fit; nothing has changed then.
+// Throws VireError when the result would not fit in the image, saying how
+// many fit; nothing has changed then.
 // fileUsers: the user entries the file held, more than contacts when the
 // reader stopped keeping them.
 ImportOutcome importContacts(Image &image, const QVector<exchange::Contact> &contacts, bool replace,
@@ -75,8 +77,8 @@ QStringList differences(const Image &a, const Image &b);
 QByteArray bankWave(const Image &image, int bank, quint32 rate);
 
 // Refuses, before anything is opened, a path whose name did not survive
-// decoding (VireError) and an output that is one of the command's inputs
-// (Failure), an image written over the image it edits excepted. args are the
+// decoding and an output that is one of the command's inputs, an image
+// written over the image it edits excepted (VireError). args are the
 // command's arguments without options; output is -o's value, if any.
 void checkPaths(const QString &command, const QStringList &args, const QString &output);
 

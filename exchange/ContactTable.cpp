@@ -66,9 +66,9 @@ QString who(const QString &name)
 void numericCell(const Cell &cell, int line, const QString &name, ReadResult &result)
 {
     if (cell.numeric)
-        result.warnings.append({line, QStringLiteral("%1: number %2 comes from a number cell; leading zeros may have "
+        result.warnings.append(Problem::at(line, QStringLiteral("%1: number %2 comes from a number cell; leading zeros may have "
                                                      "been lost (format the column as text)")
-                                          .arg(who(name), cell.text.trimmed())});
+                                          .arg(who(name), cell.text.trimmed())));
 }
 
 // Extra empty fields at the end of a row are what spreadsheets leave; others break the row.
@@ -207,8 +207,8 @@ void otherRow(const QVector<Cell> &row, int line, Columns &cols, qsizetype width
     if (name.isEmpty())
         name = text(Role::Company);
     if (name.isEmpty())
-        result.warnings.append({line, QStringLiteral("row has no name (first, middle or last name, display name or "
-                                                     "company); its entries have none")});
+        result.warnings.append(Problem::at(line, QStringLiteral("row has no name (first, middle or last name, display name or "
+                                                     "company); its entries have none")));
     rules::checkName(name, line, result);
 
     bool any = false;
@@ -239,7 +239,7 @@ void otherRow(const QVector<Cell> &row, int line, Columns &cols, qsizetype width
     result.leftOut += left;
     // A row of faxes alone is not skipped: its numbers are counted as left out.
     if (!any && left == 0) {
-        result.warnings.append({line, QStringLiteral("%1 has no telephone number; skipped").arg(who(name))});
+        result.warnings.append(Problem::at(line, QStringLiteral("%1 has no telephone number; skipped").arg(who(name))));
         ++result.skipped;
     }
 }
@@ -291,7 +291,7 @@ ReadResult readTable(const Table &table, Mode mode)
             }
             int &slot = at[size_t(ownSlot(role))];
             if (slot >= 0) {
-                result.errors.append({headerLine, QStringLiteral("column \"%1\" appears twice").arg(lowerName(cells.at(f)))});
+                result.errors.append(Problem::at(headerLine, QStringLiteral("column \"%1\" appears twice").arg(lowerName(cells.at(f)))));
                 return result;
             }
             slot = f;
@@ -301,21 +301,21 @@ ReadResult readTable(const Table &table, Mode mode)
         result.layout = layout->title();
     }
     if (!layout || (own && at[size_t(ownSlot(Role::Number))] < 0)) {
-        result.errors.append({headerLine, noLayout(QStringLiteral("the header names neither our columns (%1; only "
+        result.errors.append(Problem::at(headerLine, noLayout(QStringLiteral("the header names neither our columns (%1; only "
                                                                   "\"number\" is required) nor the name and telephone "
                                                                   "columns of a Google Contacts, Outlook or Thunderbird "
                                                                   "export")
-                                                       .arg(csvHeader()))});
+                                                       .arg(csvHeader()))));
         return result;
     }
     if (!own && cols.phones.isEmpty() && cols.leftOut.isEmpty()) {
-        result.errors.append({headerLine, noLayout(QStringLiteral("the header reads as %1 but names none of its "
+        result.errors.append(Problem::at(headerLine, noLayout(QStringLiteral("the header reads as %1 but names none of its "
                                                                   "telephone columns (%2)")
-                                                       .arg(layout->title(), layout->phones.join(QStringLiteral(", "))))});
+                                                       .arg(layout->title(), layout->phones.join(QStringLiteral(", "))))));
         return result;
     }
     if (own && !ignored.isEmpty())
-        result.warnings.append({headerLine, QStringLiteral("column(s) ignored: %1").arg(ignored.join(QStringLiteral(", ")))});
+        result.warnings.append(Problem::at(headerLine, QStringLiteral("column(s) ignored: %1").arg(ignored.join(QStringLiteral(", ")))));
 
     result.contacts.reserve(table.rows.size());
     for (qsizetype r = first + 1; r < table.rows.size(); ++r) {
@@ -331,10 +331,10 @@ ReadResult readTable(const Table &table, Mode mode)
     // Never lose a column quietly: one the layout does not list but that holds telephone numbers is named.
     for (const Columns::Unlisted &u : cols.unlisted) {
         if (u.numbers * 2 > u.values)
-            result.warnings.append({headerLine, QStringLiteral("column \"%1\" is no column of %2; its %3 value(s), "
+            result.warnings.append(Problem::at(headerLine, QStringLiteral("column \"%1\" is no column of %2; its %3 value(s), "
                                                                "most of them telephone numbers, are left out")
                                                     .arg(cells.at(u.col).text.trimmed(), layout->title())
-                                                    .arg(u.values)});
+                                                    .arg(u.values)));
     }
     return result;
 }

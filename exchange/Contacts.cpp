@@ -36,8 +36,8 @@ void checkName(QString &name, int line, ReadResult &result, const QString &phone
         if (name.size() > layout::NameLength) {
             // What the cut leaves at the end is padding in the image, so it goes too.
             const QString cut = trimmedRight(name.left(layout::NameLength));
-            result.warnings.append({line, QStringLiteral("name \"%1\" cut to %2 characters: \"%3\"")
-                                              .arg(name, QString::number(layout::NameLength), cut)});
+            result.warnings.append(Problem::at(line, QStringLiteral("name \"%1\" cut to %2 characters: \"%3\"")
+                                              .arg(name, QString::number(layout::NameLength), cut)));
             name = cut;
         }
         return;
@@ -62,8 +62,7 @@ void checkName(QString &name, int line, ReadResult &result, const QString &phone
         stored = trimmedRight(stored.left(layout::NameLength));
         how << QStringLiteral("cut to %1 characters").arg(layout::NameLength);
     }
-    result.warnings.append(
-        {line, QStringLiteral("name \"%1\" stored as \"%2\" (%3)").arg(name, stored, how.join(QLatin1String(", ")))});
+    result.warnings.append(Problem::at(line, QStringLiteral("name \"%1\" stored as \"%2\" (%3)").arg(name, stored, how.join(QLatin1String(", ")))));
     name = stored;
 }
 
@@ -80,9 +79,9 @@ void keep(Contact &&contact, ReadResult &result)
 void reject(Mode mode, int line, const QString &text, ReadResult &result)
 {
     if (mode == Mode::Replace) {
-        result.errors.append({line, text});
+        result.errors.append(Problem::at(line, text));
     } else {
-        result.warnings.append({line, text + QStringLiteral("; skipped")});
+        result.warnings.append(Problem::at(line, text + QStringLiteral("; skipped")));
         ++result.skipped;
     }
 }
@@ -146,11 +145,11 @@ bool takeNumber(const QString &raw, Mode mode, int line, const char *kind, const
     }
     // The decoder reads any 16 characters, so a whole book may hold such a number.
     if (raw.size() > layout::NumberLength || !cp1252::spellable(raw)) {
-        result.errors.append({line, problem + QStringLiteral(", and the image cannot hold it as written")});
+        result.errors.append(Problem::at(line, problem + QStringLiteral(", and the image cannot hold it as written")));
         return false;
     }
     number = raw;
-    result.warnings.append({line, problem + QStringLiteral("; kept as written")});
+    result.warnings.append(Problem::at(line, problem + QStringLiteral("; kept as written")));
     return true;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "image/BookEntry.h"
+#include "problem/Problem.h"
 #include "exchange/Table.h"
 
 #include <QByteArray>
@@ -25,18 +26,13 @@ struct Contact
     int line = 0;      // where the row or card property starts, from 1
 };
 
-// A remark tied to a line of the file (0: the file as a whole).
-struct Diagnostic
-{
-    int line = 0;
-    QString text;
-};
-
 struct ReadResult
 {
     QVector<Contact> contacts;          // in file order
-    QVector<Diagnostic> warnings;
-    QVector<Diagnostic> errors;         // any error: nothing may be taken from the file
+    // Each tied to a line of the file (0: the file as a whole). Errors are
+    // gathered, not thrown, so that one read names every row to mend.
+    QVector<Problem> warnings;
+    QVector<Problem> errors;            // any error: nothing may be taken from the file
     int skipped = 0;                    // entries left out, each with a warning
     int leftOut = 0;                    // fax and pager numbers: no caller rings from them
     QString layout;                     // the other program's table read ("Outlook, Swedish"), else empty

@@ -101,7 +101,7 @@ private:
         for (;;) {
             close = m_text.indexOf(QLatin1Char('"'), close);
             if (close < 0) {
-                m_result.errors.append({openLine, QStringLiteral("quote opened here is never closed")});
+                m_result.errors.append(Problem::at(openLine, QStringLiteral("quote opened here is never closed")));
                 return false;
             }
             if (close + 1 < n && m_text[close + 1] == QLatin1Char('"')) {
@@ -122,7 +122,7 @@ private:
         m_pos = close + 1;
         if (m_pos < n && m_text[m_pos] != m_sep && !isLineEnd(m_text[m_pos])) {
             // Kept, as spreadsheets keep it.
-            m_result.warnings.append({m_line, QStringLiteral("text after a closing quote")});
+            m_result.warnings.append(Problem::at(m_line, QStringLiteral("text after a closing quote")));
             const qsizetype from = m_pos;
             while (m_pos < n && m_text[m_pos] != m_sep && !isLineEnd(m_text[m_pos]))
                 ++m_pos;
@@ -169,7 +169,7 @@ bool readCsvTable(const QByteArray &bytes, Table &table, ReadResult &result)
     qsizetype bad = -1;
     const QString text = charset::decode(body, bad);
     if (bad >= 0)
-        result.warnings.append({int(body.first(bad).count('\n')) + 1, charset::windows1252Warning()});
+        result.warnings.append(Problem::at(int(body.first(bad).count('\n')) + 1, charset::windows1252Warning()));
 
     Records records(text, separatorOf(text), result);
     Record rec;

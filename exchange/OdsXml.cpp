@@ -84,13 +84,13 @@ qint64 repeatOf(const QXmlStreamAttributes &attrs, const char *name)
 
 } // namespace
 
-Table readOdsContent(const QByteArray &contentXml, QString *error)
+Table readOdsContent(const QByteArray &contentXml)
 {
-    TableBuilder table(error);
+    TableBuilder table;
     QXmlStreamReader xml(contentXml);
     qint64 line = 1, column = 0, rowRepeat = 1, expanded = 0;
     int tableDepth = 0, depth = 0;
-    while (!table.failed() && xml.readNext() != QXmlStreamReader::Invalid && !xml.atEnd()) {
+    while (xml.readNext() != QXmlStreamReader::Invalid && !xml.atEnd()) {
         if (xml.isEndElement()) {
             if (depth-- == tableDepth)
                 break;      // the end of the first table
@@ -139,9 +139,9 @@ Table readOdsContent(const QByteArray &contentXml, QString *error)
             column = qMin(column + repeat, MaxColumns + 1);
         }
     }
-    if (xml.hasError() && !table.failed())
+    if (xml.hasError())
         table.fail(failure(xml, "content.xml"));
-    if (!tableDepth && !table.failed())
+    if (!tableDepth)
         table.fail(QStringLiteral("content.xml holds no table"));
     return table.take();
 }

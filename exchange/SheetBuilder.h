@@ -2,6 +2,7 @@
 
 // What the .xlsx and .ods sheet readers share: limits, and the table they fill.
 #include "exchange/Spreadsheet.h"
+#include "problem/Problem.h"
 
 #include <QXmlStreamReader>
 
@@ -22,11 +23,10 @@ inline const QString TextNs = QStringLiteral("urn:oasis:names:tc:opendocument:xm
 
 // Collects rows cell by cell. Empty cells are only counted, so gaps and
 // repeats cost memory only where text follows them; rows without text are
-// left out. Any limit passed makes the whole table fail.
+// left out. Any limit passed fails the whole table (VireError).
 class TableBuilder
 {
 public:
-    explicit TableBuilder(QString *error) : m_error(error) {}
 
     void startRow(qint64 line)
     {
@@ -36,17 +36,16 @@ public:
 
     void cell(qint64 column, const Cell &c, qint64 repeat = 1)
     {
-        if (c.text.isEmpty() || m_failed)
+        if (c.text.isEmpty())
             return;
         if (column + repeat > MaxColumns)
-            return fail(QStringLiteral("row %1 has text beyond column %2").arg(m_line).arg(MaxColumns));
+            fail(QStringLiteral("row %1 has text beyond column %2").arg(m_line).arg(MaxColumns));
         if (column < m_row.size() && repeat == 1) {   // a cell given again, or out of order
             m_row[column] = c;
             return;
         }
         const qint64 from = qMax<qint64>(column, m_row.size());
-        if (!spend(from + repeat - m_row.size()))
-            return;
+        spend(from + repeat - m_row.size());
         m_row.resize(from);
         for (qint64 i = 0; i < repeat; ++i)
             m_row.append(c);
@@ -54,12 +53,11 @@ public:
 
     void endRow(qint64 repeat = 1)
     {
-        if (m_row.isEmpty() || m_failed)
+        if (m_row.isEmpty())
             return;
         if (m_line + repeat - 1 > std::numeric_limits<int>::max())
-            return fail(QStringLiteral("row %1 is beyond the last row a sheet may have").arg(m_line));
-        if (!spend((repeat - 1) * m_row.size()))
-            return;
+            fail(QStringLiteral("row %1 is beyond the last row a sheet may have").arg(m_line));
+        spend((repeat - 1) * m_row.size());
         for (qint64 i = 0; i < repeat; ++i) {
             m_table.rows.append(m_row);
             m_table.lines.append(int(m_line + i));
@@ -67,34 +65,21 @@ public:
         m_row.clear();
     }
 
-    void fail(const QString &text)
-    {
-        if (!m_failed && m_error)
-            *m_error = text;
-        m_failed = true;
-    }
+    [[noreturn]] static void fail(const QString &text) { throw VireError(Problem::at(0, text)); }
 
-    bool failed() const { return m_failed; }
-
-    Table take()
-    {
-        return m_failed ? Table() : std::move(m_table);
-    }
+    Table take() { return std::move(m_table); }
 
 private:
-    bool spend(qint64 cells)
+    void spend(qint64 cells)
     {
         m_cells += cells;
         if (m_cells > MaxSheetCells)
             fail(QStringLiteral("more than %1 cells; not a contacts table").arg(MaxSheetCells));
-        return !m_failed;
     }
 
-    QString *m_error;
     Table m_table;
     QVector<Cell> m_row;
     qint64 m_line = 0, m_cells = 0;
-    bool m_failed = false;
 };
 
 // A number cell's value as a spreadsheet shows it by default.

@@ -15,11 +15,12 @@ ReadResult readContactsFile(const QByteArray &bytes, Mode mode)
 {
     if (!looksLikeZip(bytes))
         return readContacts(bytes, mode);
-    QString error;
-    const Table table = readSpreadsheet(bytes, &error);
-    if (!error.isEmpty()) {
+    Table table;
+    try {
+        table = readSpreadsheet(bytes);
+    } catch (VireError &e) {
         ReadResult result;
-        result.errors.append({0, error});
+        result.errors.append(std::move(e.problem()));
         return result;
     }
     return readTable(table, mode);

@@ -97,19 +97,17 @@ QString richText(QXmlStreamReader &xml)
     return unescapeXlsx(out);
 }
 
-bool sharedStrings(const QByteArray &bytes, QVector<QString> &strings, QString *error)
+QVector<QString> sharedStrings(const QByteArray &bytes)
 {
+    QVector<QString> strings;
     QXmlStreamReader xml(bytes);
     while (xml.readNext() != QXmlStreamReader::Invalid && !xml.atEnd()) {
         if (xml.isStartElement() && xml.name() == QLatin1String("si"))
             strings.append(richText(xml));
     }
-    if (xml.hasError() && !bytes.isEmpty()) {
-        if (error)
-            *error = failure(xml, "shared strings");
-        return false;
-    }
-    return true;
+    if (xml.hasError() && !bytes.isEmpty())
+        TableBuilder::fail(failure(xml, "shared strings"));
+    return strings;
 }
 
 // "C7" → 2; -1 when the reference is not one.
@@ -130,16 +128,14 @@ qint64 columnOf(QStringView ref)
 
 } // namespace
 
-Table readXlsxSheet(const QByteArray &sheetXml, const QByteArray &sharedStringsXml, QString *error)
+Table readXlsxSheet(const QByteArray &sheetXml, const QByteArray &sharedStringsXml)
 {
-    QVector<QString> strings;
-    if (!sharedStrings(sharedStringsXml, strings, error))
-        return Table();
+    const QVector<QString> strings = sharedStrings(sharedStringsXml);
 
-    TableBuilder table(error);
+    TableBuilder table;
     QXmlStreamReader xml(sheetXml);
     qint64 line = 0, column = 0;
-    while (!table.failed() && xml.readNext() != QXmlStreamReader::Invalid && !xml.atEnd()) {
+    while (xml.readNext() != QXmlStreamReader::Invalid && !xml.atEnd()) {
         if (xml.isEndElement() && xml.name() == QLatin1String("row")) {
             table.endRow();
             continue;
@@ -157,10 +153,8 @@ Table readXlsxSheet(const QByteArray &sheetXml, const QByteArray &sharedStringsX
         } else if (xml.name() == QLatin1String("c")) {
             if (attrs.hasAttribute(QLatin1String("r"))) {
                 column = columnOf(attrs.value(QLatin1String("r")));
-                if (column < 0) {
+                if (column < 0)
                     table.fail(QStringLiteral("cell reference \"%1\" is not one").arg(attrs.value(QLatin1String("r"))));
-                    break;
-                }
             }
             const QStringView type = attrs.value(QLatin1String("t"));
             QString value, inlineText;
@@ -181,11 +175,9 @@ Table readXlsxSheet(const QByteArray &sheetXml, const QByteArray &sharedStringsX
             if (type == QLatin1String("s")) {
                 bool ok = false;
                 const qint64 index = value.trimmed().toLongLong(&ok);
-                if (!ok || index < 0 || index >= strings.size()) {
+                if (!ok || index < 0 || index >= strings.size())
                     table.fail(QStringLiteral("cell %1 names shared string \"%2\", which is missing")
                                    .arg(attrs.value(QLatin1String("r")), value));
-                    break;
-                }
                 cell.text = strings.at(index);
             } else if (type == QLatin1String("inlineStr")) {
                 cell.text = hasInline ? inlineText : unescapeXlsx(value);
@@ -201,7 +193,7 @@ Table readXlsxSheet(const QByteArray &sheetXml, const QByteArray &sharedStringsX
             table.cell(column++, cell);
         }
     }
-    if (xml.hasError() && !table.failed())
+    if (xml.hasError())
         table.fail(failure(xml, "worksheet"));
     return table.take();
 }

@@ -1,6 +1,7 @@
 // The zip layer of .xlsx and .ods packages: which parts to read, and how
 // large they may be.
 #include "exchange/Spreadsheet.h"
+#include "exchange/SheetBuilder.h"
 
 #include <quazip.h>
 #include <quazipfile.h>
@@ -46,37 +47,38 @@ public:
 
     // Refuses, before unpacking anything, parts that unpack to more than the
     // limit together; missing parts count nothing.
-    bool withinLimit(const QStringList &names, QString *error)
+    void checkLimit(const QStringList &names)
     {
         qint64 total = 0;
         for (const QString &name : names)
             total += sizeOf(name).value_or(0);
-        if (total <= MaxSheetPartsBytes)
-            return true;
-        if (error)
-            *error = QStringLiteral("its parts would unpack to more than 64 MiB; not unpacked");
-        return false;
+        if (total > MaxSheetPartsBytes)
+            sheetxml::TableBuilder::fail(QStringLiteral("its parts would unpack to more than 64 MiB; not unpacked"));
     }
 
-    bool read(const QString &name, QByteArray &out, QString *error)
+    QByteArray read(const QString &name)
+    {
+        if (!has(name))
+            sheetxml::TableBuilder::fail(QStringLiteral("the package has no part \"%1\"").arg(name));
+        std::optional<QByteArray> out = unpacked(name);
+        if (!out)
+            sheetxml::TableBuilder::fail(QStringLiteral("part \"%1\" cannot be unpacked; the file is damaged").arg(name));
+        return *std::move(out);
+    }
+
+    // The part, whole and checked; none when it is missing or damaged.
+    std::optional<QByteArray> unpacked(const QString &name)
     {
         const std::optional<qint64> size = sizeOf(name);
-        if (!size) {
-            if (error)
-                *error = QStringLiteral("the package has no part \"%1\"").arg(name);
-            return false;
-        }
         QuaZipFile file(&m_zip);
-        bool good = *size <= MaxSheetPartsBytes && file.open(QIODevice::ReadOnly);
-        if (good) {
-            out = file.read(*size);
-            good = out.size() == *size;
-            file.close();
-            good = good && file.getZipError() == UNZ_OK;    // the checksum of what was read
-        }
-        if (!good && error)
-            *error = QStringLiteral("part \"%1\" cannot be unpacked; the file is damaged").arg(name);
-        return good;
+        if (!size || *size > MaxSheetPartsBytes || !file.open(QIODevice::ReadOnly))
+            return std::nullopt;
+        QByteArray out = file.read(*size);
+        const bool whole = out.size() == *size;
+        file.close();
+        if (!whole || file.getZipError() != UNZ_OK)    // the checksum of what was read
+            return std::nullopt;
+        return out;
     }
 
 private:
@@ -95,10 +97,10 @@ SheetFormat formatOf(Package &zip)
         return SheetFormat::None;
     // An .ods names itself in its first part; a text document has a content.xml too.
     const std::optional<qint64> mimeSize = zip.sizeOf(QStringLiteral("mimetype"));
-    QByteArray mime;
-    if (!mimeSize || *mimeSize > 256 || !zip.read(QStringLiteral("mimetype"), mime, nullptr))
-        return mimeSize ? SheetFormat::None : SheetFormat::Ods;
-    return mime.trimmed() == OdsMime.toLatin1() ? SheetFormat::Ods : SheetFormat::None;
+    if (!mimeSize)
+        return SheetFormat::Ods;
+    const std::optional<QByteArray> mime = *mimeSize > 256 ? std::nullopt : zip.unpacked(QStringLiteral("mimetype"));
+    return mime && mime->trimmed() == OdsMime.toLatin1() ? SheetFormat::Ods : SheetFormat::None;
 }
 
 // Relationship targets by id, and the first target of a type ending in typeTail.
@@ -153,39 +155,33 @@ QString firstSheetId(const QByteArray &workbook)
     return QString();
 }
 
-Table readXlsx(Package &zip, QString *error)
+Table readXlsx(Package &zip)
 {
-    QByteArray rootRels, workbook, workbookRels, sheet, strings;
     const QString rootRelsName = QStringLiteral("_rels/.rels");
     QString workbookName = XlsxWorkbook;
-    if (!zip.withinLimit({rootRelsName}, error))
-        return Table();
-    if (zip.has(rootRelsName) && zip.read(rootRelsName, rootRels, nullptr)) {
-        const QString named = partName(QString(), relationships(rootRels, QStringLiteral("/officeDocument")).ofType);
+    zip.checkLimit({rootRelsName});
+    if (const std::optional<QByteArray> rootRels = zip.unpacked(rootRelsName)) {
+        const QString named = partName(QString(), relationships(*rootRels, QStringLiteral("/officeDocument")).ofType);
         if (zip.has(named))
             workbookName = named;
     }
     const qsizetype slash = workbookName.lastIndexOf(QLatin1Char('/'));
     const QString folder = slash < 0 ? QString() : workbookName.left(slash);
     const QString workbookRelsName = partName(folder, QStringLiteral("_rels/") + workbookName.mid(slash + 1) + QStringLiteral(".rels"));
-    if (!zip.withinLimit({rootRelsName, workbookName, workbookRelsName}, error) || !zip.read(workbookName, workbook, error)
-        || !zip.read(workbookRelsName, workbookRels, error))
-        return Table();
+    zip.checkLimit({rootRelsName, workbookName, workbookRelsName});
+    const QByteArray workbook = zip.read(workbookName);
+    const QByteArray workbookRels = zip.read(workbookRelsName);
 
     const Relationships rels = relationships(workbookRels, QStringLiteral("/sharedStrings"));
     const QString sheetName = partName(folder, rels.byId.value(firstSheetId(workbook)));
-    if (sheetName.isEmpty() || !zip.has(sheetName)) {
-        if (error)
-            *error = QStringLiteral("the workbook names no sheet the package holds");
-        return Table();
-    }
+    if (sheetName.isEmpty() || !zip.has(sheetName))
+        sheetxml::TableBuilder::fail(QStringLiteral("the workbook names no sheet the package holds"));
     QString stringsName = partName(folder, rels.ofType);
     if (!zip.has(stringsName))
         stringsName.clear();
-    if (!zip.withinLimit({rootRelsName, workbookName, workbookRelsName, sheetName, stringsName}, error)
-        || !zip.read(sheetName, sheet, error) || (!stringsName.isEmpty() && !zip.read(stringsName, strings, error)))
-        return Table();
-    return readXlsxSheet(sheet, strings, error);
+    zip.checkLimit({rootRelsName, workbookName, workbookRelsName, sheetName, stringsName});
+    const QByteArray sheet = zip.read(sheetName);
+    return readXlsxSheet(sheet, stringsName.isEmpty() ? QByteArray() : zip.read(stringsName));
 }
 
 } // namespace
@@ -203,25 +199,21 @@ SheetFormat detectSpreadsheet(const QByteArray &bytes)
     return formatOf(zip);
 }
 
-Table readSpreadsheet(const QByteArray &bytes, QString *error)
+Table readSpreadsheet(const QByteArray &bytes)
 {
     Package zip(bytes);
     switch (looksLikeZip(bytes) ? formatOf(zip) : SheetFormat::None) {
     case SheetFormat::Xlsx:
-        return readXlsx(zip, error);
+        return readXlsx(zip);
     case SheetFormat::Ods: {
         const QString name = QStringLiteral("content.xml");
-        QByteArray content;
-        if (!zip.withinLimit({name}, error) || !zip.read(name, content, error))
-            return Table();
-        return readOdsContent(content, error);
+        zip.checkLimit({name});
+        return readOdsContent(zip.read(name));
     }
     case SheetFormat::None:
         break;
     }
-    if (error)
-        *error = QStringLiteral("not an .xlsx or .ods spreadsheet");
-    return Table();
+    sheetxml::TableBuilder::fail(QStringLiteral("not an .xlsx or .ods spreadsheet"));
 }
 
 } // namespace exchange

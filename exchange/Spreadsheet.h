@@ -31,14 +31,14 @@ bool looksLikeZip(const QByteArray &bytes);
 // The first sheet of an .xlsx or .ods package. Rows without any text are left
 // out; Table::lines gives each row's number in the sheet. A number cell's
 // text is its value as a spreadsheet shows it by default, without exponent
-// (701234567, 1234567890123460), and Cell::numeric is set. On failure the
-// table is empty and *error says why.
-Table readSpreadsheet(const QByteArray &bytes, QString *error);
+// (701234567, 1234567890123460), and Cell::numeric is set. A package that
+// cannot be read throws VireError saying why.
+Table readSpreadsheet(const QByteArray &bytes);
 
 // The XML readers alone, without the zip layer: a worksheet part of an .xlsx
 // with its sharedStrings part (may be empty), and the content.xml of an .ods.
-Table readXlsxSheet(const QByteArray &sheetXml, const QByteArray &sharedStringsXml, QString *error);
-Table readOdsContent(const QByteArray &contentXml, QString *error);
+Table readXlsxSheet(const QByteArray &sheetXml, const QByteArray &sharedStringsXml);
+Table readOdsContent(const QByteArray &contentXml);
 
 // One sheet of text cells, rows as given (header first). Every cell is a
 // text cell so that no spreadsheet takes a number's leading zeros. Control

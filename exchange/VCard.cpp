@@ -39,15 +39,15 @@ struct Reader
                 if (!decoder.hasError())
                     return text;
             }
-            result.warnings.append({p.line, QStringLiteral("character set \"%1\" unknown or not matching the value; "
+            result.warnings.append(Problem::at(p.line, QStringLiteral("character set \"%1\" unknown or not matching the value; "
                                                            "read as UTF-8 or Windows-1252")
-                                                .arg(QString::fromLatin1(charset))});
+                                                .arg(QString::fromLatin1(charset))));
         }
         qsizetype bad = -1;
         const QString text = charset::decode(bytes, bad);
         if (bad >= 0 && !told1252) {
             told1252 = true;
-            result.warnings.append({p.line, charset::windows1252Warning()});
+            result.warnings.append(Problem::at(p.line, charset::windows1252Warning()));
         }
         return text;
     }
@@ -120,14 +120,13 @@ void finishCard(const Card &card, Reader &r)
     if (card.tels.isEmpty()) {
         // A card of faxes only is counted with the faxes left out.
         if (card.faxes == 0) {
-            r.result.warnings.append(
-                {card.begin, QStringLiteral("%1 has no telephone number; skipped").arg(rules::who("card", name))});
+            r.result.warnings.append(Problem::at(card.begin, QStringLiteral("%1 has no telephone number; skipped").arg(rules::who("card", name))));
             ++r.result.skipped;
         }
         return;
     }
     if (name.isEmpty())
-        r.result.warnings.append({card.begin, QStringLiteral("card has no name (FN, N or ORG); its entries have none")});
+        r.result.warnings.append(Problem::at(card.begin, QStringLiteral("card has no name (FN, N or ORG); its entries have none")));
     rules::checkName(name, card.nameLine ? card.nameLine : card.begin, r.result,
                      cp1252::spellable(name) ? QString() : phoneticName(card, fromOrg));
 
@@ -219,7 +218,7 @@ ReadResult readVCard(const QByteArray &bytes, Mode mode)
             const bool vcard = same(value, "VCARD");
             if (vcard && begin) {
                 if (inCard)
-                    r.result.errors.append({card.begin, QStringLiteral("card has no END:VCARD")});
+                    r.result.errors.append(Problem::at(card.begin, QStringLiteral("card has no END:VCARD")));
                 card = Card{};
                 card.begin = line;
                 inCard = true;
@@ -227,8 +226,8 @@ ReadResult readVCard(const QByteArray &bytes, Mode mode)
                 // A Sony Ericsson backup ends "END:VCARD.": the card ends there all the same.
                 if (!vcard) {
                     qsizetype bad = -1;
-                    r.result.warnings.append({line, QStringLiteral("\"%1\" read as END:VCARD, the rest of the line ignored")
-                                                        .arg(charset::decode(text.trimmed(), bad))});
+                    r.result.warnings.append(Problem::at(line, QStringLiteral("\"%1\" read as END:VCARD, the rest of the line ignored")
+                                                        .arg(charset::decode(text.trimmed(), bad))));
                 }
                 finishCard(card, r);
                 inCard = false;
@@ -264,7 +263,7 @@ ReadResult readVCard(const QByteArray &bytes, Mode mode)
         handle(pending, start);
     }
     if (inCard)
-        r.result.errors.append({card.begin, QStringLiteral("card has no END:VCARD")});
+        r.result.errors.append(Problem::at(card.begin, QStringLiteral("card has no END:VCARD")));
     if (!r.result.ok())
         r.result.contacts.clear();
     return r.result;

@@ -1,9 +1,8 @@
 #include "files/SafeFile.h"
 #include "files/SafeFile_p.h"
 
-#include "problem/VireError.h"
+#include "problem/Problem.h"
 
-#include <QDir>
 #include <QFile>
 
 // The checks and texts every platform shares; SafeFile_unix.cpp and
@@ -12,27 +11,24 @@ namespace safefile {
 
 namespace detail {
 
-QString shown(const QString &path)
-{
-    return QDir::toNativeSeparators(path);
-}
-
 VireError notRegular(const QString &path)
 {
-    return VireError(VireError::FileAccess, QStringLiteral("%1 is not a regular file").arg(shown(path)));
+    return VireError(Problem::inFile(Problem::Kind::NotRegular, path, QStringLiteral("not a regular file"),
+                                     VireError::FileAccess));
 }
 
 VireError openError(const QString &path, const QString &why)
 {
-    return VireError(VireError::FileAccess, QStringLiteral("Could not open %1: %2").arg(shown(path), why));
+    return VireError(Problem::inFile(Problem::Kind::OpenFailed, path, why, VireError::FileAccess));
 }
 
 VireError saveError(const QString &path, const QString &why, State state)
 {
     const char *const outcome[] = {"The file is unchanged.", "The file was not created.",
                                    "The file is partly written and no longer holds its old contents."};
-    return VireError(VireError::FileAccess, QStringLiteral("Could not save %1: %2. %3")
-                                                .arg(shown(path), why, QLatin1String(outcome[int(state)])));
+    return VireError(Problem::inFile(Problem::Kind::SaveFailed, path,
+                                     QStringLiteral("%1. %2").arg(why, QLatin1String(outcome[int(state)])),
+                                     VireError::FileAccess));
 }
 
 } // namespace detail
@@ -40,15 +36,15 @@ VireError saveError(const QString &path, const QString &why, State state)
 void checkName(const QString &path)
 {
     if (path.contains(QChar::ReplacementCharacter))
-        throw VireError(VireError::FileAccess,
-                        QStringLiteral("Could not use %1: the name is not valid text in the system's encoding. "
-                                       "Nothing was read or written.").arg(detail::shown(path)));
+        throw VireError(Problem::inFile(Problem::Kind::BadName, path,
+                                        QStringLiteral("the name is not valid text in the system's encoding. "
+                                                       "Nothing was read or written."),
+                                        VireError::FileAccess));
 }
 
 VireError readError(const QString &path, const QFileDevice &file)
 {
-    return VireError(VireError::FileAccess,
-                     QStringLiteral("Could not read %1: %2").arg(detail::shown(path), file.errorString()));
+    return VireError(Problem::inFile(Problem::Kind::ReadFailed, path, file.errorString(), VireError::FileAccess));
 }
 
 QByteArray readRegular(const QString &path, qint64 maxBytes)

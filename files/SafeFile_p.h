@@ -1,13 +1,12 @@
 #pragma once
 
-#include "problem/VireError.h"
+#include "problem/Problem.h"
 
 #include <QString>
 
 // What the platform files of the safe save share: the texts of its failures.
 namespace safefile::detail {
 
-QString shown(const QString &path);
 VireError notRegular(const QString &path);
 VireError openError(const QString &path, const QString &why);
 

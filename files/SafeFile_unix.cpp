@@ -1,7 +1,7 @@
 #include "files/SafeFile.h"
 #include "files/SafeFile_p.h"
 
-#include "problem/VireError.h"
+#include "problem/Problem.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -5,7 +5,7 @@
 #include "image/FlashImage.h"
 #include "image/Layout.h"
 #include "sound/SoundImport.h"
-#include "problem/VireError.h"
+#include "problem/Problem.h"
 #include "sound/wavmodule.h"
 
 #include <QFile>

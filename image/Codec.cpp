@@ -3,7 +3,7 @@
 #include "image/FixedText.h"
 #include "image/FlashImage.h"
 #include "image/PhoneBook.h"
-#include "problem/VireError.h"
+#include "problem/Problem.h"
 
 using namespace layout;
 
@@ -42,14 +42,23 @@ void checkRoom(const PhoneBook &book)
 
 } // namespace
 
-bool readFB(const FlashImage &fb, PhoneBook &book, SoundNames &names)
+void readFB(const FlashImage &fb, PhoneBook &book, SoundNames &names)
 {
     const int count = fb.at(CountOffset) * 256 + fb.at(CountOffset + 1);
-    if (fb.getText(MagicOffset, MagicCheckLength) != QLatin1String("VIRE"))
-        return false;
+    if (fb.getText(MagicOffset, MagicCheckLength) != QLatin1String("VIRE")) {
+        Problem p;
+        p.kind = Problem::Kind::NotAnImage;
+        p.detail = QStringLiteral("not an image of the VIRE family (no \"VIRE\" at offset 2)");
+        throw VireError(std::move(p));
+    }
     // A larger count would read sound banks as records.
-    if (count > MaxUserRecords)
-        return false;
+    if (count > MaxUserRecords) {
+        Problem p;
+        p.kind = Problem::Kind::TooManyEntries;
+        p.detail = QStringLiteral("the image claims %1 entries; its phone book holds at most %2")
+                       .arg(thousands(count), thousands(MaxUserRecords));
+        throw VireError(std::move(p));
+    }
 
     QVector<BookEntry> table(count + 16);
     QVector<BookRow> rows;
@@ -69,7 +78,6 @@ bool readFB(const FlashImage &fb, PhoneBook &book, SoundNames &names)
 
     book.replaceAll(std::move(table), qint16(count + 15), std::move(rows));
     names = std::move(decodedNames);
-    return true;
 }
 
 SoundNames readSoundNames(const FlashImage &fb)

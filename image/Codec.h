@@ -11,10 +11,11 @@ class PhoneBook;
 // Working names of sound banks 1..7 (element 0 is bank 1).
 using SoundNames = std::array<QString, layout::BankCount>;
 
-// Decodes the phone-book area and the sound names. Returns false, changing
-// nothing, when the image is not one of this device family or holds more user
-// records than the phone-book area has room for.
-bool readFB(const FlashImage &fb, PhoneBook &book, SoundNames &names);
+// Decodes the phone-book area and the sound names. Throws VireError (kind
+// NotAnImage or TooManyEntries), changing nothing, when the image is not one
+// of this device family or holds more user records than the phone-book area
+// has room for.
+void readFB(const FlashImage &fb, PhoneBook &book, SoundNames &names);
 SoundNames readSoundNames(const FlashImage &fb);
 
 // Encodes the sound names and the phone book into the image; every other byte

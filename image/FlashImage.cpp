@@ -1,7 +1,7 @@
 #include "image/FlashImage.h"
 
 #include "image/FixedText.h"
-#include "problem/VireError.h"
+#include "problem/Problem.h"
 
 #include <cstring>
 #include <limits>

@@ -1,6 +1,6 @@
 #include "image/PhoneBook.h"
 
-#include "problem/VireError.h"
+#include "problem/Problem.h"
 
 #include <algorithm>
 

@@ -4,7 +4,7 @@
 #include "spelling/Spelling.h"
 #include "image/FlashImage.h"
 #include "image/Layout.h"
-#include "problem/VireError.h"
+#include "problem/Problem.h"
 #include "sound/wavmodule.h"
 
 #include <QByteArray>

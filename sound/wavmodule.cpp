@@ -1,7 +1,7 @@
 #include "sound/wavmodule.h"
 
 #include "files/SafeFile.h"
-#include "problem/VireError.h"
+#include "problem/Problem.h"
 
 #include <QFile>
 

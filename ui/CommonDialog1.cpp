@@ -1,7 +1,7 @@
 #include "ui/CommonDialog1.h"
 
 #include "ui/Platform.h"
-#include "problem/VireError.h"
+#include "problem/Problem.h"
 
 CommonDialog1::CommonDialog1(Platform &platform, QWidget *parent)
     : m_platform(platform), m_parent(parent)

@@ -3,8 +3,9 @@
 #include "ui/Form1.h"
 
 #include "files/SafeFile.h"
+#include "ui/ErrorReport.h"
 #include "sound/SoundImport.h"
-#include "problem/VireError.h"
+#include "problem/Problem.h"
 
 #include <exception>
 
@@ -43,9 +44,12 @@ void Form1::openImage()
         FlashImage image;
         image.load(bytes);
         SoundNames names;
-        if (!readFB(image, m_book, names)) {
-            m_platform.showError(this, QStringLiteral("Invalid file, operation aborted"),
-                                 QStringLiteral("Aborted"));
+        try {
+            readFB(image, m_book, names);
+        } catch (const VireError &refused) {
+            if (refused.kind() != Problem::Kind::NotAnImage && refused.kind() != Problem::Kind::TooManyEntries)
+                throw;
+            m_platform.showError(this, QStringLiteral("Invalid file, operation aborted"), QStringLiteral("Aborted"));
             return;
         }
         m_fb = std::move(image);
@@ -97,5 +101,5 @@ void Form1::reportError(const VireError &error)
 {
     if (error.number() == VireError::Cancelled)
         return;
-    m_platform.showError(this, error.description(), QLatin1String(ErrorTitle));
+    m_platform.showError(this, errorReport(error.problem()), QLatin1String(ErrorTitle));
 }

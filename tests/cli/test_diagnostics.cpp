@@ -2,6 +2,8 @@
 
 #include <QtTest>
 
+Q_DECLARE_METATYPE(Problem)
+
 // Text from a server or a file reaches the terminal only through these.
 class TestDiagnostics : public QObject
 {
@@ -9,6 +11,7 @@ class TestDiagnostics : public QObject
 private slots:
     void safeText_data();
     void safeText();
+    void lines_data();
     void lines();
 };
 
@@ -33,16 +36,36 @@ void TestDiagnostics::safeText()
     QCOMPARE(cli::safeText(in), out);
 }
 
+void TestDiagnostics::lines_data()
+{
+    QTest::addColumn<Problem>("problem");
+    QTest::addColumn<QString>("severity");
+    QTest::addColumn<QString>("out");
+    Problem p = Problem::at(3, QStringLiteral("x\ny"));
+    p.file = QStringLiteral("a.csv");
+    QTest::newRow("file and line") << p << "warning" << QStringLiteral("a.csv:3: warning: x\\x0ay");
+    p = Problem::inFile(Problem::Kind::Plain, QStringLiteral("a\x1b.vcf"), QStringLiteral("bad"));
+    QTest::newRow("file made safe") << p << "error" << QStringLiteral("a\\x1b.vcf: error: bad");
+    QTest::newRow("no place") << Problem::at(0, QStringLiteral("bad")) << "error" << QStringLiteral("vire-image: error: bad");
+    // No user information, and a path as sent, so it can be pasted back.
+    p = Problem::at(0, QStringLiteral("refused"));
+    p.url = QUrl(QStringLiteral("https://gus:pw@dav.example/books/a%20b.vcf"));
+    p.file = QStringLiteral("ignored.pem");
+    QTest::newRow("URL before file") << p << "error"
+                                     << QStringLiteral("https://dav.example/books/a%20b.vcf: error: refused");
+    p.choices = {{QUrl(QStringLiteral("https://dav.example/a/")), QStringLiteral("Work\x1b")},
+                 {QUrl(QStringLiteral("https://dav.example/b/")), QString()}};
+    QTest::newRow("choices") << p << "error"
+                             << QStringLiteral("https://dav.example/books/a%20b.vcf: error: refused\n"
+                                               "  https://dav.example/a/  (Work\\x1b)\n  https://dav.example/b/");
+}
+
 void TestDiagnostics::lines()
 {
-    QCOMPARE(cli::diagnostic(QStringLiteral("a.csv"), 3, "warning", QStringLiteral("x\ny")),
-             QStringLiteral("a.csv:3: warning: x\\x0ay"));
-    QCOMPARE(cli::diagnostic(QStringLiteral("a\x1b.vcf"), 0, "error", QStringLiteral("bad")),
-             QStringLiteral("a\\x1b.vcf: error: bad"));
-    QCOMPARE(cli::diagnostic(QString(), 0, "error", QStringLiteral("bad")), QStringLiteral("error: bad"));
-    // No user information, and a path as sent, so it can be pasted back.
-    const QUrl url(QStringLiteral("https://gus:pw@dav.example/books/a%20b.vcf"));
-    QCOMPARE(cli::safeUrl(url), QStringLiteral("https://dav.example/books/a%20b.vcf"));
+    QFETCH(Problem, problem);
+    QFETCH(QString, severity);
+    QFETCH(QString, out);
+    QCOMPARE(cli::diagnostic(problem, severity.toLatin1().constData()), out);
 }
 
 QTEST_GUILESS_MAIN(TestDiagnostics)

@@ -25,11 +25,11 @@ QStringList entries(const ReadResult &r)
     return list;
 }
 
-QStringList notes(const QVector<Diagnostic> &list)
+QStringList notes(const QVector<Problem> &list)
 {
     QStringList out;
-    for (const Diagnostic &d : list)
-        out << QStringLiteral("%1: %2").arg(d.line).arg(d.text);
+    for (const Problem &d : list)
+        out << QStringLiteral("%1: %2").arg(d.line).arg(d.detail);
     return out;
 }
 

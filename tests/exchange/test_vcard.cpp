@@ -19,11 +19,11 @@ QStringList entries(const ReadResult &r)
     return out;
 }
 
-QString messages(const QVector<exchange::Diagnostic> &list)
+QString messages(const QVector<Problem> &list)
 {
     QStringList out;
-    for (const exchange::Diagnostic &d : list)
-        out << QStringLiteral("%1: %2").arg(d.line).arg(d.text);
+    for (const Problem &d : list)
+        out << QStringLiteral("%1: %2").arg(d.line).arg(d.detail);
     return out.join(QLatin1Char('\n'));
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "problem/VireError.h"
+#include "problem/Problem.h"
+#include "ui/ErrorReport.h"
 
 #include <QByteArray>
 #include <QFile>
@@ -14,7 +15,7 @@ template<typename F> QString failure(F f)
     try {
         f();
     } catch (const VireError &e) {
-        return e.description();
+        return errorReport(e.problem());
     }
     return QString();
 }

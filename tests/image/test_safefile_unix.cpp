@@ -1,6 +1,6 @@
 #include "files/SafeFile.h"
 #include "tests/image/SaveChecks.h"
-#include "problem/VireError.h"
+#include "problem/Problem.h"
 
 #include <QFile>
 #include <QTemporaryDir>

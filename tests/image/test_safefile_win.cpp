@@ -2,7 +2,7 @@
 // read-only refusal and the names Windows cannot take.
 #include "files/SafeFile.h"
 #include "tests/image/SaveChecks.h"
-#include "problem/VireError.h"
+#include "problem/Problem.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 #include "image/FlashImage.h"
 #include "image/Layout.h"
 #include "sound/SoundImport.h"
-#include "problem/VireError.h"
+#include "problem/Problem.h"
 #include "tests/sound/WaveFiles.h"
 
 #include <QtTest>
@@ -149,7 +149,7 @@ void TestSoundImport::failureChangesNothing()
         } catch (const VireError &e) {
             QCOMPARE(e.number(), c.number);
             if (!c.text.isEmpty())
-                QCOMPARE(e.description(), c.text);
+                QCOMPARE(e.problem().detail, c.text);
         }
         QVERIFY(fb.bytes() == before);
     }
