@@ -1,4 +1,5 @@
 #include "carddav/Multistatus.h"
+#include "problem/Problem.h"
 
 #include <QBuffer>
 #include <QXmlStreamReader>
@@ -31,24 +32,28 @@ public:
     Multistatus run()
     {
         Multistatus result;
-        if (!next() || !is(Dav, u"multistatus")) {
-            result.error = m_xml.hasError() ? xmlError() : QStringLiteral("the answer is not a WebDAV multistatus");
-            return result;
-        }
+        if (!next() || !is(Dav, u"multistatus"))
+            refuse(m_xml.hasError() ? xmlError() : QStringLiteral("the answer is not a WebDAV multistatus"));
         while (next()) {
             if (is(Dav, u"response"))
                 response(result.responses);
             else
                 skip();
         }
-        if (m_xml.hasError()) {
-            result.responses.clear();
-            result.error = xmlError();
-        }
+        if (m_xml.hasError())
+            refuse(xmlError());
         return result;
     }
 
 private:
+    [[noreturn]] static void refuse(const QString &why)
+    {
+        Problem p;
+        p.kind = Problem::Kind::BadAnswer;
+        p.detail = why + QStringLiteral("; the server is not answering as CardDAV");
+        throw VireError(std::move(p));
+    }
+
     bool is(const QString &ns, QStringView name) const
     {
         return m_xml.namespaceUri() == ns && m_xml.name() == name;

@@ -29,8 +29,6 @@ struct DavResponse
 struct Multistatus
 {
     QVector<DavResponse> responses;
-    QString error;                // why the bytes are not a multistatus; empty when they are
-    bool ok() const { return error.isEmpty(); }
 };
 
 // Elements nest no deeper than this; a deeper answer is refused, as the
@@ -39,6 +37,7 @@ constexpr int MaxXmlDepth = 64;
 
 // Any bytes in, never more than the responses the text holds. A response
 // naming several hrefs under one status comes out as one response per href.
+// Bytes that are no multistatus throw VireError (BadAnswer, without a URL).
 Multistatus parseMultistatus(const QByteArray &xml);
 
 // "HTTP/1.1 404 Not Found" -> 404; 0 when the line is no status line.

@@ -216,10 +216,12 @@ Multistatus Session::expectMultistatus(const Answer &a)
         fail(Kind::BadAnswer, a.url, QStringLiteral("not a CardDAV server or address book (HTTP %1%2); pass the URL of an address book")
                         .arg(a.status)
                         .arg(a.contentType.isEmpty() ? QString() : QStringLiteral(", ") + a.contentType.left(100)), a.status);
-    Multistatus ms = parseMultistatus(a.body);
-    if (!ms.ok())
-        fail(Kind::BadAnswer, a.url, ms.error + QStringLiteral("; the server is not answering as CardDAV"));
-    return ms;
+    try {
+        return parseMultistatus(a.body);
+    } catch (VireError &e) {
+        e.problem().url = a.url;
+        throw;
+    }
 }
 
 Answer Session::propfindAnswer(const QUrl &url, const QByteArray &body, const char *depth)

@@ -5,6 +5,21 @@
 
 using namespace carddav;
 
+namespace {
+
+// Why the reader refused the bytes, or "" when it took them.
+QString refusal(const QByteArray &xml)
+{
+    try {
+        carddav::parseMultistatus(xml);
+    } catch (const VireError &e) {
+        return e.problem().detail;
+    }
+    return QString();
+}
+
+} // namespace
+
 class TestMultistatus : public QObject
 {
     Q_OBJECT
@@ -30,7 +45,6 @@ END:VCARD
 ]]></C:address-data></D:prop><D:status>HTTP/1.1 200 OK</D:status></D:propstat></D:response>
  <D:response><D:href>/dav/anna/gone.vcf</D:href><D:status>HTTP/1.1 404 Not Found</D:status></D:response>
 </D:multistatus>)");
-        QVERIFY(ms.ok());
         QCOMPARE(ms.responses.size(), 3);
         const DavResponse &book = ms.responses[0];
         QVERIFY(book.collection && book.addressBook);
@@ -53,7 +67,6 @@ END:VCARD
             "<addressbook-home-set xmlns=\"urn:ietf:params:xml:ns:carddav\"><href xmlns=\"DAV:\">/a/</href><d:href xmlns:d=\"DAV:\">/b/</d:href></addressbook-home-set>"
             "<displayname>K&#228;rt &amp; n&#xE4;ra</displayname></prop><status>HTTP/1.1 200 OK</status></propstat>"
             "</response></multistatus>");
-        QVERIFY(ms.ok());
         QCOMPARE(ms.responses.size(), 1);
         QVERIFY(ms.responses[0].collection && !ms.responses[0].addressBook);
         QCOMPARE(ms.responses[0].homeSet, QStringLiteral("/a/"));
@@ -62,20 +75,18 @@ END:VCARD
 
     void hostileInput()
     {
-        QVERIFY(!parseMultistatus(QByteArray()).ok());
-        QVERIFY(!parseMultistatus("<html><body>Login</body></html>").ok());
-        QVERIFY(!parseMultistatus("<multistatus xmlns=\"urn:not-dav\"/>").ok());
+        QVERIFY(!refusal(QByteArray()).isEmpty());
+        QVERIFY(!refusal("<html><body>Login</body></html>").isEmpty());
+        QVERIFY(!refusal("<multistatus xmlns=\"urn:not-dav\"/>").isEmpty());
         // Truncated: what was read is dropped with the error.
-        const Multistatus cut = parseMultistatus("<multistatus xmlns=\"DAV:\"><response><href>/x</href></response><response>");
-        QVERIFY(!cut.ok());
-        QVERIFY(cut.responses.isEmpty());
-        QVERIFY(cut.error.contains(QLatin1String("not well-formed")));
+        QVERIFY(refusal("<multistatus xmlns=\"DAV:\"><response><href>/x</href></response><response>")
+                    .contains(QLatin1String("not well-formed")));
         // Entities expanding a billion times over are refused by the reader.
         QByteArray laughs = "<?xml version=\"1.0\"?><!DOCTYPE m [<!ENTITY a \"aaaaaaaaaa\">";
         for (char c = 'b'; c <= 'j'; ++c)
             laughs += QByteArray("<!ENTITY ") + c + " \"" + QByteArray("&").append(char(c - 1)).append(';').repeated(10) + "\">";
         laughs += "]><multistatus xmlns=\"DAV:\"><response><href>&j;</href></response></multistatus>";
-        QVERIFY(!parseMultistatus(laughs).ok());
+        QVERIFY(!refusal(laughs).isEmpty());
         // Nesting is refused past MaxXmlDepth, counted through skipped
         // elements and text alike; up to it, unknown elements are skipped.
         auto nested = [](const char *in, int levels) {
@@ -85,9 +96,8 @@ END:VCARD
         };
         for (const char *in : {"x", "displayname", "address-data xmlns=\"urn:ietf:params:xml:ns:carddav\""}) {
             QCOMPARE(parseMultistatus(nested(in, MaxXmlDepth - 5)).responses.size(), 1);
-            const Multistatus deep = parseMultistatus(nested(in, 1000000));
-            QVERIFY2(!deep.ok() && deep.responses.isEmpty() && deep.error.contains(QLatin1String("nested more than 64")),
-                     qPrintable(deep.error));
+            const QString deep = refusal(nested(in, 1000000));
+            QVERIFY2(deep.contains(QLatin1String("nested more than 64")), qPrintable(deep));
         }
 
         QCOMPARE(statusCode(QStringLiteral(" HTTP/1.1  207 Multi-Status")), 207);
@@ -110,7 +120,6 @@ END:VCARD
             "<d:response><d:href>/p/</d:href><d:propstat><d:prop><d:resourcetype><d:principal/></d:resourcetype>"
             "<d:getcontenttype>text/vcard</d:getcontenttype></d:prop><d:status>HTTP/1.1 200 OK</d:status></d:propstat>"
             "</d:response></d:multistatus>");
-        QVERIFY(ms.ok());
         QCOMPARE(ms.responses.size(), 5);
         QStringList hrefs;
         for (const DavResponse &r : ms.responses)
