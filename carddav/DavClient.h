@@ -3,6 +3,7 @@
 #include "carddav/Failure.h"
 
 #include <QByteArray>
+#include <QSslCertificate>
 #include <QString>
 #include <QUrl>
 #include <QVector>
@@ -53,6 +54,10 @@ struct ClientOptions
     // Bytes received so far over the whole run.
     std::function<void(qint64 bytes)> progress;
 };
+
+// The PEM certificates of the file --ca-file names. Throws VireError (Usage)
+// for a file that is missing, cannot be read or holds no certificate.
+QList<QSslCertificate> readCertificates(const QString &path);
 
 // The URL as messages show it: never with user information.
 QString shownUrl(const QUrl &url);

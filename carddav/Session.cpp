@@ -1,5 +1,7 @@
 #include "carddav/Session.h"
 
+#include "files/SafeFile.h"
+
 #include <QFileInfo>
 #include <QRandomGenerator>
 #include <QSslCertificate>
@@ -63,21 +65,30 @@ Session::Session(const ClientOptions &options) : m_options(options)
     m_run.start();
 }
 
-void Session::addCertificates(const QString &path)
+QList<QSslCertificate> readCertificates(const QString &path)
 {
-    const QFileInfo info(path);
     auto refuse = [&](const QString &why) {
         throw VireError(Problem::inFile(Kind::Usage, path, why));
     };
-    if (!info.exists())
+    if (!QFileInfo::exists(path))
         refuse(QStringLiteral("no such file; --ca-file takes a file of PEM certificates"));
-    QFile file(path);
-    if (info.isDir() || !file.open(QIODevice::ReadOnly))
+    QByteArray pem;
+    try {
+        // A FIFO or a device is refused, never waited on.
+        pem = safefile::readRegular(path, 16 * 1024 * 1024);
+    } catch (const VireError &) {
         refuse(QStringLiteral("cannot be read; --ca-file takes a file of PEM certificates"));
-    const QList<QSslCertificate> extra = QSslCertificate::fromData(file.read(16 * 1024 * 1024), QSsl::Pem);
-    if (extra.isEmpty())
+    }
+    QList<QSslCertificate> certificates = QSslCertificate::fromData(pem, QSsl::Pem);
+    if (certificates.isEmpty())
         refuse(QStringLiteral("holds no PEM certificate; --ca-file takes the server's "
                               "certificate or its authority's, in PEM form"));
+    return certificates;
+}
+
+void Session::addCertificates(const QString &path)
+{
+    const QList<QSslCertificate> extra = readCertificates(path);
     // Setting any list stops Qt's loading of the system store on demand,
     // so the system's certificates are put in explicitly.
     m_tls.setCaCertificates(m_tls.caCertificates() + QSslConfiguration::systemCaCertificates() + extra);

@@ -48,6 +48,7 @@ class Session
 public:
     explicit Session(const ClientOptions &options);
 
+    // The certificates of readCertificates trusted beside the system's.
     void addCertificates(const QString &path);
 
     // depth may be null: no Depth header.

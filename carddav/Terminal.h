@@ -17,6 +17,8 @@ bool promptTerminal(const QByteArray &prompt, QByteArray &line);
 // True when standard error is a terminal (a console on Windows), where a
 // progress line may be redrawn in place.
 bool stderrIsTerminal();
+// The same of standard output, where bytes that are no text must not go.
+bool stdoutIsTerminal();
 
 // An environment variable's value as UTF-8: its bytes on POSIX; on Windows
 // from the UTF-16 environment, since the ANSI one cannot hold every letter.

@@ -78,6 +78,11 @@ bool stderrIsTerminal()
     return ::isatty(STDERR_FILENO) == 1;
 }
 
+bool stdoutIsTerminal()
+{
+    return ::isatty(STDOUT_FILENO) == 1;
+}
+
 QString readableByOthers(const QFile &file)
 {
     struct stat st{};

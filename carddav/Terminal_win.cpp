@@ -80,6 +80,12 @@ bool stderrIsTerminal()
     return GetConsoleMode(GetStdHandle(STD_ERROR_HANDLE), &mode);
 }
 
+bool stdoutIsTerminal()
+{
+    DWORD mode = 0;
+    return GetConsoleMode(GetStdHandle(STD_OUTPUT_HANDLE), &mode);
+}
+
 QString readableByOthers(const QFile &)
 {
     return QString();

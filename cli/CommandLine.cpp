@@ -5,6 +5,8 @@
 #include "files/SafeFile.h"
 #include "problem/Problem.h"
 
+#include <QFile>
+
 #include <cstdio>
 
 namespace cli {
@@ -174,6 +176,14 @@ void checkOutput(const QString &path)
 void writeFile(const QString &path, const QByteArray &bytes)
 {
     safefile::writeWhole(path, bytes);
+}
+
+void writeStream(const QString &path, const QByteArray &bytes)
+{
+    QFile device(path);
+    if (!device.open(QIODevice::WriteOnly | QIODevice::ExistingOnly | QIODevice::Unbuffered)
+        || device.write(bytes) != bytes.size())
+        throw VireError(Problem::inFile(Problem::Kind::SaveFailed, path, device.errorString()));
 }
 
 tool::Image readImage(const QString &path)

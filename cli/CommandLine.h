@@ -88,6 +88,8 @@ void placeIn(VireError &e, const QString &file);
 QByteArray readFile(const QString &path, qint64 maxBytes);
 void checkOutput(const QString &path);
 void writeFile(const QString &path, const QByteArray &bytes);
+// To a character device, as a stream: nothing to replace, nothing to cut.
+void writeStream(const QString &path, const QByteArray &bytes);
 tool::Image readImage(const QString &path);
 
 int bankNumber(const QString &text);

@@ -7,6 +7,8 @@
 #include "image/Layout.h"
 #include "files/SafeFile.h"
 #include "exchange/SheetContacts.h"
+#include "carddav/DavClient.h"
+#include "carddav/Terminal.h"
 
 #include <QFileInfo>
 
@@ -87,8 +89,18 @@ int runExport(const QStringList &arguments)
         else if (name != QLatin1String("csv"))
             throw fail(QString(), QStringLiteral("format \"%1\" is not csv, vcard, xlsx or ods").arg(name));
     }
-    if (line.isSet(output))
-        checkOutput(line.value(output));
+    // "-" and /dev/stdout are standard output; a terminal or another
+    // character device takes the bytes as a stream; a file is saved safely.
+    const QString outPath = line.isSet(output) ? line.value(output) : QString();
+    const bool toStdout = outPath.isEmpty() || outPath == QLatin1String("-") || outPath == QLatin1String("/dev/stdout");
+    const bool toDevice = !toStdout && safefile::isCharacterDevice(outPath);
+    if (!toStdout && !toDevice)
+        checkOutput(outPath);
+    // As gzip does: a zip package would only garble the terminal.
+    if (sheet != exchange::SheetFormat::None && (toStdout ? carddav::stdoutIsTerminal() : toDevice))
+        throw fail(toStdout ? QString() : outPath,
+                   QStringLiteral("a spreadsheet is not written to a terminal; name a file with -o FILE, "
+                                  "or redirect standard output"));
     const tool::Image image = readImage(line.args().at(0));
     int replaced = 0;
     const QByteArray bytes = sheet == exchange::SheetFormat::None
@@ -97,15 +109,16 @@ int runExport(const QStringList &arguments)
                                image.book->entry(PhoneBook::UnknownIndex), tool::userEntries(*image.book), &replaced);
     // A package that failed to close comes back empty: never written as if it were the book.
     if (bytes.isEmpty() && sheet != exchange::SheetFormat::None)
-        throw fail(line.isSet(output) ? line.value(output) : QString(),
-                   QStringLiteral("the spreadsheet could not be put together; nothing written"));
+        throw fail(toStdout ? QString() : outPath, QStringLiteral("the spreadsheet could not be put together; nothing written"));
     if (replaced > 0)
-        message(line.isSet(output) ? line.value(output) : QStringLiteral("vire-image"), 0, "warning",
+        message(toStdout ? QString() : outPath, 0, "warning",
                 QStringLiteral("%1 control character(s) that an .ods file cannot hold written as \"?\"").arg(replaced));
-    if (line.isSet(output))
-        writeFile(line.value(output), bytes);
-    else
+    if (toStdout)
         writeOut(bytes);
+    else if (toDevice)
+        writeStream(outPath, bytes);
+    else
+        writeFile(outPath, bytes);
     return Success;
 }
 
@@ -140,6 +153,20 @@ int runImport(const QStringList &arguments)
     }
 
     const QString &imagePath = line.args().at(0), &contactsPath = line.args().at(1);
+    const bool fromServer = isDavUrl(contactsPath);
+    // A wrong certificate file is an error whatever the source, found
+    // before anything is read.
+    if (line.isSet(caFile))
+        carddav::readCertificates(line.value(caFile));
+    if (!fromServer) {
+        checkScheme(contactsPath);
+        // Scripts may pass them always: said, not refused.
+        for (const QCommandLineOption &davOnly : {user, caFile, timeout}) {
+            if (line.isSet(davOnly))
+                message(QString(), 0, "warning", QStringLiteral("--%1 applies only to a CardDAV URL; ignored")
+                                                     .arg(davOnly.names().first()));
+        }
+    }
     const QString outPath = line.value(output);
     if (line.isSet(output))
         checkOutput(outPath);
@@ -148,7 +175,7 @@ int runImport(const QStringList &arguments)
     const exchange::Mode mode = line.isSet(replace) ? exchange::Mode::Replace : exchange::Mode::Add;
     CardPlaces places;
     exchange::ReadResult read;
-    if (isDavUrl(contactsPath)) {
+    if (fromServer) {
         dav.room = PhoneBook::MaxUserEntries - (line.isSet(replace) ? 0 : image.book->userCount());
         read = readDav(contactsPath, dav, mode, places);
     } else {

@@ -93,6 +93,21 @@ bool isDavUrl(const QString &source)
         || source.startsWith(QLatin1String("https://"), Qt::CaseInsensitive);
 }
 
+void checkScheme(const QString &source)
+{
+    const qsizetype end = source.indexOf(QLatin1String("://"));
+    if (end < 1 || !source.at(0).isLetter())
+        return;
+    for (qsizetype i = 1; i < end; ++i) {
+        const QChar c = source.at(i);
+        if (!(c.isLetterOrNumber() && c.unicode() < 0x80) && c != QLatin1Char('+') && c != QLatin1Char('-')
+            && c != QLatin1Char('.'))
+            return;
+    }
+    throw VireError(atSource(source, QStringLiteral("%1:// is not supported; use http:// or https://, or a file")
+                                         .arg(source.left(end))));
+}
+
 void CardPlaces::add(int firstLine, const QString &url)
 {
     m_starts.append(firstLine);

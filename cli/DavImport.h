@@ -14,6 +14,9 @@ namespace cli {
 // True for an http:// or https:// source.
 bool isDavUrl(const QString &source);
 
+// Refuses a source that names another scheme (ftp://, webcal://): it is no file.
+void checkScheme(const QString &source);
+
 // Which card each line of a read belongs to. The cards are numbered as if
 // they stood one after another in a file, so contacts keep distinct lines and
 // the import rules treat them exactly as a file's.

@@ -3,6 +3,7 @@
 
 #include "exchange/Contacts.h"
 #include "image/FixedText.h"
+#include "image/Layout.h"
 #include "sound/SoundImport.h"
 #include "problem/Problem.h"
 
@@ -26,6 +27,32 @@ Writes the 65,520 sample bytes of sound bank BANK (1-7) as an 8-bit unsigned
 mono PCM WAV file, to listen to or to import into another image.
 )~";
 
+QString formatText(const wavmodule::WaveFormat &f)
+{
+    if (!f.described)
+        return QStringLiteral("no format chunk");
+    const QString channels = f.channels == 1 ? QStringLiteral("mono")
+        : f.channels == 2                    ? QStringLiteral("stereo")
+                                             : QStringLiteral("%1 channels").arg(f.channels);
+    return QStringLiteral("%1-bit %2%3 at %4 Hz")
+        .arg(f.bits)
+        .arg(channels, f.tag == 1 ? QStringLiteral(" PCM") : QStringLiteral(" (format %1)").arg(f.tag), thousands(f.rate));
+}
+
+// What went into the bank: the samples are copied as they are, so a user
+// must learn here when they are not what the unit plays.
+void reportWave(const QString &path, const wavmodule::WaveFormat &format, qint64 taken, int bank)
+{
+    if (format.declared > taken && taken == layout::SampleAreaSize)
+        message(path, 0, "warning", QStringLiteral("the data chunk holds %1 bytes; only the first %2, the bank's size, were taken")
+                                        .arg(thousands(format.declared), thousands(taken)));
+    if (!format.described || format.tag != 1 || format.channels != 1 || format.bits != 8)
+        message(path, 0, "warning", QStringLiteral("%1, not the 8-bit mono PCM that sound-export writes; the bytes were "
+                                                   "copied as they are, without conversion").arg(formatText(format)));
+    message(path, 0, "summary", QStringLiteral("%1; %2 sample bytes copied into bank %3")
+                                    .arg(formatText(format), thousands(taken)).arg(bank));
+}
+
 } // namespace
 
 int runSoundImport(const QStringList &arguments)
@@ -44,12 +71,15 @@ int runSoundImport(const QStringList &arguments)
     checkOutput(line.value(output));
     tool::Image image = readImage(imagePath);
 
+    wavmodule::WaveFormat format;
+    qint64 taken = 0;
     try {
-        image.names[size_t(bank - 1)] = importWave(image.fb, bank, wavePath);
+        image.names[size_t(bank - 1)] = importWave(image.fb, bank, wavePath, &format, &taken);
     } catch (VireError &e) {
         placeIn(e, wavePath);
         throw;
     }
+    reportWave(wavePath, format, taken, bank);
     if (!cp1252::spellable(QFileInfo(wavePath).fileName()))
         message(wavePath, 0, "warning", QStringLiteral("the image spells Windows-1252 only; the sound is named \"%1\"")
                                             .arg(exchange::trimmedRight(image.names[size_t(bank - 1)])));

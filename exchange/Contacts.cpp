@@ -7,6 +7,8 @@
 
 #include <QStringDecoder>
 
+#include <algorithm>
+
 namespace exchange {
 
 namespace rules {
@@ -262,6 +264,9 @@ QString trimmedRight(const QString &text)
     qsizetype n = text.size();
     while (n > 0 && text.at(n - 1) == QLatin1Char(' '))
         --n;
+    // A field never written holds zero bytes (a short or erased image): no name.
+    if (std::all_of(text.cbegin(), text.cbegin() + n, [](QChar c) { return c.unicode() == 0; }))
+        return QString();
     return text.left(n);
 }
 

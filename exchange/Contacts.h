@@ -86,7 +86,8 @@ QByteArray writeCsv(const BookEntry &hidden, const BookEntry &unknown, const QVe
 // holds a control character is a vCard 2.1 with quoted-printable values.
 QByteArray writeVCard(const QVector<BookEntry> &users);
 
-// The number or name as it is worth showing: trailing spaces dropped.
+// The number or name as it is worth showing: trailing spaces dropped, and
+// nothing at all for a field of zero bytes.
 QString trimmedRight(const QString &text);
 
 } // namespace exchange

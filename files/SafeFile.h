@@ -45,4 +45,9 @@ void writeWhole(const QString &path, const QByteArray &bytes);
 // True when both paths exist and name the same file, through links.
 bool sameFile(const QString &a, const QString &b);
 
+// True when path names a character device (a terminal, /dev/null), through
+// links: something written as a stream, never replaced. Never on Windows,
+// whose device names are refused as files.
+bool isCharacterDevice(const QString &path);
+
 } // namespace safefile

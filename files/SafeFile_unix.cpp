@@ -275,6 +275,12 @@ void checkTarget(const QString &path)
         throw saveError(path, errno, State::Unchanged);
 }
 
+bool isCharacterDevice(const QString &path)
+{
+    struct stat st;
+    return ::stat(QFile::encodeName(path).constData(), &st) == 0 && S_ISCHR(st.st_mode);
+}
+
 bool sameFile(const QString &a, const QString &b)
 {
     struct stat sa, sb;

@@ -248,6 +248,11 @@ void checkTarget(const QString &path)
         throw saveError(path, GetLastError(), State::Unchanged);
 }
 
+bool isCharacterDevice(const QString &)
+{
+    return false;
+}
+
 bool sameFile(const QString &a, const QString &b)
 {
     BY_HANDLE_FILE_INFORMATION ia, ib;

@@ -26,17 +26,19 @@ QString soundNameForPath(const QString &path)
     return fixLen(cp1252::spelled(base), layout::SoundNameLength);
 }
 
-QString importWave(FlashImage &fb, int bank, const QString &path)
+QString importWave(FlashImage &fb, int bank, const QString &path, wavmodule::WaveFormat *format, qint64 *taken)
 {
     if (bank < 1 || bank > layout::BankCount)
         throw VireError::subscriptOutOfRange();
 
     // Only what fits in the bank is ever read, however large the file claims to be.
     QByteArray samples;
-    wavmodule::loadWave(path, samples, layout::SampleAreaSize);
+    wavmodule::loadWave(path, samples, layout::SampleAreaSize, format);
 
     // No length is stored: bytes past the new sound keep the older one's.
-    fb.writeBytes(layout::bankOffset(bank) + layout::SampleAreaOffset,
-                  QByteArrayView(samples).first(qMin<qsizetype>(samples.size(), layout::SampleAreaSize)));
+    const qsizetype count = qMin<qsizetype>(samples.size(), layout::SampleAreaSize);
+    fb.writeBytes(layout::bankOffset(bank) + layout::SampleAreaOffset, QByteArrayView(samples).first(count));
+    if (taken)
+        *taken = count;
     return soundNameForPath(path);
 }

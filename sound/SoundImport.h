@@ -1,5 +1,7 @@
 #pragma once
 
+#include "sound/wavmodule.h"
+
 #include <QString>
 
 class FlashImage;
@@ -13,5 +15,7 @@ QString soundNameForPath(const QString &path);
 // the sample area of sound bank 1..7; the rest of that area keeps its bytes.
 // Returns the bank's new 16-character name, for the bank's sound-name box.
 // Throws VireError (the loader's failures; 9 for a bank outside 1..7), and
-// then nothing in the image has changed.
-QString importWave(FlashImage &fb, int bank, const QString &path);
+// then nothing in the image has changed. format, when given, receives what
+// the file says of its samples; taken, the bytes copied into the bank.
+QString importWave(FlashImage &fb, int bank, const QString &path, wavmodule::WaveFormat *format = nullptr,
+                   qint64 *taken = nullptr);

@@ -105,15 +105,16 @@ void skipPad(Source &src, qint64 bodySize)
 
 // The fields only need consuming; none of them shapes the result. A declared
 // size under 16 is not trusted: the 16 bytes of fields are read regardless.
-void readFmt(Source &src)
+void readFmt(Source &src, WaveFormat &format)
 {
     const qint32 size = readLong(src);
-    readWord(src);   // format tag
-    readWord(src);   // channels
-    readLong(src);   // sample rate
+    format.described = true;
+    format.tag = readWord(src);
+    format.channels = readWord(src);
+    format.rate = readLong(src);
     readLong(src);   // byte rate
     readWord(src);   // block align
-    readWord(src);   // bits per sample
+    format.bits = readWord(src);
     skipBytes(src, qint64(size) - FmtFieldBytes);
     skipPad(src, qMax<qint64>(size, FmtFieldBytes));
 }
@@ -127,9 +128,10 @@ void skipChunk(Source &src)
 
 // A data chunk may declare far more than the file holds; only what the caller
 // wants is allocated and read, and what the file lacks stays zero.
-void readData(Source &src, QByteArray &samples, qint64 maxBytes)
+void readData(Source &src, QByteArray &samples, qint64 maxBytes, WaveFormat &format)
 {
     const qint32 declared = readLong(src);
+    format.declared = declared;
     // A size cut off by the end of the file is no size at all: zeros in its
     // place would pass an invented length of silence off as the file's sound.
     if (src.eof)
@@ -150,8 +152,9 @@ void readData(Source &src, QByteArray &samples, qint64 maxBytes)
 
 } // namespace
 
-void loadWave(const QString &path, QByteArray &samples, qint64 maxBytes)
+void loadWave(const QString &path, QByteArray &samples, qint64 maxBytes, WaveFormat *format)
 {
+    WaveFormat read;
     // Closed by its destructor on every path, the thrown ones included. A FIFO
     // or a device is refused, never waited on.
     QFile file;
@@ -168,7 +171,7 @@ void loadWave(const QString &path, QByteArray &samples, qint64 maxBytes)
         if (chunks == MaxChunks)
             throw noSamples();
         if (id == FmtId)
-            readFmt(src);
+            readFmt(src, read);
         else
             skipChunk(src);
         id = readId(src);
@@ -177,7 +180,9 @@ void loadWave(const QString &path, QByteArray &samples, qint64 maxBytes)
     if (src.eof)
         throw noSamples();
 
-    readData(src, samples, maxBytes);
+    readData(src, samples, maxBytes, read);
+    if (format)
+        *format = read;
 }
 
 } // namespace wavmodule

@@ -11,6 +11,17 @@ namespace wavmodule {
 
 constexpr qint64 NoLimit = std::numeric_limits<qint64>::max();
 
+// What the file says of its samples, for a user to see; nothing is converted.
+struct WaveFormat
+{
+    bool described = false;   // a "fmt " chunk was read
+    int tag = 0;              // 1: PCM
+    int channels = 0;
+    qint32 rate = 0;
+    int bits = 0;
+    qint32 declared = 0;      // the data chunk's declared size
+};
+
 // Fills samples with the first "data" chunk of the file at path: its declared
 // size, or maxBytes when that is smaller, and never more is allocated or read.
 // Bytes the file does not hold read as zero; a declared size of 0 gives an
@@ -21,6 +32,7 @@ constexpr qint64 NoLimit = std::numeric_limits<qint64>::max();
 //   75   the file layer's own text (cannot open or read)
 //   7    "Out of memory"
 // samples is left untouched by a failure. The file is closed on every path.
-void loadWave(const QString &path, QByteArray &samples, qint64 maxBytes = NoLimit);
+// format, when given, receives what the file says of its samples.
+void loadWave(const QString &path, QByteArray &samples, qint64 maxBytes = NoLimit, WaveFormat *format = nullptr);
 
 } // namespace wavmodule
