@@ -41,11 +41,11 @@ QString flagsText(quint8 flags)
 {
     return QStringLiteral("flags %1 (sound %2, sbit1 %3, sbit2 %4, sbit3 %5, sbit4 %6)")
         .arg(hexFlags(flags))
-        .arg(flags & 7)
-        .arg((flags >> 7) & 1)
-        .arg((flags >> 6) & 1)
-        .arg((flags >> 5) & 1)
-        .arg((flags >> 4) & 1);
+        .arg(BookEntry::soundOf(flags))
+        .arg(int(BookEntry::switchBitOf(flags, 0)))
+        .arg(int(BookEntry::switchBitOf(flags, 1)))
+        .arg(int(BookEntry::switchBitOf(flags, 2)))
+        .arg(int(BookEntry::switchBitOf(flags, 3)));
 }
 
 // 2,032: the same on every machine, whatever its locale.
