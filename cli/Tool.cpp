@@ -3,6 +3,7 @@
 #include "image/FixedText.h"
 #include "image/Layout.h"
 #include "files/SafeFile.h"
+#include "problem/SafeText.h"
 #include "problem/VireError.h"
 
 #include <QHash>
@@ -21,9 +22,8 @@ QString shown(const QString &text)
 {
     QString out = QStringLiteral("\"");
     for (QChar c : exchange::trimmedRight(text)) {
-        const char16_t u = c.unicode();
-        if (u < 0x20 || u == 0x7F || (u >= 0x80 && u < 0xA0))
-            out += QStringLiteral("\\x%1").arg(int(u), 2, 16, QLatin1Char('0'));
+        if (problem::isControl(c.unicode()))
+            out += problem::escaped(c.unicode());
         else if (c == QLatin1Char('"') || c == QLatin1Char('\\'))
             out += QLatin1Char('\\') + c;
         else
