@@ -5,10 +5,10 @@
 #include "files/SafeFile.h"
 #include "problem/SafeText.h"
 #include "problem/VireError.h"
+#include "sound/wavmodule.h"
 
 #include <QHash>
 #include <QMap>
-#include <QtEndian>
 
 using namespace layout;
 
@@ -295,32 +295,7 @@ QStringList differences(const Image &a, const Image &b)
 
 QByteArray bankWave(const Image &image, int bank, quint32 rate)
 {
-    const QByteArray samples = image.fb.bytes().mid(bankOffset(bank) + SampleAreaOffset, SampleAreaSize);
-    QByteArray out;
-    auto le32 = [&out](quint32 v) {
-        char b[4];
-        qToLittleEndian(v, b);
-        out.append(b, 4);
-    };
-    auto le16 = [&out](quint16 v) {
-        char b[2];
-        qToLittleEndian(v, b);
-        out.append(b, 2);
-    };
-    out += "RIFF";
-    le32(quint32(36 + samples.size()));
-    out += "WAVEfmt ";
-    le32(16);
-    le16(1);        // PCM
-    le16(1);        // mono
-    le32(rate);
-    le32(rate);     // bytes per second: one byte per sample
-    le16(1);        // block align
-    le16(8);        // bits per sample, unsigned by the format's rule
-    out += "data";
-    le32(quint32(samples.size()));
-    out += samples;
-    return out;
+    return wavmodule::makeWave(image.fb.bytes().mid(bankOffset(bank) + SampleAreaOffset, SampleAreaSize), rate);
 }
 
 void checkPaths(const QString &command, const QStringList &args, const QString &output)

@@ -5,8 +5,9 @@
 
 #include <limits>
 
-// Reads the raw bytes of a WAV file's first "data" chunk. Keeps no state
-// between calls; the sample format is neither read nor converted.
+// Reads the raw bytes of a WAV file's first "data" chunk, and writes the
+// bytes of one. Keeps no state between calls; the sample format is neither
+// read nor converted.
 namespace wavmodule {
 
 constexpr qint64 NoLimit = std::numeric_limits<qint64>::max();
@@ -22,5 +23,9 @@ constexpr qint64 NoLimit = std::numeric_limits<qint64>::max();
 //   7    "Out of memory"
 // samples is left untouched by a failure. The file is closed on every path.
 void loadWave(const QString &path, QByteArray &samples, qint64 maxBytes = NoLimit);
+
+// A WAV file of 8-bit mono PCM holding samples as they are (unsigned, by the
+// format's rule), rate of them a second.
+QByteArray makeWave(const QByteArray &samples, quint32 rate);
 
 } // namespace wavmodule
