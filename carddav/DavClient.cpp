@@ -170,11 +170,13 @@ private:
 
     static QString missing(int status)
     {
-        if (status == 404 || status == 410)
-            return QStringLiteral("not found (HTTP %1)").arg(status);
-        if (status >= 500)
-            return QStringLiteral("the server failed (HTTP %1)").arg(status);
-        return status > 0 ? QStringLiteral("HTTP %1").arg(status) : QStringLiteral("no card data");
+        if (status <= 0)
+            return QStringLiteral("no card data");
+        // A refused login or a forbidden book is the whole request's: a card's
+        // own 401 or 403 shows as its number alone.
+        if (status == 401 || status == 403)
+            return QStringLiteral("HTTP %1").arg(status);
+        return statusText(status);
     }
 
     void read(Entry &e, const QUrl &url, QByteArray &&data)

@@ -3,6 +3,7 @@
 #include "carddav/Session.h"
 
 #include <algorithm>
+#include <limits>
 #include <optional>
 
 namespace carddav::dav {
@@ -46,17 +47,52 @@ bool unsupported(int status)
     return status == 400 || status == 405 || status == 415 || status == 422 || status == 501;
 }
 
-void serverFailed(const QUrl &url, int status)
+namespace {
+
+// The statuses with words of their own: what each means and what to do.
+struct StatusWords
 {
-    carddav::fail(Kind::ServerError, url,
-                  QStringLiteral("the server failed (HTTP %1); try again later, or tell its administrator").arg(status),
-                  status);
+    int first, last;
+    Kind kind;
+    const char *meaning;
+    const char *advice;
+};
+
+constexpr StatusWords Worded[] = {
+    {401, 401, Kind::Login, "user name or password refused", "check --user and the password"},
+    {403, 403, Kind::Forbidden, "access forbidden", "check that the user may read this address book"},
+    {404, 404, Kind::NotFound, "not found", "check the URL"},
+    {410, 410, Kind::NotFound, "not found", "check the URL"},
+    {500, std::numeric_limits<int>::max(), Kind::ServerError, "the server failed", "try again later, or tell its administrator"},
+};
+
+const StatusWords *wordsOf(int status)
+{
+    for (const StatusWords &w : Worded) {
+        if (status >= w.first && status <= w.last)
+            return &w;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+QString statusText(int status)
+{
+    const StatusWords *w = wordsOf(status);
+    return w ? QStringLiteral("%1 (HTTP %2)").arg(QLatin1String(w->meaning)).arg(status)
+             : QStringLiteral("HTTP %1").arg(status);
+}
+
+void failStatus(const QUrl &url, int status)
+{
+    const StatusWords *w = wordsOf(status);
+    const QString advice = w ? QStringLiteral("; ") + QLatin1String(w->advice) : QString();
+    fail(w ? w->kind : Kind::BadAnswer, url, statusText(status) + advice, status);
 }
 
 Multistatus multistatus(Session &client, const Answer &a)
 {
-    if (a.status >= 500)
-        serverFailed(a.url, a.status);
     return client.expectMultistatus(a);
 }
 
@@ -71,13 +107,8 @@ const QByteArray DiscoverBody =
 // A status inside a multistatus means what it means outside one.
 void checkStatus(int status, const QUrl &url)
 {
-    if (status == 404 || status == 410)
-        fail(Kind::NotFound, url, QStringLiteral("not found (HTTP %1); check the URL").arg(status), status);
-    if (status == 403)
-        fail(Kind::Forbidden, url,
-             QStringLiteral("access forbidden (HTTP 403); check that the user may read this address book"), status);
-    if (status >= 500)
-        serverFailed(url, status);
+    if (status == 403 || status == 404 || status == 410 || status >= 500)
+        failStatus(url, status);
     if (!ok(status))
         fail(Kind::BadAnswer, url,
              QStringLiteral("the server answers HTTP %1 for this URL; pass the URL of an address book").arg(status), status);

@@ -25,7 +25,13 @@ bool within(const QUrl &inner, const QUrl &outer);
 bool ok(int status);
 // A server that cannot run a REPORT says so with one of these.
 bool unsupported(int status);
-[[noreturn]] void serverFailed(const QUrl &url, int status);
+// How messages word a status: "not found (HTTP 404)" for 404 and 410, "the
+// server failed (HTTP 503)" for 5xx, "access forbidden (HTTP 403)", "user name
+// or password refused (HTTP 401)"; any other as "HTTP 302".
+QString statusText(int status);
+// One of those worded statuses as the error it makes: its kind, and statusText
+// followed by what to do.
+[[noreturn]] void failStatus(const QUrl &url, int status);
 // The answer's multistatus; a 5xx says the server failed.
 Multistatus multistatus(Session &client, const Answer &a);
 

@@ -1,5 +1,6 @@
 #include "carddav/Session.h"
 
+#include "carddav/Discovery.h"
 #include "files/SafeFile.h"
 
 #include <QFileInfo>
@@ -136,10 +137,8 @@ Answer Session::send(const QByteArray &method, QUrl url, const QByteArray &body,
             url = a.url;
             continue;
         }
-        if (a.status == 401)
-            fail(Kind::Login, url, QStringLiteral("user name or password refused (HTTP 401); check --user and the password"), 401);
-        if (a.status == 403)
-            fail(Kind::Forbidden, url, QStringLiteral("access forbidden (HTTP 403); check that the user may read this address book"), 403);
+        if (a.status == 401 || a.status == 403)
+            dav::failStatus(url, a.status);
         return a;
     }
 }
@@ -218,11 +217,8 @@ Login Session::loginFor(const QUrl &url)
 
 Multistatus Session::expectMultistatus(const Answer &a)
 {
-    if (a.status == 404)
-        fail(Kind::NotFound, a.url, QStringLiteral("not found (HTTP 404); check the URL"), 404);
-    if (a.status >= 500)
-        fail(Kind::ServerError, a.url, QStringLiteral("the server failed (HTTP %1); try again later, or tell its administrator")
-                                           .arg(a.status), a.status);
+    if (a.status == 404 || a.status >= 500)
+        dav::failStatus(a.url, a.status);
     if (a.status != 207)
         fail(Kind::BadAnswer, a.url, QStringLiteral("not a CardDAV server or address book (HTTP %1%2); pass the URL of an address book")
                         .arg(a.status)

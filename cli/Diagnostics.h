@@ -1,6 +1,7 @@
 #pragma once
 
 #include "problem/Problem.h"
+#include "problem/SafeText.h"
 
 #include <QString>
 #include <QUrl>
@@ -13,9 +14,8 @@
 namespace cli {
 
 // Control characters (C0 but tab, DEL, C1), line and paragraph separators and
-// the bidirectional embeddings, overrides and isolates as visible escapes:
-// \xNN below U+0100, \uNNNN above. Everything else stays as it is.
-QString safeText(const QString &text);
+// the bidirectional embeddings, overrides and isolates as visible escapes.
+using problem::safeText;
 
 // A URL as messages show it: percent-encoded as it was given or sent, never
 // with its user name or password, then made safe.

@@ -4,9 +4,11 @@
 #include "image/Layout.h"
 #include "files/SafeFile.h"
 #include "problem/Problem.h"
+#include "problem/SafeText.h"
+#include "sound/wavmodule.h"
 
 #include <QHash>
-#include <QtEndian>
+#include <QMap>
 
 using namespace layout;
 
@@ -20,9 +22,8 @@ QString shown(const QString &text)
 {
     QString out = QStringLiteral("\"");
     for (QChar c : exchange::trimmedRight(text)) {
-        const char16_t u = c.unicode();
-        if (u < 0x20 || u == 0x7F || (u >= 0x80 && u < 0xA0))
-            out += QStringLiteral("\\x%1").arg(int(u), 2, 16, QLatin1Char('0'));
+        if (problem::isControl(c.unicode()))
+            out += problem::escaped(c.unicode());
         else if (c == QLatin1Char('"') || c == QLatin1Char('\\'))
             out += QLatin1Char('\\') + c;
         else
@@ -40,11 +41,11 @@ QString flagsText(quint8 flags)
 {
     return QStringLiteral("flags %1 (sound %2, sbit1 %3, sbit2 %4, sbit3 %5, sbit4 %6)")
         .arg(hexFlags(flags))
-        .arg(flags & 7)
-        .arg((flags >> 7) & 1)
-        .arg((flags >> 6) & 1)
-        .arg((flags >> 5) & 1)
-        .arg((flags >> 4) & 1);
+        .arg(BookEntry::soundOf(flags))
+        .arg(int(BookEntry::switchBitOf(flags, 0)))
+        .arg(int(BookEntry::switchBitOf(flags, 1)))
+        .arg(int(BookEntry::switchBitOf(flags, 2)))
+        .arg(int(BookEntry::switchBitOf(flags, 3)));
 }
 
 // A slot that was never written holds zeros (a file) or 0xFF (erased flash).
@@ -277,32 +278,7 @@ QStringList differences(const Image &a, const Image &b)
 
 QByteArray bankWave(const Image &image, int bank, quint32 rate)
 {
-    const QByteArray samples = image.fb.bytes().mid(bankOffset(bank) + SampleAreaOffset, SampleAreaSize);
-    QByteArray out;
-    auto le32 = [&out](quint32 v) {
-        char b[4];
-        qToLittleEndian(v, b);
-        out.append(b, 4);
-    };
-    auto le16 = [&out](quint16 v) {
-        char b[2];
-        qToLittleEndian(v, b);
-        out.append(b, 2);
-    };
-    out += "RIFF";
-    le32(quint32(36 + samples.size()));
-    out += "WAVEfmt ";
-    le32(16);
-    le16(1);        // PCM
-    le16(1);        // mono
-    le32(rate);
-    le32(rate);     // bytes per second: one byte per sample
-    le16(1);        // block align
-    le16(8);        // bits per sample, unsigned by the format's rule
-    out += "data";
-    le32(quint32(samples.size()));
-    out += samples;
-    return out;
+    return wavmodule::makeWave(image.fb.bytes().mid(bankOffset(bank) + SampleAreaOffset, SampleAreaSize), rate);
 }
 
 void checkPaths(const QString &command, const QStringList &args, const QString &output)

@@ -105,16 +105,16 @@ void ownRow(const QVector<Cell> &row, int line, const OwnAt &at, qsizetype width
     int sound = 0;
     if (!smallValue(field(Role::Sound).text, 7, sound))
         reject(QStringLiteral("%1: sound \"%2\" is not 0 to 7").arg(who(c.name), field(Role::Sound).text.trimmed()));
-    int flags = sound;
-    for (int b = 0; b < 4; ++b) {
+    BookEntry::SwitchBits bits{};
+    for (int b = 0; b < BookEntry::SwitchCount; ++b) {
         const Role role = Role(int(Role::Sbit1) + b);
         int bit = 0;
         if (!smallValue(field(role).text, 1, bit))
             reject(QStringLiteral("%1: %2 \"%3\" is not 0 or 1")
                        .arg(who(c.name), ownNames().at(ownSlot(role)), field(role).text.trimmed()));
-        flags |= bit << (7 - b);
+        bits[size_t(b)] = bit != 0;
     }
-    c.flags = quint8(flags);
+    c.flags = BookEntry::composeFlags(sound, bits);
     if (result.errors.size() > errors || result.skipped > skipped)
         return;
 

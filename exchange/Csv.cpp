@@ -154,9 +154,9 @@ QString quoted(const QString &field)
 
 QStringList rowOf(const QString &number, const BookEntry &e)
 {
-    QStringList row{trimmedRight(number), trimmedRight(e.name), QString::number(e.flags & 7)};
-    for (int bit = 7; bit >= 4; --bit)
-        row << QString::number((e.flags >> bit) & 1);
+    QStringList row{trimmedRight(number), trimmedRight(e.name), QString::number(e.sound())};
+    for (int i = 0; i < BookEntry::SwitchCount; ++i)
+        row << QString::number(int(e.switchBit(i)));
     return row;
 }
 

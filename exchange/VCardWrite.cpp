@@ -1,5 +1,9 @@
 #include "exchange/Contacts.h"
 
+#include "problem/SafeText.h"
+
+#include <algorithm>
+
 namespace exchange {
 
 namespace {
@@ -24,12 +28,7 @@ QByteArray quotedPrintable(const QString &text, int column)
 
 bool hasControl(const QString &text)
 {
-    for (QChar c : text) {
-        const char16_t u = c.unicode();
-        if (u < 0x20 || (u >= 0x7F && u < 0xA0))
-            return true;
-    }
-    return false;
+    return std::any_of(text.cbegin(), text.cend(), [](QChar c) { return problem::isControl(c.unicode()); });
 }
 
 QString escapeText(const QString &text)

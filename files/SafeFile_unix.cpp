@@ -1,5 +1,6 @@
 #include "files/SafeFile.h"
 #include "files/SafeFile_p.h"
+#include "files/SystemText.h"
 
 #include "problem/Problem.h"
 
@@ -26,7 +27,7 @@ namespace {
 
 VireError saveError(const QString &path, int code, State state)
 {
-    return saveError(path, qt_error_string(code), state);
+    return saveError(path, systemText(code), state);
 }
 
 // Opens with O_NONBLOCK, so that a FIFO or a terminal swapped in after the
@@ -254,7 +255,7 @@ void openForReading(QFile &file, const QString &path)
     struct stat st;
     if (::stat(name.constData(), &st) == 0 && !S_ISREG(st.st_mode))
         throw notRegular(path);
-    const int fd = openRegular(path, name, O_RDONLY, [&](int e) { return openError(path, qt_error_string(e)); });
+    const int fd = openRegular(path, name, O_RDONLY, [&](int e) { return openError(path, systemText(e)); });
     if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
         throw openError(path, file.errorString());

@@ -46,7 +46,7 @@ inline QVector<BookEntry> usersOf(const exchange::ReadResult &r)
     QVector<BookEntry> users;
     for (const exchange::Contact &c : r.contacts) {
         if (c.number != BookEntry::hiddenLabel() && c.number != BookEntry::unknownLabel())
-            users.append({c.number, c.name, quint8(c.flags & 0xF7)});
+            users.append({c.number, c.name, BookEntry::withoutBit3(c.flags)});
     }
     return users;
 }

@@ -3,12 +3,37 @@
 #include <QString>
 #include <QtGlobal>
 
+#include <array>
+
 // One phone-book entry as the table holds it.
 struct BookEntry
 {
     // What the two special entries hold in place of a number.
     static QString hiddenLabel() { return QStringLiteral("_HiddenNumber"); }
     static QString unknownLabel() { return QStringLiteral("_UnknownNumber"); }
+
+    // The flags byte: bits 7 to 4 are the switch bits "Sbit 1" to "Sbit 4",
+    // bits 2 to 0 the sound (0 none, k the sound in bank k). Nothing here sets
+    // bit 3; a byte read with it keeps it.
+    static constexpr int SwitchCount = 4;
+    using SwitchBits = std::array<bool, SwitchCount>;
+
+    static int soundOf(quint8 flags) { return flags & 7; }
+    // i from 0, for "Sbit 1".
+    static bool switchBitOf(quint8 flags, int i) { return (flags >> (7 - i)) & 1; }
+    static quint8 composeFlags(int sound, const SwitchBits &bits)
+    {
+        int flags = sound & 7;
+        for (int i = 0; i < SwitchCount; ++i)
+            flags |= int(bits[size_t(i)]) << (7 - i);
+        return quint8(flags);
+    }
+
+    // What the contacts formats carry of a byte: all but bit 3.
+    static quint8 withoutBit3(quint8 flags) { return quint8(flags & 0xF7); }
+
+    int sound() const { return soundOf(flags); }
+    bool switchBit(int i) const { return switchBitOf(flags, i); }
 
     QString number;
     QString name;

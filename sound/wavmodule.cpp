@@ -4,6 +4,7 @@
 #include "problem/Problem.h"
 
 #include <QFile>
+#include <QtEndian>
 
 #include <cstring>
 #include <new>
@@ -183,6 +184,36 @@ void loadWave(const QString &path, QByteArray &samples, qint64 maxBytes, WaveFor
     readData(src, samples, maxBytes, read);
     if (format)
         *format = read;
+}
+
+QByteArray makeWave(const QByteArray &samples, quint32 rate)
+{
+    QByteArray out;
+    out.reserve(44 + samples.size());
+    auto le32 = [&out](quint32 v) {
+        char b[4];
+        qToLittleEndian(v, b);
+        out.append(b, 4);
+    };
+    auto le16 = [&out](quint16 v) {
+        char b[2];
+        qToLittleEndian(v, b);
+        out.append(b, 2);
+    };
+    out += "RIFF";
+    le32(quint32(36 + samples.size()));
+    out += "WAVEfmt ";
+    le32(16);
+    le16(1);        // PCM
+    le16(1);        // mono
+    le32(rate);
+    le32(rate);     // bytes per second: one byte per sample
+    le16(1);        // block align
+    le16(8);        // bits per sample
+    out += "data";
+    le32(quint32(samples.size()));
+    out += samples;
+    return out;
 }
 
 } // namespace wavmodule

@@ -5,8 +5,9 @@
 
 #include <limits>
 
-// Reads the raw bytes of a WAV file's first "data" chunk. Keeps no state
-// between calls; the sample format is neither read nor converted.
+// Reads the raw bytes of a WAV file's first "data" chunk, and writes the
+// bytes of one. Keeps no state between calls; the sample format is neither
+// read nor converted.
 namespace wavmodule {
 
 constexpr qint64 NoLimit = std::numeric_limits<qint64>::max();
@@ -34,5 +35,9 @@ struct WaveFormat
 // samples is left untouched by a failure. The file is closed on every path.
 // format, when given, receives what the file says of its samples.
 void loadWave(const QString &path, QByteArray &samples, qint64 maxBytes = NoLimit, WaveFormat *format = nullptr);
+
+// A WAV file of 8-bit mono PCM holding samples as they are (unsigned, by the
+// format's rule), rate of them a second.
+QByteArray makeWave(const QByteArray &samples, quint32 rate);
 
 } // namespace wavmodule

@@ -44,6 +44,26 @@ bool numberKeyAllowed(QChar c)
     return c.unicode() < 32 || (c >= QLatin1Char('0') && c <= QLatin1Char('9'));
 }
 
+// What an edit changed: the start and the end the texts before and after it
+// share, never overlapping, and what the edit put between them.
+struct Change
+{
+    qsizetype head = 0, tail = 0;
+    QString added;
+};
+
+Change changeBetween(const QString &before, const QString &after)
+{
+    Change c;
+    const qsizetype shorter = qMin(after.size(), before.size());
+    while (c.head < shorter && after.at(c.head) == before.at(c.head))
+        ++c.head;
+    while (c.tail < shorter - c.head && after.at(after.size() - 1 - c.tail) == before.at(before.size() - 1 - c.tail))
+        ++c.tail;
+    c.added = after.mid(c.head, after.size() - c.head - c.tail);
+    return c;
+}
+
 // The name boxes keep the text as the user wrote it, in any script, and show
 // it spelled as a whole (cp1252::spell): a kana changes with what follows it,
 // so typing a name letter by letter gives what pasting it gives.
@@ -89,13 +109,8 @@ private:
             m_source = m_shown;
         const QVector<cp1252::Spelling::Run> runs = spelling.text == m_shown ? spelling.runs
                                                                               : QVector<cp1252::Spelling::Run>();
-        qsizetype head = 0, tail = 0;
-        const qsizetype shorter = qMin(input.size(), m_shown.size());
-        while (head < shorter && input.at(head) == m_shown.at(head))
-            ++head;
-        while (tail < shorter - head && input.at(input.size() - 1 - tail) == m_shown.at(m_shown.size() - 1 - tail))
-            ++tail;
-        const qsizetype from = head, to = m_shown.size() - tail;
+        const Change change = changeBetween(m_shown, input);
+        const qsizetype from = change.head, to = m_shown.size() - change.tail;
 
         // The source again, runs the change touches frozen, with from and to mapped into it.
         QString source;
@@ -138,10 +153,9 @@ private:
             shown = end;
         }
         plain(m_shown.size());
-        const QString added = input.mid(head, input.size() - head - tail);
-        m_source = source.left(sourceFrom) + added + source.mid(sourceTo);
-        if (pos >= head && pos <= head + added.size())
-            return sourceFrom + (pos - head);
+        m_source = source.left(sourceFrom) + change.added + source.mid(sourceTo);
+        if (pos >= from && pos <= from + change.added.size())
+            return sourceFrom + (pos - from);
         return m_source.size() - (input.size() - pos);
     }
 
@@ -169,14 +183,9 @@ public:
         // A text set by the program clears the modified state first.
         if (!m_box->isModified())
             return Acceptable;
-        // What the edit put in is what differs from the text before it.
-        qsizetype head = 0, tail = 0;
-        const qsizetype shorter = qMin(input.size(), m_before.size());
-        while (head < shorter && input.at(head) == m_before.at(head))
-            ++head;
-        while (tail < shorter - head && input.at(input.size() - 1 - tail) == m_before.at(m_before.size() - 1 - tail))
-            ++tail;
-        const QString added = input.mid(head, input.size() - head - tail);
+        const Change change = changeBetween(m_before, input);
+        const qsizetype head = change.head, tail = change.tail;
+        const QString &added = change.added;
         QString kept;
         std::copy_if(added.cbegin(), added.cend(), std::back_inserter(kept), isDigit);
         if (kept.size() == added.size())

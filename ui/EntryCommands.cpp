@@ -27,12 +27,10 @@ void Form1::selectRow(int row)
 
 void Form1::updateFlags()
 {
-    int flags = 0;
-    for (int i = 0; i < 4; ++i) {
-        if (m_check1[size_t(i)]->checkState() != Qt::Unchecked)
-            flags += 128 >> i;
-    }
-    flags += std::max(0, m_combo1->currentIndex());
+    BookEntry::SwitchBits bits{};
+    for (int i = 0; i < BookEntry::SwitchCount; ++i)
+        bits[size_t(i)] = m_check1[size_t(i)]->checkState() != Qt::Unchecked;
+    const int flags = BookEntry::composeFlags(std::max(0, m_combo1->currentIndex()), bits);
     m_label12->setText(QStringLiteral("0x")
                        + QString::number(flags, 16).toUpper().rightJustified(2, QLatin1Char('0')));
 }
@@ -46,9 +44,9 @@ void Form1::showEntry()
     m_text1->setText(entry.number);
     m_text1->setEnabled(!m_text1->text().startsWith(QLatin1Char('_')));
     m_text2->setText(entry.name);
-    m_combo1->setCurrentIndex(entry.flags & 7);
-    for (int i = 0; i < 4; ++i)
-        m_check1[size_t(i)]->setCheckState((entry.flags & (128 >> i)) ? Qt::Checked : Qt::Unchecked);
+    m_combo1->setCurrentIndex(entry.sound());
+    for (int i = 0; i < BookEntry::SwitchCount; ++i)
+        m_check1[size_t(i)]->setCheckState(entry.switchBit(i) ? Qt::Checked : Qt::Unchecked);
     // Settings that kept their value raised no change.
     updateFlags();
 }

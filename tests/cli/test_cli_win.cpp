@@ -1,8 +1,7 @@
 #include "tests/cli/test_cli.h"
+#include "files/SystemText.h"
 
 #include <windows.h>
-
-#include "tests/common/SystemText_win.h"
 
 // Windows names are UTF-16: no name is bytes that fail to decode.
 void TestCli::namesThatAreNotText(const QByteArray &) const

@@ -124,6 +124,8 @@ class TestImage : public QObject
 
 private slots:
     void fixedWidthText();
+    void flagBits_data();
+    void flagBits();
     void bufferBounds();
     void defaultImageByteForByte();
     void roundTrip();
@@ -177,6 +179,42 @@ void TestImage::fixedWidthText()
     QCOMPARE(errorOf([&] { fb.putText(5000, QString(32768, 'x')); }), 6);
     QCOMPARE(fb.at(5000), 0);
     QCOMPARE(errorOf([&] { fb.putText(5000, QString(32767, 'x')); }), 0);
+}
+
+// The flags byte: switch bits 7 to 4 ("Sbit 1" first), sound in bits 2 to 0;
+// bit 3 is read but never composed.
+void TestImage::flagBits_data()
+{
+    QTest::addColumn<int>("flags");
+    QTest::addColumn<int>("sound");
+    QTest::addColumn<QString>("bits");      // "Sbit 1" first
+    QTest::addColumn<int>("composed");
+    for (int k = 0; k <= 7; ++k)
+        QTest::addRow("sound %d", k) << k << k << QStringLiteral("0000") << k;
+    for (int i = 0; i < 4; ++i) {
+        const int bit = 0x80 >> i;
+        QTest::addRow("Sbit %d", i + 1) << bit << 0 << QStringLiteral("0000").replace(i, 1, u'1') << bit;
+    }
+    QTest::newRow("bit 3 alone") << 0x08 << 0 << QStringLiteral("0000") << 0x00;
+    QTest::newRow("every bit") << 0xFF << 7 << QStringLiteral("1111") << 0xF7;
+    QTest::newRow("mixed") << 0x9B << 3 << QStringLiteral("1001") << 0x93;
+}
+
+void TestImage::flagBits()
+{
+    QFETCH(int, flags);
+    QFETCH(int, sound);
+    QFETCH(QString, bits);
+    QFETCH(int, composed);
+    const BookEntry e{QString(), QString(), quint8(flags)};
+    QCOMPARE(e.sound(), sound);
+    BookEntry::SwitchBits switches{};
+    for (int i = 0; i < BookEntry::SwitchCount; ++i) {
+        QCOMPARE(e.switchBit(i), bits.at(i) == u'1');
+        switches[size_t(i)] = e.switchBit(i);
+    }
+    QCOMPARE(int(BookEntry::composeFlags(sound, switches)), composed);
+    QCOMPARE(int(BookEntry::withoutBit3(quint8(flags))), composed);
 }
 
 void TestImage::bufferBounds()

@@ -1,6 +1,7 @@
 // The safe save on Windows: ReplaceFileW through absolute paths, the
 // read-only refusal and the names Windows cannot take.
 #include "files/SafeFile.h"
+#include "files/SystemText.h"
 #include "tests/image/SaveChecks.h"
 #include "problem/Problem.h"
 
@@ -10,8 +11,6 @@
 #include <QtTest>
 
 #include <windows.h>
-
-#include "tests/common/SystemText_win.h"
 
 namespace {
 

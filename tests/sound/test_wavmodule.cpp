@@ -186,6 +186,7 @@ void TestWavModule::walksTheChunksInFileOrder()
         {"first data ends the walk", riff(fmt + data + chunk("data", pattern(50, 9)))},
         {"RIFF size ignored", "RIFF" + le32(0) + "WAVE" + fmt + data},
         {"bytes after the data chunk", riff(fmt + data) + "trailing garbage"},
+        {"as the writer makes it", wavmodule::makeWave(pattern(100), 11025)},
     };
     for (const Case &c : cases) {
         const Outcome out = load(write(m_dir, QStringLiteral("walk.wav"), c.bytes));

@@ -1,10 +1,9 @@
 #include "tests/ui/test_ui_faults.h"
+#include "files/SystemText.h"
 
 #include <QFileInfo>
 
 #include <windows.h>
-
-#include "tests/common/SystemText_win.h"
 
 namespace {
 
