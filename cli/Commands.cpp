@@ -9,6 +9,9 @@
 #ifndef VIRE_VERSION
 #define VIRE_VERSION "0"
 #endif
+#ifndef VIRE_MANUAL
+#define VIRE_MANUAL "vire-image(1)"
+#endif
 
 namespace cli {
 
@@ -39,7 +42,7 @@ Options:
   --version      the program's version
 
 Exit status: 0 success, 1 the images differ (diff), 2 usage error or bad input.
-Nothing is written when any error was found. See vire-image(1).
+Nothing is written when any error was found. See )~" VIRE_MANUAL R"~(.
 )~";
 
 // Each command parses its own arguments (those after its name).

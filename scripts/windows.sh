@@ -22,7 +22,7 @@ toolchain=$root/cmake/mingw-w64-x86_64.cmake
 
 install_toolchain() {
   local pkgs=(g++-mingw-w64-x86-64-posix mingw-w64-tools libz-mingw-w64-dev nsis ninja-build cmake dpkg-dev
-              ccache icu-devtools wine64 xvfb xauth x11-apps netpbm fonts-dejavu-core) missing=()
+              ccache icu-devtools groff-base wine64 xvfb xauth x11-apps netpbm fonts-dejavu-core) missing=()
   for p in "${pkgs[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
   done
