@@ -287,7 +287,7 @@ check_installed() {
   # The installer's own DLLs only, not the build's.
   WINEPATH= "$wine" "$exe" /S
   /usr/lib/wine/wineserver -w
-  for f in bin/vire-flash-editor.exe bin/vire-image.exe bin/Qt6Core.dll bin/platforms/qwindows.dll LICENSE.txt Uninstall.exe; do
+  for f in bin/vire-flash-editor.exe bin/vire-image.exe bin/vire-image.txt bin/Qt6Core.dll bin/platforms/qwindows.dll LICENSE.txt Uninstall.exe; do
     [ -f "$pf/$f" ] || { echo "FAIL: not installed: $f" >&2; exit 1; }
   done
   # Sample inputs: a CSV, a vCard and a WAV.
