@@ -154,7 +154,7 @@ int main(int argc, char **argv)
         const exchange::ReadResult read = exchange::readContacts(russianCards);
         if (read.contacts.size() != 2032)
             std::exit(2);
-        tool::importContacts(image, read.contacts, false);
+        tool::importContacts(image, read.contacts, tool::ImportMode::Add);
     });
 
     // In-process: the work of import and export without the files.
@@ -162,7 +162,7 @@ int main(int argc, char **argv)
     const Times importMs = timeMs(runs, [&] {
         tool::Image image = tool::decodeImage(empty);
         const exchange::ReadResult read = exchange::readContacts(csv);
-        tool::importContacts(image, read.contacts, false);
+        tool::importContacts(image, read.contacts, tool::ImportMode::Add);
         full = image.fb.bytes();
     });
     const QByteArray outlook = outlookCsv();
@@ -171,14 +171,14 @@ int main(int argc, char **argv)
         const exchange::ReadResult read = exchange::readContacts(outlook);
         if (read.contacts.size() != 2032)
             std::exit(2);
-        tool::importContacts(image, read.contacts, false);
+        tool::importContacts(image, read.contacts, tool::ImportMode::Add);
     });
     const Times vcardMs = timeMs(runs, [&] {
         tool::Image image = tool::decodeImage(empty);
         const exchange::ReadResult read = exchange::readContacts(vcard);
         if (read.contacts.size() != 2032)
             std::exit(2);
-        tool::importContacts(image, read.contacts, false);
+        tool::importContacts(image, read.contacts, tool::ImportMode::Add);
     });
     const Times exportMs = timeMs(runs, [&] {
         const QByteArray out = tool::exportContacts(tool::decodeImage(full), exchange::Format::Csv);
