@@ -8,9 +8,13 @@ namespace pairing {
 
 namespace {
 
-bool isLabel(const QString &number)
+// The stored text without a copy.
+QStringView view(const QString &text)
 {
-    return number == BookEntry::hiddenLabel() || number == BookEntry::unknownLabel();
+    qsizetype n = text.size();
+    while (n > 0 && text.at(n - 1) == QLatin1Char(' '))
+        --n;
+    return QStringView(text).first(n);
 }
 
 quint8 mergedFlags(quint8 held, const Incoming &in)
@@ -22,9 +26,9 @@ quint8 mergedFlags(quint8 held, const Incoming &in)
 bool setSpecial(BookEntry &held, const Incoming &in)
 {
     const quint8 flags = mergedFlags(held.flags, in);
-    if (stored(held.name) == stored(in.entry.name) && flags == held.flags)
+    if (view(held.name) == view(in.entry.name) && flags == held.flags)
         return false;
-    if (stored(held.name) != stored(in.entry.name))
+    if (view(held.name) != view(in.entry.name))
         held.name = in.entry.name;
     held.flags = flags;
     return true;
@@ -34,69 +38,78 @@ bool setSpecial(BookEntry &held, const Incoming &in)
 
 QString stored(const QString &text)
 {
-    qsizetype n = text.size();
-    while (n > 0 && text.at(n - 1) == QLatin1Char(' '))
-        --n;
-    return n == text.size() ? text : text.left(n);
+    const QStringView v = view(text);
+    return v.size() == text.size() ? text : v.toString();
 }
 
 QVector<Pair> pairEntries(const QVector<BookEntry> &a, const QVector<BookEntry> &b)
 {
-    struct Group
+    // Both sides by number, a's before b's, each in list order: one sort
+    // makes the groups, with views into the entries instead of copies.
+    struct Key
     {
-        QVector<qsizetype> a, b;
+        QStringView number;
+        qsizetype side;   // 0: a, 1: b
+        qsizetype index;
     };
-    QHash<QString, Group> groups;
-    groups.reserve(a.size() + b.size());
+    QVector<Key> keys;
+    keys.reserve(a.size() + b.size());
     for (qsizetype i = 0; i < a.size(); ++i)
-        groups[stored(a.at(i).number)].a.append(i);
+        keys.append({view(a.at(i).number), 0, i});
     for (qsizetype i = 0; i < b.size(); ++i)
-        groups[stored(b.at(i).number)].b.append(i);
-    QStringList numbers = groups.keys();
-    std::sort(numbers.begin(), numbers.end());
+        keys.append({view(b.at(i).number), 1, i});
+    std::sort(keys.begin(), keys.end(), [](const Key &x, const Key &y) {
+        if (const int c = x.number.compare(y.number); c != 0)
+            return c < 0;
+        return x.side != y.side ? x.side < y.side : x.index < y.index;
+    });
 
     QVector<Pair> pairs;
-    pairs.reserve(a.size() + b.size());
+    pairs.reserve(keys.size());
     QVector<qsizetype> partner;
     QVector<bool> taken;
-    for (const QString &number : numbers) {
-        const Group &g = groups.value(number);
-        partner.fill(-1, g.a.size());
-        taken.fill(false, g.b.size());
+    for (qsizetype start = 0; start < keys.size();) {
+        qsizetype split = start, end = start;
+        while (end < keys.size() && keys.at(end).number == keys.at(start).number) {
+            if (keys.at(end).side == 0)
+                split = end + 1;
+            ++end;
+        }
+        const qsizetype na = split - start, nb = end - split;
+        auto ia = [&](qsizetype i) { return keys.at(start + i).index; };
+        auto ib = [&](qsizetype j) { return keys.at(split + j).index; };
+        partner.fill(-1, na);
+        taken.fill(false, nb);
         // The same name first: a contact that kept its name is the same contact.
-        if (!g.a.isEmpty() && !g.b.isEmpty()) {
-            QVector<QString> namesB(g.b.size());
-            for (qsizetype j = 0; j < g.b.size(); ++j)
-                namesB[j] = stored(b.at(g.b.at(j)).name);
-            for (qsizetype i = 0; i < g.a.size(); ++i) {
-                const QString name = stored(a.at(g.a.at(i)).name);
-                for (qsizetype j = 0; j < g.b.size(); ++j) {
-                    if (!taken.at(j) && namesB.at(j) == name) {
-                        partner[i] = j;
-                        taken[j] = true;
-                        break;
-                    }
+        for (qsizetype i = 0; i < na && nb > 0; ++i) {
+            const QStringView name = view(a.at(ia(i)).name);
+            for (qsizetype j = 0; j < nb; ++j) {
+                if (!taken.at(j) && view(b.at(ib(j)).name) == name) {
+                    partner[i] = j;
+                    taken[j] = true;
+                    break;
                 }
             }
         }
         // Then the rest, in order.
         qsizetype next = 0;
-        for (qsizetype i = 0; i < g.a.size(); ++i) {
+        for (qsizetype i = 0; i < na; ++i) {
             if (partner.at(i) >= 0)
                 continue;
-            while (next < g.b.size() && taken.at(next))
+            while (next < nb && taken.at(next))
                 ++next;
-            if (next < g.b.size()) {
+            if (next < nb) {
                 partner[i] = next;
                 taken[next] = true;
             }
         }
-        for (qsizetype i = 0; i < g.a.size(); ++i)
-            pairs.append({g.a.at(i), partner.at(i) < 0 ? -1 : g.b.at(partner.at(i))});
-        for (qsizetype j = 0; j < g.b.size(); ++j) {
+        for (qsizetype i = 0; i < na; ++i)
+            pairs.append({ia(i), partner.at(i) < 0 ? -1 : ib(partner.at(i))});
+        for (qsizetype j = 0; j < nb; ++j) {
             if (!taken.at(j))
-                pairs.append({-1, g.b.at(j)});
+                pairs.append({-1, ib(j)});
         }
+        start = end;
     }
     return pairs;
 }
@@ -124,42 +137,44 @@ Plan planMerge(const PhoneBook &book, const QVector<Incoming> &source, Merge how
             plan.hiddenSet = setSpecial(plan.hidden, in) || plan.hiddenSet;
         } else if (in.entry.number == BookEntry::unknownLabel()) {
             plan.unknownSet = setSpecial(plan.unknown, in) || plan.unknownSet;
-        } else if (!isLabel(in.entry.number)) {
+        } else {
             users.append(&in);
             wanted.append(in.entry);
         }
     }
 
     QVector<qsizetype> added;   // into users
+    const QVector<Pair> pairs = pairEntries(held, wanted);
+    // A number's pairs stand together, the book's entries first.
+    QStringView groupNumber;    // of the last book entry
+    qsizetype groupStart = 0;   // its first pair
     // Adding, a number the book holds under other names is told about, once.
     QHash<QString, qsizetype> clashAt;
-    QString groupNumber;        // of the last book entry paired or not
-    QStringList groupNames;
-    auto clash = [&](const QString &number, const QString &name) {
-        if (how != Merge::Add || groupNumber != number || groupNames.contains(name))
+    auto clash = [&](QStringView number, QStringView name) {
+        if (how != Merge::Add || groupNumber != number)
             return;
-        auto it = clashAt.find(number);
+        QStringList names;
+        for (qsizetype m = groupStart; m < pairs.size() && pairs.at(m).a >= 0
+             && view(held.at(pairs.at(m).a).number) == groupNumber; ++m) {
+            const QString held1 = view(held.at(pairs.at(m).a).name).toString();
+            if (!names.contains(held1))
+                names.append(held1);
+        }
+        if (names.contains(name))
+            return;   // the source holds it twice under this name: no other name
+        auto it = clashAt.find(number.toString());
         if (it == clashAt.end()) {
-            it = clashAt.insert(number, plan.clashes.size());
-            plan.clashes.append({number, groupNames, {}});
+            it = clashAt.insert(number.toString(), plan.clashes.size());
+            plan.clashes.append({number.toString(), names, {}});
         }
         if (!plan.clashes[*it].added.contains(name))
-            plan.clashes[*it].added.append(name);
+            plan.clashes[*it].added.append(name.toString());
     };
-    const QVector<Pair> pairs = pairEntries(held, wanted);
-    // A number's pairs stand together, the book's entries first: its names
-    // are gathered when its first one comes.
     for (qsizetype k = 0; k < pairs.size(); ++k) {
         const Pair &p = pairs.at(k);
-        if (p.a >= 0 && stored(held.at(p.a).number) != groupNumber) {
-            groupNumber = stored(held.at(p.a).number);
-            groupNames.clear();
-            for (qsizetype m = k; m < pairs.size() && pairs.at(m).a >= 0
-                 && stored(held.at(pairs.at(m).a).number) == groupNumber; ++m) {
-                const QString name = stored(held.at(pairs.at(m).a).name);
-                if (!groupNames.contains(name))
-                    groupNames.append(name);
-            }
+        if (p.a >= 0 && view(held.at(p.a).number) != groupNumber) {
+            groupNumber = view(held.at(p.a).number);
+            groupStart = k;
         }
         if (p.b < 0) {
             if (how == Merge::Sync)
@@ -169,25 +184,27 @@ Plan planMerge(const PhoneBook &book, const QVector<Incoming> &source, Merge how
         const Incoming &in = *users.at(p.b);
         if (p.a < 0) {
             added.append(p.b);
-            clash(stored(in.entry.number), stored(in.entry.name));
+            clash(view(in.entry.number), view(in.entry.name));
             continue;
         }
         const BookEntry &e = held.at(p.a);
-        const bool sameName = stored(e.name) == stored(in.entry.name);
+        const bool sameName = view(e.name) == view(in.entry.name);
         if (!sameName && how == Merge::Add) {
             // The window allows a number twice; the user is told how to follow renames instead.
             added.append(p.b);
-            clash(groupNumber, stored(in.entry.name));
+            clash(groupNumber, view(in.entry.name));
+            continue;
+        }
+        const quint8 flags = mergedFlags(e.flags, in);
+        if (sameName && flags == e.flags) {
+            ++plan.alreadyThere;
             continue;
         }
         BookEntry merged = e;
         if (!sameName)
             merged.name = in.entry.name;
-        merged.flags = mergedFlags(e.flags, in);
-        if (merged.name == e.name && merged.flags == e.flags)
-            ++plan.alreadyThere;
-        else
-            plan.updates.append({indices.at(p.a), merged});
+        merged.flags = flags;
+        plan.updates.append({indices.at(p.a), merged});
     }
     // Added in the source's order, as adding them one by one would.
     std::sort(added.begin(), added.end());
