@@ -37,8 +37,7 @@ Image decodeImage(QByteArray bytes);
 // User entries in list order.
 QVector<BookEntry> userEntries(const PhoneBook &book);
 
-// A number the phone book holds more than once after an import, and where
-// each comes from: a line of the source, or 0 for the image.
+// A number a replacing source holds more than once, and the line of each.
 struct Repeat
 {
     QString number;

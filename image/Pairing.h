@@ -7,6 +7,8 @@
 #include <QStringList>
 #include <QVector>
 
+#include <utility>
+
 // Which entries of two phone books stand for the same contact, and a phone
 // book brought in step with a source by that rule. One rule for every user:
 // an import that adds or follows a source, and the comparison of two images.
