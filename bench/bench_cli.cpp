@@ -154,7 +154,7 @@ int main(int argc, char **argv)
         const exchange::ReadResult read = exchange::readContacts(russianCards);
         if (read.contacts.size() != 2032)
             std::exit(2);
-        tool::importContacts(image, read.contacts, false);
+        tool::importContacts(image, read.contacts, tool::ImportMode::Add);
     });
 
     // In-process: the work of import and export without the files.
@@ -162,7 +162,7 @@ int main(int argc, char **argv)
     const Times importMs = timeMs(runs, [&] {
         tool::Image image = tool::decodeImage(empty);
         const exchange::ReadResult read = exchange::readContacts(csv);
-        tool::importContacts(image, read.contacts, false);
+        tool::importContacts(image, read.contacts, tool::ImportMode::Add);
         full = image.fb.bytes();
     });
     const QByteArray outlook = outlookCsv();
@@ -171,14 +171,28 @@ int main(int argc, char **argv)
         const exchange::ReadResult read = exchange::readContacts(outlook);
         if (read.contacts.size() != 2032)
             std::exit(2);
-        tool::importContacts(image, read.contacts, false);
+        tool::importContacts(image, read.contacts, tool::ImportMode::Add);
     });
     const Times vcardMs = timeMs(runs, [&] {
         tool::Image image = tool::decodeImage(empty);
         const exchange::ReadResult read = exchange::readContacts(vcard);
         if (read.contacts.size() != 2032)
             std::exit(2);
-        tool::importContacts(image, read.contacts, false);
+        tool::importContacts(image, read.contacts, tool::ImportMode::Add);
+    });
+    // A week later: every tenth contact renamed, every twentieth another number.
+    QByteArray week = "number,name\n";
+    for (int i = 0; i < 2032; ++i)
+        week += QByteArray::number(46700000000LL + (i % 20 == 19 ? 50000 + i : i * 7919 % 100000)) + ",Contact "
+            + QByteArray::number(i) + (i % 10 == 9 ? " B" : "") + "\n";
+    const exchange::ReadResult weekRead = exchange::readContacts(week, exchange::Mode::Sync);
+    if (weekRead.contacts.size() != 2032)
+        std::exit(2);
+    const Times syncMs = timeMs(runs, [&] {
+        tool::Image image = tool::decodeImage(full);
+        const tool::ImportOutcome outcome = tool::importContacts(image, weekRead.contacts, tool::ImportMode::Sync);
+        if (outcome.after != 2032 || outcome.changed == 0 || outcome.removed == 0)
+            std::exit(2);
     });
     const Times exportMs = timeMs(runs, [&] {
         const QByteArray out = tool::exportContacts(tool::decodeImage(full), exchange::Format::Csv);
@@ -229,6 +243,7 @@ int main(int argc, char **argv)
     std::printf("  the same from a Swedish Outlook CSV       %7.2f ms          %7.2f ms\n", outlookMs.wall, outlookMs.cpu);
     std::printf("  import 2,032 vCards into an empty image   %7.2f ms          %7.2f ms\n", vcardMs.wall, vcardMs.cpu);
     std::printf("  export a full image as CSV                %7.2f ms          %7.2f ms\n", exportMs.wall, exportMs.cpu);
+    std::printf("  --sync 2,032 entries onto a full image    %7.2f ms          %7.2f ms\n", syncMs.wall, syncMs.cpu);
     std::printf("spelling Cyrillic names in Latin letters%s, in-process: wall clock, then CPU time\n",
                 cp1252::transliterates() ? "" : " (built without ICU)");
     std::printf("  the first name, transforms made           %7.2f ms          %7.2f ms\n", firstMs.wall, firstMs.cpu);

@@ -38,7 +38,7 @@ int main(int argc, char **argv)
         const exchange::ReadResult read = exchange::readContactsFile(xlsx);
         if (read.contacts.size() != 2034)
             std::exit(2);
-        tool::importContacts(image, read.contacts, false);
+        tool::importContacts(image, read.contacts, tool::ImportMode::Add);
         full = image.fb.bytes();
     });
     for (const auto format : {exchange::SheetFormat::Xlsx, exchange::SheetFormat::Ods}) {

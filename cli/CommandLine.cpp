@@ -48,10 +48,11 @@ QCommandLineOption CommandLine::flagOption(const QStringList &names, const char 
     return option;
 }
 
-void CommandLine::argument(const char *name, const char *description)
+void CommandLine::argument(const char *name, const char *description, Count count)
 {
     m_parser.addPositionalArgument(QString::fromUtf8(name), QString::fromUtf8(description));
     ++m_argCount;
+    m_repeatLast = count == Repeated;
 }
 
 bool CommandLine::parse(const QStringList &arguments)
@@ -83,7 +84,7 @@ bool CommandLine::parse(const QStringList &arguments)
     m_args = m_parser.positionalArguments();
     if (m_args.size() < m_argCount)
         return refuse(QStringLiteral("too few arguments"));
-    if (m_args.size() > m_argCount)
+    if (m_args.size() > m_argCount && !m_repeatLast)
         return refuse(QStringLiteral("too many arguments"));
     for (const QCommandLineOption &option : m_required) {
         if (!m_parser.isSet(option))

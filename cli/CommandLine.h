@@ -41,7 +41,9 @@ public:
     // An option without a value (--replace).
     QCommandLineOption flagOption(const QStringList &names, const char *description);
     // A positional argument; each one declared must be given, and no more.
-    void argument(const char *name, const char *description);
+    // The last one declared may be Repeated: given once or more.
+    enum Count { Once, Repeated };
+    void argument(const char *name, const char *description, Count count = Once);
 
     // Parses the arguments after the command's name. False when the command
     // is over already: its help was written (status Success) or a usage error
@@ -63,6 +65,7 @@ private:
     QCommandLineOption m_help;
     QList<QCommandLineOption> m_valueOptions, m_required;
     int m_argCount = 0;
+    bool m_repeatLast = false;
     QStringList m_args;
     int m_status = Success;
 };

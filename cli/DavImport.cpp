@@ -190,7 +190,7 @@ exchange::ReadResult readDavCards(const QUrl &url, const DavOptions &davOptions,
             // Listed but not sent: the phone book must not lose it unnoticed.
             places.add(++base, card.url);
             const QString text = QStringLiteral("the server lists this card but did not send it: %1").arg(card.missing);
-            if (mode == exchange::Mode::Replace) {
+            if (mode != exchange::Mode::Add) {
                 all.errors.append(Problem::at(base, text));
             } else {
                 all.warnings.append(Problem::at(base, text + QStringLiteral("; skipped")));

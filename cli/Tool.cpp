@@ -64,7 +64,8 @@ bool blankRecord(const QByteArray &bytes, int offset)
 QString entryChange(const BookEntry &a, const BookEntry &b)
 {
     QStringList parts;
-    if (a.name != b.name)
+    // A name read from an image is padded; one about to be written is not yet.
+    if (pairing::stored(a.name) != pairing::stored(b.name))
         parts << QStringLiteral("name %1 -> %2").arg(shown(a.name), shown(b.name));
     if (a.flags != b.flags)
         parts << QStringLiteral("flags %1 -> %2").arg(hexFlags(a.flags), hexFlags(b.flags));
@@ -97,95 +98,132 @@ QVector<BookEntry> userEntries(const PhoneBook &book)
     return users;
 }
 
-ImportOutcome importContacts(Image &image, const QVector<exchange::Contact> &contacts, bool replace, qsizetype fileUsers)
+ImportOutcome importContacts(Image &image, const QVector<exchange::Contact> &contacts, ImportMode mode, qsizetype fileUsers)
 {
     PhoneBook &book = *image.book;
     ImportOutcome outcome;
     outcome.before = book.userCount();
     const QByteArray old = image.fb.bytes();
-    BookEntry hidden = book.entry(PhoneBook::HiddenIndex), unknown = book.entry(PhoneBook::UnknownIndex);
+    const bool replace = mode == ImportMode::Replace;
 
-    // How often each number occurs, to name the repeats afterwards.
-    QHash<QString, int> times;
-    times.reserve(contacts.size() + (replace ? 0 : book.userCount()));
-    bool repeated = false;
-    QVector<BookEntry> existing;
-    if (!replace) {
-        existing = userEntries(book);
-        for (const BookEntry &e : existing)
-            repeated = ++times[exchange::trimmedRight(e.number)] > 1 || repeated;
-    }
-    QVector<BookEntry> users;
-    QVector<int> lines;
-    users.reserve(contacts.size());
-    lines.reserve(contacts.size());
+    QVector<pairing::Incoming> source;
+    source.reserve(contacts.size());
+    qsizetype users = 0;
     for (const exchange::Contact &c : contacts) {
-        if (c.number == BookEntry::hiddenLabel()) {
-            hidden = {c.number, c.name, c.flags};
-        } else if (c.number == BookEntry::unknownLabel()) {
-            unknown = {c.number, c.name, c.flags};
-        } else {
-            users.append({c.number, c.name, c.flags});
-            lines.append(c.line);
-            repeated = ++times[c.number] > 1 || repeated;
-        }
+        source.append({{c.number, c.name, c.flags}, replace ? quint8(0xFF) : c.given, c.line});
+        users += c.number != BookEntry::hiddenLabel() && c.number != BookEntry::unknownLabel();
     }
+    fileUsers = qMax(fileUsers, users);
+    // Nothing to follow is more likely a wrong file or a book that failed to
+    // answer than a wish to empty the phone book.
+    if (mode == ImportMode::Sync && fileUsers == 0)
+        throw VireError(VireError::BookTooLarge,
+                        QStringLiteral("holds no user entries; following it would empty the phone book; nothing written"));
 
-    fileUsers = qMax(fileUsers, users.size());
-    const qint64 total = fileUsers + (replace ? 0 : book.userCount());
-    if (total > MaxUserRecords)
+    pairing::Plan plan;
+    qint64 total = fileUsers;
+    if (!replace) {
+        plan = pairing::planMerge(book, source, mode == ImportMode::Sync ? pairing::Merge::Sync : pairing::Merge::Add);
+        // Entries the reader only counted would all be added.
+        total = plan.usersAfter + (fileUsers - users);
+    }
+    if (total > MaxUserRecords) {
+        // Adding keeps what the phone book holds; following, the source is the phone book.
+        const qint64 kept = mode == ImportMode::Add ? outcome.before : 0;
         throw VireError(VireError::BookTooLarge,
                         QStringLiteral("the phone book would hold %1 entries; the image has room for %2 (%3 of the "
                                        "file's %4 entries fit); nothing written")
                             .arg(thousands(total), thousands(MaxUserRecords),
-                                 thousands(MaxUserRecords - (replace ? 0 : book.userCount())), thousands(fileUsers)));
+                                 thousands(qMax<qint64>(0, MaxUserRecords - kept)), thousands(fileUsers)));
+    }
 
     if (replace) {
-        book.replaceEntries(hidden, unknown, users);
+        BookEntry hidden = book.entry(PhoneBook::HiddenIndex), unknown = book.entry(PhoneBook::UnknownIndex);
+        QVector<BookEntry> entries;
+        QVector<int> lines;
+        entries.reserve(users);
+        lines.reserve(users);
+        QHash<QString, int> times;
+        bool repeated = false;
+        for (const pairing::Incoming &in : source) {
+            if (in.entry.number == BookEntry::hiddenLabel()) {
+                hidden = in.entry;
+            } else if (in.entry.number == BookEntry::unknownLabel()) {
+                unknown = in.entry;
+            } else {
+                entries.append(in.entry);
+                lines.append(in.line);
+                repeated = ++times[in.entry.number] > 1 || repeated;
+            }
+        }
+        const auto differs = [](const BookEntry &a, const BookEntry &b) {
+            return pairing::stored(a.name) != pairing::stored(b.name) || a.flags != b.flags;
+        };
+        outcome.hiddenSet = differs(hidden, book.entry(PhoneBook::HiddenIndex));
+        outcome.unknownSet = differs(unknown, book.entry(PhoneBook::UnknownIndex));
+        book.replaceEntries(hidden, unknown, entries);
+        outcome.added = int(entries.size());
+        // The numbers the file holds more than once, in the order they first occur.
+        QHash<QString, qsizetype> index;
+        for (qsizetype i = 0; repeated && i < entries.size(); ++i) {
+            const QString &number = entries.at(i).number;
+            if (times.value(number) < 2)
+                continue;
+            auto it = index.find(number);
+            if (it == index.end()) {
+                it = index.insert(number, outcome.repeats.size());
+                outcome.repeats.append({number, {}});
+            }
+            outcome.repeats[*it].lines.append(lines.at(i));
+        }
     } else {
-        book.updateEntry(0, BookEntry::hiddenLabel(), hidden.name, hidden.flags);
-        book.updateEntry(1, BookEntry::unknownLabel(), unknown.name, unknown.flags);
-        if (!book.addEntries(users))
+        if (!pairing::applyMerge(book, plan))
             throw VireError(VireError::BookTooLarge, QStringLiteral("the phone book refused the entries"));
+        outcome.added = int(plan.additions.size());
+        outcome.changed = plan.changed();
+        outcome.removed = int(plan.removed.size());
+        outcome.alreadyThere = plan.alreadyThere;
+        outcome.hiddenSet = plan.hiddenSet;
+        outcome.unknownSet = plan.unknownSet;
+        outcome.clashes = plan.clashes;
     }
     buildFB(image.fb, book, image.names);
     outcome.after = book.userCount();
-    outcome.added = int(users.size());
-    outcome.changed = image.fb.bytes() != old;
-
-    // Listed in the order they first occur: the image's, then the file's.
-    if (!repeated)
-        return outcome;
-    QHash<QString, qsizetype> index;
-    // line 0: in the image.
-    auto note = [&](const QString &number, int line) {
-        if (times.value(number) < 2)
-            return;
-        auto it = index.find(number);
-        if (it == index.end()) {
-            it = index.insert(number, outcome.repeats.size());
-            outcome.repeats.append({number, {}});
-        }
-        outcome.repeats[*it].lines.append(line);
-    };
-    for (const BookEntry &e : existing)
-        note(exchange::trimmedRight(e.number), 0);
-    for (qsizetype i = 0; i < users.size(); ++i)
-        note(users[i].number, lines[i]);
+    outcome.imageChanged = image.fb.bytes() != old;
     return outcome;
 }
 
-QString importSummary(const ImportOutcome &outcome, int skipped, bool replace, int leftOut)
+QString importSummary(const ImportOutcome &outcome, const exchange::ReadResult &read, ImportMode mode)
 {
     const auto entries = [](qint64 n) { return thousands(n) + (n == 1 ? QStringLiteral(" entry") : QStringLiteral(" entries")); };
-    const QString done = replace ? QStringLiteral("replaced %1 with %2").arg(entries(outcome.before), thousands(outcome.added))
-                                 : QStringLiteral("added %1").arg(entries(outcome.added));
-    QString text = QStringLiteral("%1, skipped %2").arg(done, thousands(skipped));
-    if (leftOut > 0)
-        text += QStringLiteral(", left out %1 fax %2").arg(thousands(leftOut), leftOut == 1 ? QStringLiteral("number")
-                                                                                              : QStringLiteral("numbers"));
+    QStringList parts;
+    if (mode == ImportMode::Replace) {
+        parts << QStringLiteral("replaced %1 with %2").arg(entries(outcome.before), thousands(outcome.added));
+    } else {
+        parts << QStringLiteral("added %1").arg(entries(outcome.added));
+        if (outcome.changed > 0)
+            parts << QStringLiteral("changed %1").arg(thousands(outcome.changed));
+        if (outcome.removed > 0)
+            parts << QStringLiteral("removed %1").arg(thousands(outcome.removed));
+        if (outcome.alreadyThere > 0)
+            parts << QStringLiteral("%1 already there").arg(thousands(outcome.alreadyThere));
+    }
+    parts << QStringLiteral("skipped %1").arg(thousands(read.skipped));
+    if (outcome.hiddenSet)
+        parts << QStringLiteral("set the hidden-number entry");
+    if (outcome.unknownSet)
+        parts << QStringLiteral("set the unknown-number entry");
+    const int faxes = read.leftOut - read.pagers;
+    QStringList left;
+    if (faxes > 0)
+        left << QStringLiteral("%1 fax %2").arg(thousands(faxes), faxes == 1 ? QStringLiteral("number") : QStringLiteral("numbers"));
+    if (read.pagers > 0)
+        left << QStringLiteral("%1 %2").arg(thousands(read.pagers), read.pagers == 1 ? QStringLiteral("pager") : QStringLiteral("pagers"));
+    if (!left.isEmpty())
+        parts << QStringLiteral("left out ") + left.join(QStringLiteral(" and "));
+    QString text = parts.join(QStringLiteral(", "));
     text += QStringLiteral("; the phone book holds %1 of %2 entries").arg(thousands(outcome.after), thousands(MaxUserRecords));
-    if (!outcome.changed)
+    if (!outcome.imageChanged)
         text += QStringLiteral("; the image is unchanged");
     return text;
 }
@@ -233,23 +271,17 @@ QStringList describe(const Image &image)
 QStringList differences(const Image &a, const Image &b)
 {
     QStringList lines;
-    // Entries are matched by number; a number held several times pairs its
-    // occurrences in list order.
-    QMap<QString, std::pair<QVector<BookEntry>, QVector<BookEntry>>> byNumber;
-    for (const BookEntry &e : userEntries(*a.book))
-        byNumber[exchange::trimmedRight(e.number)].first.append(e);
-    for (const BookEntry &e : userEntries(*b.book))
-        byNumber[exchange::trimmedRight(e.number)].second.append(e);
-    for (auto it = byNumber.cbegin(); it != byNumber.cend(); ++it) {
-        const auto &[inA, inB] = it.value();
-        const QString number = shown(it.key());
-        for (qsizetype i = 0; i < qMax(inA.size(), inB.size()); ++i) {
-            if (i >= inB.size())
-                lines << QStringLiteral("removed %1 %2 flags %3").arg(number, shown(inA[i].name), hexFlags(inA[i].flags));
-            else if (i >= inA.size())
-                lines << QStringLiteral("added %1 %2 flags %3").arg(number, shown(inB[i].name), hexFlags(inB[i].flags));
-            else if (const QString change = entryChange(inA[i], inB[i]); !change.isEmpty())
-                lines << QStringLiteral("changed %1: %2").arg(number, change);
+    // Entries pair as an import pairs them: by number, the same name first.
+    const QVector<BookEntry> inA = userEntries(*a.book), inB = userEntries(*b.book);
+    for (const pairing::Pair &p : pairing::pairEntries(inA, inB)) {
+        if (p.b < 0) {
+            const BookEntry &e = inA.at(p.a);
+            lines << QStringLiteral("removed %1 %2 flags %3").arg(shown(e.number), shown(e.name), hexFlags(e.flags));
+        } else if (p.a < 0) {
+            const BookEntry &e = inB.at(p.b);
+            lines << QStringLiteral("added %1 %2 flags %3").arg(shown(e.number), shown(e.name), hexFlags(e.flags));
+        } else if (const QString change = entryChange(inA.at(p.a), inB.at(p.b)); !change.isEmpty()) {
+            lines << QStringLiteral("changed %1: %2").arg(shown(inA.at(p.a).number), change);
         }
     }
 

@@ -3,6 +3,7 @@
 #include "image/Codec.h"
 #include "exchange/Contacts.h"
 #include "image/FlashImage.h"
+#include "image/Pairing.h"
 #include "image/PhoneBook.h"
 
 #include <QByteArray>
@@ -36,35 +37,45 @@ Image decodeImage(QByteArray bytes);
 // User entries in list order.
 QVector<BookEntry> userEntries(const PhoneBook &book);
 
-// A number the phone book holds more than once after an import, and where
-// each comes from: a line of the source, or 0 for the image.
+// A number a replacing source holds more than once, and the line of each.
 struct Repeat
 {
     QString number;
     QVector<int> lines;
 };
 
+enum class ImportMode {
+    Add,       // what is already there is not added again
+    Sync,      // the phone book follows the source (see pairing::Merge::Sync)
+    Replace,   // the source becomes the whole phone book
+};
+
 struct ImportOutcome
 {
-    QVector<Repeat> repeats;   // in the order they first occur
+    QVector<Repeat> repeats;   // replacing: in the order they first occur
+    QVector<pairing::Clash> clashes;   // adding: numbers added beside another name
     int before = 0;        // user entries before and after
     int after = 0;
     int added = 0;
-    bool changed = false;  // the image's bytes
+    int changed = 0;       // renamed, or given the source's sound or switch bits
+    int removed = 0;
+    int alreadyThere = 0;
+    bool hiddenSet = false, unknownSet = false;
+    bool imageChanged = false;  // the image's bytes
 };
 
-// Puts the contacts into the image's phone book, as Add would, or replacing
-// every user entry; rows labelled as special entries set those. Then encodes.
-// Throws VireError when the result would not fit in the image, saying how
-// many fit; nothing has changed then.
+// Puts the contacts into the image's phone book (see ImportMode); rows
+// labelled as special entries set those. Then encodes. Throws VireError when
+// the result would not fit in the image, saying how many fit, or when a
+// source of nothing would empty the phone book; nothing has changed then.
 // fileUsers: the user entries the file held, more than contacts when the
 // reader stopped keeping them.
-ImportOutcome importContacts(Image &image, const QVector<exchange::Contact> &contacts, bool replace,
+ImportOutcome importContacts(Image &image, const QVector<exchange::Contact> &contacts, ImportMode mode,
                              qsizetype fileUsers = 0);
 
-// The one line every import ends with: added, replaced, skipped, the count after.
-// leftOut: fax and pager numbers the source held, named when there were any.
-QString importSummary(const ImportOutcome &outcome, int skipped, bool replace, int leftOut = 0);
+// The one line every import ends with: what was added, changed, removed,
+// already there, replaced, skipped and left out, the count after.
+QString importSummary(const ImportOutcome &outcome, const exchange::ReadResult &read, ImportMode mode);
 
 // The image's phone book as CSV or vCard.
 QByteArray exportContacts(const Image &image, exchange::Format format);

@@ -106,6 +106,8 @@ void ownRow(const QVector<Cell> &row, int line, const OwnAt &at, qsizetype width
     if (!smallValue(field(Role::Sound).text, 7, sound))
         reject(QStringLiteral("%1: sound \"%2\" is not 0 to 7").arg(who(c.name), field(Role::Sound).text.trimmed()));
     BookEntry::SwitchBits bits{};
+    if (!field(Role::Sound).text.trimmed().isEmpty())
+        c.given |= BookEntry::SoundMask;
     for (int b = 0; b < BookEntry::SwitchCount; ++b) {
         const Role role = Role(int(Role::Sbit1) + b);
         int bit = 0;
@@ -113,6 +115,8 @@ void ownRow(const QVector<Cell> &row, int line, const OwnAt &at, qsizetype width
             reject(QStringLiteral("%1: %2 \"%3\" is not 0 or 1")
                        .arg(who(c.name), ownNames().at(ownSlot(role)), field(role).text.trimmed()));
         bits[size_t(b)] = bit != 0;
+        if (!field(role).text.trimmed().isEmpty())
+            c.given |= BookEntry::switchMask(b);
     }
     c.flags = BookEntry::composeFlags(sound, bits);
     if (result.errors.size() > errors || result.skipped > skipped)
@@ -140,6 +144,7 @@ struct Columns
     };
     QVector<Phone> phones;
     QVector<int> leftOut;            // faxes and pagers
+    QVector<int> pagers;             // of those, the pagers
     // Columns the layout does not list, and what they were seen to hold.
     struct Unlisted
     {
@@ -168,6 +173,8 @@ Columns columnsOf(const layouts::Header &header, const QVector<Cell> &cells)
             cols.phones.append({f, kind});
         } else if (role == Role::Fax || role == Role::Pager) {
             cols.leftOut.append(f);
+            if (role == Role::Pager)
+                cols.pagers.append(f);
         } else if (role == Role::Unlisted && !cells.at(f).text.trimmed().isEmpty()) {
             cols.unlisted.append(Columns::Unlisted{f});
         }
@@ -223,6 +230,8 @@ void otherRow(const QVector<Cell> &row, int line, Columns &cols, qsizetype width
         const QStringList numbers = values(p.col);
         if (p.kind >= 0 && p.kind < row.size() && faxOrPager(row.at(p.kind).text)) {
             left += int(numbers.size());
+            if (row.at(p.kind).text.contains(QLatin1String("pager"), Qt::CaseInsensitive))
+                result.pagers += int(numbers.size());
             continue;
         }
         for (const QString &value : numbers) {
@@ -234,8 +243,12 @@ void otherRow(const QVector<Cell> &row, int line, Columns &cols, qsizetype width
             }
         }
     }
-    for (int col : cols.leftOut)
-        left += int(values(col).size());
+    for (int col : cols.leftOut) {
+        const int n = int(values(col).size());
+        left += n;
+        if (cols.pagers.contains(col))
+            result.pagers += n;
+    }
     result.leftOut += left;
     // A row of faxes alone is not skipped: its numbers are counted as left out.
     if (!any && left == 0) {

@@ -80,7 +80,7 @@ void keep(Contact &&contact, ReadResult &result)
 
 void reject(Mode mode, int line, const QString &text, ReadResult &result)
 {
-    if (mode == Mode::Replace) {
+    if (mode != Mode::Add) {
         result.errors.append(Problem::at(line, text));
     } else {
         result.warnings.append(Problem::at(line, text + QStringLiteral("; skipped")));
@@ -141,7 +141,7 @@ bool takeNumber(const QString &raw, Mode mode, int line, const char *kind, const
     }
     const QString problem = number.isEmpty() ? QStringLiteral("%1 is empty").arg(what)
                                              : QStringLiteral("%1 holds characters other than digits").arg(what);
-    if (mode == Mode::Add) {
+    if (mode != Mode::Replace) {
         reject(mode, line, problem, result);
         return false;
     }

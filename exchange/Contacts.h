@@ -24,6 +24,9 @@ struct Contact
     QString name;
     quint8 flags = 0;
     int line = 0;      // where the row or card property starts, from 1
+    // The flag bits the source gave values for (our own table's sound and
+    // switch cells); an empty cell or a source without them gives none.
+    quint8 given = 0;
 };
 
 struct ReadResult
@@ -35,6 +38,7 @@ struct ReadResult
     QVector<Problem> errors;            // any error: nothing may be taken from the file
     int skipped = 0;                    // entries left out, each with a warning
     int leftOut = 0;                    // fax and pager numbers: no caller rings from them
+    int pagers = 0;                     // of leftOut, the pagers
     QString layout;                     // the other program's table read ("Outlook, Swedish"), else empty
     // User entries read. Beyond one more than any phone book holds they are
     // counted, not kept: a huge file must not take memory by the entry.
@@ -45,7 +49,9 @@ struct ReadResult
 // Adding to a phone book, an entry that breaks a rule is skipped with a
 // warning; replacing it, the file is the whole book, so such an entry is an
 // error (a number that is not digits aside: it is kept as written).
-enum class Mode { Add, Replace };
+// Following a source, the phone book loses what the source lacks, so every
+// such entry is an error, a number that is not digits too.
+enum class Mode { Add, Replace, Sync };
 
 enum class Format { Csv, VCard };
 

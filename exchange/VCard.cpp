@@ -168,10 +168,12 @@ bool wanted(QByteArrayView name)
 
 void take(const Property &p, Card &card, Reader &r)
 {
-    if (same(p.name, "TEL") && faxOrPager(p)) {
+    bool pager = false;
+    if (same(p.name, "TEL") && faxOrPager(p, &pager)) {
         // No caller rings from a fax or a pager.
         ++card.faxes;
         ++r.result.leftOut;
+        r.result.pagers += pager;
         return;
     }
     const QString text = r.valueText(p);

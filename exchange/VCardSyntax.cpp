@@ -83,7 +83,7 @@ QByteArray paramValue(const Property &p, QByteArrayView key)
     return QByteArray();
 }
 
-bool faxOrPager(const Property &p)
+bool faxOrPager(const Property &p, bool *pager)
 {
     for (QByteArrayView param : p.params) {
         const qsizetype eq = param.indexOf('=');
@@ -94,8 +94,11 @@ bool faxOrPager(const Property &p)
             types = types.sliced(1, types.size() - 2);
         for (const QByteArray &type : types.toByteArray().split(',')) {
             const QByteArrayView t = QByteArrayView(type).trimmed();
-            if (same(t, "FAX") || same(t, "PAGER"))
+            if (same(t, "FAX") || same(t, "PAGER")) {
+                if (pager)
+                    *pager = same(t, "PAGER");
                 return true;
+            }
         }
     }
     return false;

@@ -72,7 +72,8 @@ QByteArray paramValue(const Property &p, QByteArrayView key);
 
 // Whether a TEL is a fax or a pager: a bare 2.1 parameter ("TEL;FAX;WORK")
 // or a TYPE of any case and list ("TYPE=WORK,FAX", "type=\"work,fax\"").
-bool faxOrPager(const Property &p);
+// pager, when given, tells which of the two the first such type said.
+bool faxOrPager(const Property &p, bool *pager = nullptr);
 
 bool isQuotedPrintable(const Property &p);
 

@@ -1,4 +1,4 @@
-// Arbitrary bytes as a contacts CSV file, read adding and replacing. Besides
+// Arbitrary bytes as a contacts CSV file, read adding, replacing and following. Besides
 // not crashing: every entry is one the image can hold, and the entries read
 // when adding come back the same through the CSV writer.
 #include "fuzz/ContactChecks.h"
@@ -11,6 +11,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const exchange::ReadResult added = exchange::readCsv(bytes, exchange::Mode::Add);
     checkContacts(added, exchange::Mode::Add);
     checkContacts(exchange::readCsv(bytes, exchange::Mode::Replace), exchange::Mode::Replace);
+    // Following a source refuses what adding skips; what it accepts, it reads alike.
+    const exchange::ReadResult synced = exchange::readCsv(bytes, exchange::Mode::Sync);
+    checkContacts(synced, exchange::Mode::Sync);
+    if (synced.ok())
+        requireSame(usersOf(added), synced, true, "following reads what adding reads");
 
     const QVector<BookEntry> users = usersOf(added);
     const BookEntry hidden{BookEntry::hiddenLabel(), QString(), 0}, unknown{BookEntry::unknownLabel(), QString(), 0};

@@ -18,15 +18,18 @@ struct BookEntry
     static constexpr int SwitchCount = 4;
     using SwitchBits = std::array<bool, SwitchCount>;
 
-    static int soundOf(quint8 flags) { return flags & 7; }
+    static constexpr quint8 SoundMask = 0x07;
     // i from 0, for "Sbit 1".
-    static bool switchBitOf(quint8 flags, int i) { return (flags >> (7 - i)) & 1; }
+    static quint8 switchMask(int i) { return quint8(1 << (7 - i)); }
+
+    static int soundOf(quint8 flags) { return flags & SoundMask; }
+    static bool switchBitOf(quint8 flags, int i) { return flags & switchMask(i); }
     static quint8 composeFlags(int sound, const SwitchBits &bits)
     {
-        int flags = sound & 7;
+        quint8 flags = quint8(sound) & SoundMask;
         for (int i = 0; i < SwitchCount; ++i)
-            flags |= int(bits[size_t(i)]) << (7 - i);
-        return quint8(flags);
+            flags |= bits[size_t(i)] ? switchMask(i) : 0;
+        return flags;
     }
 
     // What the contacts formats carry of a byte: all but bit 3.

@@ -253,6 +253,15 @@ class TestCardDav : public QObject
         return m.hasMatch() ? m.captured(1).remove(QLatin1Char(',')).toInt() : -1;
     }
 
+    // An image's phone book as CSV.
+    QByteArray exported(const QString &image) const
+    {
+        QProcess p;
+        p.start(QStringLiteral(VIRE_IMAGE), {QStringLiteral("export"), image});
+        p.waitForFinished();
+        return p.readAllStandardOutput();
+    }
+
     Radicale &server(bool tls = false)
     {
         m_server = new Radicale(m_dir->filePath(QStringLiteral("radicale")), tls);
@@ -351,17 +360,32 @@ private slots:
         const QString in = path(QStringLiteral("new.bin")), out = path(QStringLiteral("out.bin"));
         const QStringList user{QStringLiteral("--user"), QStringLiteral("anna")};
 
-        // Adding keeps the sample entry 12345, so that number is there twice:
-        // the warning names the image and the card's URL, not a line.
+        // Adding keeps the sample entry 12345, so that number is there twice
+        // under two names, and the warning names both.
         Result r = vire(QStringList{QStringLiteral("import"), in, url, QStringLiteral("-o"), out} + user);
         QCOMPARE(r.status, 0);
         QCOMPARE(entries(out), 3);
-        QVERIFY2(r.err.contains(QStringLiteral("12345 (in the image, %1)").arg(s.url(QStringLiteral("/anna/contacts/c0.vcf")))),
+        QVERIFY2(r.err.contains(QStringLiteral("12345 is in the phone book as \"Test Testsson\"; added as \"Person 1\" beside it")),
                  qPrintable(r.err));
 
         r = vire(QStringList{QStringLiteral("import"), out, url, QStringLiteral("-o"), out, QStringLiteral("--replace")} + user);
         QCOMPARE(r.status, 0);
         QCOMPARE(entries(out), 2);
+
+        // Following the book after a card was renamed and another deleted on
+        // the server: the sound set on the phone book stays.
+        writeFile(path(QStringLiteral("sound.csv")), "number,name,sound\n12345,Person 1,3\n");
+        QCOMPARE(vire({QStringLiteral("import"), out, path(QStringLiteral("sound.csv")), QStringLiteral("-o"), out}).status, 0);
+        const QString store = path(QStringLiteral("radicale/store/collection-root/anna/contacts/"));
+        writeFile(store + QStringLiteral("c0.vcf"), card(1, "12345").replace("Person 1", "Anna"));
+        QVERIFY(QFile::remove(store + QStringLiteral("c1.vcf")));
+        r = vire(QStringList{QStringLiteral("import"), out, url, QStringLiteral("--sync"), QStringLiteral("-o"), out} + user);
+        QCOMPARE(r.status, 0);
+        QVERIFY2(r.err.endsWith(QStringLiteral("summary: added 0 entries, changed 1, removed 1, skipped 0; the phone book "
+                                               "holds 1 of 2,032 entries\n")),
+                 qPrintable(r.err));
+        QVERIFY(exported(out).endsWith("12345,Anna,3,0,0,0,0\r\n"));
+        QCOMPARE(entries(out), 1);
     }
 
     void failures()

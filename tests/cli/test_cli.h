@@ -143,7 +143,7 @@ private slots:
             QVERIFY2(r.out.contains(command), command);
         r = vire({QStringLiteral("import"), QStringLiteral("--help")});
         QCOMPARE(r.status, 0);
-        QVERIFY(r.out.startsWith("Usage: vire-image import IMAGE SOURCE -o OUT [--replace] [--dry-run] [--user NAME] [--ca-file FILE]"));
+        QVERIFY(r.out.startsWith("Usage: vire-image import IMAGE SOURCE... -o OUT [--sync | --replace] [--dry-run] [-v] [--user NAME]"));
         r = vire({QStringLiteral("--version")});
         QCOMPARE(r.status, 0);
         QVERIFY(r.out.startsWith("vire-image "));
@@ -152,7 +152,8 @@ private slots:
         for (const QStringList &args : {QStringList{}, QStringList{"frobnicate"}, QStringList{"info"},
                                         QStringList{"info", "a", "b"}, QStringList{"new"},
                                         QStringList{"export", "x.bin", "--replace"},
-                                        QStringList{"export", "x.bin", "-o"}}) {
+                                        QStringList{"export", "x.bin", "-o"},
+                                        QStringList{"import", "x.bin", "c.csv", "--sync", "--replace", "-o", "y.bin"}}) {
             r = vire(args);
             QCOMPARE(r.status, 2);
             QVERIFY2(r.err.contains(QLatin1String("--help")), qPrintable(r.err));
@@ -250,7 +251,8 @@ private slots:
         QVERIFY2(r.err.contains(QLatin1String("c.csv:3: warning: name \"A name much longer than fourteen\" cut to 14 "
                                               "characters: \"A name much lo\"")),
                  qPrintable(r.err));
-        QVERIFY(r.err.contains(QLatin1String("c.csv: warning: numbers added more than once: 555 (in the image, line 6)")));
+        QVERIFY(r.err.contains(QStringLiteral("c.csv: warning: 555 is in the phone book as \"Office\"; added as \"K\u00f6k\" "
+                                              "beside it (--sync renames instead)")));
         QCOMPARE(exportCsv(QStringLiteral("b.bin")),
                  Header
                      + "_HiddenNumber,Hidden,1,0,0,0,1\r\n"
@@ -481,6 +483,45 @@ private slots:
         QVERIFY(r.err.startsWith(QLatin1String("bad.bin: error: not an image of the VIRE family")));
     }
 
+    // The weekly refresh from two sources: a dry run lists what diff shows
+    // after the real import, -v lists it while importing, and the same
+    // sources again leave the image byte for byte as it was.
+    void repeatedImports_data()
+    {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<QString>("summary");
+        QTest::newRow("adding") << QStringList{}
+                                << "vire-image: summary: dry run: added 2 entries, 1 already there, skipped 0, left out 1 "
+                                   "pager; the phone book holds 5 of 2,032 entries; nothing written\n";
+        QTest::newRow("following") << QStringList{"--sync"}
+                                   << "vire-image: summary: dry run: added 1 entry, changed 1, removed 1, 1 already there, "
+                                      "skipped 0, left out 1 pager; the phone book holds 3 of 2,032 entries; nothing written\n";
+    }
+
+    void repeatedImports()
+    {
+        QFETCH(QStringList, options);
+        QFETCH(QString, summary);
+        write(QStringLiteral("a.bin"), image({record("0701", "Anna", 0x83), record("0702", "Bo", 0), record("0703", "Old", 0x10)}));
+        write(QStringLiteral("work.csv"), "number,name,sound\n0701,Anna,\n0702,Bo Ek,2\n");
+        write(QStringLiteral("home.vcf"), "BEGIN:VCARD\nFN:Cecilia\nTEL:0704\nTEL;TYPE=PAGER:0705\nEND:VCARD\n");
+        const QStringList sources{"work.csv", "home.vcf"};
+
+        const Result dry = vire(QStringList{"import", "a.bin"} + sources + options + QStringList{"--dry-run"});
+        QCOMPARE(dry.status, 0);
+        QVERIFY2(dry.err.endsWith(summary), qPrintable(dry.err));
+        QVERIFY(!dry.out.isEmpty());
+        Result r = vire(QStringList{"import", "a.bin"} + sources + options + QStringList{"-v", "-o", "b.bin"});
+        QCOMPARE(r.status, 0);
+        QCOMPARE(r.out, dry.out);
+        QCOMPARE(vire({"diff", "a.bin", "b.bin"}).out, dry.out);
+
+        r = vire(QStringList{"import", "b.bin"} + sources + options + QStringList{"-o", "c.bin"});
+        QCOMPARE(r.status, 0);
+        QVERIFY2(r.err.contains(QLatin1String("; the image is unchanged")), qPrintable(r.err));
+        QCOMPARE(read(QStringLiteral("c.bin")), read(QStringLiteral("b.bin")));
+    }
+
     void soundImportAndExport()
     {
         using namespace wavefiles;
@@ -528,6 +569,7 @@ private slots:
         write(QStringLiteral("wide.csv"), "number,name\n1,a\n2,b,c\n");
         write(QStringLiteral("values.csv"), "number,name,sound,sbit1\n12a,x,0,0\n1,x,8,0\n2,x,0,2\n3,\xD0\x96uk,0,0\n"
                                             "4,\xF0\x9F\x98\x80,0,0\n");
+        write(QStringLiteral("empty.csv"), "number,name\n");
         write(QStringLiteral("open.vcf"), "BEGIN:VCARD\nFN:A\nTEL:1\nEND:VCARD\nBEGIN:VCARD\nFN:B\nTEL:2\n");
         write(QStringLiteral("notriff.wav"), "RIFX and so on");
         write(QStringLiteral("\u0416.wav"), riff(chunk("data", "abc")));
@@ -564,6 +606,10 @@ private slots:
              "values.csv:4: error: entry \"x\": sbit1 \"2\" is not 0 or 1"},
             {{"import", "a.bin", "values.csv", "--replace", "-o", "keep.bin"}, "values.csv: error: 2 error(s); nothing written"},
             {{"import", "a.bin", "open.vcf", "-o", "keep.bin"}, "open.vcf:5: error: card has no END:VCARD"},
+            // Following a source, a row it cannot read would become a removal.
+            {{"import", "a.bin", "values.csv", "--sync", "-o", "keep.bin"},
+             "values.csv:2: error: entry \"x\": number \"12a\" holds characters other than digits"},
+            {{"import", "a.bin", "empty.csv", "--sync", "-o", "keep.bin"}, "empty.csv: error: holds no contacts; nothing written"},
             {{"import", "a.bin", "many.csv", "-o", "keep.bin"},
              "many.csv: error: the phone book would hold 2,033 entries; the image has room for 2,032 (2,031 of the "
              "file's 2,032 entries fit); nothing written"},
