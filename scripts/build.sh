@@ -34,8 +34,12 @@ if [ ! -f "$root/$dir/CMakeCache.txt" ] && [ ! -f "$dir/CMakeCache.txt" ]; then
     -DCMAKE_CXX_COMPILER_LAUNCHER=ccache "$@"
 fi
 # Paths below the tree's root are hashed relative to it, so another clone of
-# the tree (CI's fresh one) reuses what this one compiled.
+# the tree (CI's fresh one) reuses what this one compiled. With debug
+# information ccache also hashes the build folder's own path unless told not
+# to; the price is that a reused object's debug information names the folder
+# it was first compiled in.
 export CCACHE_BASEDIR=${CCACHE_BASEDIR:-$root}
+export CCACHE_NOHASHDIR=${CCACHE_NOHASHDIR-1}
 # What ccache did in this build alone (the machine's counters are shared).
 export CCACHE_STATSLOG=$(cd "$dir" && pwd)/ccache-stats.log
 rm -f "$CCACHE_STATSLOG"
