@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the editor needs to build, if any are missing.
 # ccache keeps compiled objects between builds and clones. Sourced by run.sh and test.sh; extra package names may be passed as arguments.
+# With vire_log set, apt's output goes to that file, its end shown if it fails.
 set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/logged.sh"
 
 # The package test also needs desktop-file-utils and appstream (validators),
 # dpkg-dev (dpkg-shlibdeps) and file (CPack's DEB generator). The CardDAV
@@ -22,12 +24,14 @@ done
 
 if [ ${#vire_missing[@]} -gt 0 ]; then
   line="apt-get update && apt-get install -y ${vire_missing[*]}"
-  echo "Installing: ${vire_missing[*]}"
+  echo "Installing packages: ${vire_missing[*]}"
+  vire_apt=()
+  [ -z "${vire_log:-}" ] || vire_apt=(logged "$vire_log")
   if [ "$(id -u)" -eq 0 ]; then
     export DEBIAN_FRONTEND=noninteractive
-    apt-get update -qq </dev/null && apt-get install -y -qq "${vire_missing[@]}" </dev/null
+    "${vire_apt[@]}" sh -c 'apt-get update -qq && apt-get install -y -qq "$@"' sh "${vire_missing[@]}" </dev/null
   elif command -v sudo >/dev/null 2>&1; then
-    sudo sh -c "DEBIAN_FRONTEND=noninteractive apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq ${vire_missing[*]}" || {
+    "${vire_apt[@]}" sudo sh -c "DEBIAN_FRONTEND=noninteractive apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq ${vire_missing[*]}" || {
       echo "Could not install the missing packages. Run this, then try again:" >&2
       echo "  sudo sh -c '$line'" >&2
       exit 1

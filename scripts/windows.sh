@@ -32,10 +32,8 @@ install_toolchain() {
   fi
 }
 
-# Runs a long step with its output in a log; on failure shows the log's end.
-logged() {   # logged <log> <command>...
-  "${@:2}" >>"$1" 2>&1 || { tail -n 40 "$1" >&2; echo "Failed; the whole log: $1" >&2; return 1; }
-}
+# Long steps keep their output in a log and show its end on failure.
+source "$root/scripts/logged.sh"
 
 # Debian's source packages need deb-src lines for the machine's own archive.
 enable_sources() {
@@ -45,6 +43,27 @@ enable_sources() {
     sed 's/^Types: deb$/Types: deb-src/' "$list" > /etc/apt/sources.list.d/vire-src.sources
     apt-get update -qq </dev/null
   fi
+}
+
+# The Debian version of a source package that holds an upstream version, the
+# newest if several: a security update changes only the Debian revision
+# (72.1-3+deb12u1), so nothing here names one. A repacked tarball's +dfsg or
+# +ds belongs to the upstream version's spelling, not to its number.
+debian_version() {   # debian_version <source package> <upstream version>
+  local v u best=
+  for v in $(apt-cache showsrc "$1" 2>/dev/null | awk -v p="$1" '/^Package: / { ok = $2 == p } ok && /^Version: / { print $2 }'); do
+    u=$(upstream_part "$v"); u=${u%+dfsg*}; u=${u%+ds*}
+    [ "$u" = "$2" ] || continue
+    if [ -z "$best" ] || dpkg --compare-versions "$v" gt "$best"; then best=$v; fi
+  done
+  [ -n "$best" ] || { echo "No Debian source of $1 $2 (apt-cache showsrc $1)" >&2; return 1; }
+  echo "$best"
+}
+
+# What a Debian version's source tree and tarballs are named by: no epoch, no revision.
+upstream_part() {   # upstream_part <Debian version>
+  local v=${1#*:}
+  echo "${v%-*}"
 }
 
 # Only what the editor, vire-image and their tests use; the offscreen platform
@@ -78,13 +97,13 @@ build_qt() {
   [ -f "$qt_prefix/.complete" ] && { echo "$qt_prefix"; return; }
   install_toolchain
   enable_sources
-  local src=$cache/src
+  local src=$cache/src version
   mkdir -p "$src"
-  if [ ! -d "$src/qt6-base-$qt_version+dfsg" ]; then
-    (cd "$src" && apt-get source -qq "qt6-base=$qt_version+dfsg-10" </dev/null)
-  fi
+  version=$(debian_version qt6-base "$qt_version")
+  local tree=$src/qt6-base-$(upstream_part "$version")
+  [ -d "$tree" ] || (cd "$src" && apt-get source -qq "qt6-base=$version" </dev/null)
   local work=$cache/work-qt-$qt_key
-  rm -rf "$work" && cp -a "$src/qt6-base-$qt_version+dfsg" "$work"
+  rm -rf "$work" && cp -a "$tree" "$work"
   for p in "$root"/scripts/windows/qt-*.patch; do patch -d "$work" -p1 -s < "$p"; done
   logged "$work/configure.log" cmake -S "$work" -B "$work/build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
     -DCMAKE_INSTALL_PREFIX="$qt_prefix" -DQT_HOST_PATH=/usr \
@@ -106,17 +125,17 @@ need_qt() {
 # host build (the same version, so names are spelled as on Linux).
 quazip_version=1.4
 icu_version=72.1
-icu_debian=72.1-3+deb12u1
 
 # Debian's source of QuaZip 1.4: the qt6 package's, else the qt5 one's (the
 # same upstream tarball; the qt6 one was missing from a mirror).
 fetch_quazip() {
-  local d
+  local d v
   for d in libquazip1-qt6 libquazip1-qt5; do
     [ -d "$cache/src/$d-$quazip_version" ] && { echo "$cache/src/$d-$quazip_version"; return; }
   done
   for d in libquazip1-qt6 libquazip1-qt5; do
-    (cd "$cache/src" && apt-get source -qq "$d=$quazip_version-1" </dev/null >/dev/null 2>&1) || true
+    v=$(debian_version "$d" "$quazip_version") || continue
+    (cd "$cache/src" && apt-get source -qq "$d=$v" </dev/null >/dev/null 2>&1) || true
     [ -d "$cache/src/$d-$quazip_version" ] && { echo "$cache/src/$d-$quazip_version"; return; }
   done
   echo "Could not fetch QuaZip's source" >&2
@@ -142,11 +161,11 @@ build_quazip() {
   mkdir -p "$inc/../QtCore5Compat" && cp "$work/compat/QtCore5Compat/QTextCodec" "$inc/../QtCore5Compat/"
 }
 
-build_icu() {
+build_icu() {   # build_icu <work folder> <Debian's tarball of its patches>
   local work=$1
   mkdir -p "$work/icu-src"
   tar -xzf "$cache/src/icu_$icu_version.orig.tar.gz" -C "$work/icu-src"
-  tar -xJf "$cache/src/icu_$icu_debian.debian.tar.xz" -C "$work/icu-src"
+  tar -xJf "$2" -C "$work/icu-src"
   while read -r p; do
     [ -n "$p" ] && patch -d "$work/icu-src/icu" -p1 -s < "$work/icu-src/debian/patches/$p"
   done < "$work/icu-src/debian/patches/series"
@@ -162,17 +181,18 @@ build_icu() {
     [ -n "$path" ] && ln -sf "$path" "$host/bin/$t"
   done
   mkdir -p "$work/icu-build"
-  (cd "$work/icu-build" && CC=x86_64-w64-mingw32-gcc-posix CXX=x86_64-w64-mingw32-g++-posix \
-    CFLAGS=-O2 CXXFLAGS="-O2 -std=c++17" "$work/icu-src/icu/source/configure" --host=x86_64-w64-mingw32 \
-    --with-cross-build="$host" --prefix="$icu_prefix" --enable-shared --disable-static --disable-tests \
-    --disable-samples --disable-extras --disable-tools --disable-layoutex --with-data-packaging=library \
-    >"$work/icu.log" 2>&1)
-  nice -n 10 make -C "$work/icu-build" -j "$(nproc)" >>"$work/icu.log" 2>&1
-  make -C "$work/icu-build" install >>"$work/icu.log" 2>&1
+  (cd "$work/icu-build" && logged "$work/icu.log" env CC=x86_64-w64-mingw32-gcc-posix \
+    CXX=x86_64-w64-mingw32-g++-posix CFLAGS=-O2 CXXFLAGS="-O2 -std=c++17" "$work/icu-src/icu/source/configure" \
+    --host=x86_64-w64-mingw32 --with-cross-build="$host" --prefix="$icu_prefix" --enable-shared --disable-static \
+    --disable-tests --disable-samples --disable-extras --disable-tools --disable-layoutex --with-data-packaging=library)
+  logged "$work/icu.log" nice -n 10 make -C "$work/icu-build" -j "$(nproc)"
+  logged "$work/icu.log" make -C "$work/icu-build" install
 }
 
-# ICU needs no Qt: keyed by its version and build alone, so a new Qt keeps it.
-icu_key=$( { echo "$icu_version $icu_debian"; declare -f build_icu; cat "$toolchain"; } | sha256sum | cut -c1-12)
+# ICU needs no Qt: keyed by its upstream version and build alone, so a new Qt
+# keeps it; like Qt's key, not by Debian's revision, which is read from the
+# archive only when the sources are fetched.
+icu_key=$( { echo "$icu_version"; declare -f build_icu; cat "$toolchain"; } | sha256sum | cut -c1-12)
 icu_prefix=$cache/icu-$icu_version-$icu_key
 # QuaZip: keyed by Qt's key, its version, its build and the stand-in.
 deps_key=$( { echo "$qt_key $quazip_version"; declare -f build_quazip;
@@ -184,11 +204,14 @@ build_deps() {
   enable_sources
   mkdir -p "$cache/src"
   if [ ! -f "$icu_prefix/.complete" ]; then
-    [ -f "$cache/src/icu_$icu_version.orig.tar.gz" ] \
+    local icu_debian patches
+    icu_debian=$(debian_version icu "$icu_version")
+    patches=$cache/src/icu_${icu_debian#*:}.debian.tar.xz
+    [ -f "$cache/src/icu_$icu_version.orig.tar.gz" ] && [ -f "$patches" ] \
       || (cd "$cache/src" && apt-get source -qq --download-only "icu=$icu_debian" </dev/null)
     local work=$cache/work-icu-$icu_key
     rm -rf "$work" "$icu_prefix" && mkdir -p "$work"
-    build_icu "$work"
+    build_icu "$work" "$patches"
     touch "$icu_prefix/.complete"
     rm -rf "$work"
   fi

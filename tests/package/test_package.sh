@@ -11,6 +11,25 @@ trap 'rm -rf "$tmp"' EXIT
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
+# ./run.sh builds only what it starts, into the folder ./test.sh completes:
+# every scripts/build.sh line in it names its targets, and nothing those need
+# (Ninja lists every input, recursively) is a test's, a benchmark's or a fuzz target's.
+src=$(cd "$(dirname "$0")/../.." && pwd)
+if [ -f "$build/build.ninja" ]; then
+  run_targets=()
+  while read -r line; do
+    t=$(grep -oE -- '--target +[^ ]+' <<<"$line" | awk '{ print $2 }' || true)
+    [ -n "$t" ] || fail "run.sh builds every target: $line"
+    run_targets+=($t)
+  done < <(grep -E '^[[:space:]]*scripts/build\.sh' "$src/run.sh")
+  [ ${#run_targets[@]} -gt 0 ] || fail "run.sh does not build through scripts/build.sh"
+  inputs=$(ninja -C "$build" -t inputs "${run_targets[@]}") || fail "no such targets: ${run_targets[*]}"
+  extra=$(awk -v src="$src/" '{ p = index($0, src) == 1 ? substr($0, length(src) + 1) : $0 }
+                              p ~ /^(tests|bench|fuzz)\// { print }' <<<"$inputs")
+  [ -z "$extra" ] || fail "run.sh would build tests, benchmarks or fuzz targets: $(head -3 <<<"$extra")"
+  echo "run.sh builds ${run_targets[*]}: $(wc -l <<<"$inputs") inputs, none of tests/, bench/ or fuzz/"
+fi
+
 files=(
   bin/vire-flash-editor
   bin/vire-image
