@@ -111,7 +111,7 @@ int runExport(const QStringList &arguments)
 
 int runImport(const QStringList &arguments)
 {
-    CommandLine line("import", "IMAGE SOURCE -o OUT [--replace] [--dry-run] [--user NAME] [--ca-file FILE] [--timeout SECONDS]",
+    CommandLine line("import", "IMAGE SOURCE -o OUT [--replace] [--dry-run] [--user NAME] [--ca-file FILE] [--timeout SECONDS] [--no-proxy]",
                      ImportHelp);
     line.argument("IMAGE", "the image whose phone book is filled");
     line.argument("SOURCE", "the CSV, vCard, .xlsx or .ods file, or the CardDAV URL, to read");
@@ -126,11 +126,14 @@ int runImport(const QStringList &arguments)
         line.valueOption({"ca-file"}, "FILE", "trust the PEM certificates in FILE besides the system's");
     const QCommandLineOption timeout =
         line.valueOption({"timeout"}, "SECONDS", "give up on the address book after SECONDS (default 600)");
+    const QCommandLineOption noProxy = line.flagOption(
+        {"no-proxy"}, "reach the address book directly, whatever https_proxy, http_proxy or all_proxy say");
     if (!line.parse(arguments))
         return line.status();
     if (!line.isSet(output) && !line.isSet(dryRun))
         return usageError(QStringLiteral("import"), QStringLiteral("-o OUT is required"));
     DavOptions dav{line.value(user), line.value(caFile), 0};
+    dav.noProxy = line.isSet(noProxy);
     if (line.isSet(timeout)) {
         bool ok = false;
         dav.timeoutSeconds = line.value(timeout).toInt(&ok);
