@@ -14,7 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QByteArray header = QByteArray::fromRawData(reinterpret_cast<const char *>(data), qsizetype(size));
     const QVector<Challenge> all = parseChallenges(header);
     const Challenge *chosen = pickChallenge(all);
-    if (chosen && (chosen < all.cbegin() || chosen >= all.cend())) {
+    if (chosen && (chosen < all.constData() || chosen >= all.constData() + all.size())) {
         std::fprintf(stderr, "invariant broken: a challenge chosen that was not offered\n");
         std::abort();
     }
