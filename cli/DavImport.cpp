@@ -44,8 +44,9 @@ public:
         const QString what = w.method.isEmpty()
             ? QStringLiteral("connecting to %1").arg(peer)
             : QStringLiteral("waiting for %1 to answer %2").arg(peer, QString::fromLatin1(w.method));
-        QString line = QStringLiteral("vire-image: %1: %2 s, %3 KiB received")
-                           .arg(what).arg(w.waitedMs / 1000).arg(w.bytes / 1024);
+        const QString received = w.bytes < 64 * 1024 ? QStringLiteral("%1 bytes").arg(w.bytes)
+                                                      : QStringLiteral("%1 KiB").arg(thousands(w.bytes / 1024));
+        QString line = QStringLiteral("vire-image: %1: %2 s, %3 received").arg(what).arg(w.waitedMs / 1000).arg(received);
         const int width = int(line.size());
         line = QLatin1Char('\r') + line.leftJustified(m_width);
         std::fputs(line.toUtf8().constData(), stderr);
