@@ -95,7 +95,7 @@ private:
     bool tunnel(QTcpSocket &socket, Wire &wire, const QUrl &url, const Proxy &proxy, bool again);
     void handshake(QSslSocket &socket, Wire &wire, const QUrl &url, bool direct);
     static QString connectionKey(const QUrl &url);
-    const std::optional<Proxy> &proxyOf(const QUrl &url);
+    std::optional<Proxy> proxyOf(const QUrl &url);
     [[noreturn]] void connectFailure(const QUrl &url, QTcpSocket &socket, const QList<QSslError> &tlsErrors,
                                      const std::optional<Proxy> &proxy = std::nullopt);
     // Takes the proxy's answer to a 407: its password for the next request, or a failure saying how to give it.

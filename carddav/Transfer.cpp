@@ -76,7 +76,7 @@ QString tlsMessage(const QUrl &url, const QList<QSslError> &errors, const QStrin
 }
 
 // RFC 6125: where the certificate names hosts in subjectAltName, only those
-// count; its CN only when it names none. Qt's own check, which this follows,
+// count; its CN only when it names none. Asked after Qt's own check, which
 // takes the CN beside them.
 bool namesHost(const QSslCertificate &certificate, const QString &host)
 {
@@ -87,7 +87,9 @@ bool namesHost(const QSslCertificate &certificate, const QString &host)
     const QHostAddress address(host);
     if (!address.isNull())
         return std::any_of(ips.cbegin(), ips.cend(), [&](const QString &ip) { return QHostAddress(ip) == address; });
-    const QString name = QUrl::toAce(host).toLower();
+    QString name = QUrl::toAce(host).toLower();
+    if (name.endsWith(QLatin1Char('.')))
+        name.chop(1);
     for (const QString &entry : dns) {
         const QString e = entry.toLower();
         if (e == name)
@@ -193,7 +195,7 @@ private:
     Waiting m_waiting;
 };
 
-const std::optional<Proxy> &Session::proxyOf(const QUrl &url)
+std::optional<Proxy> Session::proxyOf(const QUrl &url)
 {
     const QString key = connectionKey(url);
     auto it = m_proxies.find(key);
@@ -214,7 +216,7 @@ QTcpSocket &Session::connection(const QUrl &url, Wire &wire, bool &reused)
             return *socket;
     }
     reused = false;
-    const std::optional<Proxy> &proxy = proxyOf(url);
+    const std::optional<Proxy> proxy = proxyOf(url);
     const bool tls = https(url);
     for (bool again = false;; again = true) {
         socket.reset(tls ? new QSslSocket : new QTcpSocket);
@@ -335,7 +337,10 @@ void Session::answerProxy(const Proxy &proxy, const QUrl &url, const QByteArray 
     const QVector<Challenge> offered = parseChallenges(challenges);
     const Challenge *chosen = pickChallenge(offered);
     if (!chosen) {
-        const QString scheme = offered.isEmpty() ? QStringLiteral("an unnamed") : QString::fromLatin1(offered.first().scheme);
+        const QString name = offered.isEmpty() ? QString() : QString::fromLatin1(offered.first().scheme);
+        const QString scheme = name.isEmpty()             ? QStringLiteral("an unnamed")
+            : name == QLatin1String("ntlm") ? QStringLiteral("NTLM")
+                                            : name.left(1).toUpper() + name.mid(1);
         fail(Kind::Login, url, QStringLiteral("the proxy %1 asks for %2 authentication, which is not supported (only Basic "
                                               "and Digest are); ask its administrator for another way through")
                                    .arg(proxy.name(), scheme), 407);
@@ -443,7 +448,7 @@ void Session::receive(QTcpSocket &socket, Wire &wire, ResponseParser &parser, bo
 Answer Session::exchange(QTcpSocket &socket, Wire &wire, const QUrl &url, const QByteArray &method,
                          const QByteArray &request, bool &started)
 {
-    const std::optional<Proxy> &proxy = proxyOf(url);
+    const std::optional<Proxy> proxy = proxyOf(url);
     const bool viaProxy = proxy && !https(url);
     wire.waitingFor(viaProxy ? proxy->name() : QString::fromLatin1(authorityOf(url)), viaProxy, method);
     sendBytes(socket, wire, url, request);

@@ -417,24 +417,26 @@ def all_fail_book(rq):
     book(rq, 2, lambda: 500, listing=503)
 
 
-# The query lists the cards without data; 2 ms after that answer a second
-# one follows on the same connection, unasked, with a card of its own.
-LATE_CARDS = 300
-
-
+# /late/: a redirect to the other host, which answers 0.5 s later with a
+# redirect back to /late/book/, a book of one card; 50 ms after the first
+# redirect (long after a client read it, long before it asks again), an
+# answer nobody asked for follows it on the same connection, with a card of
+# its own.
 @scenario('late')
-def late_book(rq):
-    base = '/late/book/'
-    if rq.command == 'REPORT' and b'addressbook-query' in rq.body:
-        rq.reply(207, multistatus(''.join(etag_only(base + 'c%d.vcf' % i) for i in range(LATE_CARDS))))
-        time.sleep(0.002)
-        injected = multistatus(with_data(base + 'c0.vcf', 'BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Injected\r\n'
-                                                          'TEL:666\r\nEND:VCARD\r\n')).encode()
+def late(rq):
+    port = rq.server.server_address[1]
+    if rq.path == '/late/':
+        rq.reply(307, headers={'Location': 'http://127.0.0.2:%d/late/slow/' % port})
+        time.sleep(0.05)
+        injected = multistatus(response('/late/book/', BOOK_SELF) + with_data(
+            '/late/book/c9.vcf', 'BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Injected\r\nTEL:666\r\nEND:VCARD\r\n')).encode()
         rq.wfile.write(b'HTTP/1.1 207 Multi-Status\r\nContent-Type: application/xml\r\nContent-Length: %d\r\n\r\n%s'
                        % (len(injected), injected))
-        return
-    book(rq, LATE_CARDS, None,
-         multiget=lambda hrefs: ''.join(with_data(h, vcard(int(re.search(r'c(\d+)\.vcf', h).group(1)))) for h in hrefs))
+    elif rq.path == '/late/slow/':
+        time.sleep(0.5)
+        rq.reply(307, headers={'Location': 'http://127.0.0.1:%d/late/book/' % port})
+    else:
+        one_card_book(rq)
 
 
 @scenario('deep')
