@@ -725,7 +725,6 @@ private slots:
                                   << "summary" << "";
         QTest::newRow("--no-proxy") << tls << QStringList{"all_proxy=" + open} << ca + QStringList{"--no-proxy"} << 0
                                     << "summary" << "";
-        QTest::newRow("http_proxy is not for https") << tls << QStringList{"http_proxy=" + open} << ca << 0 << "summary" << "";
         QTest::newRow("407") << tls << QStringList{"https_proxy=" + guarded} << ca << 2
                              << "error: the proxy " + guarded + " asks for a password (HTTP 407); give it in https_proxy "
                                 "(http://USER:PASSWORD@" + guarded + ") or in a ~/.netrc line for 127.0.0.2"
@@ -739,8 +738,6 @@ private slots:
         QTest::newRow("CONNECT refused") << m_hostile->url(QStringLiteral("/asks/")).replace(QLatin1String("http:"), QLatin1String("https:"))
                                          << QStringList{"https_proxy=" + open} << ca << 2
                                          << "error: the proxy " + m_hostile->proxy() + " refused CONNECT (HTTP 403)" << "";
-        QTest::newRow("https:// proxy") << tls << QStringList{"https_proxy=https://" + m_hostile->proxy()} << ca << 2
-                                        << "https_proxy names an https:// proxy, which is not supported" << "";
     }
 
     void proxies()
