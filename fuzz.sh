@@ -9,7 +9,7 @@ cd "$(dirname "$0")"
 seconds=${1:-60}
 shift || true
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(decoder wav csv vcard sheet multistatus)
+[ ${#targets[@]} -gt 0 ] || targets=(decoder wav csv vcard sheet multistatus http challenge)
 source scripts/deps.sh clang libclang-rt-14-dev
 
 dir=build-fuzz
@@ -27,6 +27,9 @@ for t in "${targets[@]}"; do
   work="$dir/corpus-run/$t"
   crashes="$dir/crashes/$t"
   mkdir -p "$work" "$crashes"
+  # A target with framing tokens to try has them in fuzz/<target>.dict.
+  dict=()
+  [ -f "fuzz/$t.dict" ] && dict=(-dict="fuzz/$t.dict")
   echo "== fuzz_$t for ${seconds}s"
   # An image's cost grows with its record count (up to 2,032 records, each
   # decoded and encoded twice); favouring the inputs that run fast keeps the
@@ -34,7 +37,7 @@ for t in "${targets[@]}"; do
   if ! QT_QPA_PLATFORM=offscreen "$dir/fuzz/fuzz_$t" \
       -max_len=524288 -max_total_time="$seconds" -timeout=20 -rss_limit_mb=4096 \
       -entropic_scale_per_exec_time=1 \
-      -print_final_stats=1 -artifact_prefix="$crashes/" \
+      -print_final_stats=1 -artifact_prefix="$crashes/" "${dict[@]}" \
       "$work" "$dir/seeds/$t" fuzz/regressions/$t; then
     echo "fuzz_$t found a failure; see $crashes/" >&2
     status=1

@@ -149,6 +149,17 @@ const Challenge *pickChallenge(const QVector<Challenge> &challenges)
     return best;
 }
 
+QByteArray controlParameter(const Challenge &c)
+{
+    for (auto it = c.params.cbegin(); it != c.params.cend(); ++it) {
+        for (const char ch : it.value()) {
+            if ((uchar(ch) < 0x20 && ch != '\t') || uchar(ch) == 0x7F)
+                return it.key();
+        }
+    }
+    return QByteArray();
+}
+
 QByteArray basicAuthorization(const QString &user, const QString &password)
 {
     return "Basic " + (user + QLatin1Char(':') + password).toUtf8().toBase64();

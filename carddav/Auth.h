@@ -38,6 +38,11 @@ const Challenge *pickChallenge(const QVector<Challenge> &challenges);
 // this client can compute.
 bool digestSupported(const Challenge &challenge);
 
+// The name of the first parameter whose value holds a control character (a
+// byte below 0x20 but tab, or DEL), empty when none does: such a challenge
+// is refused, as its values would be sent back in the answer's header.
+QByteArray controlParameter(const Challenge &challenge);
+
 QByteArray basicAuthorization(const QString &user, const QString &password);
 
 QByteArray digestAuthorization(const Challenge &challenge, const QString &user, const QString &password,

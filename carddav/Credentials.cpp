@@ -6,7 +6,7 @@
 
 namespace carddav {
 
-NetrcEntry netrcLookup(const QByteArray &netrc, const QString &host, const QString &user)
+NetrcEntry netrcLookup(const QByteArray &netrc, const QString &host, const QString &user, bool withDefault)
 {
     const QList<QByteArray> lines = netrc.split('\n');
     QStringList tokens;
@@ -54,7 +54,7 @@ NetrcEntry netrcLookup(const QByteArray &netrc, const QString &host, const QStri
         }
     }
     done();
-    return machine.found ? machine : fallback;
+    return machine.found || !withDefault ? machine : fallback;
 }
 
 Login findLogin(const QUrl &url, const QString &user, bool otherOrigin, const Warn &warn)
@@ -73,7 +73,7 @@ Login findLogin(const QUrl &url, const QString &user, bool otherOrigin, const Wa
                                      QStringLiteral("others can read this file (mode %1), which holds passwords; "
                                                     "chmod 600 it").arg(mode)));
             // Another origin's line is its own, login and all.
-            const NetrcEntry entry = netrcLookup(file.read(1024 * 1024), url.host(), otherOrigin ? QString() : user);
+            const NetrcEntry entry = netrcLookup(file.read(1024 * 1024), url.host(), otherOrigin ? QString() : user, !otherOrigin);
             if (entry.found && !entry.password.isEmpty()) {
                 if (login.user.isEmpty() || otherOrigin)
                     login.user = entry.login.isEmpty() ? user : entry.login;
@@ -96,6 +96,15 @@ Login findLogin(const QUrl &url, const QString &user, bool otherOrigin, const Wa
                       .arg(login.user, QLatin1String(PasswordVariable), url.host()));
     login.password = QString::fromUtf8(typed);
     return login;
+}
+
+Login proxyLogin(const QString &host)
+{
+    QFile file(QDir(netrcFolder()).filePath(QStringLiteral(".netrc")));
+    if (!file.open(QIODevice::ReadOnly))
+        return Login{};
+    const NetrcEntry entry = netrcLookup(file.read(1024 * 1024), host, QString(), false);
+    return entry.found ? Login{entry.login, entry.password} : Login{};
 }
 
 } // namespace carddav

@@ -19,9 +19,10 @@ struct NetrcEntry
     bool found = false;
 };
 
-// The entry of a .netrc text for host: its "machine" entry, else "default".
-// With user given, only an entry with that login (or none) counts.
-NetrcEntry netrcLookup(const QByteArray &netrc, const QString &host, const QString &user);
+// The entry of a .netrc text for host: its "machine" entry, else "default"
+// (unless withDefault is false). With user given, only an entry with that
+// login (or none) counts.
+NetrcEntry netrcLookup(const QByteArray &netrc, const QString &host, const QString &user, bool withDefault = true);
 
 // Says a warning, for the tool to print.
 using Warn = std::function<void(const Problem &problem)>;
@@ -30,7 +31,12 @@ using Warn = std::function<void(const Problem &problem)>;
 // else ~/.netrc, else asked on the terminal without echo. Throws VireError
 // saying how to give it when there is none. For another origin than the one
 // named, only url's host's own ~/.netrc line counts, and the password is
-// empty when it has none. warn hears of a ~/.netrc others can read.
+// empty when it has none: a "default" line serves only the origin named.
+// warn hears of a ~/.netrc others can read.
 Login findLogin(const QUrl &url, const QString &user, bool otherOrigin, const Warn &warn = {});
+
+// A proxy's user and password from its own ~/.netrc "machine" line; empty
+// when it has none. Never the "default" line, never asked for.
+Login proxyLogin(const QString &host);
 
 } // namespace carddav

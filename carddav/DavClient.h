@@ -36,6 +36,17 @@ struct Login
     QString user, password;
 };
 
+// What a run is waiting for, said at least four times a second while it waits.
+struct Waiting
+{
+    QString peer;          // host:port waited for: the server's, or the proxy's
+    bool proxy = false;    // peer is a proxy
+    QByteArray method;     // the request whose answer is awaited; empty while connecting
+    qint64 waitedMs = 0;   // since this request began
+    qint64 bytes = 0;      // of its answer so far
+    bool done = false;     // the request is over, answered or failed
+};
+
 struct ClientOptions
 {
     QString user;                  // from --user or the URL; may be empty
@@ -51,8 +62,10 @@ struct ClientOptions
     // the one named (otherOrigin), only a password of its own ~/.netrc line
     // may be given: else the password is left empty.
     std::function<Login(const QUrl &url, const QString &user, bool otherOrigin)> credentials;
-    // Bytes received so far over the whole run.
-    std::function<void(qint64 bytes)> progress;
+    // Hears of each request while it waits, and once when it is over.
+    std::function<void(const Waiting &waiting)> progress;
+    // Proxies as the environment (or Windows) sets them; false: none.
+    bool proxies = true;
 };
 
 // The PEM certificates of the file --ca-file names. Throws VireError (Usage)

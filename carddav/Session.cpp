@@ -148,7 +148,7 @@ Answer Session::sendAuthorized(const QByteArray &method, const QUrl &url, const 
     const QString origin = originName(url);
     QByteArray header;
     if (m_auth.contains(origin))
-        header = authorization(m_auth[origin], method, url, body);
+        header = authorization(m_auth[origin], method, requestTarget(url), body);
     bool fresh = false;     // header answers this request's own challenge
     for (int round = 0;; ++round) {
         Answer a = sendOnce(method, url, body, depth, header);
@@ -166,23 +166,27 @@ Answer Session::sendAuthorized(const QByteArray &method, const QUrl &url, const 
                                            .arg(QString::fromLatin1(challenges.first().scheme)), 401);
             return a;
         }
+        if (const QByteArray name = controlParameter(*chosen); !name.isEmpty())
+            fail(Kind::Login, url, QStringLiteral("the server's challenge holds control characters in its %1, which are "
+                                                  "never sent back; refused. Tell the server's administrator")
+                                       .arg(QString::fromLatin1(name)), 401);
         const bool stale = chosen->params.value("stale").compare("true", Qt::CaseInsensitive) == 0;
         if ((fresh && !stale) || round >= MaxAuthRounds)
             return a;
         AuthState state{*chosen, loginFor(url), 0};
-        header = authorization(state, method, url, body);
+        header = authorization(state, method, requestTarget(url), body);
         m_auth.insert(origin, state);
         fresh = true;
     }
 }
 
-QByteArray Session::authorization(AuthState &state, const QByteArray &method, const QUrl &url, const QByteArray &body)
+QByteArray Session::authorization(AuthState &state, const QByteArray &method, const QByteArray &uri, const QByteArray &body)
 {
     if (state.challenge.scheme == "basic")
         return basicAuthorization(state.login.user, state.login.password);
     DigestRequest r;
     r.method = method;
-    r.uri = requestTarget(url);
+    r.uri = uri;
     r.body = body;
     r.nc = ++state.nc;
     r.cnonce = QByteArray::number(QRandomGenerator::system()->generate64(), 16);

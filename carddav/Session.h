@@ -4,10 +4,13 @@
 #include "carddav/DavClient.h"
 #include "carddav/Failure.h"
 #include "carddav/Multistatus.h"
+#include "carddav/Proxy.h"
+#include "carddav/ResponseParser.h"
 
 #include <QByteArray>
 #include <QElapsedTimer>
 #include <QHash>
+#include <QSslSocket>
 #include <QTcpSocket>
 #include <QSslConfiguration>
 #include <QString>
@@ -28,6 +31,10 @@ class QSslError;
 // upgrade; another origin gets one only from its own ~/.netrc line. Once a
 // request went over https, no later one goes over http, whoever named the URL.
 //
+// Proxies (Proxy.h) are spoken to here too: CONNECT and TLS inside the
+// tunnel for https, a request in absolute form for http. The proxy's
+// password, from its URL or its own ~/.netrc line, goes to the proxy only.
+//
 // Time-outs: ClientOptions' time-outs are in milliseconds of a real run. The
 // environment variable VIRE_DAV_SECOND_MS, for tests, sets how many
 // milliseconds each of those seconds lasts (1000 when unset); messages still
@@ -41,6 +48,7 @@ struct Answer
     QByteArray body;
     QString contentType;
     QByteArray challenges;  // the WWW-Authenticate headers, joined
+    QByteArray proxyChallenges;   // the Proxy-Authenticate headers, joined
 };
 
 class Session
@@ -77,11 +85,24 @@ private:
                     const QByteArray &authorization);
     Answer exchange(QTcpSocket &socket, Wire &wire, const QUrl &url, const QByteArray &method, const QByteArray &request,
                     bool &started);
+    // Reads into parser until it has an answer or fails; started: a byte came.
+    void receive(QTcpSocket &socket, Wire &wire, ResponseParser &parser, bool &started);
+    void sendBytes(QTcpSocket &socket, Wire &wire, const QUrl &url, const QByteArray &bytes);
     // The kept connection to url's host, else a new one.
     QTcpSocket &connection(const QUrl &url, Wire &wire, bool &reused);
+    void connectTcp(QTcpSocket &socket, Wire &wire, const QUrl &url, const std::optional<Proxy> &proxy);
+    // CONNECT through proxy; false when it asked for its password, which
+    // goes on a new connection.
+    bool tunnel(QTcpSocket &socket, Wire &wire, const QUrl &url, const Proxy &proxy, bool again);
+    void handshake(QSslSocket &socket, Wire &wire, const QUrl &url, bool direct);
     static QString connectionKey(const QUrl &url);
-    [[noreturn]] void connectFailure(const QUrl &url, QTcpSocket &socket, const QList<QSslError> &tlsErrors);
-    QByteArray authorization(AuthState &state, const QByteArray &method, const QUrl &url, const QByteArray &body);
+    std::optional<Proxy> proxyOf(const QUrl &url);
+    [[noreturn]] void connectFailure(const QUrl &url, QTcpSocket &socket, const QList<QSslError> &tlsErrors,
+                                     const std::optional<Proxy> &proxy = std::nullopt);
+    // Takes the proxy's answer to a 407: its password for the next request, or a failure saying how to give it.
+    void answerProxy(const Proxy &proxy, const QUrl &url, const QByteArray &challenges, bool again);
+    QByteArray proxyAuthorization(const QByteArray &method, const QByteArray &uri);
+    QByteArray authorization(AuthState &state, const QByteArray &method, const QByteArray &uri, const QByteArray &body);
     Login loginFor(const QUrl &url);
     void checkAllowed(const QUrl &url);
     bool sameOrigin(const QUrl &url) const;
@@ -94,8 +115,10 @@ private:
     bool m_secure = false;                 // a request went over https: none goes over http
     QHash<QString, AuthState> m_auth;      // by origin
     QHash<QString, Login> m_logins;        // by origin, each asked once
+    QHash<QString, std::optional<Proxy>> m_proxies;   // by connection key
+    std::optional<AuthState> m_proxyAuth;  // once a proxy asked for its password
     int m_discoveryRequests = 0;
-    qint64 m_received = 0;                 // answer bytes of the whole run
+    qint64 m_received = 0;                 // answer bytes of the whole run, framing and all
     int m_secondMs = 1000;
     QElapsedTimer m_run;
     qint64 m_promptMs = 0;                 // time the user spent typing a password

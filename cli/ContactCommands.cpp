@@ -143,7 +143,7 @@ int runImport(const QStringList &arguments)
 {
     CommandLine line("import",
                      "IMAGE SOURCE... -o OUT [--sync | --replace] [--dry-run] [-v] [--user NAME] [--ca-file FILE] "
-                     "[--timeout SECONDS]",
+                     "[--timeout SECONDS] [--no-proxy]",
                      ImportHelp);
     line.argument("IMAGE", "the image whose phone book is filled");
     line.argument("SOURCE", "the CSV, vCard, .xlsx or .ods file, or the CardDAV URL, to read; several are read in order as one",
@@ -163,6 +163,8 @@ int runImport(const QStringList &arguments)
         line.valueOption({"ca-file"}, "FILE", "trust the PEM certificates in FILE besides the system's");
     const QCommandLineOption timeout =
         line.valueOption({"timeout"}, "SECONDS", "give up on the address book after SECONDS (default 600)");
+    const QCommandLineOption noProxy = line.flagOption(
+        {"no-proxy"}, "reach the address book directly, whatever https_proxy, http_proxy or all_proxy say");
     if (!line.parse(arguments))
         return line.status();
     if (line.isSet(sync) && line.isSet(replace))
@@ -170,6 +172,7 @@ int runImport(const QStringList &arguments)
     if (!line.isSet(output) && !line.isSet(dryRun))
         return usageError(QStringLiteral("import"), QStringLiteral("-o OUT is required"));
     DavOptions dav{line.value(user), line.value(caFile), 0};
+    dav.noProxy = line.isSet(noProxy);
     if (line.isSet(timeout)) {
         bool ok = false;
         dav.timeoutSeconds = line.value(timeout).toInt(&ok);
@@ -192,7 +195,7 @@ int runImport(const QStringList &arguments)
     }
     if (!fromServer) {
         // Scripts may pass them always: said, not refused.
-        for (const QCommandLineOption &davOnly : {user, caFile, timeout}) {
+        for (const QCommandLineOption &davOnly : {user, caFile, timeout, noProxy}) {
             if (line.isSet(davOnly))
                 message(QString(), 0, "warning", QStringLiteral("--%1 applies only to a CardDAV URL; ignored")
                                                      .arg(davOnly.names().first()));

@@ -19,35 +19,53 @@ namespace cli {
 
 namespace {
 
-// Shown on a terminal once a fetch has taken a second: a user then knows the
-// tool is working, not stuck.
+// On a terminal, once a request has waited a second: one line, redrawn at
+// most four times a second, saying what is waited for, how long and what
+// came, so that a user knows the tool is working, not stuck. It goes when
+// the request is over, and before a password is asked for.
 class Progress
 {
 public:
-    explicit Progress(const QString &url) : m_url(url), m_terminal(carddav::stderrIsTerminal()) { m_clock.start(); }
-    ~Progress() { finish(); }
+    Progress() : m_terminal(carddav::stderrIsTerminal()) { m_clock.start(); }
+    ~Progress() { clear(); }
 
-    void received(qint64 bytes)
+    void update(const carddav::Waiting &w)
     {
-        if (!m_terminal || m_clock.elapsed() < 1000 || m_clock.elapsed() - m_last < 100)
+        if (!m_terminal)
+            return;
+        if (w.done) {
+            clear();
+            return;
+        }
+        if (w.waitedMs < 1000 || (m_width > 0 && m_clock.elapsed() - m_last < 250))
             return;
         m_last = m_clock.elapsed();
-        std::fprintf(stderr, "\r%s: %lld KiB received", m_url.toUtf8().constData(), static_cast<long long>(bytes / 1024));
+        const QString peer = (w.proxy ? QStringLiteral("the proxy ") : QString()) + safeText(w.peer);
+        const QString what = w.method.isEmpty()
+            ? QStringLiteral("connecting to %1").arg(peer)
+            : QStringLiteral("waiting for %1 to answer %2").arg(peer, QString::fromLatin1(w.method));
+        const QString received = w.bytes < 64 * 1024 ? QStringLiteral("%1 bytes").arg(w.bytes)
+                                                      : QStringLiteral("%1 KiB").arg(thousands(w.bytes / 1024));
+        QString line = QStringLiteral("vire-image: %1: %2 s, %3 received").arg(what).arg(w.waitedMs / 1000).arg(received);
+        const int width = int(line.size());
+        line = QLatin1Char('\r') + line.leftJustified(m_width);
+        std::fputs(line.toUtf8().constData(), stderr);
         std::fflush(stderr);
-        m_shown = true;
+        m_width = width;
     }
 
-    void finish()
+    void clear()
     {
-        if (m_shown)
-            std::fputc('\n', stderr);
-        m_shown = false;
+        if (m_width == 0)
+            return;
+        std::fputs((QLatin1Char('\r') + QString(m_width, QLatin1Char(' ')) + QLatin1Char('\r')).toUtf8().constData(), stderr);
+        std::fflush(stderr);
+        m_width = 0;
     }
 
 private:
-    QString m_url;
     bool m_terminal;
-    bool m_shown = false;
+    int m_width = 0;        // of the line shown; 0 when none is
     QElapsedTimer m_clock;
     qint64 m_last = 0;
 };
@@ -155,26 +173,21 @@ exchange::ReadResult readDavCards(const QUrl &url, const DavOptions &davOptions,
     options.entries = [mode](const QByteArray &vcard) { return exchange::readVCard(vcard, mode).users; };
     if (davOptions.timeoutSeconds > 0)
         options.runTimeoutMs = davOptions.timeoutSeconds * 1000;
-    Progress progress(safeUrl(url));
-    options.progress = [&progress](qint64 bytes) { progress.received(bytes); };
+    options.proxies = !davOptions.noProxy;
+    Progress progress;
+    options.progress = [&progress](const carddav::Waiting &w) { progress.update(w); };
     bool warned = false;
     const carddav::Warn warn = [&](const Problem &problem) {
         if (!std::exchange(warned, true))
             message(problem, "warning");
     };
     options.credentials = [&](const QUrl &where, const QString &name, bool otherOrigin) {
-        progress.finish();
+        progress.clear();
         return carddav::findLogin(where, name, otherOrigin, warn);
     };
 
-    carddav::BookCards cards;
-    try {
-        cards = carddav::fetchCards(url, options);
-    } catch (const VireError &) {
-        progress.finish();
-        throw;
-    }
-    progress.finish();
+    carddav::BookCards cards = carddav::fetchCards(url, options);
+    progress.clear();
 
     exchange::ReadResult all;
     all.contacts.reserve(cards.cards.size());

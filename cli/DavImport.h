@@ -46,6 +46,7 @@ struct DavOptions
     QString user, caFile;
     int timeoutSeconds = 0;    // for the whole run; 0: the client's default
     qsizetype room = -1;       // entries the image can take; fetching stops beyond. Negative: no limit
+    bool noProxy = false;      // --no-proxy: no proxy, whatever the environment says
 };
 
 // Fetches the cards at url and reads them. Throws VireError when the server

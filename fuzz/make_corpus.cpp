@@ -1,6 +1,7 @@
 // Writes the seed corpus for the fuzz targets: images with every count edge,
 // WAV files valid and broken, contacts files, the XML of spreadsheet sheets,
-// and CardDAV servers' multistatus answers. Usage: make_corpus <folder>
+// and CardDAV servers' multistatus answers, HTTP answers and challenges.
+// Usage: make_corpus <folder>
 #include "image/Codec.h"
 #include "image/FlashImage.h"
 #include "image/Layout.h"
@@ -198,6 +199,30 @@ void multistatus()
                 + "</d:displayname></d:prop>" + ok + "</d:propstat></d:response></d:multistatus>");
 }
 
+// Answers as servers and proxies send them, each after the byte that tells
+// fuzz_http how to feed it; and challenges as servers send them.
+void http()
+{
+    const QByteArray ok = "HTTP/1.1 207 Multi-Status\r\nContent-Type: application/xml; charset=utf-8\r\n";
+    save("http", "length.txt", "\x10" + ok + "Content-Length: 5\r\n\r\nhello");
+    save("http", "chunked.txt", "\x21" + ok + "Transfer-Encoding: chunked\r\n\r\n5;x=y\r\nhello\r\n1\r\n!\r\n0\r\nT: 1\r\n\r\n");
+    save("http", "continue.txt", "\x30HTTP/1.1 100 Continue\r\n\r\n" + ok + "Content-Length: 0\r\n\r\n");
+    save("http", "to-close.txt", "\x44HTTP/1.0 200 OK\r\n\r\nall of it");
+    save("http", "head.txt", "\x01HTTP/1.1 200 OK\r\nContent-Length: 40\r\n\r\n");
+    save("http", "connect.txt", "\x02HTTP/1.1 200 Connection established\r\n\r\n\x16\x03\x01");
+    save("http", "proxy-auth.txt", "\x52HTTP/1.1 407 Proxy Authentication Required\r\nProxy-Authenticate: Basic realm=\"p\"\r\n"
+                                   "Content-Length: 0\r\n\r\n");
+    save("http", "challenge.txt", "\x00HTTP/1.1 401 Unauthorized\r\nWWW-Authenticate: Digest realm=\"r\", nonce=\"n\"\r\n"
+                                  "WWW-Authenticate: Basic realm=\"b\"\r\nConnection: close\r\nContent-Length: 2\r\n\r\nno");
+    save("http", "redirect.txt", "\x0cHTTP/1.1 301 Moved\r\nLocation: /x/\r\nContent-Length: 0\r\n\r\nHTTP/1.1 200 OK");
+
+    save("challenge", "digest.txt", "Digest realm=\"http-auth@example.org\", qop=\"auth, auth-int\", algorithm=SHA-256, "
+                                    "nonce=\"7ypf/xlj9XXwfDPEoM4URrv/xwf94BcCAzFZH4GiTo0v\", opaque=\"FQhe/qaU925k\", userhash=true");
+    save("challenge", "several.txt", "Bearer realm=\"a, b\", Digest realm=\"x\", nonce=\"n\", algorithm=MD5-sess, qop=\"auth-int\", "
+                                     "Basic realm=\"y\", charset=\"UTF-8\", Negotiate abc==");
+    save("challenge", "rfc2069.txt", "Digest realm=\"old\", nonce=\"q\\\"x\", stale=TRUE");
+}
+
 // A literal with its zero bytes, all of it.
 template <size_t N>
 QByteArray bin(const char (&text)[N])
@@ -250,6 +275,7 @@ int main(int argc, char **argv)
     waves();
     sheets();
     multistatus();
+    http();
     contacts();
     return 0;
 }

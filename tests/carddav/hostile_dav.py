@@ -6,12 +6,15 @@
 #
 #   hostile_dav.py LOG [CERT KEY]
 #
-# prints "PORT TLSPORT" (TLSPORT 0 without a certificate) and serves until
-# killed. LOG gets one line per request,
+# prints "PORT TLSPORT PROXYPORT" (TLSPORT 0 without a certificate) and serves
+# until killed. PROXYPORT is a web proxy on both addresses (see Proxy below).
+# LOG gets one line per request,
 #   request HOST METHOD PATH AUTHORIZATION     (AUTHORIZATION "-" when none)
+#   proxy HOST METHOD TARGET PROXY-AUTHORIZATION
 # and the free-form notes scenarios write with note().
-import base64, hashlib, re, secrets, socket, ssl, struct, sys, threading, time, xml.etree.ElementTree as ET
+import base64, hashlib, re, secrets, socket, socketserver, ssl, struct, sys, threading, time, xml.etree.ElementTree as ET
 from http.server import BaseHTTPRequestHandler, ThreadingHTTPServer
+from urllib.parse import urlsplit
 
 LOG = sys.argv[1]
 log_lock = threading.Lock()
@@ -54,6 +57,19 @@ class Dav(BaseHTTPRequestHandler):
     def log_message(self, *args):
         pass
 
+    # A TLS handshake on a plain port is answered as many web servers answer
+    # it: with a 400.
+    def handle(self):
+        if not isinstance(self.connection, ssl.SSLSocket):
+            try:
+                first = self.connection.recv(1, socket.MSG_PEEK)
+            except OSError:
+                return
+            if first == b'\x16':
+                self.connection.sendall(b'HTTP/1.1 400 Bad Request\r\nContent-Length: 0\r\nConnection: close\r\n\r\n')
+                return
+        super().handle()
+
     # The host the client connected to: 127.0.0.2 is "another host".
     def host(self):
         return self.connection.getsockname()[0]
@@ -80,6 +96,8 @@ class Dav(BaseHTTPRequestHandler):
         self.body = self.rfile.read(int(self.headers.get('Content-Length', 0) or 0))
         note('request %s %s %s %s' % (self.host(), self.command, self.path,
                                       self.headers.get('Authorization', '-')))
+        if 'Proxy-Authorization' in self.headers:
+            note('proxy password reached the server')
         parts = self.path.split('/')
         handler = SCENARIOS.get(parts[1] if len(parts) > 1 else '')
         if handler is None:
@@ -294,6 +312,12 @@ def escape(rq):
     rq.reply(200, 'hello', content_type='text/html\x1b]0;owned\x07\x1b[2J')
 
 
+# /control/: a Digest challenge whose realm holds escape sequences.
+@scenario('control')
+def control(rq):
+    rq.reply(401, headers={'WWW-Authenticate': 'Digest realm="a\x1b]0;x\x07\x1b[2J", nonce="n1", qop="auth"'})
+
+
 # ---- the scenarios of discovery and cards ----
 
 BOOK_TYPE = '<d:resourcetype><d:collection/><c:addressbook/></d:resourcetype>'
@@ -393,6 +417,28 @@ def all_fail_book(rq):
     book(rq, 2, lambda: 500, listing=503)
 
 
+# /late/: a redirect to the other host, which answers 0.5 s later with a
+# redirect back to /late/book/, a book of one card; 50 ms after the first
+# redirect (long after a client read it, long before it asks again), an
+# answer nobody asked for follows it on the same connection, with a card of
+# its own.
+@scenario('late')
+def late(rq):
+    port = rq.server.server_address[1]
+    if rq.path == '/late/':
+        rq.reply(307, headers={'Location': 'http://127.0.0.2:%d/late/slow/' % port})
+        time.sleep(0.05)
+        injected = multistatus(response('/late/book/', BOOK_SELF) + with_data(
+            '/late/book/c9.vcf', 'BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Injected\r\nTEL:666\r\nEND:VCARD\r\n')).encode()
+        rq.wfile.write(b'HTTP/1.1 207 Multi-Status\r\nContent-Type: application/xml\r\nContent-Length: %d\r\n\r\n%s'
+                       % (len(injected), injected))
+    elif rq.path == '/late/slow/':
+        time.sleep(0.5)
+        rq.reply(307, headers={'Location': 'http://127.0.0.1:%d/late/book/' % port})
+    else:
+        one_card_book(rq)
+
+
 @scenario('deep')
 def deep_book(rq):
     book(rq, 1, lambda: response(card_path(rq, 0), '<x>' + '<y>' * 200000 + '</y>' * 200000 + '</x>'))
@@ -479,22 +525,97 @@ def well_known(rq):
 
 
 
+# ---- the proxy ----
+
+# A web proxy as offices have them: CONNECT tunnels to the TLS port only (any
+# other is refused with a 403), plain http in absolute form forwarded. On
+# 127.0.0.2 it wants pat's password (Basic, "proxysecret") first.
+PROXY_AUTH = 'Basic ' + base64.b64encode(b'pat:proxysecret').decode()
+
+
+def relay(source, sink):
+    try:
+        while True:
+            data = source.recv(65536)
+            if not data:
+                break
+            sink.sendall(data)
+    except OSError:
+        pass
+    for s in (source, sink):
+        try:
+            s.shutdown(socket.SHUT_RDWR)
+        except OSError:
+            pass
+
+
+class Proxy(socketserver.BaseRequestHandler):
+    def answer(self, status, headers=''):
+        self.request.sendall(('HTTP/1.1 %s\r\n%sContent-Length: 0\r\n\r\n' % (status, headers)).encode())
+
+    def handle(self):
+        me, client, buffered = self.request.getsockname()[0], self.request, b''
+        while True:
+            while b'\r\n\r\n' not in buffered:
+                if buffered[:1] and not buffered[:1].isalpha():
+                    return client.sendall(b'HTTP/1.1 400 Bad Request\r\nContent-Length: 0\r\nConnection: close\r\n\r\n')
+                data = client.recv(65536)
+                if not data:
+                    return
+                buffered += data
+            head, buffered = buffered.split(b'\r\n\r\n', 1)
+            lines = head.decode('latin-1').split('\r\n')
+            method, target = lines[0].split(' ')[:2]
+            headers = {k.strip().lower(): v.strip() for k, v in (l.split(':', 1) for l in lines[1:] if ':' in l)}
+            note('proxy %s %s %s %s' % (me, method, target, headers.get('proxy-authorization', '-')))
+            if me == '127.0.0.2' and headers.get('proxy-authorization') != PROXY_AUTH:
+                self.answer('407 Proxy Authentication Required', 'Proxy-Authenticate: Basic realm="proxy"\r\n')
+                continue
+            if method == 'CONNECT':
+                host, port = target.rsplit(':', 1)
+                if int(port) != tls_port:
+                    self.answer('403 Forbidden')
+                    continue
+                upstream = socket.create_connection((host, int(port)))
+                client.sendall(b'HTTP/1.1 200 Connection established\r\n\r\n')
+                threading.Thread(target=relay, args=(upstream, client), daemon=True).start()
+                if buffered:
+                    upstream.sendall(buffered)
+                return relay(client, upstream)
+            # Plain http: the request forwarded in origin form, its answer
+            # relayed to the end, then this connection closes too.
+            url = urlsplit(target)
+            length = int(headers.get('content-length', '0'))
+            while len(buffered) < length:
+                buffered += client.recv(65536)
+            kept = [l for l in lines[1:] if l.split(':', 1)[0].strip().lower() not in ('proxy-authorization', 'connection')]
+            upstream = socket.create_connection((url.hostname, url.port or 80))
+            upstream.sendall(('%s %s HTTP/1.1\r\n%s\r\nConnection: close\r\n\r\n'
+                              % (method, (url.path or '/') + ('?' + url.query if url.query else ''), '\r\n'.join(kept)))
+                             .encode('latin-1') + buffered[:length])
+            return relay(upstream, client)
+
+
 # ---- listeners ----
 
 def serve(server):
     threading.Thread(target=server.serve_forever, daemon=True).start()
 
 
-def listen_pair():
+def listen_pair(handler=Dav, kind=ThreadingHTTPServer):
     # The same port on both addresses, so "another host" differs by host only.
     for _ in range(50):
-        first = ThreadingHTTPServer(('127.0.0.1', 0), Dav)
+        first = kind(('127.0.0.1', 0), handler)
         try:
-            second = ThreadingHTTPServer(('127.0.0.2', first.server_address[1]), Dav)
+            second = kind(('127.0.0.2', first.server_address[1]), handler)
             return first, second
         except OSError:
             first.server_close()
     sys.exit('no port free on both 127.0.0.1 and 127.0.0.2')
+
+
+class ProxyServer(socketserver.ThreadingTCPServer):
+    daemon_threads = True
 
 
 first, second = listen_pair()
@@ -509,5 +630,8 @@ if len(sys.argv) > 3:
         tls.socket = context.wrap_socket(tls.socket, server_side=True)
         tls_port = tls.server_address[1]
         serve(tls)
-print("%d %d" % (first.server_address[1], tls_port), flush=True)
+proxies = listen_pair(Proxy, ProxyServer)
+for p in proxies:
+    serve(p)
+print("%d %d %d" % (first.server_address[1], tls_port, proxies[0].server_address[1]), flush=True)
 threading.Event().wait()

@@ -57,6 +57,7 @@ public:
         const QList<QByteArray> ports = m_process.firstLine(10000).split(' ');
         m_port = ports.value(0).toInt();
         m_tlsPort = ports.value(1).toInt();
+        m_proxyPort = ports.value(2).toInt();
         return m_port > 0;
     }
 
@@ -66,6 +67,11 @@ public:
     }
     QString tlsUrl(const QString &path) const { return QStringLiteral("https://127.0.0.1:%1%2").arg(m_tlsPort).arg(path); }
     int port() const { return m_port; }
+    // The proxy, open on 127.0.0.1; on 127.0.0.2 it wants pat's password.
+    QString proxy(bool otherHost = false) const
+    {
+        return QStringLiteral("127.0.0.%1:%2").arg(otherHost ? 2 : 1).arg(m_proxyPort);
+    }
 
     // The log so far, emptied for the next run.
     QByteArray takeLog()
@@ -81,11 +87,13 @@ public:
 private:
     QString m_log;
     ServerProcess m_process;
-    int m_port = 0, m_tlsPort = 0;
+    int m_port = 0, m_tlsPort = 0, m_proxyPort = 0;
 };
 
-// A self-signed certificate for 127.0.0.1 and its key, as cert.pem and key.pem in dir.
-bool selfSigned(const QString &dir)
+// A self-signed certificate for 127.0.0.1 and its key, as cert.pem and key.pem
+// in dir; or with another subject and subjectAltName.
+bool selfSigned(const QString &dir, const QString &subject = QStringLiteral("/CN=127.0.0.1"),
+                const QString &altName = QStringLiteral("IP:127.0.0.1"))
 {
     QDir().mkpath(dir);
     ServerProcess openssl;
@@ -94,7 +102,7 @@ bool selfSigned(const QString &dir)
                    QStringLiteral("-pkeyopt"), QStringLiteral("ec_paramgen_curve:prime256v1"), QStringLiteral("-nodes"),
                    QStringLiteral("-keyout"), dir + QStringLiteral("/key.pem"), QStringLiteral("-out"),
                    dir + QStringLiteral("/cert.pem"), QStringLiteral("-days"), QStringLiteral("2"), QStringLiteral("-subj"),
-                   QStringLiteral("/CN=127.0.0.1"), QStringLiteral("-addext"), QStringLiteral("subjectAltName=IP:127.0.0.1")},
+                   subject, QStringLiteral("-addext"), QStringLiteral("subjectAltName=") + altName},
                          dir + QStringLiteral("/openssl.log"))
         && openssl.finish(30000) == 0;
 }
@@ -225,6 +233,11 @@ class TestCardDav : public QObject
     // The hostile server, for the whole run, over TLS too.
     QTemporaryDir m_hostileDir;
     HostileDav *m_hostile = nullptr;
+    // Over TLS with a certificate whose CN is 127.0.0.1 but whose
+    // subjectAltName names another host.
+    HostileDav *m_otherNamed = nullptr;
+    // Set for one run: NAME=VALUE.
+    QStringList m_environment;
 
     QString path(const QString &name) const { return m_dir->filePath(name); }
 
@@ -235,6 +248,10 @@ class TestCardDav : public QObject
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("HOME"), m_dir->path());
         env.remove(QStringLiteral("VIRE_DAV_PASSWORD"));
+        for (const char *proxy : {"https_proxy", "HTTPS_PROXY", "http_proxy", "all_proxy", "ALL_PROXY", "no_proxy", "NO_PROXY"})
+            env.remove(QLatin1String(proxy));
+        for (const QString &e : m_environment)
+            env.insert(e.section(QLatin1Char('='), 0, 0), e.section(QLatin1Char('='), 1));
         if (!secondMs.isEmpty())
             env.insert(QStringLiteral("VIRE_DAV_SECOND_MS"), secondMs);
         if (!password.isEmpty())
@@ -275,6 +292,16 @@ class TestCardDav : public QObject
     }
 
     QString hostileCert() const { return m_hostileDir.filePath(QStringLiteral("cert.pem")); }
+    QString otherNamedCert() const { return m_hostileDir.filePath(QStringLiteral("other/cert.pem")); }
+
+    // The phone book of an image as export writes it.
+    QByteArray exported(const QString &image) const
+    {
+        QProcess p;
+        p.start(QStringLiteral(VIRE_IMAGE), {QStringLiteral("export"), image});
+        p.waitForFinished();
+        return p.readAllStandardOutput();
+    }
 
     // vire-image import of url from the hostile server into out.bin, with --replace.
     Result importFrom(const QString &url, const QByteArray &password = "secret", const QStringList &more = {},
@@ -292,15 +319,21 @@ private slots:
         QVERIFY(selfSigned(m_hostileDir.path()));
         m_hostile = new HostileDav(m_hostileDir.filePath(QStringLiteral("hostile.log")));
         QVERIFY2(m_hostile->start(hostileCert(), m_hostileDir.filePath(QStringLiteral("key.pem"))), "hostile_dav.py did not start");
+        const QString other = m_hostileDir.filePath(QStringLiteral("other"));
+        QVERIFY(selfSigned(other, QStringLiteral("/CN=127.0.0.1"), QStringLiteral("DNS:other.example")));
+        m_otherNamed = new HostileDav(other + QStringLiteral("/hostile.log"));
+        QVERIFY(m_otherNamed->start(otherNamedCert(), other + QStringLiteral("/key.pem")));
     }
 
     void cleanupTestCase()
     {
         delete m_hostile;
+        delete m_otherNamed;
     }
 
     void init()
     {
+        m_environment.clear();
         m_dir = new QTemporaryDir;
         QVERIFY(m_dir->isValid());
         QCOMPARE(vire({QStringLiteral("new"), QStringLiteral("-o"), path(QStringLiteral("new.bin"))}).status, 0);
@@ -548,10 +581,11 @@ private slots:
     {
         QTest::addColumn<QString>("how");
         QTest::addColumn<QString>("message");
-        QTest::newRow("short body") << "length" << "the connection closed after \\d+ of \\d+ bytes$";
-        QTest::newRow("no last chunk") << "chunked" << "the connection closed after \\d+ bytes$";
-        QTest::newRow("short chunk") << "short-chunk" << "the connection closed after \\d+ bytes$";
-        QTest::newRow("reset") << "reset" << "the connection closed after \\d+ of \\d+ bytes$";
+        const QString next = QStringLiteral("; try again, and if it recurs a proxy or the server is cutting long answers$");
+        QTest::newRow("short body") << "length" << "the connection closed after \\d+ of \\d+ bytes" + next;
+        QTest::newRow("no last chunk") << "chunked" << "the connection closed after \\d+ bytes" + next;
+        QTest::newRow("short chunk") << "short-chunk" << "the connection closed after \\d+ bytes" + next;
+        QTest::newRow("reset") << "reset" << "the connection closed after \\d+ of \\d+ bytes" + next;
     }
 
     void cutTransfers()
@@ -579,6 +613,11 @@ private slots:
                      qPrintable(r.err));
             QVERIFY(!r.err.contains(QLatin1String("refused")));
         }
+        // A default line is the named origin's alone.
+        writeFile(path(QStringLiteral(".netrc")), "default login anna password secret\n");
+        QVERIFY(importFrom(m_hostile->url(QStringLiteral("/asks/")), QByteArray()).status == 0);
+        const Result away = importFrom(m_hostile->url(QStringLiteral("/redirect-away/")), QByteArray());
+        QVERIFY2(away.status == 2 && away.err.contains(QLatin1String("asks for a password, which goes only to")), qPrintable(away.err));
         const QByteArray log = m_hostile->takeLog();
         QVERIFY2(log.contains("request 127.0.0.2 ") && !QRegularExpression(QStringLiteral("request 127\\.0\\.0\\.2 \\S+ \\S+ [^-]"))
                                                                .match(QString::fromLatin1(log)).hasMatch(), log.constData());
@@ -652,6 +691,14 @@ private slots:
         QTest::newRow("another host's certificate") << m_hostile->tlsUrl(QStringLiteral("/tls-down/")).replace(QLatin1String("127.0.0.1"), QLatin1String("127.0.0.2"))
                                                     << QStringList{ca, hostileCert()} << 2
                                                     << "TLS failure: the certificate is another host's, not 127.0.0.2's" << ca;
+        QTest::newRow("subjectAltName over CN") << m_otherNamed->tlsUrl(QStringLiteral("/asks/")) << QStringList{ca, otherNamedCert()}
+                                                << 2 << "TLS failure: the certificate is another host's, not 127.0.0.1's" << "summary";
+        QTest::newRow("control bytes in a challenge")
+            << m_hostile->url(QStringLiteral("/control/")) << none << 2
+            << "error: the server's challenge holds control characters in its realm, which are never sent back; refused" << "\x1b";
+        QTest::newRow("TLS to plain http") << m_hostile->url(QStringLiteral("/asks/")).replace(QLatin1String("http:"), QLatin1String("https:"))
+                                           << none << 2 << QStringLiteral("error: the server at 127.0.0.1:%1 does not answer TLS; "
+                                                                          "is it plain http://?").arg(m_hostile->port()) << "SSL";
         QTest::newRow("no --ca-file") << m_hostile->tlsUrl(QStringLiteral("/tls-down/")) << QStringList{ca, QStringLiteral("/nonexistent.pem")}
                                       << 2 << "/nonexistent.pem: error: no such file" << "holds no PEM";
     }
@@ -666,6 +713,75 @@ private slots:
         const Result r = importFrom(url, "secret", more);
         QCOMPARE(r.status, status);
         QVERIFY2(r.err.contains(message) && !r.err.contains(never), qPrintable(r.err));
+    }
+
+    // An answer nobody asked for, sent on a kept connection after the one
+    // asked for, is never read as the next request's.
+    void lateAnswer()
+    {
+        const Result r = importFrom(m_hostile->url(QStringLiteral("/late/")));
+        QVERIFY2(r.status == 0, qPrintable(r.err));
+        const QByteArray book = exported(path(QStringLiteral("out.bin")));
+        QVERIFY2(book.contains("100000") && !book.contains("666"), book.constData());
+    }
+
+    // Through the scripted proxy: https by CONNECT (the server's password
+    // inside the tunnel, the proxy's to the proxy only), plain http in
+    // absolute form; no_proxy, --no-proxy; a proxy that wants a password or
+    // refuses.
+    void proxies_data()
+    {
+        QTest::addColumn<QString>("url");
+        QTest::addColumn<QStringList>("environment");
+        QTest::addColumn<QStringList>("more");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("proxied");   // the proxy's log line, "" for none
+        const QString tls = m_hostile->tlsUrl(QStringLiteral("/asks/")), plain = m_hostile->url(QStringLiteral("/asks/"));
+        const QStringList ca{QStringLiteral("--ca-file"), hostileCert()};
+        const QString open = QStringLiteral("http://") + m_hostile->proxy(), guarded = m_hostile->proxy(true);
+        const QString target = QStringLiteral("127.0.0.1:") + tls.section(QLatin1Char(':'), 2).section(QLatin1Char('/'), 0, 0);
+        QTest::newRow("https") << tls << QStringList{"https_proxy=" + open} << ca << 0 << "summary"
+                               << "proxy 127.0.0.1 CONNECT " + target + " -";
+        QTest::newRow("http") << plain << QStringList{"http_proxy=" + open} << QStringList() << 0 << "summary"
+                              << "proxy 127.0.0.1 PROPFIND " + plain + " -";
+        QTest::newRow("no_proxy") << tls << QStringList{"https_proxy=" + open, "no_proxy=localhost,127.0.0.1"} << ca << 0
+                                  << "summary" << "";
+        QTest::newRow("--no-proxy") << tls << QStringList{"all_proxy=" + open} << ca + QStringList{"--no-proxy"} << 0
+                                    << "summary" << "";
+        QTest::newRow("407") << tls << QStringList{"https_proxy=" + guarded} << ca << 2
+                             << "error: the proxy " + guarded + " asks for a password (HTTP 407); give it in https_proxy "
+                                "(http://USER:PASSWORD@" + guarded + ") or in a ~/.netrc line for 127.0.0.2"
+                             << "proxy 127.0.0.2 CONNECT " + target + " -";
+        QTest::newRow("407 answered") << tls << QStringList{"https_proxy=http://pat:proxysecret@" + guarded} << ca << 0 << "summary"
+                                      << "proxy 127.0.0.2 CONNECT " + target + " Basic cGF0OnByb3h5c2VjcmV0";
+        QTest::newRow("407 answered over http") << plain << QStringList{"http_proxy=http://pat:proxysecret@" + guarded} << QStringList()
+                                                << 0 << "summary" << "proxy 127.0.0.2 PROPFIND " + plain + " Basic cGF0OnByb3h5c2VjcmV0";
+        QTest::newRow("wrong proxy password") << tls << QStringList{"https_proxy=http://pat:wrong@" + guarded} << ca << 2
+                                              << "the proxy " + guarded + " refused the user name or password (HTTP 407)" << "";
+        QTest::newRow("CONNECT refused") << m_hostile->url(QStringLiteral("/asks/")).replace(QLatin1String("http:"), QLatin1String("https:"))
+                                         << QStringList{"https_proxy=" + open} << ca << 2
+                                         << "error: the proxy " + m_hostile->proxy() + " refused CONNECT (HTTP 403)" << "";
+    }
+
+    void proxies()
+    {
+        QFETCH(QString, url);
+        QFETCH(QStringList, environment);
+        QFETCH(QStringList, more);
+        QFETCH(int, status);
+        QFETCH(QString, message);
+        QFETCH(QString, proxied);
+        m_environment = environment;
+        m_hostile->takeLog();
+        const Result r = importFrom(url, "secret", more);
+        QVERIFY2(r.status == status && r.err.contains(message), qPrintable(r.err));
+        const QByteArray log = m_hostile->takeLog();
+        QVERIFY2(proxied.isEmpty() ? !log.contains("proxy ") || status == 2 : log.contains(proxied.toLatin1()), log.constData());
+        // The server's password reached the server alone, the proxy's the proxy alone.
+        QVERIFY2(!log.contains("proxy password reached the server"), log.constData());
+        QVERIFY2(!QRegularExpression(QStringLiteral("^proxy .* Basic YW5uYTpzZWNyZXQ=$"), QRegularExpression::MultilineOption)
+                      .match(QString::fromLatin1(log)).hasMatch(), log.constData());
     }
 
     // At the password prompt: typing for longer than the time-outs (scaled
