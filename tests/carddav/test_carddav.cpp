@@ -294,15 +294,6 @@ class TestCardDav : public QObject
     QString hostileCert() const { return m_hostileDir.filePath(QStringLiteral("cert.pem")); }
     QString otherNamedCert() const { return m_hostileDir.filePath(QStringLiteral("other/cert.pem")); }
 
-    // The phone book of an image as export writes it.
-    QByteArray exported(const QString &image) const
-    {
-        QProcess p;
-        p.start(QStringLiteral(VIRE_IMAGE), {QStringLiteral("export"), image});
-        p.waitForFinished();
-        return p.readAllStandardOutput();
-    }
-
     // vire-image import of url from the hostile server into out.bin, with --replace.
     Result importFrom(const QString &url, const QByteArray &password = "secret", const QStringList &more = {},
                       const QString &secondMs = QString()) const
