@@ -3,8 +3,9 @@
 // The real main window with a fake platform, and the user's gestures on it.
 #include "ui/Controls.h"
 #include "tests/common/FakePlatform.h"
-#include "ui/Form1.h"
+#include "tests/common/Files.h"
 #include "tests/common/OpenFiles.h"
+#include "ui/Form1.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -19,21 +20,8 @@
 
 #include <memory>
 
-inline void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
-        qFatal("cannot write %s", qPrintable(path));
-}
-
-inline QByteArray readFile(const QString &path)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return QByteArray();
-    return f.readAll();
-}
-
+// The numbers frame's caption: the book as opened, and changed since.
+inline const QColor Black(0, 0, 0), DarkRed(128, 0, 0);
 
 struct TestWindow
 {

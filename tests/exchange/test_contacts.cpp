@@ -8,30 +8,14 @@
 //   sv-SE strings have it;
 // - Thunderbird in every language: mail/chrome/messenger/importMsgs.properties
 //   (fields 2100 to 2136) of thunderbird-l10n, in the order Thunderbird 115 writes.
-#include "exchange/Contacts.h"
 #include "exchange/SheetContacts.h"
+#include "tests/exchange/ReadResults.h"
 
 #include <QtTest>
 
 using namespace exchange;
 
 namespace {
-
-QStringList entries(const ReadResult &r)
-{
-    QStringList list;
-    for (const Contact &c : r.contacts)
-        list << c.number + QLatin1Char(' ') + c.name;
-    return list;
-}
-
-QStringList notes(const QVector<Diagnostic> &list)
-{
-    QStringList out;
-    for (const Diagnostic &d : list)
-        out << QStringLiteral("%1: %2").arg(d.line).arg(d.text);
-    return out;
-}
 
 const QByteArray ThunderbirdEnglish =
     "First Name,Last Name,Display Name,Nickname,Primary Email,Secondary Email,Screen Name,Work Phone,Home Phone,"

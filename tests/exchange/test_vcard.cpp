@@ -1,7 +1,7 @@
 // The vCard reader and the spelling rule, in-process: cards as phones and
 // address books write them, names of other scripts, and a round trip.
-#include "exchange/Contacts.h"
 #include "spelling/Spelling.h"
+#include "tests/exchange/ReadResults.h"
 
 #include <QtTest>
 
@@ -10,21 +10,9 @@ using exchange::ReadResult;
 
 namespace {
 
-// "number name" for each entry read.
-QStringList entries(const ReadResult &r)
-{
-    QStringList out;
-    for (const exchange::Contact &c : r.contacts)
-        out << c.number + QLatin1Char(' ') + c.name;
-    return out;
-}
-
 QString messages(const QVector<exchange::Diagnostic> &list)
 {
-    QStringList out;
-    for (const exchange::Diagnostic &d : list)
-        out << QStringLiteral("%1: %2").arg(d.line).arg(d.text);
-    return out.join(QLatin1Char('\n'));
+    return notes(list).join(QLatin1Char('\n'));
 }
 
 // Without a byte order mark.

@@ -3,54 +3,24 @@
 #include "image/FlashImage.h"
 #include "image/Layout.h"
 #include "image/PhoneBook.h"
-#include "problem/VireError.h"
+#include "tests/common/Images.h"
+#include "tests/common/Thrown.h"
 
 #include <QSignalSpy>
 #include <QtTest>
 
-#include <functional>
-
 using namespace layout;
+using images::header;
+using images::record;
 
 namespace {
 
-// Runs f and returns the error number it threw, or 0.
-int errorOf(const std::function<void()> &f)
-{
-    try {
-        f();
-    } catch (const VireError &e) {
-        return e.number();
-    }
-    return 0;
-}
 
 SoundNames emptyNames()
 {
     SoundNames n;
     n.fill(QStringLiteral("(empty)"));
     return n;
-}
-
-QByteArray latin1(const char *s)
-{
-    return QByteArray(s);
-}
-
-// A record as the device stores it.
-QByteArray record(const QByteArray &number, const QByteArray &name, quint8 flags)
-{
-    QByteArray r = number.leftJustified(16, ' ', true) + name.leftJustified(14, ' ', true);
-    r.append(char(flags));
-    r.append('\0');
-    return r;
-}
-
-void putHeader(FlashImage &fb, int count, const char *magic = "VIRE-PADDING: 0123456789ABCDEF")
-{
-    fb.set(0, quint8(count >> 8));
-    fb.set(1, quint8(count & 0xFF));
-    fb.writeBytes(MagicOffset, QByteArray(magic));
 }
 
 struct BookSnapshot
@@ -116,8 +86,13 @@ private slots:
     void bufferBounds();
     void defaultImageByteForByte();
     void roundTrip();
-    void decodingAcceptsAndRefuses();
+    void decodingRefuses_data();
+    void decodingRefuses();
+    void decodingCountZero();
+    void decodingTheLargestCount();
     void decodingOddRecords();
+    void compareRowTexts_data();
+    void compareRowTexts();
     void rowOrder();
     void phoneBookEditing();
     void encoderKeepsWhatItDoesNotOwn();
@@ -158,14 +133,14 @@ void TestImage::fixedWidthText()
     QCOMPARE(fb.bytes().mid(3000, 256), all);
 
     // A character the code page lacks is the overflow error; earlier bytes stay.
-    QCOMPARE(errorOf([&] { fb.putText(4000, QStringLiteral("ab\u03A9cd")); }), 6);
+    QCOMPARE(thrown([&] { fb.putText(4000, QStringLiteral("ab\u03A9cd")); }).number, 6);
     QCOMPARE(fb.bytes().mid(4000, 4), QByteArray("ab\0\0", 4));
-    QCOMPARE(errorOf([&] { fb.putText(4100, QString(QChar(0x0080))); }), 6);
+    QCOMPARE(thrown([&] { fb.putText(4100, QString(QChar(0x0080))); }).number, 6);
 
     // Over 32,767 characters: overflow before anything is written.
-    QCOMPARE(errorOf([&] { fb.putText(5000, QString(32768, 'x')); }), 6);
+    QCOMPARE(thrown([&] { fb.putText(5000, QString(32768, 'x')); }).number, 6);
     QCOMPARE(fb.at(5000), 0);
-    QCOMPARE(errorOf([&] { fb.putText(5000, QString(32767, 'x')); }), 0);
+    QCOMPARE(thrown([&] { fb.putText(5000, QString(32767, 'x')); }).number, 0);
 }
 
 void TestImage::bufferBounds()
@@ -174,22 +149,22 @@ void TestImage::bufferBounds()
     QCOMPARE(fb.bytes().size(), 524288);
 
     fb.putText(524280, QStringLiteral("ZZZZZZ"));
-    QCOMPARE(errorOf([&] { fb.putText(524286, QStringLiteral("abcd")); }), 9);
+    QCOMPARE(thrown([&] { fb.putText(524286, QStringLiteral("abcd")); }).number, 9);
     QCOMPARE(fb.at(524286), 'a');
     QCOMPARE(fb.at(524287), 'b');
     QCOMPARE(fb.at(524285), 'Z');
 
     QCOMPARE(fb.getText(524280, 8), QStringLiteral("ZZZZZZab"));
-    QCOMPARE(errorOf([&] { fb.getText(524281, 8); }), 9);
-    QCOMPARE(errorOf([&] { fb.getText(-1, 2); }), 9);
-    QCOMPARE(errorOf([&] { fb.getText(0x7FFFFFFF, 2); }), 9);
-    QCOMPARE(errorOf([&] { fb.at(524288); }), 9);
-    QCOMPARE(errorOf([&] { fb.at(-1); }), 9);
-    QCOMPARE(errorOf([&] { fb.set(524288, 1); }), 9);
-    QCOMPARE(errorOf([&] { fb.putText(-1, QStringLiteral("a")); }), 9);
+    QCOMPARE(thrown([&] { fb.getText(524281, 8); }).number, 9);
+    QCOMPARE(thrown([&] { fb.getText(-1, 2); }).number, 9);
+    QCOMPARE(thrown([&] { fb.getText(0x7FFFFFFF, 2); }).number, 9);
+    QCOMPARE(thrown([&] { fb.at(524288); }).number, 9);
+    QCOMPARE(thrown([&] { fb.at(-1); }).number, 9);
+    QCOMPARE(thrown([&] { fb.set(524288, 1); }).number, 9);
+    QCOMPARE(thrown([&] { fb.putText(-1, QStringLiteral("a")); }).number, 9);
 
     // A block that does not fit is refused whole.
-    QCOMPARE(errorOf([&] { fb.writeBytes(524287, QByteArray(2, 'q')); }), 9);
+    QCOMPARE(thrown([&] { fb.writeBytes(524287, QByteArray(2, 'q')); }).number, 9);
     QCOMPARE(fb.at(524287), 'b');
 
     // Loading: a longer input is cut, a shorter one leaves zeros after it.
@@ -208,23 +183,7 @@ void TestImage::defaultImageByteForByte()
     book.resetBook();
     buildFB(fb, book, emptyNames());
 
-    QByteArray expected(524288, '\0');
-    auto put = [&](int offset, const QByteArray &bytes) { expected.replace(offset, bytes.size(), bytes); };
-    put(0, QByteArray("\x00\x01", 2));
-    put(2, latin1("VIRE-PADDING: 0123456789ABCDEF"));
-    put(32, record("0", "Dolt nummer", 0));
-    put(64, record("1", "Ok\xe4nt nummer", 0));
-    for (int s = 2; s < 15; ++s)
-        put(32 + 32 * s, record(QByteArray(1, "0123456789ABCDE"[s]), "", 0));
-    put(512, record("12345", "Test Testsson", 0));
-    for (int k = 1; k <= 7; ++k)
-        put(k * 65536, latin1("(empty)         "));
-
-    QCOMPARE(fb.bytes().size(), expected.size());
-    for (int i = 0; i < expected.size(); ++i) {
-        if (fb.bytes().at(i) != expected.at(i))
-            QFAIL(qPrintable(QString("first difference at byte %1").arg(i)));
-    }
+    QCOMPARE(fb.bytes(), images::defaultImage());
     QCOMPARE(fb.getText(fixedSlotOffset(10), 16), QString("A") + QString(15, ' '));
 
     // Encoding twice writes the same bytes.
@@ -280,31 +239,42 @@ void TestImage::roundTrip()
     QCOMPARE(again.bytes().mid(bankOffset(3) + 16, 1000), QByteArray(1000, '\x7F'));
 }
 
-void TestImage::decodingAcceptsAndRefuses()
+// Refusals change nothing: wrong case, zeros, counts beyond the area.
+void TestImage::decodingRefuses_data()
 {
+    QTest::addColumn<QByteArray>("start");
+    QTest::newRow("zeros") << QByteArray(32, '\0');
+    QTest::newRow("wrong case") << header(1, "vire-PADDING: 0123456789ABCDEF");
+    for (int count : {2033, 16369, 65535})
+        QTest::newRow(qPrintable(QString::number(count))) << header(count);
+}
+
+void TestImage::decodingRefuses()
+{
+    QFETCH(QByteArray, start);
     PhoneBook book;
     QVERIFY(book.addEntry("999", "Kept", 0));   // a changed book, marker set
     const BookSnapshot before(book);
     SoundNames names = emptyNames();
     names[2] = "untouched";
-
-    // Refusals change nothing: wrong case, zeros, counts beyond the area.
     FlashImage fb;
+    fb.writeBytes(0, start);
     QVERIFY(!readFB(fb, book, names));
-    putHeader(fb, 1, "vire-PADDING: 0123456789ABCDEF");
-    QVERIFY(!readFB(fb, book, names));
-    for (int count : {2033, 16369, 65535}) {
-        putHeader(fb, count);
-        QVERIFY2(!readFB(fb, book, names), qPrintable(QString::number(count)));
-    }
     QVERIFY(before == BookSnapshot(book));
     QCOMPARE(names[2], QStringLiteral("untouched"));
+}
 
-    // Count 0 with only "VIRE" right: the specials alone.
-    putHeader(fb, 0, "VIREjunk-and-more-junk-0000000");
-    fb.writeBytes(fixedSlotOffset(0) + 16, latin1("Dolt nummer   "));
+// Count 0 with only "VIRE" right: the specials alone.
+void TestImage::decodingCountZero()
+{
+    PhoneBook book;
+    QVERIFY(book.addEntry("999", "Kept", 0));   // a changed book, marker set
+    SoundNames names;
+    FlashImage fb;
+    fb.writeBytes(0, header(0, "VIREjunk-and-more-junk-0000000"));
+    fb.writeBytes(fixedSlotOffset(0) + 16, "Dolt nummer   ");
     fb.set(fixedSlotOffset(0) + 30, 0x9C);
-    fb.writeBytes(bankOffset(5), latin1("beep            "));
+    fb.writeBytes(bankOffset(5), "beep            ");
     QSignalSpy marker(&book, &PhoneBook::markerChanged);
     QVERIFY(readFB(fb, book, names));
     QCOMPARE(rowTexts(book), QStringList({"_HiddenNumber", "_UnknownNumber"}));
@@ -317,9 +287,15 @@ void TestImage::decodingAcceptsAndRefuses()
     QCOMPARE(book.entry(0).flags, quint8(0x9C));
     QCOMPARE(names[4], QStringLiteral("beep            "));
     QCOMPARE(names[0], QString(16, QChar(0)));
+}
 
-    // The largest count the area holds is accepted; the next entry added takes count + 16.
-    putHeader(fb, 2032);
+// The largest count the area holds is accepted; the next entry added takes count + 16.
+void TestImage::decodingTheLargestCount()
+{
+    PhoneBook book;
+    SoundNames names;
+    FlashImage fb;
+    fb.writeBytes(0, header(2032));
     QVERIFY(readFB(fb, book, names));
     QCOMPARE(book.userCount(), 2032);
     QCOMPARE(book.countText(), QStringLiteral("0x07F0"));
@@ -331,7 +307,7 @@ void TestImage::decodingAcceptsAndRefuses()
 void TestImage::decodingOddRecords()
 {
     FlashImage fb;
-    putHeader(fb, 5);
+    fb.writeBytes(0, header(5));
     // Stored in descending order, with a blank and an all-NUL number and
     // numbers that would sort ahead of the special labels.
     fb.writeBytes(userRecordOffset(1), record("300", "C", 1));
@@ -366,20 +342,35 @@ void TestImage::decodingOddRecords()
     QCOMPARE(fb.at(userRecordOffset(5) + 30), 1);
 }
 
+void TestImage::compareRowTexts_data()
+{
+    QTest::addColumn<QString>("a");
+    QTest::addColumn<QString>("b");
+    QTest::addColumn<int>("order");
+    QTest::newRow("_ before digits") << "_9" << "0" << -1;
+    QTest::newRow("space before digits") << " " << "0" << -1;
+    QTest::newRow("prefix first") << "12" << "123" << -1;
+    QTest::newRow("longer after") << "123" << "12" << 1;
+    QTest::newRow("case ignored") << "abc" << "ABC" << 0;
+    QTest::newRow("digits before letters") << "0" << "a" << -1;
+    QTest::newRow("text, not number") << "1000" << "20" << -1;
+    QTest::newRow("~ before digits") << "~" << "0" << -1;
+    QTest::newRow("z before e acute") << "z" << QStringLiteral("\u00e9") << -1;
+    QTest::newRow("E acute before the euro") << QStringLiteral("\u00c9") << QStringLiteral("\u20ac") << -1;
+    QTest::newRow("Kelvin sign folds to k") << QStringLiteral("\u212a") << "K" << 0;
+}
+
+void TestImage::compareRowTexts()
+{
+    QFETCH(QString, a);
+    QFETCH(QString, b);
+    QFETCH(int, order);
+    const int got = ::compareRowTexts(a, b);
+    QCOMPARE((got > 0) - (got < 0), order);
+}
+
 void TestImage::rowOrder()
 {
-    QVERIFY(compareRowTexts("_9", "0") < 0);
-    QVERIFY(compareRowTexts(" ", "0") < 0);
-    QVERIFY(compareRowTexts("12", "123") < 0);
-    QVERIFY(compareRowTexts("123", "12") > 0);
-    QVERIFY(compareRowTexts("abc", "ABC") == 0);
-    QVERIFY(compareRowTexts("0", "a") < 0);
-    QVERIFY(compareRowTexts("1000", "20") < 0);
-    QVERIFY(compareRowTexts("~", "0") < 0);
-    QVERIFY(compareRowTexts("z", "\u00e9") < 0);
-    QVERIFY(compareRowTexts("\u00c9", "\u20ac") < 0);
-    QVERIFY(compareRowTexts("\u212a", "K") == 0);   // the Kelvin sign folds to "k"
-
     // A decoded book comes out in the order that adding row by row gives.
     {
         const QStringList texts{"b", "\u00e9", "_1", "10", "\u212a", "1", " ", "k", "B", "~", "\x01"};
@@ -503,18 +494,18 @@ void TestImage::phoneBookEditing()
     QVERIFY(!book.addEntry("2", "", 0));
     QCOMPARE(book.lastIndex(), 32767);
     QCOMPARE(book.listCount(), 3);
-    QCOMPARE(errorOf([&] { book.entry(32768); }), 9);
-    QCOMPARE(errorOf([&] { book.itemData(3); }), 9);
+    QCOMPARE(thrown([&] { book.entry(32768); }).number, 9);
+    QCOMPARE(thrown([&] { book.itemData(3); }).number, 9);
 }
 
 void TestImage::encoderKeepsWhatItDoesNotOwn()
 {
     // Ten records decoded, four removed: six written, the old tail stays.
     FlashImage fb;
-    putHeader(fb, 10);
+    fb.writeBytes(0, header(10));
     for (int j = 1; j <= 10; ++j)
         fb.writeBytes(userRecordOffset(j), record(QByteArray::number(100 + j), "n", quint8(j)));
-    fb.writeBytes(6, latin1("broken magic tail"));
+    fb.writeBytes(6, "broken magic tail");
     PhoneBook book;
     SoundNames names;
     QVERIFY(readFB(fb, book, names));
@@ -554,14 +545,9 @@ void TestImage::encoderRefusesOversizedBook()
     FlashImage fb;
     fb.writeBytes(bankOffset(1), QByteArray(100, '\x42'));
     const QByteArray before = fb.bytes();
-    try {
-        buildFB(fb, book, emptyNames());
-        QFAIL("an oversized book was encoded");
-    } catch (const VireError &e) {
-        QVERIFY(e.description().contains("2032"));
-    }
+    QVERIFY(thrown([&] { buildFB(fb, book, emptyNames()); }).text.contains("2032"));
     QCOMPARE(fb.bytes(), before);
-    QCOMPARE(errorOf([&] { writeFB(fb, book); }), int(VireError::BookTooLarge));
+    QCOMPARE(thrown([&] { writeFB(fb, book); }).number, int(VireError::BookTooLarge));
     QCOMPARE(fb.bytes(), before);
 }
 
@@ -571,7 +557,7 @@ void TestImage::replaceEntriesAsDecoded()
     const QList<QByteArray> records = {record("555", "Office", 0x93), record("1000", "b", 0x08),
                                        record("20", "c", 0), record("555", "again", 1)};
     FlashImage fb;
-    putHeader(fb, int(records.size()));
+    fb.writeBytes(0, header(int(records.size())));
     fb.writeBytes(fixedSlotOffset(0), record("0", "Secret", 0xA5));
     for (int j = 1; j <= records.size(); ++j)
         fb.writeBytes(userRecordOffset(j), records[j - 1]);
@@ -588,7 +574,7 @@ void TestImage::replaceEntriesAsDecoded()
     QVERIFY(BookSnapshot(made) == BookSnapshot(decoded));
 
     // Indices past 32,767 cannot be handed out: refused, nothing changed.
-    QCOMPARE(errorOf([&] { made.replaceEntries({}, {}, QVector<BookEntry>(32753)); }), int(VireError::Overflow));
+    QCOMPARE(thrown([&] { made.replaceEntries({}, {}, QVector<BookEntry>(32753)); }).number, int(VireError::Overflow));
     QVERIFY(BookSnapshot(made) == BookSnapshot(decoded));
 }
 

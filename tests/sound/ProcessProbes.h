@@ -8,6 +8,9 @@
 // The process's peak memory so far, in KiB; -1 where it cannot be told.
 qint64 peakMemoryKiB();
 
+// A file that opens but whose first read fails; empty where there is none.
+QString unreadableFile();
+
 // Keeps a file from being opened for reading while it lives: on POSIX by
 // taking its permissions away (which bind no superuser), on Windows by
 // holding it open without sharing, as another program can.

@@ -14,6 +14,11 @@ qint64 peakMemoryKiB()
 #endif
 }
 
+QString unreadableFile()
+{
+    return QFile::exists(QStringLiteral("/proc/self/mem")) ? QStringLiteral("/proc/self/mem") : QString();
+}
+
 LockedFile::LockedFile(const QString &path) : m_path(path)
 {
     m_locked = QFile::setPermissions(path, QFileDevice::Permissions());

@@ -12,6 +12,11 @@ qint64 peakMemoryKiB()
     return GetProcessMemoryInfo(GetCurrentProcess(), &use, sizeof use) ? qint64(use.PeakWorkingSetSize / 1024) : -1;
 }
 
+QString unreadableFile()
+{
+    return QString();
+}
+
 LockedFile::LockedFile(const QString &path) : m_path(path)
 {
     const HANDLE h = CreateFileW(QDir::toNativeSeparators(path).toStdWString().c_str(), GENERIC_READ, 0, nullptr,

@@ -27,6 +27,7 @@ class TestControls : public QObject
 
 private slots:
     void numberKeyFilter();
+    void markerIsVisibleOnScreen_data();
     void markerIsVisibleOnScreen();
     void listRows();
 };
@@ -92,48 +93,54 @@ void TestControls::numberKeyFilter()
     QCOMPARE(t.platform.beeps, 0);
 }
 
+void TestControls::markerIsVisibleOnScreen_data()
+{
+    QTest::addColumn<QString>("style");
+    QTest::newRow("Fusion") << "Fusion";
+    QTest::newRow("Windows") << "Windows";
+}
+
 void TestControls::markerIsVisibleOnScreen()
 {
+    QFETCH(QString, style);
     Window t;
     QWidget *numbers = t.control<QWidget>(QStringLiteral("Frame2"));
     QWidget *sounds = t.control<QWidget>(QStringLiteral("Frame1"));
     const int captionHeight = numbers->fontMetrics().height();
-    for (const char *name : {"Fusion", "Windows"}) {
-        std::unique_ptr<QStyle> style(QStyleFactory::create(QLatin1String(name)));
-        QVERIFY(style);
-        numbers->setStyle(style.get());
-        sounds->setStyle(style.get());
-        auto redPixels = [&] {
-            const QImage caption = numbers->grab(QRect(0, 0, 80, captionHeight)).toImage();
-            int red = 0;
-            for (int y = 0; y < caption.height(); ++y)
-                for (int x = 0; x < caption.width(); ++x) {
-                    const QColor c = caption.pixelColor(x, y);
-                    // Red well above green and blue: a thin face's strokes
-                    // are mostly blended with the background.
-                    red += c.red() - std::max(c.green(), c.blue()) > 40;
-                }
-            return red;
-        };
-        QCOMPARE(redPixels(), 0);
-        t.w().selectRow(2);
-        t.type(t.text1(), QStringLiteral("1"));
-        t.click(t.command(1));
-        QVERIFY2(redPixels() > 10, name);
-        t.click(t.command(4));
-        QCOMPARE(redPixels(), 0);
+    std::unique_ptr<QStyle> drawn(QStyleFactory::create(style));
+    QVERIFY(drawn);
+    numbers->setStyle(drawn.get());
+    sounds->setStyle(drawn.get());
+    auto redPixels = [&] {
+        const QImage caption = numbers->grab(QRect(0, 0, 80, captionHeight)).toImage();
+        int red = 0;
+        for (int y = 0; y < caption.height(); ++y)
+            for (int x = 0; x < caption.width(); ++x) {
+                const QColor c = caption.pixelColor(x, y);
+                // Red well above green and blue: a thin face's strokes
+                // are mostly blended with the background.
+                red += c.red() - std::max(c.green(), c.blue()) > 40;
+            }
+        return red;
+    };
+    QCOMPARE(redPixels(), 0);
+    t.w().selectRow(2);
+    t.type(t.text1(), QStringLiteral("1"));
+    t.click(t.command(1));
+    QVERIFY(redPixels() > 10);
+    t.click(t.command(4));
+    QCOMPARE(redPixels(), 0);
 
-        // The top edge runs through the caption's height, above the first
-        // row of controls, whatever the style.
-        const QImage frame = sounds->grab().toImage();
-        const QColor background = frame.pixelColor(frame.width() / 2, 1);
-        int edge = 0;
-        while (edge < frame.height() && frame.pixelColor(frame.width() / 2, edge) == background)
-            ++edge;
-        QVERIFY2(edge < captionHeight, qPrintable(QStringLiteral("%1: edge at %2").arg(QLatin1String(name)).arg(edge)));
-        numbers->setStyle(nullptr);
-        sounds->setStyle(nullptr);
-    }
+    // The top edge runs through the caption's height, above the first
+    // row of controls, whatever the style.
+    const QImage frame = sounds->grab().toImage();
+    const QColor background = frame.pixelColor(frame.width() / 2, 1);
+    int edge = 0;
+    while (edge < frame.height() && frame.pixelColor(frame.width() / 2, edge) == background)
+        ++edge;
+    QVERIFY2(edge < captionHeight, qPrintable(QStringLiteral("edge at %1").arg(edge)));
+    numbers->setStyle(nullptr);
+    sounds->setStyle(nullptr);
 }
 
 void TestControls::listRows()

@@ -54,11 +54,16 @@ class TestImageFiles : public QObject
 private slots:
     void dialogSettingsAndCancel();
     void openFailures();
+    void openRefusedChangesNothing_data();
     void openRefusedChangesNothing();
     void openAccepted();
     void openLongAndShortFiles();
     void saveWritesTheWholeImage();
-    void saveFailuresKeepTheOldFile();
+    void saveWhereNoFileCanBe_data();
+    void saveWhereNoFileCanBe();
+    void saveIntoALockedFolder();
+    void saveStoppedByAFileSizeLimit();
+    void saveOfANameTheImageCannotSpell();
     void saveThenOpenGivesTheSameBook();
 };
 
@@ -115,7 +120,7 @@ void TestImageFiles::openFailures()
     QVERIFY(!t.platform.boxes[1].text.isEmpty());
 
     QCOMPARE(t.rowTexts(), (QStringList{"_HiddenNumber", "_UnknownNumber", "12345", "555"}));
-    QCOMPARE(t.caption(), QColor(128, 0, 0));
+    QCOMPARE(t.caption(), DarkRed);
     QCOMPARE(t.w().FB().bytes(), QByteArray(FlashImage::Size, '\0'));
     QCOMPARE(openFiles(t.dir.path()), files);
 
@@ -125,11 +130,22 @@ void TestImageFiles::openFailures()
     t.open(good);
     QCOMPARE(t.platform.boxes.size(), size_t(2));
     QCOMPARE(t.w().FB().bytes(), readFile(good));
-    QCOMPARE(t.caption(), QColor(0, 0, 0));
+    QCOMPARE(t.caption(), Black);
+}
+
+void TestImageFiles::openRefusedChangesNothing_data()
+{
+    QTest::addColumn<int>("at");   // where the file differs from a good one; -1: it is all zeros
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("magic in lower case") << 2 << QByteArray("vire");
+    QTest::newRow("2,033 records") << 0 << QByteArray("\x07\xF1");
+    QTest::newRow("zeros") << -1 << QByteArray();
 }
 
 void TestImageFiles::openRefusedChangesNothing()
 {
+    QFETCH(int, at);
+    QFETCH(QByteArray, bytes);
     Window t;
     const QString first = t.path(QStringLiteral("first.bin"));
     writeFile(first, encodedImage([](PhoneBook &b) { b.addEntry(QStringLiteral("777"), QStringLiteral("Seven"), 0x17); },
@@ -142,32 +158,22 @@ void TestImageFiles::openRefusedChangesNothing()
     const QString before = t.path(QStringLiteral("before.bin"));
     t.save(before);
     const QByteArray fbAfterSave = t.w().FB().bytes();
-
-    QByteArray lowerMagic = readFile(first);
-    lowerMagic.replace(2, 4, "vire");
-    QByteArray tooMany = readFile(first);
-    tooMany[0] = char(0x07);   // 2,033 records
-    tooMany[1] = char(0xF1);
-    const QList<QByteArray> refused{lowerMagic, tooMany, QByteArray(FlashImage::Size, '\0')};
-    int n = 0;
-    for (const QByteArray &bytes : refused) {
-        const QString path = t.path(QStringLiteral("refused%1.bin").arg(n++));
-        writeFile(path, bytes);
-        t.open(path);
-        QCOMPARE(t.platform.boxes.size(), size_t(n));
-        QCOMPARE(t.platform.boxes.back().text, QStringLiteral("Invalid file, operation aborted"));
-        QCOMPARE(t.platform.boxes.back().title, QStringLiteral("Aborted"));
-        QCOMPARE(t.w().FB().bytes(), fbAfterSave);
-        QCOMPARE(t.rowTexts(), rowsBefore);
-        QVERIFY(t.w().soundNames() == namesBefore);
-        QCOMPARE(t.caption(), QColor(128, 0, 0));
-    }
     QVERIFY(fbBefore != fbAfterSave);   // the save did encode
 
-    // A save now writes what it wrote before the refused opens.
+    const QByteArray refused = at < 0 ? QByteArray(FlashImage::Size, '\0') : readFile(first).replace(at, bytes.size(), bytes);
+    t.open(writeFile(t.path(QStringLiteral("refused.bin")), refused));
+    QCOMPARE(t.platform.boxes.size(), size_t(1));
+    QCOMPARE(t.platform.boxes.back().text, QStringLiteral("Invalid file, operation aborted"));
+    QCOMPARE(t.platform.boxes.back().title, QStringLiteral("Aborted"));
+    QCOMPARE(t.w().FB().bytes(), fbAfterSave);
+    QCOMPARE(t.rowTexts(), rowsBefore);
+    QVERIFY(t.w().soundNames() == namesBefore);
+    QCOMPARE(t.caption(), DarkRed);
+
+    // A save now writes what it wrote before the refused open.
     const QString after = t.path(QStringLiteral("after.bin"));
     t.save(after);
-    QCOMPARE(t.platform.boxes.size(), size_t(3));
+    QCOMPARE(t.platform.boxes.size(), size_t(1));
     QCOMPARE(readFile(after), readFile(before));
 }
 
@@ -211,7 +217,7 @@ void TestImageFiles::openAccepted()
     QCOMPARE(t.w().book().entry(16).name, QStringLiteral("Nine          "));
     QCOMPARE(t.w().book().entry(16).flags, quint8(0x93));
     QCOMPARE(t.w().Label11()->text(), QStringLiteral("0x0003"));
-    QCOMPARE(t.caption(), QColor(0, 0, 0));
+    QCOMPARE(t.caption(), Black);
     QCOMPARE(t.w().selectedRow(), -1);
     QCOMPARE(t.w().Text1()->text(), QStringLiteral("777"));
     QCOMPARE(t.w().sndName(1)->text(), fixLen("Ring", 16));
@@ -294,69 +300,80 @@ void TestImageFiles::saveWritesTheWholeImage()
     QCOMPARE(QFileInfo(big).size(), FlashImage::Size);
     QCOMPARE(readFile(big), t.w().FB().bytes());
     QCOMPARE(t.w().FB().at(1), 0x02);
-    QCOMPARE(t.caption(), QColor(128, 0, 0));
+    QCOMPARE(t.caption(), DarkRed);
     QCOMPARE(openFiles(t.dir.path()), files);
 }
 
-void TestImageFiles::saveFailuresKeepTheOldFile()
+// A path that is a folder, or in a folder that does not exist.
+void TestImageFiles::saveWhereNoFileCanBe_data()
 {
-    Window t;
-    const int files = openFiles(t.dir.path());
-    const QByteArray old(1000, char(0x33));
+    QTest::addColumn<QString>("name");
+    QTest::newRow("a folder") << "folder.bin";
+    QTest::newRow("in no folder") << "nowhere/image.bin";
+}
 
-    // A path that is a folder.
-    const QString folder = t.path(QStringLiteral("folder.bin"));
-    QVERIFY(QDir().mkdir(folder));
-    t.save(folder);
+void TestImageFiles::saveWhereNoFileCanBe()
+{
+    QFETCH(QString, name);
+    Window t;
+    QVERIFY(QDir().mkdir(t.path(QStringLiteral("folder.bin"))));
+    const int files = openFiles(t.dir.path());
+    t.save(t.path(name));
     QCOMPARE(t.platform.boxes.size(), size_t(1));
     QCOMPARE(t.platform.boxes[0].title, ErrorTitle);
     QVERIFY(!t.platform.boxes[0].text.isEmpty());
-    QVERIFY(QFileInfo(folder).isDir());
+    QVERIFY(QFileInfo(t.path(QStringLiteral("folder.bin"))).isDir());
+    QVERIFY(!QFileInfo::exists(t.path(QStringLiteral("nowhere"))));
+    QCOMPARE(openFiles(t.dir.path()), files);
+}
 
-    // A folder that does not exist.
-    t.save(t.path(QStringLiteral("nowhere/image.bin")));
-    QCOMPARE(t.platform.boxes.size(), size_t(2));
-    QCOMPARE(t.platform.boxes[1].title, ErrorTitle);
-
-    // A read-only folder (root may write anywhere, so only for others).
-    const QString locked = t.path(QStringLiteral("locked"));
-    QVERIFY(QDir().mkdir(locked));
-    const QString lockedFile = locked + QStringLiteral("/image.bin");
-    writeFile(lockedFile, old);
+// A read-only folder (root may write anywhere, so only for others).
+void TestImageFiles::saveIntoALockedFolder()
+{
+    if (!foldersCanBeLocked())
+        QSKIP("this user writes any folder");
+    Window t;
+    const QString locked = t.path(QStringLiteral("locked")), file = locked + QStringLiteral("/image.bin");
+    writeFile(file, QByteArray(1000, char(0x33)));
     QVERIFY(QFile::setPermissions(locked, QFile::ReadOwner | QFile::ExeOwner));
-    size_t expectedBoxes = 2;
-    if (foldersCanBeLocked()) {
-        t.save(lockedFile);
-        QCOMPARE(t.platform.boxes.size(), ++expectedBoxes);
-        QCOMPARE(t.platform.boxes.back().title, ErrorTitle);
-        QCOMPARE(readFile(lockedFile), old);
-    }
+    t.save(file);
     QFile::setPermissions(locked, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QCOMPARE(t.platform.boxes.size(), size_t(1));
+    QCOMPARE(t.platform.boxes.back().title, ErrorTitle);
+    QCOMPARE(readFile(file), QByteArray(1000, char(0x33)));
+}
 
-    // A write that fails partway (the file-size limit stops it after
-    // 200,000 bytes): the old file stays whole, no temporary file is left.
-    if (hasFileSizeLimits()) {
-        const QString limited = t.path(QStringLiteral("limited.bin"));
-        writeFile(limited, old);
-        const QStringList entriesBefore = QDir(t.dir.path()).entryList(QDir::Files);
-        QVERIFY(withFileSizeLimit(200000, [&] { t.save(limited); }));
-        QCOMPARE(t.platform.boxes.size(), ++expectedBoxes);
-        QCOMPARE(t.platform.boxes.back().title, ErrorTitle);
-        QVERIFY(!t.platform.boxes.back().text.isEmpty());
-        QCOMPARE(readFile(limited), old);
-        QCOMPARE(QDir(t.dir.path()).entryList(QDir::Files), entriesBefore);
-    }
+// A write that fails partway (the file-size limit stops it after 200,000
+// bytes): the old file stays whole, no temporary file is left.
+void TestImageFiles::saveStoppedByAFileSizeLimit()
+{
+    if (!hasFileSizeLimits())
+        QSKIP("this system limits no file's size");
+    Window t;
+    const int files = openFiles(t.dir.path());
+    const QString limited = writeFile(t.path(QStringLiteral("limited.bin")), QByteArray(1000, char(0x33)));
+    QVERIFY(withFileSizeLimit(200000, [&] { t.save(limited); }));
+    QCOMPARE(t.platform.boxes.size(), size_t(1));
+    QCOMPARE(t.platform.boxes.back().title, ErrorTitle);
+    QVERIFY(!t.platform.boxes.back().text.isEmpty());
+    QCOMPARE(readFile(limited), QByteArray(1000, char(0x33)));
+    QCOMPARE(QDir(t.dir.path()).entryList(QDir::Files), QStringList{"limited.bin"});
+    QCOMPARE(openFiles(t.dir.path()), files);
+}
 
-    // A character the image's code page lacks: the encode fails before the
-    // file is touched. The name boxes never hold one, so the book is given it.
-    const QString target = t.path(QStringLiteral("target.bin"));
-    writeFile(target, old);
+// A character the image's code page lacks: the encode fails before the file
+// is touched. The name boxes never hold one, so the book is given it.
+void TestImageFiles::saveOfANameTheImageCannotSpell()
+{
+    Window t;
+    const int files = openFiles(t.dir.path());
+    const QString target = writeFile(t.path(QStringLiteral("target.bin")), QByteArray(1000, char(0x33)));
     t.w().book().addEntry(QStringLiteral("555"), QStringLiteral("Arrow \u2192"), 0);
     t.save(target);
-    QCOMPARE(t.platform.boxes.size(), ++expectedBoxes);
+    QCOMPARE(t.platform.boxes.size(), size_t(1));
     QCOMPARE(t.platform.boxes.back().text, QStringLiteral("Overflow"));
     QCOMPARE(t.platform.boxes.back().title, ErrorTitle);
-    QCOMPARE(readFile(target), old);
+    QCOMPARE(readFile(target), QByteArray(1000, char(0x33)));
     QCOMPARE(openFiles(t.dir.path()), files);
 
     // Once the entry is fixed the next save works.
@@ -364,7 +381,7 @@ void TestImageFiles::saveFailuresKeepTheOldFile()
     t.type(t.w().Text2(), QStringLiteral("Arrow"));
     QTest::mouseClick(t.w().Command2(), Qt::LeftButton);
     t.save(target);
-    QCOMPARE(t.platform.boxes.size(), expectedBoxes);
+    QCOMPARE(t.platform.boxes.size(), size_t(1));
     QCOMPARE(readFile(target), t.w().FB().bytes());
     QCOMPARE(openFiles(t.dir.path()), files);
 }

@@ -1,7 +1,7 @@
 // Importing WAV files into the sound banks through the window's open buttons.
 #include "image/Layout.h"
 #include "tests/common/TestWindow.h"
-#include "tests/sound/WaveFiles.h"
+#include "tests/common/WaveFiles.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -18,11 +18,6 @@ namespace {
 
 constexpr int Area = layout::SampleAreaSize;
 
-QByteArray wave(const QByteArray &samples)
-{
-    return riff(chunk("fmt ", fmtBody()) + chunk("data", samples));
-}
-
 qsizetype areaStart(int bank)
 {
     return layout::bankOffset(bank) + layout::SampleAreaOffset;
@@ -30,7 +25,7 @@ qsizetype areaStart(int bank)
 
 struct Window : TestWindow
 {
-    QString file(const QString &name, const QByteArray &bytes) { return write(dir, name, bytes); }
+    QString file(const QString &name, const QByteArray &bytes) { return writeFile(path(name), bytes); }
 
     void importInto(int k, const QString &path)
     {
@@ -54,6 +49,7 @@ class TestSounds : public QObject
 
 private slots:
     void samplesGoIntoTheClickedBank();
+    void namesReachTheBoxAndTheSelector_data();
     void namesReachTheBoxAndTheSelector();
     void failuresChangeNothing();
     void importSurvivesSaveAndOpen();
@@ -94,21 +90,26 @@ void TestSounds::samplesGoIntoTheClickedBank()
     QVERIFY(t.platform.boxes.empty());
 }
 
+void TestSounds::namesReachTheBoxAndTheSelector_data()
+{
+    QTest::addColumn<int>("bank");
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("name");
+    QTest::newRow(".wav") << 1 << "ring.wav" << "ring            ";
+    QTest::newRow(".wave") << 2 << "beep.wave" << "beep.           ";
+    QTest::newRow("four characters") << 4 << "a.wa" << "a.wa            ";
+    QTest::newRow("long") << 7 << "ABCDEFGHIJKLMNOPQRST.wav" << "ABCDEFGHIJKLMNOP";
+}
+
 void TestSounds::namesReachTheBoxAndTheSelector()
 {
+    QFETCH(int, bank);
+    QFETCH(QString, file);
+    QFETCH(QString, name);
     Window t;
-    const QByteArray bytes = wave(pattern(10));
-    const struct { int bank; const char *file; const char *name; } cases[] = {
-        {1, "ring.wav", "ring            "},
-        {2, "beep.wave", "beep.           "},
-        {4, "a.wa", "a.wa            "},
-        {7, "ABCDEFGHIJKLMNOPQRST.wav", "ABCDEFGHIJKLMNOP"},
-    };
-    for (const auto &c : cases) {
-        t.importInto(c.bank, t.file(QString::fromLatin1(c.file), bytes));
-        QCOMPARE(t.w().sndName(c.bank)->text(), QString::fromLatin1(c.name));
-        QCOMPARE(t.w().Combo1()->itemText(c.bank), QStringLiteral("%1 %2").arg(c.bank).arg(QLatin1String(c.name)));
-    }
+    t.importInto(bank, t.file(file, wave(pattern(10))));
+    QCOMPARE(t.w().sndName(bank)->text(), name);
+    QCOMPARE(t.w().Combo1()->itemText(bank), QStringLiteral("%1 %2").arg(bank).arg(name));
     QVERIFY(t.platform.boxes.empty());
     QCOMPARE(t.w().Combo1()->itemText(0), QStringLiteral("No sound"));
     QCOMPARE(t.w().Combo1()->itemText(3), QStringLiteral("3 (empty)"));

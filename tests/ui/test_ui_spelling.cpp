@@ -1,7 +1,7 @@
 // Names the image cannot spell, typed, pasted or taken from a WAV file name,
 // and pastes into the number box.
 #include "tests/common/TestWindow.h"
-#include "tests/sound/WaveFiles.h"
+#include "tests/common/WaveFiles.h"
 #include "spelling/Spelling.h"
 
 #include <QClipboard>
@@ -55,7 +55,7 @@ void TestSpelling::namesTakeTheirNearestLetters()
     // A WAV file's name, and a save that stores all of it.
     using namespace wavefiles;
     const QString wav = t.path(QStringLiteral("\u017b\u00f3\u0142w.wav"));
-    writeFile(wav, riff(chunk("fmt ", fmtBody()) + chunk("data", "abc")));
+    writeFile(wav, wave("abc"));
     t.platform.answer(wav);
     t.click(t.sndOpen(3));
     QCOMPARE(t.sndName(3)->text(), QStringLiteral("Z\u00f3lw").leftJustified(16));

@@ -15,13 +15,7 @@
 #include <QScreen>
 #include <QTest>
 
-namespace {
-
 using Window = TestWindow;
-
-const QColor Black(0, 0, 0);
-
-} // namespace
 
 class TestWindowLayout : public QObject
 {
@@ -34,7 +28,9 @@ private slots:
     void menuAndInertControls();
     void fieldWidths();
     void soundNamesRenameSelectorItems();
+    void pictureButtonsAreNamed_data();
     void pictureButtonsAreNamed();
+    void windowIconSizes();
     void popupsTakeTheWindowFont();
 };
 
@@ -219,33 +215,44 @@ void TestWindowLayout::soundNamesRenameSelectorItems()
     QCOMPARE(t.caption(), Black);
 }
 
+// A picture button has no text: a screen reader announces its name, and
+// the pointer shows it as a tooltip. Only the open button does something;
+// save and play stay greyed.
+void TestWindowLayout::pictureButtonsAreNamed_data()
+{
+    QTest::addColumn<QString>("array");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("enabled");
+    QTest::newRow("open") << "sndOpen" << "Import a WAV file into sound bank %1" << true;
+    QTest::newRow("save") << "sndSave" << "Save sound %1" << false;
+    QTest::newRow("play") << "sndPlay" << "Play sound %1" << false;
+}
+
 void TestWindowLayout::pictureButtonsAreNamed()
 {
+    QFETCH(QString, array);
+    QFETCH(QString, name);
+    QFETCH(bool, enabled);
     Window t;
-    // A picture button has no text: a screen reader announces its name, and
-    // the pointer shows it as a tooltip.
     for (int k = 1; k <= 7; ++k) {
-        const std::pair<const char *, QString> buttons[] = {
-            {"sndOpen", QStringLiteral("Import a WAV file into sound bank %1").arg(k)},
-            {"sndSave", QStringLiteral("Save sound %1").arg(k)},
-            {"sndPlay", QStringLiteral("Play sound %1").arg(k)},
-        };
-        for (const auto &[array, name] : buttons) {
-            auto *button = t.control<QPushButton>(QStringLiteral("%1(%2)").arg(QLatin1String(array)).arg(k));
-            QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(button);
-            QVERIFY(accessible);
-            QCOMPARE(accessible->text(QAccessible::Name), name);
-            QCOMPARE(button->toolTip(), name);
-            // Only the open button does something; save and play stay greyed.
-            QCOMPARE(button->isEnabled(), QByteArray(array) == "sndOpen");
-            // The picture, sharp on a screen of double density and greyed by the style.
-            const QImage normal = button->icon().pixmap(button->iconSize()).toImage();
-            QCOMPARE(normal.size(), QSize(14, 14));
-            QCOMPARE(button->icon().pixmap(button->iconSize(), 2.0).size(), QSize(28, 28));
-            QVERIFY(button->icon().pixmap(button->iconSize(), QIcon::Disabled).toImage() != normal);
-        }
+        auto *button = t.control<QPushButton>(QStringLiteral("%1(%2)").arg(array).arg(k));
+        QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(button);
+        QVERIFY(accessible);
+        QCOMPARE(accessible->text(QAccessible::Name), name.arg(k));
+        QCOMPARE(button->toolTip(), name.arg(k));
+        QCOMPARE(button->isEnabled(), enabled);
+        // The picture, sharp on a screen of double density and greyed by the style.
+        const QImage normal = button->icon().pixmap(button->iconSize()).toImage();
+        QCOMPARE(normal.size(), QSize(14, 14));
+        QCOMPARE(button->icon().pixmap(button->iconSize(), 2.0).size(), QSize(28, 28));
+        QVERIFY(button->icon().pixmap(button->iconSize(), QIcon::Disabled).toImage() != normal);
     }
-    // The window's icon comes at the sizes of a title bar and a task bar.
+}
+
+// The window's icon comes at the sizes of a title bar and a task bar.
+void TestWindowLayout::windowIconSizes()
+{
+    Window t;
     const QList<QSize> sizes = t.w().windowIcon().availableSizes();
     QVERIFY(sizes.contains(QSize(16, 16)) && sizes.contains(QSize(32, 32)));
 }

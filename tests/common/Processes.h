@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QByteArray>
+#include <QProcessEnvironment>
+#include <QString>
+#include <QStringList>
+
+class QProcess;
+
+// How a program ran: its exit status (-1 when it crashed or was stopped),
+// standard output, and its messages as text with "\n" line ends.
+struct Result
+{
+    int status = -1;
+    QByteArray out;
+    QString err;
+};
+
+// program as a user's script runs it: no terminal, empty standard input, in
+// workDir when given, with env. A run that does not end in a minute is
+// stopped; a crash says so in err.
+Result runProgram(const QString &program, const QStringList &args, const QString &workDir = QString(),
+                  const QProcessEnvironment &env = QProcessEnvironment::systemEnvironment());
+
+QString vireImage();
+Result runVire(const QStringList &args, const QString &workDir = QString(),
+               const QProcessEnvironment &env = QProcessEnvironment::systemEnvironment());
+
+// The user entries an image holds, as "vire-image info" counts them; -1
+// when it cannot tell.
+int userEntries(const QString &image);
+
+// Starts p without a terminal (a session of its own on POSIX, no console on
+// Windows), so that a password prompt finds none to ask on
+// (Processes_unix.cpp, Processes_win.cpp).
+void withoutTerminal(QProcess &p);
