@@ -9,14 +9,6 @@
 
 #include "tests/carddav/HostSystem.h"
 
-void withoutTerminal(QProcess &p)
-{
-    // No console at all: the prompt finds no CONIN$ to ask on.
-    p.setCreateProcessArgumentsModifier([](QProcess::CreateProcessArguments *a) {
-        a->flags |= DETACHED_PROCESS;
-    });
-}
-
 namespace {
 
 // The pseudo console sends the screen, not the program's bytes: control

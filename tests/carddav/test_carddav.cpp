@@ -1,36 +1,19 @@
-// vire-image against Radicale, a real CardDAV server, started here on
-// 127.0.0.1 with its own storage, users and no configuration of the machine.
-#include <QDir>
-#include <QFile>
+// vire-image against real CardDAV servers, Radicale and Xandikos, and the
+// scripted one (hostile_dav.py), started here on 127.0.0.1 with their own
+// storage, users and no configuration of the machine.
 #include <QOperatingSystemVersion>
-#include <QProcess>
 #include <QSslError>
 #include <QSslSocket>
 #include <QTcpServer>
 #include <QTcpSocket>
-#include <QTemporaryDir>
 #include <QtTest>
 
-#include "tests/carddav/RunVire.h"
 #include "tests/carddav/ServerProcess.h"
 #include "tests/carddav/Terminals.h"
+#include "tests/common/Files.h"
+#include "tests/common/Processes.h"
 
 namespace {
-
-QString python()
-{
-    // Debian's interpreter holds python3-radicale; another one first in PATH may not.
-    return QFileInfo::exists(QStringLiteral("/usr/bin/python3")) ? QStringLiteral("/usr/bin/python3")
-                                                                 : QStringLiteral("python3");
-}
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QDir().mkpath(QFileInfo(path).path());
-    QFile f(path);
-    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
-        qFatal("cannot write %s", qPrintable(path));
-}
 
 QByteArray card(int i, const QByteArray &tel)
 {
@@ -38,64 +21,16 @@ QByteArray card(int i, const QByteArray &tel)
         + "\r\n" + (tel.isEmpty() ? QByteArray() : "TEL:" + tel + "\r\n") + "END:VCARD\r\n";
 }
 
-// The scripted hostile server (hostile_dav.py): a scenario per first path
-// segment, on 127.0.0.1 and, as another host, 127.0.0.2 at the same port;
-// every request it gets is a line of its log.
-class HostileDav
-{
-public:
-    explicit HostileDav(const QString &log) : m_log(log) {}
-
-    // With cert and key, also over TLS on 127.0.0.1.
-    bool start(const QString &cert = QString(), const QString &key = QString())
-    {
-        QStringList args{QStringLiteral(HOSTILE_DAV), m_log};
-        if (!cert.isEmpty())
-            args << cert << key;
-        if (!m_process.start(python(), args))
-            return false;
-        const QList<QByteArray> ports = m_process.firstLine(10000).split(' ');
-        m_port = ports.value(0).toInt();
-        m_tlsPort = ports.value(1).toInt();
-        return m_port > 0;
-    }
-
-    QString url(const QString &path, bool otherHost = false) const
-    {
-        return QStringLiteral("http://127.0.0.%1:%2%3").arg(otherHost ? 2 : 1).arg(m_port).arg(path);
-    }
-    QString tlsUrl(const QString &path) const { return QStringLiteral("https://127.0.0.1:%1%2").arg(m_tlsPort).arg(path); }
-    int port() const { return m_port; }
-
-    // The log so far, emptied for the next run.
-    QByteArray takeLog()
-    {
-        QFile f(m_log);
-        if (!f.open(QIODevice::ReadOnly))
-            return QByteArray();
-        const QByteArray text = f.readAll();
-        f.remove();
-        return text;
-    }
-
-private:
-    QString m_log;
-    ServerProcess m_process;
-    int m_port = 0, m_tlsPort = 0;
-};
-
 // A self-signed certificate for 127.0.0.1 and its key, as cert.pem and key.pem in dir.
 bool selfSigned(const QString &dir)
 {
     QDir().mkpath(dir);
     ServerProcess openssl;
-    return openssl.start(QStringLiteral("openssl"),
-                  {QStringLiteral("req"), QStringLiteral("-x509"), QStringLiteral("-newkey"), QStringLiteral("ec"),
-                   QStringLiteral("-pkeyopt"), QStringLiteral("ec_paramgen_curve:prime256v1"), QStringLiteral("-nodes"),
-                   QStringLiteral("-keyout"), dir + QStringLiteral("/key.pem"), QStringLiteral("-out"),
-                   dir + QStringLiteral("/cert.pem"), QStringLiteral("-days"), QStringLiteral("2"), QStringLiteral("-subj"),
-                   QStringLiteral("/CN=127.0.0.1"), QStringLiteral("-addext"), QStringLiteral("subjectAltName=IP:127.0.0.1")},
-                         dir + QStringLiteral("/openssl.log"))
+    return openssl.start("openssl",
+                         {"req", "-x509", "-newkey", "ec", "-pkeyopt", "ec_paramgen_curve:prime256v1", "-nodes",
+                          "-keyout", dir + "/key.pem", "-out", dir + "/cert.pem", "-days", "2", "-subj", "/CN=127.0.0.1",
+                          "-addext", "subjectAltName=IP:127.0.0.1"},
+                         dir + "/openssl.log")
         && openssl.finish(30000) == 0;
 }
 
@@ -106,11 +41,11 @@ quint16 freePort()
     return probe.listen(QHostAddress::LocalHost) ? probe.serverPort() : 0;
 }
 
-// Whether a server that was started listens on port before it ends or
-// 45 seconds pass.
+// Whether a server that was started listens on port before it ends or 45
+// seconds pass.
 bool listening(ServerProcess &server, quint16 port)
 {
-    for (int i = 0; i < 300 && server.running(); ++i) {
+    for (int i = 0; i < 300 && port != 0 && server.running(); ++i) {
         QTcpSocket s;
         s.connectToHost(QHostAddress::LocalHost, port);
         if (s.waitForConnected(100))
@@ -128,9 +63,8 @@ public:
     // An address book of anna's, written straight into the storage folder.
     void addBook(const QString &name, const QList<QByteArray> &cards)
     {
-        const QString dir = m_root + QStringLiteral("/store/collection-root/anna/") + name;
-        writeFile(dir + QStringLiteral("/.Radicale.props"),
-                  "{\"tag\": \"VADDRESSBOOK\", \"D:displayname\": \"" + name.toUtf8() + " book\"}");
+        const QString dir = m_root + "/store/collection-root/anna/" + name;
+        writeFile(dir + "/.Radicale.props", "{\"tag\": \"VADDRESSBOOK\", \"D:displayname\": \"" + name.toUtf8() + " book\"}");
         for (int i = 0; i < cards.size(); ++i)
             writeFile(dir + QStringLiteral("/c%1.vcf").arg(i), cards[i]);
     }
@@ -138,26 +72,18 @@ public:
     bool start()
     {
         m_port = freePort();
-        if (m_port == 0)
-            return false;
-        writeFile(m_root + QStringLiteral("/users"), "anna:secret\n");
-        QStringList args{QStringLiteral("-m"), QStringLiteral("radicale"), QStringLiteral("--config"), QString(),
-                         QStringLiteral("--hosts"), QStringLiteral("127.0.0.1:%1").arg(m_port),
-                         QStringLiteral("--storage-filesystem-folder"), m_root + QStringLiteral("/store"),
-                         QStringLiteral("--auth-type"), QStringLiteral("htpasswd"),
-                         QStringLiteral("--auth-htpasswd-filename"), m_root + QStringLiteral("/users"),
-                         QStringLiteral("--auth-htpasswd-encryption"), QStringLiteral("plain"),
-                         QStringLiteral("--auth-delay"), QStringLiteral("0")};
+        writeFile(m_root + "/users", "anna:secret\n");
+        QStringList args{"-m", "radicale", "--config", "", "--hosts", QStringLiteral("127.0.0.1:%1").arg(m_port),
+                         "--storage-filesystem-folder",
+                         m_root + "/store", "--auth-type", "htpasswd", "--auth-htpasswd-filename", m_root + "/users",
+                         "--auth-htpasswd-encryption", "plain", "--auth-delay", "0"};
         if (m_tls)
-            args << QStringLiteral("--ssl") << QStringLiteral("--certificate") << m_root + QStringLiteral("/cert.pem")
-                 << QStringLiteral("--key") << m_root + QStringLiteral("/key.pem");
+            args << "--ssl" << "--certificate" << m_root + "/cert.pem" << "--key" << m_root + "/key.pem";
         // Its log beside its folder, not on the test's output.
-        if (!m_process.start(python(), args, m_root + QStringLiteral(".log")))
-            return false;
-        return listening(m_process, m_port);
+        return m_process.start(python(), args, m_root + ".log") && listening(m_process, m_port);
     }
 
-    QString url(const QString &path = QStringLiteral("/")) const
+    QString url(const QString &path = "/") const
     {
         return QStringLiteral("%1://127.0.0.1:%2%3").arg(m_tls ? "https" : "http").arg(m_port).arg(path);
     }
@@ -179,16 +105,11 @@ public:
 
     bool start()
     {
-        m_port = freePort();
-        if (m_port == 0)
-            return false;
         // It logs every request: kept beside its folder, not on the test's output.
-        if (!m_process.start(QStringLiteral("xandikos"),
-                             {QStringLiteral("-d"), m_root, QStringLiteral("--defaults"), QStringLiteral("-l"),
-                              QStringLiteral("127.0.0.1"), QStringLiteral("-p"), QString::number(m_port)},
-                             m_root + QStringLiteral(".log")))
-            return false;
-        return listening(m_process, m_port);
+        m_port = freePort();
+        return m_process.start("xandikos", {"-d", m_root, "--defaults", "-l", "127.0.0.1", "-p", QString::number(m_port)},
+                               m_root + ".log")
+            && listening(m_process, m_port);
     }
 
     // 201 when the card was stored.
@@ -214,6 +135,8 @@ private:
     ServerProcess m_process;
 };
 
+const QList<QByteArray> Cards{card(1, "+46 70-123 45 61"), card(2, "0701234562"), card(3, QByteArray())};
+
 } // namespace
 
 class TestCardDav : public QObject
@@ -222,9 +145,11 @@ class TestCardDav : public QObject
 
     QTemporaryDir *m_dir = nullptr;
     Radicale *m_server = nullptr;
-    // The hostile server, for the whole run, over TLS too.
-    QTemporaryDir m_hostileDir;
-    HostileDav *m_hostile = nullptr;
+    // For the whole run: the hostile server, over TLS too, and Xandikos.
+    QTemporaryDir m_servers;
+    HostileDav m_hostile{m_servers.filePath("hostile.log")};
+    Xandikos m_xandikos{m_servers.filePath("xandikos")};
+    bool m_xandikosUp = false;
 
     QString path(const QString &name) const { return m_dir->filePath(name); }
 
@@ -233,68 +158,65 @@ class TestCardDav : public QObject
     Result vire(const QStringList &args, const QByteArray &password = "secret", const QString &secondMs = QString()) const
     {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("HOME"), m_dir->path());
-        env.remove(QStringLiteral("VIRE_DAV_PASSWORD"));
+        env.insert("HOME", m_dir->path());
+        env.remove("VIRE_DAV_PASSWORD");
         if (!secondMs.isEmpty())
-            env.insert(QStringLiteral("VIRE_DAV_SECOND_MS"), secondMs);
+            env.insert("VIRE_DAV_SECOND_MS", secondMs);
         if (!password.isEmpty())
-            env.insert(QStringLiteral("VIRE_DAV_PASSWORD"), QString::fromUtf8(password));
-        return runVire(args, env, m_dir->path());
+            env.insert("VIRE_DAV_PASSWORD", QString::fromUtf8(password));
+        return runVire(args, m_dir->path(), env);
     }
 
-    // The user entry count an image holds, as "info" reports it.
-    int entries(const QString &image) const
+    // vire-image import of url into out.bin, with the user given.
+    Result import(const QString &url, const QStringList &more = {}, const QByteArray &password = "secret") const
     {
-        QProcess p;
-        p.start(QStringLiteral(VIRE_IMAGE), {QStringLiteral("info"), image});
-        p.waitForFinished();
-        const QString out = QString::fromUtf8(p.readAllStandardOutput());
-        const QRegularExpressionMatch m = QRegularExpression(QStringLiteral("User entries: +([\\d,]+)")).match(out);
-        return m.hasMatch() ? m.captured(1).remove(QLatin1Char(',')).toInt() : -1;
+        return vire(QStringList{"import", path("new.bin"), url, "--user", "anna", "-o", path("out.bin")} + more, password);
     }
 
-    Radicale &server(bool tls = false)
-    {
-        m_server = new Radicale(m_dir->filePath(QStringLiteral("radicale")), tls);
-        return *m_server;
-    }
-
-    void startServer()
-    {
-        if (!m_server->start())
-            QFAIL("Radicale did not start (scripts/deps.sh installs python3-radicale)");
-    }
-
-    QString hostileCert() const { return m_hostileDir.filePath(QStringLiteral("cert.pem")); }
-
-    // vire-image import of url from the hostile server into out.bin, with --replace.
+    // The same from the hostile server, with --replace.
     Result importFrom(const QString &url, const QByteArray &password = "secret", const QStringList &more = {},
                       const QString &secondMs = QString()) const
     {
-        return vire(QStringList{QStringLiteral("import"), path(QStringLiteral("new.bin")), url, QStringLiteral("--user"),
-                                QStringLiteral("anna"), QStringLiteral("-o"), path(QStringLiteral("out.bin")),
-                                QStringLiteral("--replace")} + more,
+        return vire(QStringList{"import", path("new.bin"), url, "--user", "anna", "-o", path("out.bin"), "--replace"} + more,
                     password, secondMs);
+    }
+
+    int entries() const { return userEntries(path("out.bin")); }
+
+    Radicale &startServer(const QList<QByteArray> &cards = Cards, bool tls = false)
+    {
+        m_server = new Radicale(path("radicale"), tls);
+        m_server->addBook("contacts", cards);
+        if (tls && !selfSigned(path("radicale")))
+            qWarning("openssl made no certificate");
+        if (!m_server->start())
+            qWarning("Radicale did not start (scripts/deps.sh installs python3-radicale)");
+        return *m_server;
+    }
+
+    QString hostileCert() const { return m_servers.filePath("cert.pem"); }
+
+    // {port} and {tls}: the hostile server's ports.
+    QString hostile(QString text) const
+    {
+        return text.replace("{port}", QString::number(m_hostile.port())).replace("{tls}", QString::number(m_hostile.tlsPort()));
     }
 
 private slots:
     void initTestCase()
     {
-        QVERIFY(selfSigned(m_hostileDir.path()));
-        m_hostile = new HostileDav(m_hostileDir.filePath(QStringLiteral("hostile.log")));
-        QVERIFY2(m_hostile->start(hostileCert(), m_hostileDir.filePath(QStringLiteral("key.pem"))), "hostile_dav.py did not start");
-    }
-
-    void cleanupTestCase()
-    {
-        delete m_hostile;
+        QVERIFY(selfSigned(m_servers.path()));
+        QVERIFY2(m_hostile.start(hostileCert(), m_servers.filePath("key.pem")), "hostile_dav.py did not start");
+        m_xandikosUp = m_xandikos.start();
+        for (int i = 0; i < Cards.size(); ++i)
+            m_xandikosUp = m_xandikosUp && m_xandikos.put(QStringLiteral("/user/contacts/addressbook/c%1.vcf").arg(i), Cards[i]) == 201;
     }
 
     void init()
     {
         m_dir = new QTemporaryDir;
         QVERIFY(m_dir->isValid());
-        QCOMPARE(vire({QStringLiteral("new"), QStringLiteral("-o"), path(QStringLiteral("new.bin"))}).status, 0);
+        QCOMPARE(vire({"new", "-o", path("new.bin")}).status, 0);
     }
 
     void cleanup()
@@ -305,132 +227,129 @@ private slots:
         m_dir = nullptr;
     }
 
-    void discoveryAndDirectUrl()
+    // From the server's root, the user in the URL; the .well-known address redirects.
+    void discovery_data()
     {
-        Radicale &s = server();
-        s.addBook(QStringLiteral("contacts"), {card(1, "+46 70-123 45 61"), card(2, "0701234562"), card(3, QByteArray())});
-        startServer();
-        const QString in = path(QStringLiteral("new.bin")), out = path(QStringLiteral("out.bin"));
+        QTest::addColumn<QString>("start");
+        QTest::newRow("root") << "/";
+        QTest::newRow(".well-known") << "/.well-known/carddav";
+    }
 
-        // From the server's root, the user in the URL; the .well-known address redirects.
-        for (const QString &start : {s.url(), s.url(QStringLiteral("/.well-known/carddav"))}) {
-            QUrl url(start);
-            url.setUserName(QStringLiteral("anna"));
-            const Result r = vire({QStringLiteral("import"), in, url.toString(), QStringLiteral("-o"), out});
-            QCOMPARE(r.status, 0);
-            QCOMPARE(entries(out), 3);   // the sample entry and two cards' numbers
-            // The card without a number is named by its URL.
-            QVERIFY2(r.err.contains(s.url(QStringLiteral("/anna/contacts/c2.vcf: warning: card \"Person 3\" has no telephone number"))),
-                     qPrintable(r.err));
-            QFile::remove(out);
-        }
-
-        // The password from ~/.netrc, the user from --user; a direct collection URL.
-        writeFile(path(QStringLiteral(".netrc")), "machine 127.0.0.1 login anna password secret\n");
-        Result r = vire({QStringLiteral("import"), in, s.url(QStringLiteral("/anna/contacts/")), QStringLiteral("--user"),
-                         QStringLiteral("anna"), QStringLiteral("-o"), out}, QByteArray());
+    void discovery()
+    {
+        QFETCH(QString, start);
+        Radicale &s = startServer();
+        QUrl url(s.url(start));
+        url.setUserName("anna");
+        const Result r = vire({"import", path("new.bin"), url.toString(), "-o", path("out.bin")});
         QCOMPARE(r.status, 0);
-        QCOMPARE(entries(out), 3);
+        QCOMPARE(entries(), 3);   // the sample entry and two cards' numbers
+        // The card without a number is named by its URL.
+        QVERIFY2(r.err.contains(s.url("/anna/contacts/c2.vcf: warning: card \"Person 3\" has no telephone number")),
+                 qPrintable(r.err));
+    }
 
-        // Two books: both listed, nothing written.
-        s.addBook(QStringLiteral("work"), {card(9, "0311")});
-        QFile::remove(out);
-        r = vire({QStringLiteral("import"), in, s.url(), QStringLiteral("--user"), QStringLiteral("anna"), QStringLiteral("-o"), out});
+    // The password from ~/.netrc, the user from --user; a direct collection URL.
+    void netrcAndDirectUrl()
+    {
+        Radicale &s = startServer();
+        writeFile(path(".netrc"), "machine 127.0.0.1 login anna password secret\n");
+        QCOMPARE(import(s.url("/anna/contacts/"), {}, QByteArray()).status, 0);
+        QCOMPARE(entries(), 3);
+    }
+
+    // Two books: both listed, nothing written.
+    void twoBooksAreListed()
+    {
+        Radicale &s = startServer();
+        s.addBook("work", {card(9, "0311")});
+        const Result r = import(s.url());
         QCOMPARE(r.status, 2);
-        QVERIFY2(r.err.contains(s.url(QStringLiteral("/anna/contacts/  (contacts book)")))
-                     && r.err.contains(s.url(QStringLiteral("/anna/work/  (work book)"))), qPrintable(r.err));
-        QVERIFY(!QFile::exists(out));
+        QVERIFY2(r.err.contains(s.url("/anna/contacts/  (contacts book)")) && r.err.contains(s.url("/anna/work/  (work book)")),
+                 qPrintable(r.err));
+        QVERIFY(!QFile::exists(path("out.bin")));
     }
 
     void replaceAndAdd()
     {
-        Radicale &s = server();
-        s.addBook(QStringLiteral("contacts"), {card(1, "12345"), card(2, "0702")});
-        startServer();
-        const QString url = s.url(QStringLiteral("/anna/contacts/"));
-        const QString in = path(QStringLiteral("new.bin")), out = path(QStringLiteral("out.bin"));
-        const QStringList user{QStringLiteral("--user"), QStringLiteral("anna")};
-
+        Radicale &s = startServer({card(1, "12345"), card(2, "0702")});
+        const QString url = s.url("/anna/contacts/"), out = path("out.bin");
         // Adding keeps the sample entry 12345, so that number is there twice:
         // the warning names the image and the card's URL, not a line.
-        Result r = vire(QStringList{QStringLiteral("import"), in, url, QStringLiteral("-o"), out} + user);
+        Result r = import(url);
         QCOMPARE(r.status, 0);
-        QCOMPARE(entries(out), 3);
-        QVERIFY2(r.err.contains(QStringLiteral("12345 (in the image, %1)").arg(s.url(QStringLiteral("/anna/contacts/c0.vcf")))),
-                 qPrintable(r.err));
+        QCOMPARE(entries(), 3);
+        QVERIFY2(r.err.contains("12345 (in the image, " + s.url("/anna/contacts/c0.vcf)")), qPrintable(r.err));
 
-        r = vire(QStringList{QStringLiteral("import"), out, url, QStringLiteral("-o"), out, QStringLiteral("--replace")} + user);
+        r = vire({"import", out, url, "-o", out, "--replace", "--user", "anna"});
         QCOMPARE(r.status, 0);
-        QCOMPARE(entries(out), 2);
+        QCOMPARE(entries(), 2);
+    }
+
+    // {server}: Radicale's root; {refused}: a port nothing listens on.
+    void failures_data()
+    {
+        QTest::addColumn<QString>("url");
+        QTest::addColumn<QByteArray>("password");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("wrong password") << "{server}/anna/contacts/" << QByteArray("wrong")
+                                        << "{server}/anna/contacts/: error: user name or password refused (HTTP 401)";
+        QTest::newRow("no such book") << "{server}/anna/none/" << QByteArray("secret")
+                                      << "{server}/anna/none/: error: not found (HTTP 404)";
+        QTest::newRow("no password") << "{server}/anna/contacts/" << QByteArray()
+                                     << "there is no terminal to ask on; set VIRE_DAV_PASSWORD";
+        QTest::newRow("connection refused") << "{refused}/" << QByteArray("secret") << "{refused}/: error: connection refused";
+        QTest::newRow("password in the URL") << "http://anna:pw@127.0.0.1:1/" << QByteArray("secret")
+                                             << "a password in the URL is refused";
     }
 
     void failures()
     {
-        Radicale &s = server();
-        s.addBook(QStringLiteral("contacts"), {card(1, "0701")});
-        startServer();
-        const QString in = path(QStringLiteral("new.bin")), out = path(QStringLiteral("out.bin"));
-        const QString book = s.url(QStringLiteral("/anna/contacts/"));
-        const QStringList user{QStringLiteral("--user"), QStringLiteral("anna"), QStringLiteral("-o"), out};
-        struct Case { QString url; QByteArray password; QString message; };
-        QTcpServer closed;
-        QVERIFY(closed.listen(QHostAddress::LocalHost));
-        const QString refused = QStringLiteral("http://127.0.0.1:%1/").arg(closed.serverPort());
-        closed.close();
-        const Case cases[] = {
-            {book, "wrong", book + QStringLiteral(": error: user name or password refused (HTTP 401)")},
-            {s.url(QStringLiteral("/anna/none/")), "secret", s.url(QStringLiteral("/anna/none/: error: not found (HTTP 404)"))},
-            {book, QByteArray(), QStringLiteral("there is no terminal to ask on; set VIRE_DAV_PASSWORD")},
-            {refused, "secret", refused + QStringLiteral(": error: connection refused")},
-            {QStringLiteral("http://anna:pw@127.0.0.1:1/"), "secret", QStringLiteral("a password in the URL is refused")},
-        };
-        for (const Case &c : cases) {
-            const Result r = vire(QStringList{QStringLiteral("import"), in, c.url} + user, c.password);
-            QCOMPARE(r.status, 2);
-            QVERIFY2(r.err.contains(c.message), qPrintable(r.err));
-            QCOMPARE(r.err.count(QLatin1Char('\n')), 1);
-            QVERIFY(!QFile::exists(out));
-        }
+        QFETCH(QString, url);
+        QFETCH(QByteArray, password);
+        QFETCH(QString, message);
+        Radicale &s = startServer({card(1, "0701")});
+        const QString server = s.url("");
+        const QString refused = QStringLiteral("http://127.0.0.1:%1").arg(freePort());
+        const Result r = import(url.replace("{server}", server).replace("{refused}", refused), {}, password);
+        QCOMPARE(r.status, 2);
+        QVERIFY2(r.err.contains(message.replace("{server}", server).replace("{refused}", refused)), qPrintable(r.err));
+        QCOMPARE(r.err.count(QLatin1Char('\n')), 1);
+        QVERIFY(!QFile::exists(path("out.bin")));
     }
 
     void largeBook()
     {
-        Radicale &s = server();
         QList<QByteArray> cards;
         for (int i = 0; i < 700; ++i)
             cards << card(i, QByteArray::number(100000 + i));
-        s.addBook(QStringLiteral("contacts"), cards);
-        startServer();
-        const QString out = path(QStringLiteral("out.bin"));
-        const Result r = vire({QStringLiteral("import"), path(QStringLiteral("new.bin")), s.url(QStringLiteral("/anna/contacts/")),
-                               QStringLiteral("--user"), QStringLiteral("anna"), QStringLiteral("-o"), out, QStringLiteral("--replace")});
-        QCOMPARE(r.status, 0);
-        QCOMPARE(entries(out), 700);
+        Radicale &s = startServer(cards);
+        QCOMPARE(import(s.url("/anna/contacts/"), {"--replace"}).status, 0);
+        QCOMPARE(entries(), 700);
     }
 
-    void serverWithoutQueryAndDigest()
+    // The wrong password fails the server's Digest check: refused, nothing written.
+    void digestRefusesTheWrongPassword()
     {
-        HostileDav dav(path(QStringLiteral("dav.log")));
-        QVERIFY(dav.start());
-        const QString book = dav.url(QStringLiteral("/digest/book/"));
-        const QString out = path(QStringLiteral("out.bin"));
-        const QStringList args{QStringLiteral("import"), path(QStringLiteral("new.bin")), book,
-                               QStringLiteral("--user"), QStringLiteral("anna"), QStringLiteral("-o"), out};
-
-        // The wrong password fails the server's Digest check: refused, nothing written.
-        Result r = vire(args, "wrong");
+        m_hostile.takeLog();
+        const QString book = m_hostile.url("/digest/book/");
+        const Result r = import(book, {}, "wrong");
         QCOMPARE(r.status, 2);
-        QVERIFY2(r.err.contains(book + QStringLiteral(": error: user name or password refused (HTTP 401)")), qPrintable(r.err));
-        QVERIFY(!QFile::exists(out));
-        QByteArray notes = dav.takeLog();
+        QVERIFY2(r.err.contains(book + ": error: user name or password refused (HTTP 401)"), qPrintable(r.err));
+        QVERIFY(!QFile::exists(path("out.bin")));
+        const QByteArray notes = m_hostile.takeLog();
         QVERIFY2(notes.contains("digest refused") && !notes.contains("digest ok"), notes.constData());
+    }
 
-        // The right one: the query is refused, the cards come in batches,
-        // each asked for once, every number imported beside the sample entry.
-        r = vire(args);
+    // The right one: the query is refused, the cards come in batches, each
+    // asked for once, every number imported beside the sample entry.
+    void serverWithoutQuery()
+    {
+        m_hostile.takeLog();
+        const Result r = import(m_hostile.url("/digest/book/"));
         QVERIFY2(r.status == 0, qPrintable(r.err));
-        QCOMPARE(entries(out), 251);
-        notes = dav.takeLog();
+        QCOMPARE(entries(), 251);
+        const QByteArray notes = m_hostile.takeLog();
         QVERIFY2(notes.contains("digest ok") && !notes.contains("digest refused") && notes.contains("query\n"),
                  notes.constData());
         QStringList asked;
@@ -454,68 +373,59 @@ private slots:
 
     void httpsWithOwnAuthority()
     {
-        Radicale &s = server(true);
-        const QString root = m_dir->filePath(QStringLiteral("radicale"));
-        QVERIFY(selfSigned(root));
-        s.addBook(QStringLiteral("contacts"), {card(1, "0701")});
-        startServer();
-        const QString out = path(QStringLiteral("out.bin"));
-        const QStringList args{QStringLiteral("import"), path(QStringLiteral("new.bin")), s.url(QStringLiteral("/anna/contacts/")),
-                               QStringLiteral("--user"), QStringLiteral("anna"), QStringLiteral("-o"), out};
-
-        Result r = vire(args);
+        Radicale &s = startServer({card(1, "0701")}, true);
+        Result r = import(s.url("/anna/contacts/"));
         QVERIFY2(r.status == 2, qPrintable(r.err));
         // Schannel calls a self-signed certificate untrusted, in its own words.
         const QString selfSigned = QSslError(QSslSocket::activeBackend() == QLatin1String("schannel")
                                                  ? QSslError::CertificateUntrusted
                                                  : QSslError::SelfSignedCertificate)
                                        .errorString();
-        QVERIFY2(r.err.contains(QLatin1String("TLS failure: ") + selfSigned), qPrintable(r.err));
-        QVERIFY(!QFile::exists(out));
+        QVERIFY2(r.err.contains("TLS failure: " + selfSigned), qPrintable(r.err));
+        QVERIFY(!QFile::exists(path("out.bin")));
 
-        r = vire(args + QStringList{QStringLiteral("--ca-file"), root + QStringLiteral("/cert.pem")});
+        r = import(s.url("/anna/contacts/"), {"--ca-file", path("radicale/cert.pem")});
         QVERIFY2(r.status == 0, qPrintable(r.err));
-        QCOMPARE(entries(out), 2);
+        QCOMPARE(entries(), 2);
     }
 
-    // The same cards from Xandikos as from a file; a mistyped collection (a
-    // 404 inside a 207) and the calendar beside the book are not imported.
-    void xandikos()
+    // The same cards from Xandikos as from a file.
+    void xandikosAsAFile_data()
     {
-        Xandikos x(path(QStringLiteral("xandikos")));
-        QVERIFY2(x.start(), "Xandikos did not start (scripts/deps.sh installs xandikos)");
-        const QList<QByteArray> cards{card(1, "+46 70-123 45 61"), card(2, "0701234562"), card(3, QByteArray())};
-        QByteArray file;
-        for (int i = 0; i < cards.size(); ++i) {
-            QCOMPARE(x.put(QStringLiteral("/user/contacts/addressbook/c%1.vcf").arg(i), cards[i]), 201);
-            file += cards[i];
-        }
-        writeFile(path(QStringLiteral("cards.vcf")), file);
-        const QString in = path(QStringLiteral("new.bin"));
-        auto import = [&](const QString &source, const QString &out) {
-            return vire({QStringLiteral("import"), in, source, QStringLiteral("-o"), path(out), QStringLiteral("--replace")},
-                        QByteArray());
-        };
-        QCOMPARE(import(path(QStringLiteral("cards.vcf")), QStringLiteral("file.bin")).status, 0);
-        for (const QString &start : {QStringLiteral("/"), QStringLiteral("/user/contacts/addressbook/")}) {
-            const Result r = import(x.url(start), QStringLiteral("dav.bin"));
-            QVERIFY2(r.status == 0, qPrintable(r.err));
-            QFile a(path(QStringLiteral("file.bin"))), b(path(QStringLiteral("dav.bin")));
-            QVERIFY(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
-            QVERIFY(a.readAll() == b.readAll());
-            b.close();   // Windows removes no open file
-            QFile::remove(path(QStringLiteral("dav.bin")));
-        }
-        const std::pair<QString, QString> wrong[] = {
-            {QStringLiteral("/user/contacts/adressbook/"), QStringLiteral("not found (HTTP 404)")},
-            {QStringLiteral("/user/calendars/calendar/"), QStringLiteral("is a calendar, not an address book")},
-        };
-        for (const auto &[where, message] : wrong) {
-            const Result r = import(x.url(where), QStringLiteral("dav.bin"));
-            QCOMPARE(r.status, 2);
-            QVERIFY2(r.err.contains(x.url(where) + QStringLiteral(": error: ") + message), qPrintable(r.err));
-            QVERIFY(!QFile::exists(path(QStringLiteral("dav.bin"))));
-        }
+        QTest::addColumn<QString>("start");
+        QTest::newRow("root") << "/";
+        QTest::newRow("book") << "/user/contacts/addressbook/";
+    }
+
+    void xandikosAsAFile()
+    {
+        QFETCH(QString, start);
+        QVERIFY2(m_xandikosUp, "Xandikos did not start or store the cards (scripts/deps.sh installs xandikos)");
+        QCOMPARE(vire({"import", path("new.bin"), writeFile(path("cards.vcf"), Cards.join()), "-o", path("file.bin"),
+                       "--replace"}).status, 0);
+        const Result r = vire({"import", path("new.bin"), m_xandikos.url(start), "-o", path("out.bin"), "--replace"}, QByteArray());
+        QVERIFY2(r.status == 0, qPrintable(r.err));
+        QVERIFY(readFile(path("file.bin")) == readFile(path("out.bin")));
+    }
+
+    // A mistyped collection (a 404 inside a 207) and the calendar beside the book are not imported.
+    void xandikosRefuses_data()
+    {
+        QTest::addColumn<QString>("where");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("mistyped") << "/user/contacts/adressbook/" << "not found (HTTP 404)";
+        QTest::newRow("calendar") << "/user/calendars/calendar/" << "is a calendar, not an address book";
+    }
+
+    void xandikosRefuses()
+    {
+        QFETCH(QString, where);
+        QFETCH(QString, message);
+        QVERIFY2(m_xandikosUp, "Xandikos did not start or store the cards (scripts/deps.sh installs xandikos)");
+        const Result r = vire({"import", path("new.bin"), m_xandikos.url(where), "-o", path("out.bin"), "--replace"}, QByteArray());
+        QCOMPARE(r.status, 2);
+        QVERIFY2(r.err.contains(m_xandikos.url(where) + ": error: " + message), qPrintable(r.err));
+        QVERIFY(!QFile::exists(path("out.bin")));
     }
 
     // An answer that breaks off after its status line fails the run, even
@@ -534,52 +444,61 @@ private slots:
     {
         QFETCH(QString, how);
         QFETCH(QString, message);
-        const QString url = m_hostile->url(QStringLiteral("/cut/%1/").arg(how));
+        const QString url = m_hostile.url("/cut/" + how + "/");
         const Result r = importFrom(url);
         QCOMPARE(r.status, 2);
-        QVERIFY2(QRegularExpression(QRegularExpression::escape(url + QStringLiteral(": error: ")) + message,
+        QVERIFY2(QRegularExpression(QRegularExpression::escape(url + ": error: ") + message,
                                     QRegularExpression::MultilineOption).match(r.err).hasMatch(), qPrintable(r.err));
-        QVERIFY(!QFile::exists(path(QStringLiteral("out.bin"))));
+        QVERIFY(!QFile::exists(path("out.bin")));
     }
 
-    // The password goes to the origin named; another host asking gets one
-    // only from its own ~/.netrc line; https never continues over http.
+    // The password goes to the origin named; another host asking gets none.
+    void passwordStaysWithOrigin_data()
+    {
+        QTest::addColumn<QString>("start");
+        QTest::newRow("redirect") << "/redirect-away/";
+        QTest::newRow("href") << "/href-away/";
+    }
+
     void passwordStaysWithOrigin()
     {
-        m_hostile->takeLog();
-        const QString other = QStringLiteral("http://127.0.0.2:%1").arg(m_hostile->port());
-        for (const QString &start : {QStringLiteral("/redirect-away/"), QStringLiteral("/href-away/")}) {
-            const Result r = importFrom(m_hostile->url(start));
-            QCOMPARE(r.status, 2);
-            QVERIFY2(r.err.contains(other + QStringLiteral(" asks for a password, which goes only to http://127.0.0.1:")),
-                     qPrintable(r.err));
-            QVERIFY(!r.err.contains(QLatin1String("refused")));
-        }
-        const QByteArray log = m_hostile->takeLog();
-        QVERIFY2(log.contains("request 127.0.0.2 ") && !QRegularExpression(QStringLiteral("request 127\\.0\\.0\\.2 \\S+ \\S+ [^-]"))
+        QFETCH(QString, start);
+        m_hostile.takeLog();
+        const Result r = importFrom(m_hostile.url(start));
+        QCOMPARE(r.status, 2);
+        QVERIFY2(r.err.contains(m_hostile.url("", true) + " asks for a password, which goes only to http://127.0.0.1:"),
+                 qPrintable(r.err));
+        QVERIFY(!r.err.contains(QLatin1String("refused")));
+        const QByteArray log = m_hostile.takeLog();
+        QVERIFY2(log.contains("request 127.0.0.2 ") && !QRegularExpression("request 127\\.0\\.0\\.2 \\S+ \\S+ [^-]")
                                                                .match(QString::fromLatin1(log)).hasMatch(), log.constData());
+    }
 
-        // Its own line, in a file others can read: used, with a warning;
-        // VIRE_DAV_PASSWORD is the named origin's only.
-        writeFile(path(QStringLiteral(".netrc")), "machine 127.0.0.2 login anna password secret\n");
-        QFile::setPermissions(path(QStringLiteral(".netrc")), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther);
-        Result r = importFrom(m_hostile->url(QStringLiteral("/redirect-away/")), "not this one");
+    // Another host gets one only from its own ~/.netrc line: used, with a
+    // warning when others can read the file; VIRE_DAV_PASSWORD is the named
+    // origin's only.
+    void otherOriginsOwnNetrcLine()
+    {
+        writeFile(path(".netrc"), "machine 127.0.0.2 login anna password secret\n");
+        QFile::setPermissions(path(".netrc"), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther);
+        Result r = importFrom(m_hostile.url("/redirect-away/"), "not this one");
         QVERIFY2(r.status == 0, qPrintable(r.err));
-        QCOMPARE(entries(path(QStringLiteral("out.bin"))), 1);
+        QCOMPARE(entries(), 1);
         if (QOperatingSystemVersion::currentType() != QOperatingSystemVersion::Windows)   // no mode bits there
-            QVERIFY2(r.err.contains(path(QStringLiteral(".netrc")) + QStringLiteral(": warning: others can read this file (mode 0604)")),
-                     qPrintable(r.err));
-        QFile::setPermissions(path(QStringLiteral(".netrc")), QFile::ReadOwner | QFile::WriteOwner);
-        r = importFrom(m_hostile->url(QStringLiteral("/redirect-away/")), "not this one");
+            QVERIFY2(r.err.contains(path(".netrc") + ": warning: others can read this file (mode 0604)"), qPrintable(r.err));
+        QFile::setPermissions(path(".netrc"), QFile::ReadOwner | QFile::WriteOwner);
+        r = importFrom(m_hostile.url("/redirect-away/"), "not this one");
         QVERIFY2(r.status == 0 && !r.err.contains(QLatin1String("warning")), qPrintable(r.err));
+    }
 
-        // https named, an href to plain http: refused before anything is sent there.
-        const QStringList ca{QStringLiteral("--ca-file"), hostileCert()};
-        m_hostile->takeLog();
-        r = importFrom(m_hostile->tlsUrl(QStringLiteral("/tls-down/")), "secret", ca);
+    // https named, an href to plain http: refused before anything is sent there.
+    void httpsNeverContinuesOverHttp()
+    {
+        m_hostile.takeLog();
+        const Result r = importFrom(m_hostile.tlsUrl("/tls-down/"), "secret", {"--ca-file", hostileCert()});
         QCOMPARE(r.status, 2);
         QVERIFY2(r.err.contains(QLatin1String("would continue over plain http://")), qPrintable(r.err));
-        QVERIFY(!m_hostile->takeLog().contains("/plain/"));
+        QVERIFY(!m_hostile.takeLog().contains("/plain/"));
     }
 
     // Basic and Digest (MD5; SHA-256 chosen over MD5) with a password
@@ -596,9 +515,9 @@ private slots:
     void utf8Password()
     {
         QFETCH(QString, scheme);
-        const Result r = importFrom(m_hostile->url(QStringLiteral("/utf8/%1/").arg(scheme)), "pass\xe2\x82\xacword");
+        const Result r = importFrom(m_hostile.url("/utf8/" + scheme + "/"), "pass\xe2\x82\xacword");
         QVERIFY2(r.status == 0, qPrintable(r.err));
-        QCOMPARE(entries(path(QStringLiteral("out.bin"))), 1);
+        QCOMPARE(entries(), 1);
     }
 
     // What the user reads says what went wrong, holds no escape sequence,
@@ -611,25 +530,24 @@ private slots:
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("never");
         const QStringList none;
-        const QString ca = QStringLiteral("--ca-file");
-        QTest::newRow("Bearer") << m_hostile->url(QStringLiteral("/bearer/")) << none << 2
+        const QString ca = "--ca-file";
+        QTest::newRow("Bearer") << "http://127.0.0.1:{port}/bearer/" << none << 2
                                 << "error: the server wants a token (Bearer), which is not supported" << "refused";
-        QTest::newRow("500") << m_hostile->url(QStringLiteral("/fail500/")) << none << 2 << "error: the server failed (HTTP 500)"
+        QTest::newRow("500") << "http://127.0.0.1:{port}/fail500/" << none << 2 << "error: the server failed (HTTP 500)"
                              << "not a CardDAV server";
-        QTest::newRow("gzip") << m_hostile->url(QStringLiteral("/gzip/")) << none << 2
-                              << "error: the answer could not be decompressed" << "XML";
-        QTest::newRow("escapes") << m_hostile->url(QStringLiteral("/escape/")) << none << 2
+        QTest::newRow("gzip") << "http://127.0.0.1:{port}/gzip/" << none << 2 << "error: the answer could not be decompressed"
+                              << "XML";
+        QTest::newRow("escapes") << "http://127.0.0.1:{port}/escape/" << none << 2
                                  << "(HTTP 200, text/html\\x1b]0;owned\\x07\\x1b[2J)" << "\x1b";
-        QTest::newRow("user in summary") << m_hostile->url(QStringLiteral("/asks/")).replace(QLatin1String("//"), QLatin1String("//anna@"))
-                                         << none << 0 << m_hostile->url(QStringLiteral("/asks/: summary: replaced")) << "anna@";
-        QTest::newRow("password in an invalid URL")
-            << QStringLiteral("http://anna:pw@127.0.0.1:99999999/") << none << 2
-            << "http://127.0.0.1:99999999/: error: not a valid URL" << "pw";
-        QTest::newRow("another host's certificate") << m_hostile->tlsUrl(QStringLiteral("/tls-down/")).replace(QLatin1String("127.0.0.1"), QLatin1String("127.0.0.2"))
-                                                    << QStringList{ca, hostileCert()} << 2
-                                                    << "TLS failure: the certificate is another host's, not 127.0.0.2's" << ca;
-        QTest::newRow("no --ca-file") << m_hostile->tlsUrl(QStringLiteral("/tls-down/")) << QStringList{ca, QStringLiteral("/nonexistent.pem")}
-                                      << 2 << "/nonexistent.pem: error: no such file" << "holds no PEM";
+        QTest::newRow("user in summary") << "http://anna@127.0.0.1:{port}/asks/" << none << 0
+                                         << "http://127.0.0.1:{port}/asks/: summary: replaced" << "anna@";
+        QTest::newRow("password in an invalid URL") << "http://anna:pw@127.0.0.1:99999999/" << none << 2
+                                                    << "http://127.0.0.1:99999999/: error: not a valid URL" << "pw";
+        QTest::newRow("another host's certificate")
+            << "https://127.0.0.2:{tls}/tls-down/" << QStringList{ca, hostileCert()} << 2
+            << "TLS failure: the certificate is another host's, not 127.0.0.2's" << ca;
+        QTest::newRow("no --ca-file") << "https://127.0.0.1:{tls}/tls-down/" << QStringList{ca, "/nonexistent.pem"} << 2
+                                      << "/nonexistent.pem: error: no such file" << "holds no PEM";
     }
 
     void messages()
@@ -639,9 +557,9 @@ private slots:
         QFETCH(int, status);
         QFETCH(QString, message);
         QFETCH(QString, never);
-        const Result r = importFrom(url, "secret", more);
+        const Result r = importFrom(hostile(url), "secret", more);
         QCOMPARE(r.status, status);
-        QVERIFY2(r.err.contains(message) && !r.err.contains(never), qPrintable(r.err));
+        QVERIFY2(r.err.contains(hostile(message)) && !r.err.contains(never), qPrintable(r.err));
     }
 
     // At the password prompt: typing for longer than the time-outs (scaled
@@ -650,31 +568,36 @@ private slots:
     void passwordPrompt()
     {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("HOME"), m_dir->path());
-        env.insert(QStringLiteral("VIRE_DAV_SECOND_MS"), QStringLiteral("20"));
-        env.remove(QStringLiteral("VIRE_DAV_PASSWORD"));
-        checkPasswordPrompt(QStringLiteral(VIRE_IMAGE),
-                            {QStringLiteral("import"), path(QStringLiteral("new.bin")),
-                             m_hostile->url(QStringLiteral("/asks/")), QStringLiteral("--user"), QStringLiteral("anna"),
-                             QStringLiteral("-o"), path(QStringLiteral("out.bin")), QStringLiteral("--timeout"),
-                             QStringLiteral("50")},
+        env.insert("HOME", m_dir->path());
+        env.insert("VIRE_DAV_SECOND_MS", "20");
+        env.remove("VIRE_DAV_PASSWORD");
+        checkPasswordPrompt(vireImage(),
+                            {"import", path("new.bin"), m_hostile.url("/asks/"), "--user", "anna", "-o", path("out.bin"),
+                             "--timeout", "50"},
                             env);
     }
 
     // Time-outs, scaled down: 30 s without progress are 0.6 s here, the
     // whole run's 10 minutes 12 s. A byte now and then is no progress; a
     // steady answer is stopped by --timeout.
+    void timeouts_data()
+    {
+        QTest::addColumn<QString>("drip");
+        QTest::addColumn<QStringList>("more");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("no progress") << "/drip/1/100/" << QStringList() << "error: no progress for 30 seconds";
+        QTest::newRow("whole run") << "/drip/20000/100/" << QStringList{"--timeout", "20"}
+                                   << "error: no complete answer within 20 seconds, the limit for the whole run";
+    }
+
     void timeouts()
     {
-        const QString scale = QStringLiteral("20");
-        Result r = importFrom(m_hostile->url(QStringLiteral("/drip/1/100/")), "secret", {}, scale);
+        QFETCH(QString, drip);
+        QFETCH(QStringList, more);
+        QFETCH(QString, message);
+        const Result r = importFrom(m_hostile.url(drip), "secret", more, "20");
         QCOMPARE(r.status, 2);
-        QVERIFY2(r.err.contains(QLatin1String("error: no progress for 30 seconds")), qPrintable(r.err));
-        r = importFrom(m_hostile->url(QStringLiteral("/drip/20000/100/")), "secret", {QStringLiteral("--timeout"), QStringLiteral("20")},
-                       scale);
-        QCOMPARE(r.status, 2);
-        QVERIFY2(r.err.contains(QLatin1String("error: no complete answer within 20 seconds, the limit for the whole run")),
-                 qPrintable(r.err));
+        QVERIFY2(r.err.contains(message), qPrintable(r.err));
     }
 };
 
