@@ -41,82 +41,78 @@ quint16 freePort()
     return probe.listen(QHostAddress::LocalHost) ? probe.serverPort() : 0;
 }
 
-// Whether a server that was started listens on port before it ends or 45
-// seconds pass.
-bool listening(ServerProcess &server, quint16 port)
+// A real server started here on a free port of 127.0.0.1, its folder at
+// root and its log beside it, not on the test's output.
+struct RealServer
 {
-    for (int i = 0; i < 300 && port != 0 && server.running(); ++i) {
-        QTcpSocket s;
-        s.connectToHost(QHostAddress::LocalHost, port);
-        if (s.waitForConnected(100))
-            return true;
-        QThread::msleep(50);
+    explicit RealServer(const QString &folder) : root(folder) {}
+
+    QString root;
+    quint16 port = freePort();
+    ServerProcess process;
+
+    // Whether it listens before it ends or 45 seconds pass.
+    bool start(const QString &program, const QStringList &args)
+    {
+        if (port == 0 || !process.start(program, args, root + ".log"))
+            return false;
+        for (int i = 0; i < 300 && process.running(); ++i) {
+            QTcpSocket s;
+            s.connectToHost(QHostAddress::LocalHost, port);
+            if (s.waitForConnected(100))
+                return true;
+            QThread::msleep(50);
+        }
+        return false;
     }
-    return false;
-}
+    QString url(const QString &path, bool tls = false) const
+    {
+        return QStringLiteral("%1://127.0.0.1:%2%3").arg(tls ? "https" : "http").arg(port).arg(path);
+    }
+};
 
-class Radicale
+// Radicale, anna's books written straight into its storage folder.
+struct Radicale : RealServer
 {
-public:
-    Radicale(const QString &root, bool tls) : m_root(root), m_tls(tls) {}
+    Radicale(const QString &folder, bool overTls) : RealServer(folder), tls(overTls) {}
 
-    // An address book of anna's, written straight into the storage folder.
+    bool tls;
+
     void addBook(const QString &name, const QList<QByteArray> &cards)
     {
-        const QString dir = m_root + "/store/collection-root/anna/" + name;
+        const QString dir = root + "/store/collection-root/anna/" + name;
         writeFile(dir + "/.Radicale.props", "{\"tag\": \"VADDRESSBOOK\", \"D:displayname\": \"" + name.toUtf8() + " book\"}");
         for (int i = 0; i < cards.size(); ++i)
             writeFile(dir + QStringLiteral("/c%1.vcf").arg(i), cards[i]);
     }
-
     bool start()
     {
-        m_port = freePort();
-        writeFile(m_root + "/users", "anna:secret\n");
-        QStringList args{"-m", "radicale", "--config", "", "--hosts", QStringLiteral("127.0.0.1:%1").arg(m_port),
-                         "--storage-filesystem-folder",
-                         m_root + "/store", "--auth-type", "htpasswd", "--auth-htpasswd-filename", m_root + "/users",
-                         "--auth-htpasswd-encryption", "plain", "--auth-delay", "0"};
-        if (m_tls)
-            args << "--ssl" << "--certificate" << m_root + "/cert.pem" << "--key" << m_root + "/key.pem";
-        // Its log beside its folder, not on the test's output.
-        return m_process.start(python(), args, m_root + ".log") && listening(m_process, m_port);
+        writeFile(root + "/users", "anna:secret\n");
+        QStringList args{"-m", "radicale", "--config", "", "--hosts", QStringLiteral("127.0.0.1:%1").arg(port),
+                         "--storage-filesystem-folder", root + "/store", "--auth-type", "htpasswd",
+                         "--auth-htpasswd-filename", root + "/users", "--auth-htpasswd-encryption", "plain", "--auth-delay", "0"};
+        if (tls)
+            args << "--ssl" << "--certificate" << root + "/cert.pem" << "--key" << root + "/key.pem";
+        return RealServer::start(python(), args);
     }
-
-    QString url(const QString &path = "/") const
-    {
-        return QStringLiteral("%1://127.0.0.1:%2%3").arg(m_tls ? "https" : "http").arg(m_port).arg(path);
-    }
-
-private:
-    QString m_root;
-    bool m_tls;
-    quint16 m_port = 0;
-    ServerProcess m_process;
+    QString url(const QString &path = "/") const { return RealServer::url(path, tls); }
 };
 
-// Xandikos, a second real server (no authentication), on 127.0.0.1 with its
-// own folder; --defaults makes /user/contacts/addressbook/ and
-// /user/calendars/calendar/. Cards go in by PUT.
-class Xandikos
+// Xandikos, a second real server (no authentication); --defaults makes
+// /user/contacts/addressbook/ and /user/calendars/calendar/. Cards go in by PUT.
+struct Xandikos : RealServer
 {
-public:
-    explicit Xandikos(const QString &root) : m_root(root) {}
+    using RealServer::RealServer;
 
     bool start()
     {
-        // It logs every request: kept beside its folder, not on the test's output.
-        m_port = freePort();
-        return m_process.start("xandikos", {"-d", m_root, "--defaults", "-l", "127.0.0.1", "-p", QString::number(m_port)},
-                               m_root + ".log")
-            && listening(m_process, m_port);
+        return RealServer::start("xandikos", {"-d", root, "--defaults", "-l", "127.0.0.1", "-p", QString::number(port)});
     }
-
     // 201 when the card was stored.
     int put(const QString &path, const QByteArray &card)
     {
         QTcpSocket s;
-        s.connectToHost(QHostAddress::LocalHost, m_port);
+        s.connectToHost(QHostAddress::LocalHost, port);
         if (!s.waitForConnected(5000))
             return 0;
         s.write("PUT " + path.toUtf8() + " HTTP/1.1\r\nHost: 127.0.0.1\r\nContent-Type: text/vcard\r\nConnection: close\r\n"
@@ -126,13 +122,6 @@ public:
             answer += s.readAll();
         return answer.mid(9, 3).toInt();
     }
-
-    QString url(const QString &path) const { return QStringLiteral("http://127.0.0.1:%1%2").arg(m_port).arg(path); }
-
-private:
-    QString m_root;
-    quint16 m_port = 0;
-    ServerProcess m_process;
 };
 
 const QList<QByteArray> Cards{card(1, "+46 70-123 45 61"), card(2, "0701234562"), card(3, QByteArray())};
@@ -168,17 +157,11 @@ class TestCardDav : public QObject
     }
 
     // vire-image import of url into out.bin, with the user given.
-    Result import(const QString &url, const QStringList &more = {}, const QByteArray &password = "secret") const
+    Result import(const QString &url, const QStringList &more = {}, const QByteArray &password = "secret",
+                  const QString &secondMs = QString()) const
     {
-        return vire(QStringList{"import", path("new.bin"), url, "--user", "anna", "-o", path("out.bin")} + more, password);
-    }
-
-    // The same from the hostile server, with --replace.
-    Result importFrom(const QString &url, const QByteArray &password = "secret", const QStringList &more = {},
-                      const QString &secondMs = QString()) const
-    {
-        return vire(QStringList{"import", path("new.bin"), url, "--user", "anna", "-o", path("out.bin"), "--replace"} + more,
-                    password, secondMs);
+        return vire(QStringList{"import", path("new.bin"), url, "--user", "anna", "-o", path("out.bin")} + more, password,
+                    secondMs);
     }
 
     int entries() const { return userEntries(path("out.bin")); }
@@ -445,7 +428,7 @@ private slots:
         QFETCH(QString, how);
         QFETCH(QString, message);
         const QString url = m_hostile.url("/cut/" + how + "/");
-        const Result r = importFrom(url);
+        const Result r = import(url, {"--replace"});
         QCOMPARE(r.status, 2);
         QVERIFY2(QRegularExpression(QRegularExpression::escape(url + ": error: ") + message,
                                     QRegularExpression::MultilineOption).match(r.err).hasMatch(), qPrintable(r.err));
@@ -464,7 +447,7 @@ private slots:
     {
         QFETCH(QString, start);
         m_hostile.takeLog();
-        const Result r = importFrom(m_hostile.url(start));
+        const Result r = import(m_hostile.url(start), {"--replace"});
         QCOMPARE(r.status, 2);
         QVERIFY2(r.err.contains(m_hostile.url("", true) + " asks for a password, which goes only to http://127.0.0.1:"),
                  qPrintable(r.err));
@@ -481,13 +464,13 @@ private slots:
     {
         writeFile(path(".netrc"), "machine 127.0.0.2 login anna password secret\n");
         QFile::setPermissions(path(".netrc"), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther);
-        Result r = importFrom(m_hostile.url("/redirect-away/"), "not this one");
+        Result r = import(m_hostile.url("/redirect-away/"), {"--replace"}, "not this one");
         QVERIFY2(r.status == 0, qPrintable(r.err));
         QCOMPARE(entries(), 1);
         if (QOperatingSystemVersion::currentType() != QOperatingSystemVersion::Windows)   // no mode bits there
             QVERIFY2(r.err.contains(path(".netrc") + ": warning: others can read this file (mode 0604)"), qPrintable(r.err));
         QFile::setPermissions(path(".netrc"), QFile::ReadOwner | QFile::WriteOwner);
-        r = importFrom(m_hostile.url("/redirect-away/"), "not this one");
+        r = import(m_hostile.url("/redirect-away/"), {"--replace"}, "not this one");
         QVERIFY2(r.status == 0 && !r.err.contains(QLatin1String("warning")), qPrintable(r.err));
     }
 
@@ -495,7 +478,7 @@ private slots:
     void httpsNeverContinuesOverHttp()
     {
         m_hostile.takeLog();
-        const Result r = importFrom(m_hostile.tlsUrl("/tls-down/"), "secret", {"--ca-file", hostileCert()});
+        const Result r = import(m_hostile.tlsUrl("/tls-down/"), {"--replace", "--ca-file", hostileCert()});
         QCOMPARE(r.status, 2);
         QVERIFY2(r.err.contains(QLatin1String("would continue over plain http://")), qPrintable(r.err));
         QVERIFY(!m_hostile.takeLog().contains("/plain/"));
@@ -515,7 +498,7 @@ private slots:
     void utf8Password()
     {
         QFETCH(QString, scheme);
-        const Result r = importFrom(m_hostile.url("/utf8/" + scheme + "/"), "pass\xe2\x82\xacword");
+        const Result r = import(m_hostile.url("/utf8/" + scheme + "/"), {"--replace"}, "pass\xe2\x82\xacword");
         QVERIFY2(r.status == 0, qPrintable(r.err));
         QCOMPARE(entries(), 1);
     }
@@ -557,7 +540,7 @@ private slots:
         QFETCH(int, status);
         QFETCH(QString, message);
         QFETCH(QString, never);
-        const Result r = importFrom(hostile(url), "secret", more);
+        const Result r = import(hostile(url), QStringList{"--replace"} + more);
         QCOMPARE(r.status, status);
         QVERIFY2(r.err.contains(hostile(message)) && !r.err.contains(never), qPrintable(r.err));
     }
@@ -595,7 +578,7 @@ private slots:
         QFETCH(QString, drip);
         QFETCH(QStringList, more);
         QFETCH(QString, message);
-        const Result r = importFrom(m_hostile.url(drip), "secret", more, "20");
+        const Result r = import(m_hostile.url(drip), QStringList{"--replace"} + more, "secret", "20");
         QCOMPARE(r.status, 2);
         QVERIFY2(r.err.contains(message), qPrintable(r.err));
     }

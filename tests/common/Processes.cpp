@@ -1,5 +1,7 @@
 #include "tests/common/Processes.h"
 
+#include "tests/common/System.h"
+
 #include <QProcess>
 #include <QRegularExpression>
 

@@ -5,8 +5,6 @@
 #include <QString>
 #include <QStringList>
 
-class QProcess;
-
 // How a program ran: its exit status (-1 when it crashed or was stopped),
 // standard output, and its messages as text with "\n" line ends.
 struct Result
@@ -23,14 +21,10 @@ Result runProgram(const QString &program, const QStringList &args, const QString
                   const QProcessEnvironment &env = QProcessEnvironment::systemEnvironment());
 
 QString vireImage();
+// vire-image, run as above.
 Result runVire(const QStringList &args, const QString &workDir = QString(),
                const QProcessEnvironment &env = QProcessEnvironment::systemEnvironment());
 
 // The user entries an image holds, as "vire-image info" counts them; -1
 // when it cannot tell.
 int userEntries(const QString &image);
-
-// Starts p without a terminal (a session of its own on POSIX, no console on
-// Windows), so that a password prompt finds none to ask on
-// (Processes_unix.cpp, Processes_win.cpp).
-void withoutTerminal(QProcess &p);

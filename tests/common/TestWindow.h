@@ -2,13 +2,15 @@
 
 // The real main window with a fake platform, and the user's gestures on it.
 #include "ui/Controls.h"
+#include "tests/common/Books.h"
 #include "tests/common/FakePlatform.h"
 #include "tests/common/Files.h"
-#include "tests/common/OpenFiles.h"
+#include "tests/common/System.h"
 #include "ui/Form1.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -19,6 +21,12 @@
 #include <QTest>
 
 #include <memory>
+
+// A message box of an error as FakePlatform::shown() lists it.
+inline QString errorBox(const QString &text)
+{
+    return QStringLiteral("Error occured: ") + text;
+}
 
 // The numbers frame's caption: the book as opened, and changed since.
 inline const QColor Black(0, 0, 0), DarkRed(128, 0, 0);
@@ -57,19 +65,29 @@ struct TestWindow
     QPushButton *sndOpen(int k) { return control<QPushButton>(QStringLiteral("sndOpen(%1)").arg(k)); }
     QColor caption() { return control<CaptionFrame>(QStringLiteral("Frame2"))->captionColor(); }
 
-    QStringList rowTexts()
+    QStringList rowTexts() { return ::rowTexts(form->book()); }
+    QList<int> rowData() { return rowIndices(form->book()); }
+    // What a failed command leaves as it was: the image (its hash first),
+    // the count shown, the caption's colour, the sound names and the book.
+    QStringList state()
     {
-        QStringList texts;
-        for (const BookRow &row : form->book().rows())
-            texts << row.text;
-        return texts;
+        QStringList out{QCryptographicHash::hash(form->FB().bytes(), QCryptographicHash::Sha1).toHex(), label(11)->text(),
+                        caption().name()};
+        for (const QString &name : form->soundNames())
+            out << name;
+        return out + snapshot(form->book());
     }
-    QList<int> rowData()
+    // The editing controls in one line: the number (in brackets when it
+    // cannot be edited), the name, the sound item, the four boxes (x set,
+    // - clear, ? greyed) and the flags display.
+    QString editors()
     {
-        QList<int> data;
-        for (const BookRow &row : form->book().rows())
-            data << row.index;
-        return data;
+        QString boxes;
+        for (int i = 0; i < 4; ++i)
+            boxes += QLatin1Char("-?x"[check(i)->checkState()]);
+        const QString number = text1()->isEnabled() ? text1()->text() : "[" + text1()->text() + "]";
+        return QStringList{number, text2()->text(), QString::number(combo()->currentIndex()), boxes, label(12)->text()}
+            .join(" | ");
     }
 
     void click(QAbstractButton *b) { QTest::mouseClick(b, Qt::LeftButton); }

@@ -12,7 +12,7 @@ void TestFaults::unusableNamesAndUnexpectedFailures()
     const QString taken = t.path(QStringLiteral("lat\uFFFD.bin"));
     writeFile(taken, "not an image");
     t.add(QStringLiteral("555"), QStringLiteral("Office"));
-    const State before(t);
+    const QStringList before = t.state();
 
     t.open(taken);
     t.save(taken);
@@ -27,7 +27,7 @@ void TestFaults::unusableNamesAndUnexpectedFailures()
     }
     QCOMPARE(readFile(taken), QByteArray("not an image"));
     QCOMPARE(QDir(t.dir.path()).entryList(QDir::Files), QStringList{QFileInfo(taken).fileName()});
-    QVERIFY(State(t) == before);
+    QCOMPARE(t.state(), before);
     t.platform.clear();
 
     // Exceptions no command expects are reported, and the window goes on.
