@@ -71,23 +71,23 @@ struct RealServer
     }
 };
 
-// Radicale, anna's books written straight into its storage folder.
+// Radicale, its users' books written straight into its storage folder.
 struct Radicale : RealServer
 {
     Radicale(const QString &folder, bool overTls) : RealServer(folder), tls(overTls) {}
 
     bool tls;
 
-    void addBook(const QString &name, const QList<QByteArray> &cards)
+    void addBook(const QString &user, const QString &name, const QList<QByteArray> &cards)
     {
-        const QString dir = root + "/store/collection-root/anna/" + name;
+        const QString dir = root + "/store/collection-root/" + user + "/" + name;
         writeFile(dir + "/.Radicale.props", "{\"tag\": \"VADDRESSBOOK\", \"D:displayname\": \"" + name.toUtf8() + " book\"}");
         for (int i = 0; i < cards.size(); ++i)
             writeFile(dir + QStringLiteral("/c%1.vcf").arg(i), cards[i]);
     }
     bool start()
     {
-        writeFile(root + "/users", "anna:secret\n");
+        writeFile(root + "/users", "anna:secret\nbo:secret\ncarl:secret\ndora:secret\n");
         QStringList args{"-m", "radicale", "--config", "", "--hosts", QStringLiteral("127.0.0.1:%1").arg(port),
                          "--storage-filesystem-folder", root + "/store", "--auth-type", "htpasswd",
                          "--auth-htpasswd-filename", root + "/users", "--auth-htpasswd-encryption", "plain", "--auth-delay", "0"};
@@ -133,12 +133,13 @@ class TestCardDav : public QObject
     Q_OBJECT
 
     QTemporaryDir *m_dir = nullptr;
-    Radicale *m_server = nullptr;
-    // For the whole run: the hostile server, over TLS too, and Xandikos.
+    // For the whole run: the hostile server, over TLS too, Radicale (a book
+    // of Cards for anna, two books for bo, a book for carl with the image's
+    // sample number, 700 cards for dora) and Xandikos (Cards).
     QTemporaryDir m_servers;
     HostileDav m_hostile{m_servers.filePath("hostile.log")};
+    Radicale m_radicale{m_servers.filePath("radicale"), false};
     Xandikos m_xandikos{m_servers.filePath("xandikos")};
-    bool m_xandikosUp = false;
 
     QString path(const QString &name) const { return m_dir->filePath(name); }
 
@@ -166,17 +167,6 @@ class TestCardDav : public QObject
 
     int entries() const { return userEntries(path("out.bin")); }
 
-    Radicale &startServer(const QList<QByteArray> &cards = Cards, bool tls = false)
-    {
-        m_server = new Radicale(path("radicale"), tls);
-        m_server->addBook("contacts", cards);
-        if (tls && !selfSigned(path("radicale")))
-            qWarning("openssl made no certificate");
-        if (!m_server->start())
-            qWarning("Radicale did not start (scripts/deps.sh installs python3-radicale)");
-        return *m_server;
-    }
-
     QString hostileCert() const { return m_servers.filePath("cert.pem"); }
 
     // {port} and {tls}: the hostile server's ports.
@@ -190,9 +180,18 @@ private slots:
     {
         QVERIFY(selfSigned(m_servers.path()));
         QVERIFY2(m_hostile.start(hostileCert(), m_servers.filePath("key.pem")), "hostile_dav.py did not start");
-        m_xandikosUp = m_xandikos.start();
+        QList<QByteArray> large;
+        for (int i = 0; i < 700; ++i)
+            large << card(i, QByteArray::number(100000 + i));
+        m_radicale.addBook("anna", "contacts", Cards);
+        m_radicale.addBook("bo", "contacts", Cards);
+        m_radicale.addBook("bo", "work", {card(9, "0311")});
+        m_radicale.addBook("carl", "contacts", {card(1, "12345"), card(2, "0702")});
+        m_radicale.addBook("dora", "contacts", large);
+        QVERIFY2(m_radicale.start(), "Radicale did not start (scripts/deps.sh installs python3-radicale)");
+        QVERIFY2(m_xandikos.start(), "Xandikos did not start (scripts/deps.sh installs xandikos)");
         for (int i = 0; i < Cards.size(); ++i)
-            m_xandikosUp = m_xandikosUp && m_xandikos.put(QStringLiteral("/user/contacts/addressbook/c%1.vcf").arg(i), Cards[i]) == 201;
+            QCOMPARE(m_xandikos.put(QStringLiteral("/user/contacts/addressbook/c%1.vcf").arg(i), Cards[i]), 201);
     }
 
     void init()
@@ -204,8 +203,6 @@ private slots:
 
     void cleanup()
     {
-        delete m_server;
-        m_server = nullptr;
         delete m_dir;
         m_dir = nullptr;
     }
@@ -221,50 +218,46 @@ private slots:
     void discovery()
     {
         QFETCH(QString, start);
-        Radicale &s = startServer();
-        QUrl url(s.url(start));
+        QUrl url(m_radicale.url(start));
         url.setUserName("anna");
         const Result r = vire({"import", path("new.bin"), url.toString(), "-o", path("out.bin")});
         QCOMPARE(r.status, 0);
         QCOMPARE(entries(), 3);   // the sample entry and two cards' numbers
         // The card without a number is named by its URL.
-        QVERIFY2(r.err.contains(s.url("/anna/contacts/c2.vcf: warning: card \"Person 3\" has no telephone number")),
+        QVERIFY2(r.err.contains(m_radicale.url("/anna/contacts/c2.vcf: warning: card \"Person 3\" has no telephone number")),
                  qPrintable(r.err));
     }
 
     // The password from ~/.netrc, the user from --user; a direct collection URL.
     void netrcAndDirectUrl()
     {
-        Radicale &s = startServer();
         writeFile(path(".netrc"), "machine 127.0.0.1 login anna password secret\n");
-        QCOMPARE(import(s.url("/anna/contacts/"), {}, QByteArray()).status, 0);
+        QCOMPARE(import(m_radicale.url("/anna/contacts/"), {}, QByteArray()).status, 0);
         QCOMPARE(entries(), 3);
     }
 
     // Two books: both listed, nothing written.
     void twoBooksAreListed()
     {
-        Radicale &s = startServer();
-        s.addBook("work", {card(9, "0311")});
-        const Result r = import(s.url());
+        const Result r = vire({"import", path("new.bin"), m_radicale.url(), "--user", "bo", "-o", path("out.bin")});
         QCOMPARE(r.status, 2);
-        QVERIFY2(r.err.contains(s.url("/anna/contacts/  (contacts book)")) && r.err.contains(s.url("/anna/work/  (work book)")),
+        QVERIFY2(r.err.contains(m_radicale.url("/bo/contacts/  (contacts book)"))
+                     && r.err.contains(m_radicale.url("/bo/work/  (work book)")),
                  qPrintable(r.err));
         QVERIFY(!QFile::exists(path("out.bin")));
     }
 
     void replaceAndAdd()
     {
-        Radicale &s = startServer({card(1, "12345"), card(2, "0702")});
-        const QString url = s.url("/anna/contacts/"), out = path("out.bin");
+        const QString url = m_radicale.url("/carl/contacts/"), out = path("out.bin");
         // Adding keeps the sample entry 12345, so that number is there twice:
         // the warning names the image and the card's URL, not a line.
-        Result r = import(url);
+        Result r = vire({"import", path("new.bin"), url, "-o", out, "--user", "carl"});
         QCOMPARE(r.status, 0);
         QCOMPARE(entries(), 3);
-        QVERIFY2(r.err.contains("12345 (in the image, " + s.url("/anna/contacts/c0.vcf)")), qPrintable(r.err));
+        QVERIFY2(r.err.contains("12345 (in the image, " + m_radicale.url("/carl/contacts/c0.vcf)")), qPrintable(r.err));
 
-        r = vire({"import", out, url, "-o", out, "--replace", "--user", "anna"});
+        r = vire({"import", out, url, "-o", out, "--replace", "--user", "carl"});
         QCOMPARE(r.status, 0);
         QCOMPARE(entries(), 2);
     }
@@ -291,8 +284,7 @@ private slots:
         QFETCH(QString, url);
         QFETCH(QByteArray, password);
         QFETCH(QString, message);
-        Radicale &s = startServer({card(1, "0701")});
-        const QString server = s.url("");
+        const QString server = m_radicale.url("");
         const QString refused = QStringLiteral("http://127.0.0.1:%1").arg(freePort());
         const Result r = import(url.replace("{server}", server).replace("{refused}", refused), {}, password);
         QCOMPARE(r.status, 2);
@@ -303,11 +295,8 @@ private slots:
 
     void largeBook()
     {
-        QList<QByteArray> cards;
-        for (int i = 0; i < 700; ++i)
-            cards << card(i, QByteArray::number(100000 + i));
-        Radicale &s = startServer(cards);
-        QCOMPARE(import(s.url("/anna/contacts/"), {"--replace"}).status, 0);
+        QCOMPARE(vire({"import", path("new.bin"), m_radicale.url("/dora/contacts/"), "--user", "dora", "-o", path("out.bin"),
+                       "--replace"}).status, 0);
         QCOMPARE(entries(), 700);
     }
 
@@ -356,7 +345,9 @@ private slots:
 
     void httpsWithOwnAuthority()
     {
-        Radicale &s = startServer({card(1, "0701")}, true);
+        Radicale s(path("radicale"), true);
+        s.addBook("anna", "contacts", {card(1, "0701")});
+        QVERIFY(selfSigned(path("radicale")) && s.start());
         Result r = import(s.url("/anna/contacts/"));
         QVERIFY2(r.status == 2, qPrintable(r.err));
         // Schannel calls a self-signed certificate untrusted, in its own words.
@@ -383,7 +374,6 @@ private slots:
     void xandikosAsAFile()
     {
         QFETCH(QString, start);
-        QVERIFY2(m_xandikosUp, "Xandikos did not start or store the cards (scripts/deps.sh installs xandikos)");
         QCOMPARE(vire({"import", path("new.bin"), writeFile(path("cards.vcf"), Cards.join()), "-o", path("file.bin"),
                        "--replace"}).status, 0);
         const Result r = vire({"import", path("new.bin"), m_xandikos.url(start), "-o", path("out.bin"), "--replace"}, QByteArray());
@@ -404,7 +394,6 @@ private slots:
     {
         QFETCH(QString, where);
         QFETCH(QString, message);
-        QVERIFY2(m_xandikosUp, "Xandikos did not start or store the cards (scripts/deps.sh installs xandikos)");
         const Result r = vire({"import", path("new.bin"), m_xandikos.url(where), "-o", path("out.bin"), "--replace"}, QByteArray());
         QCOMPARE(r.status, 2);
         QVERIFY2(r.err.contains(m_xandikos.url(where) + ": error: " + message), qPrintable(r.err));
