@@ -24,9 +24,9 @@ inline QByteArray header(int count, const QByteArray &magic = Magic)
 }
 
 // What the encoder writes over zeros: the header, the fifteen fixed slots
-// (the two specials' names), the records in the order given, "(empty)" for
-// each sound's name. count: the records', unless given.
-inline QByteArray image(const QList<QByteArray> &records, int count = -1)
+// (the two specials' names), the records in the order given, the sounds'
+// names ("(empty)" for those not given). count: the records', unless given.
+inline QByteArray image(const QList<QByteArray> &records, int count = -1, const QList<QByteArray> &names = {})
 {
     QByteArray fb(Size, '\0');
     fb.replace(0, 32, header(count < 0 ? int(records.size()) : count));
@@ -36,7 +36,7 @@ inline QByteArray image(const QList<QByteArray> &records, int count = -1)
     for (int j = 0; j < records.size(); ++j)
         fb.replace(512 + 32 * j, 32, records[j]);
     for (int k = 1; k <= 7; ++k)
-        fb.replace(k * BankSize, 16, QByteArray("(empty)").leftJustified(16, ' '));
+        fb.replace(k * BankSize, 16, names.value(k - 1, "(empty)").leftJustified(16, ' ', true));
     return fb;
 }
 

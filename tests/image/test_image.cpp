@@ -12,6 +12,7 @@
 
 using namespace layout;
 using images::header;
+using images::image;
 using images::record;
 
 namespace {
@@ -234,15 +235,10 @@ private slots:
 
     void decodingOddRecords()
     {
-        FlashImage fb;
-        fb.writeBytes(0, header(5));
         // Stored in descending order, with a blank and an all-NUL number and
         // numbers that would sort ahead of the special labels.
-        fb.writeBytes(userRecordOffset(1), record("300", "C", 1));
-        fb.writeBytes(userRecordOffset(2), record("", "blank", 2));
-        fb.writeBytes(userRecordOffset(3), QByteArray(16, '\0') + record("", "nul", 3).mid(16));
-        fb.writeBytes(userRecordOffset(4), record("_0", "under", 4));
-        fb.writeBytes(userRecordOffset(5), record(" 1", "space", 5));
+        FlashImage fb(image({record("300", "C", 1), record("", "blank", 2), QByteArray(16, '\0') + record("", "nul", 3).mid(16),
+                             record("_0", "under", 4), record(" 1", "space", 5)}));
         fb.writeBytes(fixedSlotOffset(1), record("garbage number", "Ok\xe4nt", 7));
 
         PhoneBook book;
@@ -484,11 +480,8 @@ private slots:
         // Records out of order, one number twice: the same book whichever way it is made.
         const QList<QByteArray> records = {record("555", "Office", 0x93), record("1000", "b", 0x08),
                                            record("20", "c", 0), record("555", "again", 1)};
-        FlashImage fb;
-        fb.writeBytes(0, header(int(records.size())));
+        FlashImage fb(image(records));
         fb.writeBytes(fixedSlotOffset(0), record("0", "Secret", 0xA5));
-        for (int j = 1; j <= records.size(); ++j)
-            fb.writeBytes(userRecordOffset(j), records[j - 1]);
         PhoneBook decoded;
         SoundNames names;
         QVERIFY(readFB(fb, decoded, names));

@@ -1,5 +1,6 @@
 // "Open Image..." and "Save Image..." through the real window.
 #include "image/FixedText.h"
+#include "tests/common/Images.h"
 #include "tests/common/TestWindow.h"
 
 #include <QCheckBox>
@@ -13,34 +14,14 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <functional>
-#include <memory>
+using images::image;
+using images::record;
 
 namespace {
 
 const QString Title = QStringLiteral("Specify target file");
 const QString Filter = QStringLiteral("Binary (*.bin)|*.bin");
 const QString ErrorTitle = QStringLiteral("Error occured");
-
-// An image as the encoder writes it, from a book the callback fills in.
-QByteArray encodedImage(const std::function<void(PhoneBook &)> &fill, const SoundNames &names,
-                        const FlashImage &start = FlashImage())
-{
-    FlashImage fb = start;
-    PhoneBook book;
-    fill(book);
-    buildFB(fb, book, names);
-    return fb.bytes();
-}
-
-SoundNames namesOf(std::initializer_list<const char *> texts)
-{
-    SoundNames names;
-    int k = 0;
-    for (const char *t : texts)
-        names[size_t(k++)] = QString::fromLatin1(t);
-    return names;
-}
 
 using Window = TestWindow;
 
@@ -108,7 +89,7 @@ private slots:
 
         // The next open works.
         const QString good = t.path(QStringLiteral("good.bin"));
-        writeFile(good, encodedImage([](PhoneBook &) {}, namesOf({"a", "b", "c", "d", "e", "f", "g"})));
+        writeFile(good, image({record("12345", "Test Testsson")}, -1, {"a", "b", "c", "d", "e", "f", "g"}));
         t.open(good);
         QCOMPARE(t.platform.boxes.size(), size_t(2));
         QCOMPARE(t.w().FB().bytes(), readFile(good));
@@ -130,8 +111,8 @@ private slots:
         QFETCH(QByteArray, bytes);
         Window t;
         const QString first = t.path(QStringLiteral("first.bin"));
-        writeFile(first, encodedImage([](PhoneBook &b) { b.addEntry(QStringLiteral("777"), QStringLiteral("Seven"), 0x17); },
-                                      namesOf({"One", "Two", "Three", "Four", "Five", "Six", "Seven"})));
+        writeFile(first, image({record("12345", "Test Testsson"), record("777", "Seven", 0x17)}, -1,
+                               {"One", "Two", "Three", "Four", "Five", "Six", "Seven"}));
         t.open(first);
         t.add(QStringLiteral("555"), QStringLiteral("Office"));
         const QByteArray fbBefore = t.w().FB().bytes();
@@ -157,26 +138,11 @@ private slots:
     {
         Window t;
         // Records stored in descending order, a sample byte and sound names.
-        FlashImage start;
-        start.set(0x20000 + 16, 0xAB);
-        const QByteArray image = encodedImage(
-            [](PhoneBook &b) {
-                b.addEntry(QStringLiteral("900"), QStringLiteral("Nine"), 0x93);
-                b.addEntry(QStringLiteral("50"), QStringLiteral("Fifty"), 0x41);
-                b.addEntry(QStringLiteral("1234"), QStringLiteral("Long name here"), 0x07);
-                for (int row = 2; row < b.listCount(); ++row) {
-                    if (b.itemData(row) == PhoneBook::SampleIndex)
-                        b.removeEntry(row, QString());
-                }
-            },
-            namesOf({"Ring", "Beep", "", "Chime", "Bell", "Buzz", "Sixteen chars ok"}), start);
-        // Put the records in descending order of their numbers.
-        QByteArray descending = image;
-        const QByteArray r1 = image.mid(512, 32), r2 = image.mid(544, 32), r3 = image.mid(576, 32);
-        descending.replace(512, 32, r3).replace(544, 32, r2).replace(576, 32, r1);
-        const QString path = t.path(QStringLiteral("book.bin"));
-        writeFile(path, descending);
-        QCOMPARE(descending.mid(512, 3), QByteArray("900"));
+        QByteArray descending = image({record("900", "Nine", 0x93), record("50", "Fifty", 0x41),
+                                       record("1234", "Long name here", 0x07)},
+                                      -1, {"Ring", "Beep", "", "Chime", "Bell", "Buzz", "Sixteen chars ok"});
+        descending[0x20000 + 16] = char(0xAB);
+        const QString path = writeFile(t.path(QStringLiteral("book.bin")), descending);
 
         // Before: an edit, a selected row and values in the editing controls.
         t.add(QStringLiteral("555"), QStringLiteral("Office"));
@@ -213,9 +179,8 @@ private slots:
     void openLongAndShortFiles()
     {
         Window t;
-        const QByteArray image = encodedImage(
-            [](PhoneBook &b) { b.addEntry(QStringLiteral("42"), QStringLiteral("Answer"), 0x20); },
-            namesOf({"a", "b", "c", "d", "e", "f", "g"}));
+        const QByteArray image = images::image({record("12345", "Test Testsson"), record("42", "Answer", 0x20)}, -1,
+                                               {"a", "b", "c", "d", "e", "f", "g"});
 
         const QString exact = t.path(QStringLiteral("exact.bin"));
         writeFile(exact, image);
