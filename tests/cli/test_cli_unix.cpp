@@ -80,7 +80,7 @@ void TestCli::readOnlyFilesStayReadOnly()
     QCOMPARE(r.status, 2);
     QVERIFY2(r.err.contains("ro.bin: error: " + qt_error_string(EACCES) + ". The file is unchanged."), qPrintable(r.err));
     QCOMPARE(d.read("ro.bin"), QByteArray("old"));
-    QCOMPARE(QDir(d.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"ro.bin"});
+    QCOMPARE(filesIn(d.path()), QStringList{"ro.bin"});
     if (!asRoot)
         return;
     r = d.vire({"new", "-o", "ro.bin"});
@@ -104,7 +104,7 @@ void TestCli::ownersAndLimits()
     QVERIFY2(r.status == 0, qPrintable(r.err));
     QCOMPARE(d.read("sticky/phone.bin").size(), Size);
     QCOMPARE(statOf(d.path("sticky/phone.bin")).st_uid, uid_t(0));
-    QCOMPARE(QDir(d.path("sticky")).entryList(QDir::Files | QDir::Hidden).size(), 1);
+    QCOMPARE(filesIn(d.path("sticky")).size(), 1);
 
     // A colleague's 664 file in a set-group-id 2775 folder of their group stays theirs.
     d.write("team/phone.bin", "old");
@@ -128,5 +128,5 @@ void TestCli::ownersAndLimits()
         QVERIFY2(r.err.contains(QLatin1String(": error: File too large. The file is unchanged.")), qPrintable(r.err));
         QCOMPARE(d.read(QLatin1String(name)), QByteArray("old"));
     }
-    QCOMPARE(QDir(d.path()).entryList(QDir::Files | QDir::Hidden).size(), 3);
+    QCOMPARE(filesIn(d.path()).size(), 3);
 }

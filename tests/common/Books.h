@@ -22,6 +22,12 @@ inline QList<int> rowIndices(const PhoneBook &b)
     return out;
 }
 
+// An entry as "number|name|0xflags".
+inline QString entryText(const BookEntry &e)
+{
+    return e.number + QLatin1Char('|') + e.name + QStringLiteral("|0x%1").arg(e.flags, 2, 16, QLatin1Char('0'));
+}
+
 // Rows, table, last index, count and marker.
 inline QStringList snapshot(const PhoneBook &b)
 {
@@ -29,6 +35,6 @@ inline QStringList snapshot(const PhoneBook &b)
     for (const BookRow &r : b.rows())
         out << QStringLiteral("row %1 %2").arg(r.index).arg(r.text);
     for (const BookEntry &e : b.table())
-        out << QStringLiteral("entry %1|%2|%3").arg(e.number, e.name).arg(int(e.flags));
+        out << "entry " + entryText(e);
     return out;
 }

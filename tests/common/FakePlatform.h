@@ -40,6 +40,16 @@ public:
     // Runs inside every file dialog, to throw what a command must survive.
     std::function<void()> duringDialog;
 
+    // The file dialogs asked, "open|save: title [file name] filter" each.
+    QStringList asked() const
+    {
+        QStringList out;
+        for (const Dialog &d : dialogs)
+            out << QStringLiteral("%1: %2 [%3] %4")
+                       .arg(d.kind == FileDialogKind::Open ? "open" : "save", d.title, d.fileName, d.filter);
+        return out;
+    }
+
     // The boxes shown, "title: text" each.
     QStringList shown() const
     {

@@ -33,6 +33,12 @@ inline QByteArray takeFile(const QString &path)
     return bytes;
 }
 
+// The files in folder by name, hidden and special ones too.
+inline QStringList filesIn(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+}
+
 // A fresh folder, removed with the object, and its files by name.
 class Folder
 {

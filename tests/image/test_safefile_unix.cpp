@@ -22,11 +22,6 @@ struct stat statOf(const QString &path)
     return st;
 }
 
-QStringList filesIn(const QString &dir)
-{
-    return QDir(dir).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
-}
-
 QString saveFailed(const QString &path, int code, const char *state)
 {
     return QStringLiteral("Could not save %1: %2. %3").arg(path, qt_error_string(code), QLatin1String(state));

@@ -15,11 +15,6 @@
 
 namespace {
 
-QStringList filesIn(const QString &dir)
-{
-    return QDir(dir).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
-}
-
 std::wstring native(const QString &path)
 {
     return QDir::toNativeSeparators(path).toStdWString();
