@@ -1,8 +1,6 @@
 #include "tests/carddav/ServerProcess.h"
 
 #include <QDeadlineTimer>
-#include <QFile>
-#include <QFileInfo>
 #include <QRegularExpression>
 #include <QThread>
 

@@ -11,21 +11,19 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCryptographicHash>
-#include <QDir>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
 
-// A message box of an error as FakePlatform::shown() lists it.
+// The title of an error's message box, and the box as FakePlatform::shown() lists it.
+inline const QString ErrorTitle = QStringLiteral("Error occured");
 inline QString errorBox(const QString &text)
 {
-    return QStringLiteral("Error occured: ") + text;
+    return ErrorTitle + QStringLiteral(": ") + text;
 }
 
 // The numbers frame's caption: the book as opened, and changed since.

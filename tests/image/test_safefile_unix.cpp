@@ -2,8 +2,6 @@
 #include "tests/common/Files.h"
 #include "tests/common/Thrown.h"
 
-#include <QFile>
-#include <QTemporaryDir>
 #include <QtEndian>
 #include <QtTest>
 

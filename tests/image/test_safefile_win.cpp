@@ -4,9 +4,6 @@
 #include "tests/common/Files.h"
 #include "tests/common/Thrown.h"
 
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <windows.h>

@@ -4,7 +4,6 @@
 #include "tests/common/TestWindow.h"
 
 #include <QAccessible>
-#include <QTest>
 #include <QtGui/private/qguiapplication_p.h>
 #include <QtGui/qpa/qplatformaccessibility.h>
 #include <QtGui/qpa/qplatformintegration.h>

@@ -5,21 +5,10 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QInputMethodEvent>
-#include <QLineEdit>
-#include <QListView>
-#include <QPushButton>
 #include <QStyle>
 #include <QStyleFactory>
-#include <QTest>
 
 #include <algorithm>
-#include <memory>
-
-namespace {
-
-using Window = TestWindow;
-
-} // namespace
 
 class TestControls : public QObject
 {
@@ -28,7 +17,7 @@ class TestControls : public QObject
 private slots:
     void numberKeyFilter()
     {
-        Window t;
+        TestWindow t;
         QLineEdit *number = t.text1();
         number->setFocus();
         QTest::keyClicks(number, QStringLiteral("a- .+#*"));
@@ -97,7 +86,7 @@ private slots:
     void markerIsVisibleOnScreen()
     {
         QFETCH(QString, style);
-        Window t;
+        TestWindow t;
         QWidget *numbers = t.control<QWidget>(QStringLiteral("Frame2"));
         QWidget *sounds = t.control<QWidget>(QStringLiteral("Frame1"));
         const int captionHeight = numbers->fontMetrics().height();
@@ -139,7 +128,7 @@ private slots:
 
     void listRows()
     {
-        Window t;
+        TestWindow t;
         // The selected row's text in red on blue, so that its ink is told apart
         // from the highlight and from the other rows' black on white.
         QListView *list = t.list();

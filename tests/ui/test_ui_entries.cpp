@@ -2,16 +2,6 @@
 // Remove and Reset, driven through the real widgets.
 #include "tests/common/TestWindow.h"
 
-#include <QCheckBox>
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListView>
-#include <QPushButton>
-#include <QTest>
-
-using Window = TestWindow;
-
 class TestEntryCommands : public QObject
 {
     Q_OBJECT
@@ -19,7 +9,7 @@ class TestEntryCommands : public QObject
 private slots:
     void flagComposition()
     {
-        Window t;
+        TestWindow t;
         t.click(t.check(0));
         QCOMPARE(t.label(12)->text(), QStringLiteral("0x80"));
         t.click(t.check(3));
@@ -47,7 +37,7 @@ private slots:
 
     void showingEntries()
     {
-        Window t;
+        TestWindow t;
         PhoneBook &book = t.w().book();
         t.clickRow(0);
         QCOMPARE(t.w().selectedRow(), 0);
@@ -82,7 +72,7 @@ private slots:
     // An empty number only beeps.
     void addRefusesAnEmptyNumber()
     {
-        Window t;
+        TestWindow t;
         t.click(t.command(1));
         QCOMPARE(t.platform.beeps, 1);
         QCOMPARE(t.w().book().lastIndex(), qint16(15));
@@ -93,7 +83,7 @@ private slots:
 
     void addEntries()
     {
-        Window t;
+        TestWindow t;
         PhoneBook &book = t.w().book();
         t.type(t.text1(), QStringLiteral("555"));
         t.type(t.text2(), QStringLiteral("Office"));
@@ -134,7 +124,7 @@ private slots:
     // A special entry's label in the disabled number box is refused.
     void addRefusesASpecialLabel()
     {
-        Window t;
+        TestWindow t;
         t.clickRow(1);
         t.click(t.command(1));
         QCOMPARE(t.platform.beeps, 1);
@@ -144,7 +134,7 @@ private slots:
 
     void updateEntries()
     {
-        Window t;
+        TestWindow t;
         PhoneBook &book = t.w().book();
 
         // Without a selected row Update does nothing, silently.
@@ -195,7 +185,7 @@ private slots:
     // The last user entry stays.
     void removeKeepsTheLastUserEntry()
     {
-        Window t;
+        TestWindow t;
         t.clickRow(2);
         t.click(t.command(3));
         QCOMPARE(t.platform.beeps, 1);
@@ -205,7 +195,7 @@ private slots:
 
     void removeEntries()
     {
-        Window t;
+        TestWindow t;
         PhoneBook &book = t.w().book();
         for (const char *n : {"1", "2", "3"}) {
             t.type(t.text1(), QLatin1String(n));
@@ -264,7 +254,7 @@ private slots:
 
     void resetBook()
     {
-        Window t;
+        TestWindow t;
         t.w().FB().set(0x10020, 0x5A);
         t.type(t.sndName(2), QStringLiteral("Ring"));
         t.type(t.text1(), QStringLiteral("555"));

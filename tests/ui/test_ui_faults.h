@@ -8,8 +8,6 @@
 
 #include <QObject>
 
-inline const QString ErrorTitle = QStringLiteral("Error occured");
-
 // An edited book saved and opened again, so that the buffer equals the file.
 inline QString prepareImage(TestWindow &t, const QString &path)
 {

@@ -1,7 +1,5 @@
 #include "tests/ui/test_ui_faults.h"
 
-#include <QFileInfo>
-
 #include <cerrno>
 #include <csignal>
 #include <cstring>

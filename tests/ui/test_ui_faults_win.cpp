@@ -1,7 +1,5 @@
 #include "tests/ui/test_ui_faults.h"
 
-#include <QFileInfo>
-
 #include <windows.h>
 
 #include "tests/common/SystemText_win.h"

@@ -3,27 +3,8 @@
 #include "tests/common/Images.h"
 #include "tests/common/TestWindow.h"
 
-#include <QCheckBox>
-#include <QComboBox>
-#include <QDir>
-#include <QFile>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListView>
-#include <QPushButton>
-#include <QTemporaryDir>
-#include <QTest>
-
 using images::image;
 using images::record;
-
-namespace {
-
-const QString ErrorTitle = QStringLiteral("Error occured");
-
-using Window = TestWindow;
-
-} // namespace
 
 class TestImageFiles : public QObject
 {
@@ -32,7 +13,7 @@ class TestImageFiles : public QObject
 private slots:
     void dialogSettingsAndCancel()
     {
-        Window t;
+        TestWindow t;
         const int files = openFiles(t.dir.path());
         t.w().commonDialog1().setFileName(QStringLiteral("left over"));
         t.platform.cancel();
@@ -58,7 +39,7 @@ private slots:
 
     void openFailures()
     {
-        Window t;
+        TestWindow t;
         t.add(QStringLiteral("555"), QStringLiteral("Office"));
         const int files = openFiles(t.dir.path());
 
@@ -101,7 +82,7 @@ private slots:
     {
         QFETCH(int, at);
         QFETCH(QByteArray, bytes);
-        Window t;
+        TestWindow t;
         const QString first = t.path(QStringLiteral("first.bin"));
         writeFile(first, image({record("12345", "Test Testsson"), record("777", "Seven", 0x17)}, -1,
                                {"One", "Two", "Three", "Four", "Five", "Six", "Seven"}));
@@ -128,7 +109,7 @@ private slots:
 
     void openAccepted()
     {
-        Window t;
+        TestWindow t;
         // Records stored in descending order, a sample byte and sound names.
         QByteArray descending = image({record("900", "Nine", 0x93), record("50", "Fifty", 0x41),
                                        record("1234", "Long name here", 0x07)},
@@ -169,7 +150,7 @@ private slots:
 
     void openLongAndShortFiles()
     {
-        Window t;
+        TestWindow t;
         const QByteArray image = images::image({record("12345", "Test Testsson"), record("42", "Answer", 0x20)}, -1,
                                                {"a", "b", "c", "d", "e", "f", "g"});
 
@@ -179,7 +160,7 @@ private slots:
         const QStringList rows = t.rowTexts();
         const SoundNames names = t.w().soundNames();
 
-        Window u;
+        TestWindow u;
         const QString longer = u.path(QStringLiteral("long.bin"));
         writeFile(longer, image + QByteArray(1000000 - FlashImage::Size, char(0xFF)));
         QCOMPARE(QFileInfo(longer).size(), 1000000);
@@ -206,7 +187,7 @@ private slots:
 
     void saveWritesTheWholeImage()
     {
-        Window t;
+        TestWindow t;
         const int files = openFiles(t.dir.path());
         // Right after start: the default book and zero samples; a name typed
         // without an extension is used as typed.
@@ -247,7 +228,7 @@ private slots:
     void saveWhereNoFileCanBe()
     {
         QFETCH(QString, name);
-        Window t;
+        TestWindow t;
         QVERIFY(QDir().mkdir(t.path(QStringLiteral("folder.bin"))));
         const int files = openFiles(t.dir.path());
         t.save(t.path(name));
@@ -264,7 +245,7 @@ private slots:
     {
         if (!foldersCanBeLocked())
             QSKIP("this user writes any folder");
-        Window t;
+        TestWindow t;
         const QString locked = t.path(QStringLiteral("locked")), file = locked + QStringLiteral("/image.bin");
         writeFile(file, QByteArray(1000, char(0x33)));
         QVERIFY(QFile::setPermissions(locked, QFile::ReadOwner | QFile::ExeOwner));
@@ -281,7 +262,7 @@ private slots:
     {
         if (!hasFileSizeLimits())
             QSKIP("this system limits no file's size");
-        Window t;
+        TestWindow t;
         const int files = openFiles(t.dir.path());
         const QString limited = writeFile(t.path(QStringLiteral("limited.bin")), QByteArray(1000, char(0x33)));
         QVERIFY(withFileSizeLimit(200000, [&] { t.save(limited); }));
@@ -297,7 +278,7 @@ private slots:
     // is touched. The name boxes never hold one, so the book is given it.
     void saveOfANameTheImageCannotSpell()
     {
-        Window t;
+        TestWindow t;
         const int files = openFiles(t.dir.path());
         const QString target = writeFile(t.path(QStringLiteral("target.bin")), QByteArray(1000, char(0x33)));
         t.w().book().addEntry(QStringLiteral("555"), QStringLiteral("Arrow \u2192"), 0);
@@ -318,7 +299,7 @@ private slots:
 
     void saveThenOpenGivesTheSameBook()
     {
-        Window t;
+        TestWindow t;
         t.add(QStringLiteral("0701234567"), QStringLiteral("Anna"));
         t.add(QStringLiteral("031"), QStringLiteral("Kontoret AB 14"));
         t.clickRow(1);

@@ -4,13 +4,6 @@
 #include "tests/common/WaveFiles.h"
 
 #include <QAction>
-#include <QComboBox>
-#include <QDir>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTest>
-
-#include <memory>
 
 using namespace wavefiles;
 

@@ -5,17 +5,9 @@
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListView>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPushButton>
 #include <QScreen>
-#include <QTest>
-
-using Window = TestWindow;
 
 class TestWindowLayout : public QObject
 {
@@ -24,7 +16,7 @@ class TestWindowLayout : public QObject
 private slots:
     void stateAfterStart()
     {
-        Window t;
+        TestWindow t;
         QCOMPARE(t.w().windowTitle(), QStringLiteral("VIRE Flash editor"));
         QVERIFY(!t.w().windowIcon().isNull());
         QCOMPARE(t.rowTexts(), (QStringList{"_HiddenNumber", "_UnknownNumber", "12345"}));
@@ -47,7 +39,7 @@ private slots:
 
     void geometryAndLook()
     {
-        Window t;
+        TestWindow t;
         if (t.w().screen()->logicalDotsPerInch() != 96.0)
             QSKIP("the pixel values below are those of a 96 DPI screen");
         QWidget *client = t.w().centralWidget();
@@ -95,7 +87,7 @@ private slots:
 
     void keyboardOrder()
     {
-        Window t;
+        TestWindow t;
         t.w().activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&t.w()));
         QStringList expected;
@@ -119,7 +111,7 @@ private slots:
 
     void menuAndInertControls()
     {
-        Window t;
+        TestWindow t;
         // Exit, the serial entries and the save and play buttons change nothing.
         t.clickRow(2);
         const QString before = t.text1()->text();
@@ -150,7 +142,7 @@ private slots:
 
     void fieldWidths()
     {
-        Window t;
+        TestWindow t;
         QLineEdit *number = t.text1();
         number->setFocus();
         // The 17th digit is refused.
@@ -169,7 +161,7 @@ private slots:
 
     void soundNamesRenameSelectorItems()
     {
-        Window t;
+        TestWindow t;
         QLineEdit *name = t.sndName(3);
         name->setFocus();
         QTest::keyClick(name, Qt::Key_End);
@@ -214,7 +206,7 @@ private slots:
         QFETCH(QString, array);
         QFETCH(QString, name);
         QFETCH(bool, enabled);
-        Window t;
+        TestWindow t;
         for (int k = 1; k <= 7; ++k) {
             auto *button = t.control<QPushButton>(QStringLiteral("%1(%2)").arg(array).arg(k));
             QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(button);
@@ -233,14 +225,14 @@ private slots:
     // The window's icon comes at the sizes of a title bar and a task bar.
     void windowIconSizes()
     {
-        Window t;
+        TestWindow t;
         const QList<QSize> sizes = t.w().windowIcon().availableSizes();
         QVERIFY(sizes.contains(QSize(16, 16)) && sizes.contains(QSize(32, 32)));
     }
 
     void popupsTakeTheWindowFont()
     {
-        Window t;
+        TestWindow t;
         // Menus and the drop-down are windows of their own, yet use the window's font.
         for (const char *name : {"menFile", "menSio"})
             QCOMPARE(t.control<QMenu>(QLatin1String(name))->font(), t.w().font());
