@@ -78,148 +78,120 @@ void TestCli::import_data()
     QTest::addColumn<QStringList>("messages");   // each among the messages
     QTest::addColumn<QString>("last");           // how the messages end
     QTest::addColumn<QByteArray>("book");
-    const QStringList toB{"-o", "b.bin"}, replace{"--replace", "-o", "b.bin"}, dryRun{"--dry-run"};
+    const QStringList toB{"-o", "b.bin"}, replace{"--replace", "-o", "b.bin"}, dryRun{"--dry-run"}, inPlace{"-o", "a.bin"};
     const QByteArray empty = image({}), office = image({record("555", "Office")});
+    // Into b.bin, which then holds the default specials and rows.
+    auto adds = [&](const char *name, const QByteArray &image, const QString &source, const QByteArray &bytes,
+                    const QStringList &messages, const QByteArray &rows, const QStringList &args = {"-o", "b.bin"},
+                    const QString &last = QString()) {
+        QTest::newRow(name) << image << source << bytes << args << 0 << messages << last << Header + DefaultSpecials + rows;
+    };
+    // Into office's image, which stays; no b.bin.
+    auto writesNothing = [&](const char *name, const QString &source, const QByteArray &bytes, const QStringList &args,
+                             int status, const QStringList &messages, const QString &last = QString()) {
+        QTest::newRow(name) << office << source << bytes << args << status << messages << last << QByteArray();
+    };
 
     QByteArray samples = image({record("555", "Office", 0x93)});
     samples.replace(2 * BankSize + 16, 3, "abc");
     // BOM, semicolons, columns in another order and case, quoting, a missing column.
     QTest::newRow("CSV") << samples << "c.csv"
-                         << QByteArray("\xEF\xBB\xBFSbit4;NAME;Number;sound\n"
-                                       "1;\"Anna; \"\"A\"\"\";300;2\n"
-                                       "0;A name much longer than fourteen;1000;0\r\n"
-                                       "\n"
-                                       ";;;\n"
-                                       "0;K\xC3\xB6k;555;7\n"
+                         << QByteArray("\xEF\xBB\xBFSbit4;NAME;Number;sound\n1;\"Anna; \"\"A\"\"\";300;2\n"
+                                       "0;A name much longer than fourteen;1000;0\r\n\n;;;\n0;K\xC3\xB6k;555;7\n"
                                        "1;Hidden;_HiddenNumber;1\n")
                          << toB << 0
                          << QStringList{"c.csv:3: warning: name \"A name much longer than fourteen\" cut to 14 "
                                         "characters: \"A name much lo\"",
                                         "c.csv: warning: numbers added more than once: 555 (in the image, line 6)"}
                          << QString()
-                         << Header + "_HiddenNumber,Hidden,1,0,0,0,1\r\n"
-                                     "_UnknownNumber,Ok\xC3\xA4nt nummer,0,0,0,0,0\r\n"
-                                     "1000,A name much lo,0,0,0,0,0\r\n"
-                                     "300,\"Anna; \"\"A\"\"\",2,0,0,0,1\r\n"
+                         << Header + "_HiddenNumber,Hidden,1,0,0,0,1\r\n_UnknownNumber,Ok\xC3\xA4nt nummer,0,0,0,0,0\r\n"
+                                     "1000,A name much lo,0,0,0,0,0\r\n300,\"Anna; \"\"A\"\"\",2,0,0,0,1\r\n"
                                      "555,K\xC3\xB6k,7,0,0,0,0\r\n"   // "555" sorts before the image's "555" and its padding
                                      "555,Office,3,1,0,0,1\r\n";
-    QTest::newRow("vCard")
-        << empty << "c.vcf"
-        << QByteArray("BEGIN:VCARD\r\nVERSION:2.1\r\n"
-                      "N;CHARSET=ISO-8859-1;ENCODING=QUOTED-PRINTABLE:Str=F6m;=C5=\r\nsa\r\n"
-                      "TEL;CELL:+46 (0)70-123.45/67\r\n"
-                      "TEL;HOME:\r\n"
-                      "END:VCARD\r\n"
-                      "begin:vcard\nversion:3.0\nFN:Bo\n  Ek\nitem1.TEL;TYPE=work:12345678901234567\nTEL:*31#\nTEL:08-12\nEND:VCARD\n"
-                      "BEGIN:VCARD\nVERSION:4.0\nFN:Caf\xC3\xA9 \\, Bar\nTEL;VALUE=uri;TYPE=\"voice,cell\":tel:+1-555-0100;ext=7\n"
-                      "END:VCARD\n"
-                      "BEGIN:VCARD\nVERSION:3.0\nFN:Nobody\nEND:VCARD\n")
-        << toB << 0
-        << QStringList{QStringLiteral("c.vcf:6: warning: card \"\u00c5sa Str\u00f6m\": number \"\" is empty; skipped"),
-                       "c.vcf:12: warning: card \"Bo Ek\": number \"12345678901234567\" has more than 16 digits; skipped",
-                       "c.vcf:13: warning: card \"Bo Ek\": number \"*31#\" holds characters other than digits; skipped",
-                       "c.vcf:21: warning: card \"Nobody\" has no telephone number; skipped",
-                       "c.vcf: summary: added 3 entries, skipped 4; the phone book holds 3 of 2,032 entries"}
-        << QString()
-        << Header + DefaultSpecials + "0015550100,\"Caf\xC3\xA9 , Bar\",0,0,0,0,0\r\n"
-                                      "0046701234567,\xC3\x85sa Str\xC3\xB6m,0,0,0,0,0\r\n"
-                                      "0812,Bo Ek,0,0,0,0,0\r\n";
+    adds("vCard", empty, "c.vcf",
+         "BEGIN:VCARD\r\nVERSION:2.1\r\nN;CHARSET=ISO-8859-1;ENCODING=QUOTED-PRINTABLE:Str=F6m;=C5=\r\nsa\r\n"
+         "TEL;CELL:+46 (0)70-123.45/67\r\nTEL;HOME:\r\nEND:VCARD\r\n"
+         "begin:vcard\nversion:3.0\nFN:Bo\n  Ek\nitem1.TEL;TYPE=work:12345678901234567\nTEL:*31#\nTEL:08-12\nEND:VCARD\n"
+         "BEGIN:VCARD\nVERSION:4.0\nFN:Caf\xC3\xA9 \\, Bar\nTEL;VALUE=uri;TYPE=\"voice,cell\":tel:+1-555-0100;ext=7\n"
+         "END:VCARD\nBEGIN:VCARD\nVERSION:3.0\nFN:Nobody\nEND:VCARD\n",
+         {QStringLiteral("c.vcf:6: warning: card \"\u00c5sa Str\u00f6m\": number \"\" is empty; skipped"),
+          "c.vcf:12: warning: card \"Bo Ek\": number \"12345678901234567\" has more than 16 digits; skipped",
+          "c.vcf:13: warning: card \"Bo Ek\": number \"*31#\" holds characters other than digits; skipped",
+          "c.vcf:21: warning: card \"Nobody\" has no telephone number; skipped",
+          "c.vcf: summary: added 3 entries, skipped 4; the phone book holds 3 of 2,032 entries"},
+         "0015550100,\"Caf\xC3\xA9 , Bar\",0,0,0,0,0\r\n0046701234567,\xC3\x85sa Str\xC3\xB6m,0,0,0,0,0\r\n0812,Bo Ek,0,0,0,0,0\r\n");
 
     // Files as other programs write them.
     const QString han = cp1252::transliterates() ? "Shan Tian ?" : "?? ?";   // pinyin where ICU is built in
     const QString polish = QStringLiteral("number,name\r\n+48 22 123 45 67,\u0141ukasz \u017b\u00f3\u0142w\r\n"
                                           "0701,\u5c71\u7530 \U0001F600\r\n");
     // vCard 2.1 as Outlook writes it: Windows-1252 without CHARSET, quoted-printable, a card of ORG only.
-    QTest::newRow("Outlook vCard")
-        << empty << "outlook.vcf"
-        << QByteArray("BEGIN:VCARD\r\nVERSION:2.1\r\nN:Str\xF6m;\xC5sa\r\nFN:\xC5sa Str\xF6m\r\n"
-                      "TEL;WORK;VOICE:+46 (0)8 123 456 78\r\nEND:VCARD\r\n"
-                      "BEGIN:VCARD\r\nVERSION:2.1\r\nN;ENCODING=QUOTED-PRINTABLE:M=E4rta;B=\r\no\r\nTEL;CELL:070-123 45 67\r\n"
-                      "END:VCARD\r\nBEGIN:VCARD\r\nVERSION:3.0\r\nORG:Evolution AB;Sales\r\nTEL:08/1234\r\nEND:VCARD\r\n")
-        << toB << 0 << QStringList{"outlook.vcf:3: warning: not valid UTF-8; read as Windows-1252"} << QString()
-        << Header + DefaultSpecials + "0046812345678,\xC3\x85sa Str\xC3\xB6m,0,0,0,0,0\r\n0701234567,Bo M\xC3\xA4rta,0,0,0,0,0\r\n"
-                                      "081234,Evolution AB,0,0,0,0,0\r\n";
-    QTest::newRow("UTF-16LE CSV")
-        << empty << "le.csv" << utf16(polish, true) << toB << 0
-        << QStringList{QStringLiteral("le.csv:2: warning: name \"\u0141ukasz \u017b\u00f3\u0142w\" stored as \"Lukasz Z\u00f3lw\""),
-                       QStringLiteral("le.csv:3: warning: name \"\u5c71\u7530 \U0001F600\" stored as \"%1\"").arg(han)}
-        << QString() << Header + DefaultSpecials + "0048221234567,Lukasz Z\xC3\xB3lw,0,0,0,0,0\r\n0701," + han.toUtf8() + ",0,0,0,0,0\r\n";
-    QTest::newRow("UTF-16BE vCard")
-        << empty << "be.vcf"
-        << utf16(QStringLiteral("BEGIN:VCARD\nVERSION:3.0\nFN:\u0141ukasz\nTEL:+48221234567\nEND:VCARD\n"), false) << toB
-        << 0 << QStringList() << QString() << Header + DefaultSpecials + "0048221234567,Lukasz,0,0,0,0,0\r\n";
+    adds("Outlook vCard", empty, "outlook.vcf",
+         "BEGIN:VCARD\r\nVERSION:2.1\r\nN:Str\xF6m;\xC5sa\r\nFN:\xC5sa Str\xF6m\r\nTEL;WORK;VOICE:+46 (0)8 123 456 78\r\n"
+         "END:VCARD\r\nBEGIN:VCARD\r\nVERSION:2.1\r\nN;ENCODING=QUOTED-PRINTABLE:M=E4rta;B=\r\no\r\nTEL;CELL:070-123 45 67\r\n"
+         "END:VCARD\r\nBEGIN:VCARD\r\nVERSION:3.0\r\nORG:Evolution AB;Sales\r\nTEL:08/1234\r\nEND:VCARD\r\n",
+         {"outlook.vcf:3: warning: not valid UTF-8; read as Windows-1252"},
+         "0046812345678,\xC3\x85sa Str\xC3\xB6m,0,0,0,0,0\r\n0701234567,Bo M\xC3\xA4rta,0,0,0,0,0\r\n081234,Evolution AB,0,0,0,0,0\r\n");
+    adds("UTF-16LE CSV", empty, "le.csv", utf16(polish, true),
+         {QStringLiteral("le.csv:2: warning: name \"\u0141ukasz \u017b\u00f3\u0142w\" stored as \"Lukasz Z\u00f3lw\""),
+          QStringLiteral("le.csv:3: warning: name \"\u5c71\u7530 \U0001F600\" stored as \"%1\"").arg(han)},
+         "0048221234567,Lukasz Z\xC3\xB3lw,0,0,0,0,0\r\n0701," + han.toUtf8() + ",0,0,0,0,0\r\n");
+    adds("UTF-16BE vCard", empty, "be.vcf",
+         utf16(QStringLiteral("BEGIN:VCARD\nVERSION:3.0\nFN:\u0141ukasz\nTEL:+48221234567\nEND:VCARD\n"), false), {},
+         "0048221234567,Lukasz,0,0,0,0,0\r\n");
     // Google Contacts, current and legacy: several numbers in one cell.
-    QTest::newRow("Google CSV")
-        << empty << "google.csv"
-        << QByteArray("First Name,Middle Name,Last Name,Phonetic First Name,Organization Name,Phone 1 - Label,Phone 1 - Value,"
-                      "Phone 2 - Label,Phone 2 - Value\n"
-                      "Anna,M,Berg,,,Mobile,+46 70 111 22 33 ::: 08-555 12,Home,\n"
-                      ",,,,Acme,Work,031-12 34 56,,\n"
-                      "Nils,,,,,,,,\n")
-        << toB << 0 << QStringList{"google.csv:4: warning: entry \"Nils\" has no telephone number; skipped"} << QString()
-        << Header + DefaultSpecials + "0046701112233,Anna M Berg,0,0,0,0,0\r\n031123456,Acme,0,0,0,0,0\r\n0855512,Anna M Berg,0,0,0,0,0\r\n";
-    QTest::newRow("legacy Google CSV")
-        << empty << "legacy.csv"
-        << QByteArray("Name,Given Name,Additional Name,Family Name,Phone 1 - Type,Phone 1 - Value\nBo Ek,Bo,,Ek,Mobile,0702\n")
-        << toB << 0 << QStringList() << QString() << Header + DefaultSpecials + "0702,Bo Ek,0,0,0,0,0\r\n";
-    QTest::newRow("Outlook CSV, English")
-        << empty << "outlook-en.csv"
-        << QByteArray("\"Title\",\"First Name\",\"Middle Name\",\"Last Name\",\"Suffix\",\"Company\",\"Business Fax\","
-                      "\"Business Phone\",\"Home Phone\",\"Mobile Phone\"\r\n"
-                      "\"\",\"Eva\",\"\",\"Lind\",\"\",\"\",\"0811\",\"08-22\",\"\",\"0733\"\r\n")
-        << toB << 0 << QStringList() << QString() << Header + DefaultSpecials + "0733,Eva Lind,0,0,0,0,0\r\n0822,Eva Lind,0,0,0,0,0\r\n";
+    adds("Google CSV", empty, "google.csv",
+         "First Name,Middle Name,Last Name,Phonetic First Name,Organization Name,Phone 1 - Label,Phone 1 - Value,"
+         "Phone 2 - Label,Phone 2 - Value\nAnna,M,Berg,,,Mobile,+46 70 111 22 33 ::: 08-555 12,Home,\n"
+         ",,,,Acme,Work,031-12 34 56,,\nNils,,,,,,,,\n",
+         {"google.csv:4: warning: entry \"Nils\" has no telephone number; skipped"},
+         "0046701112233,Anna M Berg,0,0,0,0,0\r\n031123456,Acme,0,0,0,0,0\r\n0855512,Anna M Berg,0,0,0,0,0\r\n");
+    adds("legacy Google CSV", empty, "legacy.csv",
+         "Name,Given Name,Additional Name,Family Name,Phone 1 - Type,Phone 1 - Value\nBo Ek,Bo,,Ek,Mobile,0702\n", {},
+         "0702,Bo Ek,0,0,0,0,0\r\n");
+    adds("Outlook CSV, English", empty, "outlook-en.csv",
+         "\"Title\",\"First Name\",\"Middle Name\",\"Last Name\",\"Suffix\",\"Company\",\"Business Fax\","
+         "\"Business Phone\",\"Home Phone\",\"Mobile Phone\"\r\n"
+         "\"\",\"Eva\",\"\",\"Lind\",\"\",\"\",\"0811\",\"08-22\",\"\",\"0733\"\r\n",
+         {}, "0733,Eva Lind,0,0,0,0,0\r\n0822,Eva Lind,0,0,0,0,0\r\n");
     // Excel's "CSV (semicolon)" on a Swedish Windows: Windows-1252, empty fields at the ends of rows.
-    QTest::newRow("Outlook CSV, Swedish")
-        << empty << "outlook-sv.csv"
-        << QByteArray("F\xF6rnamn;Mellannamn;Efternamn;F\xF6retag;Fax arbete;Telefon arbete;Mobiltelefon\r\n"
-                      ";;;Sm\xE5land AB;0811;;0470-123;;\r\n")
-        << toB << 0 << QStringList{"outlook-sv.csv:1: warning: not valid UTF-8; read as Windows-1252"} << QString()
-        << Header + DefaultSpecials + "0470123,Sm\xC3\xA5land AB,0,0,0,0,0\r\n";
-    QTest::newRow("Excel CSV") << empty << "excel.csv" << QByteArray("number;name;sound;sbit1;;\r\n070 1;S\xF6" "der;1;1;;\r\n;;;;;\r\n")
-                               << toB << 0 << QStringList() << QString()
-                               << Header + DefaultSpecials + "0701,S\xC3\xB6" "der,1,1,0,0,0\r\n";
+    adds("Outlook CSV, Swedish", empty, "outlook-sv.csv",
+         "F\xF6rnamn;Mellannamn;Efternamn;F\xF6retag;Fax arbete;Telefon arbete;Mobiltelefon\r\n"
+         ";;;Sm\xE5land AB;0811;;0470-123;;\r\n",
+         {"outlook-sv.csv:1: warning: not valid UTF-8; read as Windows-1252"}, "0470123,Sm\xC3\xA5land AB,0,0,0,0,0\r\n");
+    adds("Excel CSV", empty, "excel.csv", "number;name;sound;sbit1;;\r\n070 1;S\xF6" "der;1;1;;\r\n;;;;;\r\n", {},
+         "0701,S\xC3\xB6" "der,1,1,0,0,0\r\n");
 
     // Adding skips the bad rows and names them; the rest land. A dry run
     // says the same and writes nothing, not even a missing output.
     const QByteArray rows = "number,name,sound,sbit1\n12a,x,0,0\n1,x,8,0\n2,x,0,2\n+46 (0)8 12,y,1,1\n3,z,0,0,,\n4,w,0,0,9\n";
-    QTest::newRow("skipped rows")
-        << office << "rows.csv" << rows << toB << 0
-        << QStringList{"rows.csv:2: warning: entry \"x\": number \"12a\" holds characters other than digits; skipped",
-                       "rows.csv:3: warning: entry \"x\": sound \"8\" is not 0 to 7; skipped",
-                       "rows.csv:7: warning: row has 5 fields, the header 4; skipped"}
-        << "rows.csv: summary: added 2 entries, skipped 4; the phone book holds 3 of 2,032 entries\n"
-        << Header + DefaultSpecials + "0046812,y,1,1,0,0,0\r\n3,z,0,0,0,0,0\r\n555,Office,0,0,0,0,0\r\n";
-    QTest::newRow("dry run") << office << "rows.csv" << rows << dryRun << 0 << QStringList()
-                             << "rows.csv: summary: dry run: added 2 entries, skipped 4; the phone book holds 3 of "
-                                "2,032 entries; nothing written\n"
-                             << QByteArray();
+    adds("skipped rows", office, "rows.csv", rows,
+         {"rows.csv:2: warning: entry \"x\": number \"12a\" holds characters other than digits; skipped",
+          "rows.csv:3: warning: entry \"x\": sound \"8\" is not 0 to 7; skipped",
+          "rows.csv:7: warning: row has 5 fields, the header 4; skipped"},
+         "0046812,y,1,1,0,0,0\r\n3,z,0,0,0,0,0\r\n555,Office,0,0,0,0,0\r\n", toB,
+         "rows.csv: summary: added 2 entries, skipped 4; the phone book holds 3 of 2,032 entries\n");
+    writesNothing("dry run", "rows.csv", rows, dryRun, 0, {},
+                  "rows.csv: summary: dry run: added 2 entries, skipped 4; the phone book holds 3 of 2,032 entries; "
+                  "nothing written\n");
     // Replacing: a number that is not digits is kept as written; a broken row is an error.
-    QTest::newRow("replacing keeps what is not digits")
-        << office << "kept.csv" << QByteArray("number,name\n12a,x\n,blank\n") << replace << 0
-        << QStringList{"kept.csv:2: warning: entry \"x\": number \"12a\" holds characters other than digits; kept as written"}
-        << QString() << Header + DefaultSpecials + ",blank,0,0,0,0,0\r\n12a,x,0,0,0,0,0\r\n";
-    QTest::newRow("replacing stops at a broken row") << office << "rows.csv" << rows << replace << 2 << QStringList()
-                                                      << QString() << QByteArray();
+    adds("replacing keeps what is not digits", office, "kept.csv", "number,name\n12a,x\n,blank\n",
+         {"kept.csv:2: warning: entry \"x\": number \"12a\" holds characters other than digits; kept as written"},
+         ",blank,0,0,0,0,0\r\n12a,x,0,0,0,0,0\r\n", replace);
+    writesNothing("replacing stops at a broken row", "rows.csv", rows, replace, 2, {});
     // Nothing to add: said so, and the image is not written over itself.
-    QTest::newRow("nothing to add")
-        << office << "none.vcf" << QByteArray("BEGIN:VCARD\nFN:Nobody\nEND:VCARD\n") << QStringList{"-o", "a.bin"} << 0
-        << QStringList()
-        << "none.vcf: summary: added 0 entries, skipped 1; the phone book holds 1 of 2,032 entries; the image is "
-           "unchanged; not rewritten\n"
-        << QByteArray();
+    writesNothing("nothing to add", "none.vcf", "BEGIN:VCARD\nFN:Nobody\nEND:VCARD\n", inPlace, 0, {},
+                  "none.vcf: summary: added 0 entries, skipped 1; the phone book holds 1 of 2,032 entries; the image is "
+                  "unchanged; not rewritten\n");
     // A source of no contacts refuses --replace and changes nothing when adding; a dry run names the layout read.
-    QTest::newRow("no contacts to replace with")
-        << office << "empty.vcf" << QByteArray("\r\n") << replace << 2
-        << QStringList{"empty.vcf: error: holds no contacts; nothing was replaced"} << QString() << QByteArray();
-    QTest::newRow("no contacts to add") << office << "empty.vcf" << QByteArray("\r\n") << QStringList{"-o", "a.bin"} << 0
-                                        << QStringList{"empty.vcf: warning: holds no contacts; the image is unchanged"}
-                                        << QString() << QByteArray();
-    QTest::newRow("layout named")
-        << office << "sv.csv" << QByteArray("F\xF6rnamn;Efternamn;Arbete;Fax arbete\r\n\xC5sa;Str\xF6m;08-123;08-124\r\n")
-        << dryRun << 0 << QStringList()
-        << "sv.csv: summary: dry run: read as Outlook, Swedish; added 1 entry, skipped 0, left out 1 fax number; the "
-           "phone book holds 2 of 2,032 entries; nothing written\n"
-        << QByteArray();
+    writesNothing("no contacts to replace with", "empty.vcf", "\r\n", replace, 2,
+                  {"empty.vcf: error: holds no contacts; nothing was replaced"});
+    writesNothing("no contacts to add", "empty.vcf", "\r\n", inPlace, 0,
+                  {"empty.vcf: warning: holds no contacts; the image is unchanged"});
+    writesNothing("layout named", "sv.csv", "F\xF6rnamn;Efternamn;Arbete;Fax arbete\r\n\xC5sa;Str\xF6m;08-123;08-124\r\n",
+                  dryRun, 0, {},
+                  "sv.csv: summary: dry run: read as Outlook, Swedish; added 1 entry, skipped 0, left out 1 fax number; the "
+                  "phone book holds 2 of 2,032 entries; nothing written\n");
 }
 
 void TestCli::import()
