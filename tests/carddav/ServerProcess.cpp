@@ -4,7 +4,7 @@
 #include <QRegularExpression>
 #include <QThread>
 
-#include "tests/carddav/HostSystem.h"
+#include "tests/common/System.h"
 #include "tests/common/Files.h"
 
 namespace {

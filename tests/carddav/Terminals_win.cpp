@@ -7,7 +7,7 @@
 
 #include <windows.h>
 
-#include "tests/carddav/HostSystem.h"
+#include "tests/common/System.h"
 
 namespace {
 

@@ -53,6 +53,20 @@ bool hasFileSizeLimits();
 // no signal); false when the limit could not be set or restored.
 bool withFileSizeLimit(long long bytes, const std::function<void()> &f);
 
+// The system the helper programs (Python servers, openssl) run on. Under
+// Wine they are Linux programs: they see Linux paths, and Wine starts them
+// without pipes or a handle to wait on.
+namespace hostsystem {
+
+// Whether this Windows program runs under Wine.
+bool underWine();
+// path as the helper programs name it: under Wine its Linux path.
+QString hostPath(const QString &path);
+// This process's id as the helper programs see it; 0 if unknown.
+qint64 hostPid();
+
+} // namespace hostsystem
+
 // Starts p without a terminal (a session of its own on POSIX, no console on
 // Windows), so that a password prompt finds none to ask on.
 void withoutTerminal(QProcess &p);

@@ -68,6 +68,25 @@ bool withFileSizeLimit(long long bytes, const std::function<void()> &f)
     return restored;
 }
 
+namespace hostsystem {
+
+bool underWine()
+{
+    return false;
+}
+
+QString hostPath(const QString &path)
+{
+    return path;
+}
+
+qint64 hostPid()
+{
+    return ::getpid();
+}
+
+} // namespace hostsystem
+
 void withoutTerminal(QProcess &p)
 {
     p.setChildProcessModifier([] { ::setsid(); });
