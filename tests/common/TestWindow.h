@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <algorithm>
 #include <memory>
 
 // The title of an error's message box, and the box as FakePlatform::shown() lists it.
@@ -86,6 +87,14 @@ struct TestWindow
         const QString number = text1()->isEnabled() ? text1()->text() : "[" + text1()->text() + "]";
         return QStringList{number, text2()->text(), QString::number(combo()->currentIndex()), boxes, label(12)->text()}
             .join(" | ");
+    }
+
+    // Whether exactly n message boxes showed, each an error's with some text.
+    bool errorsShown(size_t n) const
+    {
+        return platform.boxes.size() == n
+            && std::all_of(platform.boxes.cbegin(), platform.boxes.cend(),
+                           [](const FakePlatform::Box &b) { return b.title == ErrorTitle && !b.text.isEmpty(); });
     }
 
     void click(QAbstractButton *b) { QTest::mouseClick(b, Qt::LeftButton); }

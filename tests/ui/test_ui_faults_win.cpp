@@ -38,9 +38,7 @@ void TestFaults::openUnreadableFiles()
     QVERIFY(holder != INVALID_HANDLE_VALUE);
     t.open(locked);
     CloseHandle(holder);
-    QCOMPARE(t.platform.boxes.size(), size_t(1));
-    QCOMPARE(t.platform.boxes[0].title, ErrorTitle);
-    QVERIFY(t.platform.boxes[0].text.startsWith("Could not open " + native(locked) + ": "));
+    QVERIFY(t.errorsShown(1) && t.platform.boxes[0].text.startsWith("Could not open " + native(locked) + ": "));
     QCOMPARE(t.state(), before);
 
     // The next open works and replaces the unsaved book.
