@@ -1,11 +1,11 @@
 #include "tests/carddav/ServerProcess.h"
 
 #include <QDeadlineTimer>
-#include <QFile>
 #include <QRegularExpression>
 #include <QThread>
 
-#include "tests/carddav/HostSystem.h"
+#include "tests/common/System.h"
+#include "tests/common/Files.h"
 
 namespace {
 
@@ -21,12 +21,6 @@ child=$!
 wait "$child"
 echo $? >"$status.new" && mv "$status.new" "$status"
 )sh";
-
-QByteArray readFile(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 } // namespace
 
@@ -114,4 +108,29 @@ void ServerProcess::stop()
     QFile::remove(file("lease"));
     finish(5000);
     m_files.reset();
+}
+
+QString python()
+{
+    return QFileInfo::exists(QStringLiteral("/usr/bin/python3")) ? QStringLiteral("/usr/bin/python3")
+                                                                 : QStringLiteral("python3");
+}
+
+bool HostileDav::start(const QString &cert, const QString &key)
+{
+    QStringList args{QStringLiteral(HOSTILE_DAV), m_log};
+    if (!cert.isEmpty())
+        args << cert << key;
+    if (!m_process.start(python(), args))
+        return false;
+    const QList<QByteArray> ports = m_process.firstLine(10000).split(' ');
+    m_port = ports.value(0).toInt();
+    m_tlsPort = ports.value(1).toInt();
+    m_proxyPort = ports.value(2).toInt();
+    return m_port > 0;
+}
+
+QByteArray HostileDav::takeLog()
+{
+    return takeFile(m_log);
 }

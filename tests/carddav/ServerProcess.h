@@ -38,3 +38,38 @@ private:
     std::unique_ptr<QTemporaryDir> m_files;   // under Wine: out, status, lease
     QString m_out;
 };
+
+// The Python that runs the servers: Debian's holds python3-radicale; another
+// one first in PATH may not.
+QString python();
+
+// The scripted server (hostile_dav.py): a scenario per first path segment,
+// on 127.0.0.1 and, as another host, 127.0.0.2 at the same port; every
+// request it gets is a line of its log.
+class HostileDav
+{
+public:
+    explicit HostileDav(const QString &log) : m_log(log) {}
+
+    // With cert and key, also over TLS on 127.0.0.1.
+    bool start(const QString &cert = QString(), const QString &key = QString());
+    QString url(const QString &path, bool otherHost = false) const
+    {
+        return QStringLiteral("http://127.0.0.%1:%2%3").arg(otherHost ? 2 : 1).arg(m_port).arg(path);
+    }
+    QString tlsUrl(const QString &path) const { return QStringLiteral("https://127.0.0.1:%1%2").arg(m_tlsPort).arg(path); }
+    int port() const { return m_port; }
+    int tlsPort() const { return m_tlsPort; }
+    // The proxy, open on 127.0.0.1; on 127.0.0.2 it wants pat's password.
+    QString proxy(bool otherHost = false) const
+    {
+        return QStringLiteral("127.0.0.%1:%2").arg(otherHost ? 2 : 1).arg(m_proxyPort);
+    }
+    // The log so far, emptied for the next run.
+    QByteArray takeLog();
+
+private:
+    QString m_log;
+    ServerProcess m_process;
+    int m_port = 0, m_tlsPort = 0, m_proxyPort = 0;
+};

@@ -3,14 +3,9 @@
 #include <QProcessEnvironment>
 #include <QStringList>
 
-class QProcess;
-
-// How the CardDAV tests give vire-image a terminal, or none, with the
-// system's own means (Terminals_unix.cpp, Terminals_win.cpp).
-
-// Starts p without a terminal (a session of its own on POSIX, no console on
-// Windows), so that a password prompt finds none to ask on.
-void withoutTerminal(QProcess &p);
+// How the CardDAV tests give vire-image a terminal of its own, with the
+// system's own means (Terminals_unix.cpp, Terminals_win.cpp); runProgram
+// gives it none.
 
 // Runs program with args on a terminal of the test's own (a pseudo-terminal,
 // a pseudo console on Windows) that asks for anna's password: the prompt

@@ -11,11 +11,6 @@
 #include <termios.h>
 #include <unistd.h>
 
-void withoutTerminal(QProcess &p)
-{
-    p.setChildProcessModifier([] { ::setsid(); });
-}
-
 void checkPasswordPrompt(const QString &program, const QStringList &args, const QProcessEnvironment &env)
 {
     const int master = ::posix_openpt(O_RDWR | O_NOCTTY);

@@ -7,15 +7,7 @@
 
 #include <windows.h>
 
-#include "tests/carddav/HostSystem.h"
-
-void withoutTerminal(QProcess &p)
-{
-    // No console at all: the prompt finds no CONIN$ to ask on.
-    p.setCreateProcessArgumentsModifier([](QProcess::CreateProcessArguments *a) {
-        a->flags |= DETACHED_PROCESS;
-    });
-}
+#include "tests/common/System.h"
 
 namespace {
 

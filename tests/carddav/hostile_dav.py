@@ -43,6 +43,13 @@ def multistatus(inner):
             'xmlns:c="urn:ietf:params:xml:ns:carddav">%s</d:multistatus>' % inner)
 
 
+BOOK_TYPE = '<d:resourcetype><d:collection/><c:addressbook/></d:resourcetype>'
+
+
+def hrefs_asked(rq):
+    return [e.text for e in ET.fromstring(rq.body).iter('{DAV:}href')]
+
+
 def vcard(i):
     return 'BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Person %d\r\nTEL:%d\r\nEND:VCARD\r\n' % (i, 100000 + i)
 
@@ -142,28 +149,25 @@ def digest_only(rq):
     if rq.path != DIGEST_BOOK:
         return rq.reply(404)
     if rq.command == 'PROPFIND':
-        out = response(DIGEST_BOOK, '<d:resourcetype><d:collection/><c:addressbook/></d:resourcetype>')
+        out = response(DIGEST_BOOK, BOOK_TYPE)
         if rq.headers.get('Depth') == '1':
             out += ''.join(response(h, '<d:resourcetype/><d:getetag>"1"</d:getetag>') for h in DIGEST_CARDS)
     elif b'addressbook-query' in rq.body:
         note('query')
         return rq.reply(501)
     else:
-        hrefs = [e.text for e in ET.fromstring(rq.body).iter('{DAV:}href')]
+        hrefs = hrefs_asked(rq)
         note('multiget ' + ' '.join(hrefs))
         out = ''.join(response(h, '<c:address-data>%s</c:address-data>' % DIGEST_CARDS[h]) if h in DIGEST_CARDS
                       else response(h, '', '404 Not Found') for h in hrefs)
     rq.reply(207, multistatus(out))
 
 
-BOOK_SELF = '<d:resourcetype><d:collection/><c:addressbook/></d:resourcetype>'
-
-
 # An address book of one card at rq.path: what a scenario answers once it
 # is satisfied.
 def one_card_book(rq, cards=1):
     if rq.command == 'PROPFIND':
-        return rq.reply(207, multistatus(response(rq.path, BOOK_SELF)))
+        return rq.reply(207, multistatus(response(rq.path, BOOK_TYPE)))
     rq.reply(207, multistatus(''.join(response(rq.path + 'c%d.vcf' % i, '<c:address-data>%s</c:address-data>' % vcard(i))
                                       for i in range(cards))))
 
@@ -207,11 +211,15 @@ def redirect_away(rq):
     rq.reply(307, headers={'Location': 'http://127.0.0.2:%d/asks/' % rq.server.server_address[1]})
 
 
-@scenario('href-away')
-def href_away(rq):
-    home = 'http://127.0.0.2:%d/asks/' % rq.server.server_address[1]
+# A principal at rq.path whose address books live at home.
+def principal_of(rq, home):
     rq.reply(207, multistatus(response(rq.path, '<d:resourcetype><d:collection/><d:principal/></d:resourcetype>'
                                                 '<c:addressbook-home-set><d:href>%s</d:href></c:addressbook-home-set>' % home)))
+
+
+@scenario('href-away')
+def href_away(rq):
+    principal_of(rq, 'http://127.0.0.2:%d/asks/' % rq.server.server_address[1])
 
 
 @scenario('asks')
@@ -224,16 +232,14 @@ def asks(rq):
 # /tls-down/ over TLS: a principal whose home set is on plain http://.
 @scenario('tls-down')
 def tls_down(rq):
-    home = 'http://127.0.0.1:%d/plain/' % PORT
-    rq.reply(207, multistatus(response(rq.path, '<d:resourcetype><d:collection/><d:principal/></d:resourcetype>'
-                                                '<c:addressbook-home-set><d:href>%s</d:href></c:addressbook-home-set>' % home)))
+    principal_of(rq, 'http://127.0.0.1:%d/plain/' % PORT)
 
 
 # /drip/BYTES/MS/: a 400 KiB answer, BYTES at a time every MS milliseconds.
 @scenario('drip')
 def drip(rq):
     step, pause = int(rq.path.split('/')[2]), int(rq.path.split('/')[3]) / 1000
-    body = multistatus(response(rq.path, BOOK_SELF) + '<!--%s-->' % ('x' * 400 * 1024)).encode()
+    body = multistatus(response(rq.path, BOOK_TYPE) + '<!--%s-->' % ('x' * 400 * 1024)).encode()
     rq.send_response(207)
     rq.send_header('Content-Type', 'application/xml; charset=utf-8')
     rq.send_header('Content-Length', str(len(body)))
@@ -320,15 +326,9 @@ def control(rq):
 
 # ---- the scenarios of discovery and cards ----
 
-BOOK_TYPE = '<d:resourcetype><d:collection/><c:addressbook/></d:resourcetype>'
-
 
 def card_path(rq, i):
     return '/%s/book/c%d.vcf' % (rq.path.split('/')[1], i)
-
-
-def hrefs_asked(rq):
-    return [e.text for e in ET.fromstring(rq.body).iter('{DAV:}href')]
 
 
 def book(rq, cards, query, multiget=None, get=None, listing=None):

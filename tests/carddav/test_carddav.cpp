@@ -1,36 +1,19 @@
-// vire-image against Radicale, a real CardDAV server, started here on
-// 127.0.0.1 with its own storage, users and no configuration of the machine.
-#include <QDir>
-#include <QFile>
+// vire-image against real CardDAV servers, Radicale and Xandikos, and the
+// scripted one (hostile_dav.py), started here on 127.0.0.1 with their own
+// storage, users and no configuration of the machine.
 #include <QOperatingSystemVersion>
-#include <QProcess>
 #include <QSslError>
 #include <QSslSocket>
 #include <QTcpServer>
 #include <QTcpSocket>
-#include <QTemporaryDir>
 #include <QtTest>
 
-#include "tests/carddav/RunVire.h"
 #include "tests/carddav/ServerProcess.h"
 #include "tests/carddav/Terminals.h"
+#include "tests/common/Files.h"
+#include "tests/common/Processes.h"
 
 namespace {
-
-QString python()
-{
-    // Debian's interpreter holds python3-radicale; another one first in PATH may not.
-    return QFileInfo::exists(QStringLiteral("/usr/bin/python3")) ? QStringLiteral("/usr/bin/python3")
-                                                                 : QStringLiteral("python3");
-}
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QDir().mkpath(QFileInfo(path).path());
-    QFile f(path);
-    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
-        qFatal("cannot write %s", qPrintable(path));
-}
 
 QByteArray card(int i, const QByteArray &tel)
 {
@@ -38,72 +21,17 @@ QByteArray card(int i, const QByteArray &tel)
         + "\r\n" + (tel.isEmpty() ? QByteArray() : "TEL:" + tel + "\r\n") + "END:VCARD\r\n";
 }
 
-// The scripted hostile server (hostile_dav.py): a scenario per first path
-// segment, on 127.0.0.1 and, as another host, 127.0.0.2 at the same port;
-// every request it gets is a line of its log.
-class HostileDav
-{
-public:
-    explicit HostileDav(const QString &log) : m_log(log) {}
-
-    // With cert and key, also over TLS on 127.0.0.1.
-    bool start(const QString &cert = QString(), const QString &key = QString())
-    {
-        QStringList args{QStringLiteral(HOSTILE_DAV), m_log};
-        if (!cert.isEmpty())
-            args << cert << key;
-        if (!m_process.start(python(), args))
-            return false;
-        const QList<QByteArray> ports = m_process.firstLine(10000).split(' ');
-        m_port = ports.value(0).toInt();
-        m_tlsPort = ports.value(1).toInt();
-        m_proxyPort = ports.value(2).toInt();
-        return m_port > 0;
-    }
-
-    QString url(const QString &path, bool otherHost = false) const
-    {
-        return QStringLiteral("http://127.0.0.%1:%2%3").arg(otherHost ? 2 : 1).arg(m_port).arg(path);
-    }
-    QString tlsUrl(const QString &path) const { return QStringLiteral("https://127.0.0.1:%1%2").arg(m_tlsPort).arg(path); }
-    int port() const { return m_port; }
-    // The proxy, open on 127.0.0.1; on 127.0.0.2 it wants pat's password.
-    QString proxy(bool otherHost = false) const
-    {
-        return QStringLiteral("127.0.0.%1:%2").arg(otherHost ? 2 : 1).arg(m_proxyPort);
-    }
-
-    // The log so far, emptied for the next run.
-    QByteArray takeLog()
-    {
-        QFile f(m_log);
-        if (!f.open(QIODevice::ReadOnly))
-            return QByteArray();
-        const QByteArray text = f.readAll();
-        f.remove();
-        return text;
-    }
-
-private:
-    QString m_log;
-    ServerProcess m_process;
-    int m_port = 0, m_tlsPort = 0, m_proxyPort = 0;
-};
-
 // A self-signed certificate for 127.0.0.1 and its key, as cert.pem and key.pem
 // in dir; or with another subject and subjectAltName.
-bool selfSigned(const QString &dir, const QString &subject = QStringLiteral("/CN=127.0.0.1"),
-                const QString &altName = QStringLiteral("IP:127.0.0.1"))
+bool selfSigned(const QString &dir, const QString &subject = "/CN=127.0.0.1", const QString &altName = "IP:127.0.0.1")
 {
     QDir().mkpath(dir);
     ServerProcess openssl;
-    return openssl.start(QStringLiteral("openssl"),
-                  {QStringLiteral("req"), QStringLiteral("-x509"), QStringLiteral("-newkey"), QStringLiteral("ec"),
-                   QStringLiteral("-pkeyopt"), QStringLiteral("ec_paramgen_curve:prime256v1"), QStringLiteral("-nodes"),
-                   QStringLiteral("-keyout"), dir + QStringLiteral("/key.pem"), QStringLiteral("-out"),
-                   dir + QStringLiteral("/cert.pem"), QStringLiteral("-days"), QStringLiteral("2"), QStringLiteral("-subj"),
-                   subject, QStringLiteral("-addext"), QStringLiteral("subjectAltName=") + altName},
-                         dir + QStringLiteral("/openssl.log"))
+    return openssl.start("openssl",
+                         {"req", "-x509", "-newkey", "ec", "-pkeyopt", "ec_paramgen_curve:prime256v1", "-nodes",
+                          "-keyout", dir + "/key.pem", "-out", dir + "/cert.pem", "-days", "2", "-subj", subject,
+                          "-addext", "subjectAltName=" + altName},
+                         dir + "/openssl.log")
         && openssl.finish(30000) == 0;
 }
 
@@ -114,96 +42,78 @@ quint16 freePort()
     return probe.listen(QHostAddress::LocalHost) ? probe.serverPort() : 0;
 }
 
-// Whether a server that was started listens on port before it ends or
-// 45 seconds pass.
-bool listening(ServerProcess &server, quint16 port)
+// A real server started here on a free port of 127.0.0.1, its folder at
+// root and its log beside it, not on the test's output.
+struct RealServer
 {
-    for (int i = 0; i < 300 && server.running(); ++i) {
-        QTcpSocket s;
-        s.connectToHost(QHostAddress::LocalHost, port);
-        if (s.waitForConnected(100))
-            return true;
-        QThread::msleep(50);
-    }
-    return false;
-}
+    explicit RealServer(const QString &folder) : root(folder) {}
 
-class Radicale
-{
-public:
-    Radicale(const QString &root, bool tls) : m_root(root), m_tls(tls) {}
+    QString root;
+    quint16 port = freePort();
+    ServerProcess process;
 
-    // An address book of anna's, written straight into the storage folder.
-    void addBook(const QString &name, const QList<QByteArray> &cards)
+    // Whether it listens before it ends or 45 seconds pass.
+    bool start(const QString &program, const QStringList &args)
     {
-        const QString dir = m_root + QStringLiteral("/store/collection-root/anna/") + name;
-        writeFile(dir + QStringLiteral("/.Radicale.props"),
-                  "{\"tag\": \"VADDRESSBOOK\", \"D:displayname\": \"" + name.toUtf8() + " book\"}");
+        if (port == 0 || !process.start(program, args, root + ".log"))
+            return false;
+        for (int i = 0; i < 300 && process.running(); ++i) {
+            QTcpSocket s;
+            s.connectToHost(QHostAddress::LocalHost, port);
+            if (s.waitForConnected(100))
+                return true;
+            QThread::msleep(50);
+        }
+        return false;
+    }
+    QString url(const QString &path, bool tls = false) const
+    {
+        return QStringLiteral("%1://127.0.0.1:%2%3").arg(tls ? "https" : "http").arg(port).arg(path);
+    }
+};
+
+// Radicale, its users' books written straight into its storage folder.
+struct Radicale : RealServer
+{
+    Radicale(const QString &folder, bool overTls) : RealServer(folder), tls(overTls) {}
+
+    bool tls;
+
+    void addBook(const QString &user, const QString &name, const QList<QByteArray> &cards)
+    {
+        const QString dir = root + "/store/collection-root/" + user + "/" + name;
+        writeFile(dir + "/.Radicale.props", "{\"tag\": \"VADDRESSBOOK\", \"D:displayname\": \"" + name.toUtf8() + " book\"}");
         for (int i = 0; i < cards.size(); ++i)
             writeFile(dir + QStringLiteral("/c%1.vcf").arg(i), cards[i]);
     }
-
     bool start()
     {
-        m_port = freePort();
-        if (m_port == 0)
-            return false;
-        writeFile(m_root + QStringLiteral("/users"), "anna:secret\n");
-        QStringList args{QStringLiteral("-m"), QStringLiteral("radicale"), QStringLiteral("--config"), QString(),
-                         QStringLiteral("--hosts"), QStringLiteral("127.0.0.1:%1").arg(m_port),
-                         QStringLiteral("--storage-filesystem-folder"), m_root + QStringLiteral("/store"),
-                         QStringLiteral("--auth-type"), QStringLiteral("htpasswd"),
-                         QStringLiteral("--auth-htpasswd-filename"), m_root + QStringLiteral("/users"),
-                         QStringLiteral("--auth-htpasswd-encryption"), QStringLiteral("plain"),
-                         QStringLiteral("--auth-delay"), QStringLiteral("0")};
-        if (m_tls)
-            args << QStringLiteral("--ssl") << QStringLiteral("--certificate") << m_root + QStringLiteral("/cert.pem")
-                 << QStringLiteral("--key") << m_root + QStringLiteral("/key.pem");
-        // Its log beside its folder, not on the test's output.
-        if (!m_process.start(python(), args, m_root + QStringLiteral(".log")))
-            return false;
-        return listening(m_process, m_port);
+        writeFile(root + "/users", "anna:secret\nbo:secret\ncarl:secret\ndora:secret\n");
+        QStringList args{"-m", "radicale", "--config", "", "--hosts", QStringLiteral("127.0.0.1:%1").arg(port),
+                         "--storage-filesystem-folder", root + "/store", "--auth-type", "htpasswd",
+                         "--auth-htpasswd-filename", root + "/users", "--auth-htpasswd-encryption", "plain", "--auth-delay", "0"};
+        if (tls)
+            args << "--ssl" << "--certificate" << root + "/cert.pem" << "--key" << root + "/key.pem";
+        return RealServer::start(python(), args);
     }
-
-    QString url(const QString &path = QStringLiteral("/")) const
-    {
-        return QStringLiteral("%1://127.0.0.1:%2%3").arg(m_tls ? "https" : "http").arg(m_port).arg(path);
-    }
-
-private:
-    QString m_root;
-    bool m_tls;
-    quint16 m_port = 0;
-    ServerProcess m_process;
+    QString url(const QString &path = "/") const { return RealServer::url(path, tls); }
 };
 
-// Xandikos, a second real server (no authentication), on 127.0.0.1 with its
-// own folder; --defaults makes /user/contacts/addressbook/ and
-// /user/calendars/calendar/. Cards go in by PUT.
-class Xandikos
+// Xandikos, a second real server (no authentication); --defaults makes
+// /user/contacts/addressbook/ and /user/calendars/calendar/. Cards go in by PUT.
+struct Xandikos : RealServer
 {
-public:
-    explicit Xandikos(const QString &root) : m_root(root) {}
+    using RealServer::RealServer;
 
     bool start()
     {
-        m_port = freePort();
-        if (m_port == 0)
-            return false;
-        // It logs every request: kept beside its folder, not on the test's output.
-        if (!m_process.start(QStringLiteral("xandikos"),
-                             {QStringLiteral("-d"), m_root, QStringLiteral("--defaults"), QStringLiteral("-l"),
-                              QStringLiteral("127.0.0.1"), QStringLiteral("-p"), QString::number(m_port)},
-                             m_root + QStringLiteral(".log")))
-            return false;
-        return listening(m_process, m_port);
+        return RealServer::start("xandikos", {"-d", root, "--defaults", "-l", "127.0.0.1", "-p", QString::number(port)});
     }
-
     // 201 when the card was stored.
     int put(const QString &path, const QByteArray &card)
     {
         QTcpSocket s;
-        s.connectToHost(QHostAddress::LocalHost, m_port);
+        s.connectToHost(QHostAddress::LocalHost, port);
         if (!s.waitForConnected(5000))
             return 0;
         s.write("PUT " + path.toUtf8() + " HTTP/1.1\r\nHost: 127.0.0.1\r\nContent-Type: text/vcard\r\nConnection: close\r\n"
@@ -213,14 +123,9 @@ public:
             answer += s.readAll();
         return answer.mid(9, 3).toInt();
     }
-
-    QString url(const QString &path) const { return QStringLiteral("http://127.0.0.1:%1%2").arg(m_port).arg(path); }
-
-private:
-    QString m_root;
-    quint16 m_port = 0;
-    ServerProcess m_process;
 };
+
+const QList<QByteArray> Cards{card(1, "+46 70-123 45 61"), card(2, "0701234562"), card(3, QByteArray())};
 
 } // namespace
 
@@ -229,13 +134,16 @@ class TestCardDav : public QObject
     Q_OBJECT
 
     QTemporaryDir *m_dir = nullptr;
-    Radicale *m_server = nullptr;
-    // The hostile server, for the whole run, over TLS too.
-    QTemporaryDir m_hostileDir;
-    HostileDav *m_hostile = nullptr;
+    // For the whole run: the hostile server, over TLS too, Radicale (a book
+    // of Cards for anna, two books for bo, a book for carl with the image's
+    // sample number, 700 cards for dora) and Xandikos (Cards).
+    QTemporaryDir m_servers;
+    HostileDav m_hostile{m_servers.filePath("hostile.log")};
+    Radicale m_radicale{m_servers.filePath("radicale"), false};
+    Xandikos m_xandikos{m_servers.filePath("xandikos")};
     // Over TLS with a certificate whose CN is 127.0.0.1 but whose
     // subjectAltName names another host.
-    HostileDav *m_otherNamed = nullptr;
+    HostileDav m_otherNamed{m_servers.filePath("other/hostile.log")};
     // Set for one run: NAME=VALUE.
     QStringList m_environment;
 
@@ -246,80 +154,63 @@ class TestCardDav : public QObject
     Result vire(const QStringList &args, const QByteArray &password = "secret", const QString &secondMs = QString()) const
     {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("HOME"), m_dir->path());
-        env.remove(QStringLiteral("VIRE_DAV_PASSWORD"));
+        env.insert("HOME", m_dir->path());
+        env.remove("VIRE_DAV_PASSWORD");
         for (const char *proxy : {"https_proxy", "HTTPS_PROXY", "http_proxy", "all_proxy", "ALL_PROXY", "no_proxy", "NO_PROXY"})
             env.remove(QLatin1String(proxy));
         for (const QString &e : m_environment)
             env.insert(e.section(QLatin1Char('='), 0, 0), e.section(QLatin1Char('='), 1));
         if (!secondMs.isEmpty())
-            env.insert(QStringLiteral("VIRE_DAV_SECOND_MS"), secondMs);
+            env.insert("VIRE_DAV_SECOND_MS", secondMs);
         if (!password.isEmpty())
-            env.insert(QStringLiteral("VIRE_DAV_PASSWORD"), QString::fromUtf8(password));
-        return runVire(args, env, m_dir->path());
+            env.insert("VIRE_DAV_PASSWORD", QString::fromUtf8(password));
+        return runVire(args, m_dir->path(), env);
     }
 
-    // The user entry count an image holds, as "info" reports it.
-    int entries(const QString &image) const
+    // vire-image import of url into out.bin, with the user given.
+    Result import(const QString &url, const QStringList &more = {}, const QByteArray &password = "secret",
+                  const QString &secondMs = QString()) const
     {
-        QProcess p;
-        p.start(QStringLiteral(VIRE_IMAGE), {QStringLiteral("info"), image});
-        p.waitForFinished();
-        const QString out = QString::fromUtf8(p.readAllStandardOutput());
-        const QRegularExpressionMatch m = QRegularExpression(QStringLiteral("User entries: +([\\d,]+)")).match(out);
-        return m.hasMatch() ? m.captured(1).remove(QLatin1Char(',')).toInt() : -1;
+        return vire(QStringList{"import", path("new.bin"), url, "--user", "anna", "-o", path("out.bin")} + more, password,
+                    secondMs);
     }
+
+    int entries() const { return userEntries(path("out.bin")); }
 
     // An image's phone book as CSV.
-    QByteArray exported(const QString &image) const
-    {
-        QProcess p;
-        p.start(QStringLiteral(VIRE_IMAGE), {QStringLiteral("export"), image});
-        p.waitForFinished();
-        return p.readAllStandardOutput();
-    }
+    QByteArray exported(const QString &image) const { return runVire({"export", image}).out; }
 
-    Radicale &server(bool tls = false)
-    {
-        m_server = new Radicale(m_dir->filePath(QStringLiteral("radicale")), tls);
-        return *m_server;
-    }
+    QString hostileCert() const { return m_servers.filePath("cert.pem"); }
 
-    void startServer()
-    {
-        if (!m_server->start())
-            QFAIL("Radicale did not start (scripts/deps.sh installs python3-radicale)");
-    }
+    QString otherNamedCert() const { return m_servers.filePath("other/cert.pem"); }
 
-    QString hostileCert() const { return m_hostileDir.filePath(QStringLiteral("cert.pem")); }
-    QString otherNamedCert() const { return m_hostileDir.filePath(QStringLiteral("other/cert.pem")); }
-
-    // vire-image import of url from the hostile server into out.bin, with --replace.
-    Result importFrom(const QString &url, const QByteArray &password = "secret", const QStringList &more = {},
-                      const QString &secondMs = QString()) const
+    // {port} and {tls}: the hostile server's ports.
+    QString hostile(QString text) const
     {
-        return vire(QStringList{QStringLiteral("import"), path(QStringLiteral("new.bin")), url, QStringLiteral("--user"),
-                                QStringLiteral("anna"), QStringLiteral("-o"), path(QStringLiteral("out.bin")),
-                                QStringLiteral("--replace")} + more,
-                    password, secondMs);
+        return text.replace("{port}", QString::number(m_hostile.port()))
+            .replace("{tls}", QString::number(m_hostile.tlsPort()))
+            .replace("{othertls}", QString::number(m_otherNamed.tlsPort()));
     }
 
 private slots:
     void initTestCase()
     {
-        QVERIFY(selfSigned(m_hostileDir.path()));
-        m_hostile = new HostileDav(m_hostileDir.filePath(QStringLiteral("hostile.log")));
-        QVERIFY2(m_hostile->start(hostileCert(), m_hostileDir.filePath(QStringLiteral("key.pem"))), "hostile_dav.py did not start");
-        const QString other = m_hostileDir.filePath(QStringLiteral("other"));
-        QVERIFY(selfSigned(other, QStringLiteral("/CN=127.0.0.1"), QStringLiteral("DNS:other.example")));
-        m_otherNamed = new HostileDav(other + QStringLiteral("/hostile.log"));
-        QVERIFY(m_otherNamed->start(otherNamedCert(), other + QStringLiteral("/key.pem")));
-    }
-
-    void cleanupTestCase()
-    {
-        delete m_hostile;
-        delete m_otherNamed;
+        QVERIFY(selfSigned(m_servers.path()));
+        QVERIFY2(m_hostile.start(hostileCert(), m_servers.filePath("key.pem")), "hostile_dav.py did not start");
+        QVERIFY(selfSigned(m_servers.filePath("other"), "/CN=127.0.0.1", "DNS:other.example"));
+        QVERIFY(m_otherNamed.start(otherNamedCert(), m_servers.filePath("other/key.pem")));
+        QList<QByteArray> large;
+        for (int i = 0; i < 700; ++i)
+            large << card(i, QByteArray::number(100000 + i));
+        m_radicale.addBook("anna", "contacts", Cards);
+        m_radicale.addBook("bo", "contacts", Cards);
+        m_radicale.addBook("bo", "work", {card(9, "0311")});
+        m_radicale.addBook("carl", "contacts", {card(1, "12345"), card(2, "0702")});
+        m_radicale.addBook("dora", "contacts", large);
+        QVERIFY2(m_radicale.start(), "Radicale did not start (scripts/deps.sh installs python3-radicale)");
+        QVERIFY2(m_xandikos.start(), "Xandikos did not start (scripts/deps.sh installs xandikos)");
+        for (int i = 0; i < Cards.size(); ++i)
+            QCOMPARE(m_xandikos.put(QStringLiteral("/user/contacts/addressbook/c%1.vcf").arg(i), Cards[i]), 201);
     }
 
     void init()
@@ -327,158 +218,146 @@ private slots:
         m_environment.clear();
         m_dir = new QTemporaryDir;
         QVERIFY(m_dir->isValid());
-        QCOMPARE(vire({QStringLiteral("new"), QStringLiteral("-o"), path(QStringLiteral("new.bin"))}).status, 0);
+        QCOMPARE(vire({"new", "-o", path("new.bin")}).status, 0);
     }
 
     void cleanup()
     {
-        delete m_server;
-        m_server = nullptr;
         delete m_dir;
         m_dir = nullptr;
     }
 
-    void discoveryAndDirectUrl()
+    // From the server's root, the user in the URL; the .well-known address redirects.
+    void discovery_data()
     {
-        Radicale &s = server();
-        s.addBook(QStringLiteral("contacts"), {card(1, "+46 70-123 45 61"), card(2, "0701234562"), card(3, QByteArray())});
-        startServer();
-        const QString in = path(QStringLiteral("new.bin")), out = path(QStringLiteral("out.bin"));
+        QTest::addColumn<QString>("start");
+        QTest::newRow("root") << "/";
+        QTest::newRow(".well-known") << "/.well-known/carddav";
+    }
 
-        // From the server's root, the user in the URL; the .well-known address redirects.
-        for (const QString &start : {s.url(), s.url(QStringLiteral("/.well-known/carddav"))}) {
-            QUrl url(start);
-            url.setUserName(QStringLiteral("anna"));
-            const Result r = vire({QStringLiteral("import"), in, url.toString(), QStringLiteral("-o"), out});
-            QCOMPARE(r.status, 0);
-            QCOMPARE(entries(out), 3);   // the sample entry and two cards' numbers
-            // The card without a number is named by its URL.
-            QVERIFY2(r.err.contains(s.url(QStringLiteral("/anna/contacts/c2.vcf: warning: card \"Person 3\" has no telephone number"))),
-                     qPrintable(r.err));
-            QFile::remove(out);
-        }
-
-        // The password from ~/.netrc, the user from --user; a direct collection URL.
-        writeFile(path(QStringLiteral(".netrc")), "machine 127.0.0.1 login anna password secret\n");
-        Result r = vire({QStringLiteral("import"), in, s.url(QStringLiteral("/anna/contacts/")), QStringLiteral("--user"),
-                         QStringLiteral("anna"), QStringLiteral("-o"), out}, QByteArray());
+    void discovery()
+    {
+        QFETCH(QString, start);
+        QUrl url(m_radicale.url(start));
+        url.setUserName("anna");
+        const Result r = vire({"import", path("new.bin"), url.toString(), "-o", path("out.bin")});
         QCOMPARE(r.status, 0);
-        QCOMPARE(entries(out), 3);
+        QCOMPARE(entries(), 3);   // the sample entry and two cards' numbers
+        // The card without a number is named by its URL.
+        QVERIFY2(r.err.contains(m_radicale.url("/anna/contacts/c2.vcf: warning: card \"Person 3\" has no telephone number")),
+                 qPrintable(r.err));
+    }
 
-        // Two books: both listed, nothing written.
-        s.addBook(QStringLiteral("work"), {card(9, "0311")});
-        QFile::remove(out);
-        r = vire({QStringLiteral("import"), in, s.url(), QStringLiteral("--user"), QStringLiteral("anna"), QStringLiteral("-o"), out});
+    // The password from ~/.netrc, the user from --user; a direct collection URL.
+    void netrcAndDirectUrl()
+    {
+        writeFile(path(".netrc"), "machine 127.0.0.1 login anna password secret\n");
+        QCOMPARE(import(m_radicale.url("/anna/contacts/"), {}, QByteArray()).status, 0);
+        QCOMPARE(entries(), 3);
+    }
+
+    // Two books: both listed, nothing written.
+    void twoBooksAreListed()
+    {
+        const Result r = vire({"import", path("new.bin"), m_radicale.url(), "--user", "bo", "-o", path("out.bin")});
         QCOMPARE(r.status, 2);
-        QVERIFY2(r.err.contains(s.url(QStringLiteral("/anna/contacts/  (contacts book)")))
-                     && r.err.contains(s.url(QStringLiteral("/anna/work/  (work book)"))), qPrintable(r.err));
-        QVERIFY(!QFile::exists(out));
+        QVERIFY2(r.err.contains(m_radicale.url("/bo/contacts/  (contacts book)"))
+                     && r.err.contains(m_radicale.url("/bo/work/  (work book)")),
+                 qPrintable(r.err));
+        QVERIFY(!QFile::exists(path("out.bin")));
     }
 
     void replaceAndAdd()
     {
-        Radicale &s = server();
-        s.addBook(QStringLiteral("contacts"), {card(1, "12345"), card(2, "0702")});
-        startServer();
-        const QString url = s.url(QStringLiteral("/anna/contacts/"));
-        const QString in = path(QStringLiteral("new.bin")), out = path(QStringLiteral("out.bin"));
-        const QStringList user{QStringLiteral("--user"), QStringLiteral("anna")};
-
+        const QString url = m_radicale.url("/carl/contacts/"), out = path("out.bin");
         // Adding keeps the sample entry 12345, so that number is there twice
         // under two names, and the warning names both.
-        Result r = vire(QStringList{QStringLiteral("import"), in, url, QStringLiteral("-o"), out} + user);
+        Result r = vire({"import", path("new.bin"), url, "-o", out, "--user", "carl"});
         QCOMPARE(r.status, 0);
-        QCOMPARE(entries(out), 3);
-        QVERIFY2(r.err.contains(QStringLiteral("12345 is in the phone book as \"Test Testsson\"; added as \"Person 1\" beside it")),
+        QCOMPARE(entries(), 3);
+        QVERIFY2(r.err.contains("12345 is in the phone book as \"Test Testsson\"; added as \"Person 1\" beside it"),
                  qPrintable(r.err));
 
-        r = vire(QStringList{QStringLiteral("import"), out, url, QStringLiteral("-o"), out, QStringLiteral("--replace")} + user);
+        r = vire({"import", out, url, "-o", out, "--replace", "--user", "carl"});
         QCOMPARE(r.status, 0);
-        QCOMPARE(entries(out), 2);
+        QCOMPARE(entries(), 2);
 
         // Following the book after a card was renamed and another deleted on
         // the server: the sound set on the phone book stays.
-        writeFile(path(QStringLiteral("sound.csv")), "number,name,sound\n12345,Person 1,3\n");
-        QCOMPARE(vire({QStringLiteral("import"), out, path(QStringLiteral("sound.csv")), QStringLiteral("-o"), out}).status, 0);
-        const QString store = path(QStringLiteral("radicale/store/collection-root/anna/contacts/"));
-        writeFile(store + QStringLiteral("c0.vcf"), card(1, "12345").replace("Person 1", "Anna"));
-        QVERIFY(QFile::remove(store + QStringLiteral("c1.vcf")));
-        r = vire(QStringList{QStringLiteral("import"), out, url, QStringLiteral("--sync"), QStringLiteral("-o"), out} + user);
+        writeFile(path("sound.csv"), "number,name,sound\n12345,Person 1,3\n");
+        QCOMPARE(vire({"import", out, path("sound.csv"), "-o", out}).status, 0);
+        const QString store = m_servers.filePath("radicale/store/collection-root/carl/contacts/");
+        writeFile(store + "c0.vcf", card(1, "12345").replace("Person 1", "Anna"));
+        QVERIFY(QFile::remove(store + "c1.vcf"));
+        r = vire({"import", out, url, "--sync", "-o", out, "--user", "carl"});
         QCOMPARE(r.status, 0);
-        QVERIFY2(r.err.endsWith(QStringLiteral("summary: added 0 entries, changed 1, removed 1, skipped 0; the phone book "
-                                               "holds 1 of 2,032 entries\n")),
+        QVERIFY2(r.err.endsWith("summary: added 0 entries, changed 1, removed 1, skipped 0; the phone book "
+                                "holds 1 of 2,032 entries\n"),
                  qPrintable(r.err));
         QVERIFY(exported(out).endsWith("12345,Anna,3,0,0,0,0\r\n"));
-        QCOMPARE(entries(out), 1);
+        QCOMPARE(entries(), 1);
+    }
+
+    // {server}: Radicale's root; {refused}: a port nothing listens on.
+    void failures_data()
+    {
+        QTest::addColumn<QString>("url");
+        QTest::addColumn<QByteArray>("password");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("wrong password") << "{server}/anna/contacts/" << QByteArray("wrong")
+                                        << "{server}/anna/contacts/: error: user name or password refused (HTTP 401)";
+        QTest::newRow("no such book") << "{server}/anna/none/" << QByteArray("secret")
+                                      << "{server}/anna/none/: error: not found (HTTP 404)";
+        QTest::newRow("no password") << "{server}/anna/contacts/" << QByteArray()
+                                     << "there is no terminal to ask on; set VIRE_DAV_PASSWORD";
+        QTest::newRow("connection refused") << "{refused}/" << QByteArray("secret") << "{refused}/: error: connection refused";
+        QTest::newRow("password in the URL") << "http://anna:pw@127.0.0.1:1/" << QByteArray("secret")
+                                             << "a password in the URL is refused";
     }
 
     void failures()
     {
-        Radicale &s = server();
-        s.addBook(QStringLiteral("contacts"), {card(1, "0701")});
-        startServer();
-        const QString in = path(QStringLiteral("new.bin")), out = path(QStringLiteral("out.bin"));
-        const QString book = s.url(QStringLiteral("/anna/contacts/"));
-        const QStringList user{QStringLiteral("--user"), QStringLiteral("anna"), QStringLiteral("-o"), out};
-        struct Case { QString url; QByteArray password; QString message; };
-        QTcpServer closed;
-        QVERIFY(closed.listen(QHostAddress::LocalHost));
-        const QString refused = QStringLiteral("http://127.0.0.1:%1/").arg(closed.serverPort());
-        closed.close();
-        const Case cases[] = {
-            {book, "wrong", book + QStringLiteral(": error: user name or password refused (HTTP 401)")},
-            {s.url(QStringLiteral("/anna/none/")), "secret", s.url(QStringLiteral("/anna/none/: error: not found (HTTP 404)"))},
-            {book, QByteArray(), QStringLiteral("there is no terminal to ask on; set VIRE_DAV_PASSWORD")},
-            {refused, "secret", refused + QStringLiteral(": error: connection refused")},
-            {QStringLiteral("http://anna:pw@127.0.0.1:1/"), "secret", QStringLiteral("a password in the URL is refused")},
-        };
-        for (const Case &c : cases) {
-            const Result r = vire(QStringList{QStringLiteral("import"), in, c.url} + user, c.password);
-            QCOMPARE(r.status, 2);
-            QVERIFY2(r.err.contains(c.message), qPrintable(r.err));
-            QCOMPARE(r.err.count(QLatin1Char('\n')), 1);
-            QVERIFY(!QFile::exists(out));
-        }
+        QFETCH(QString, url);
+        QFETCH(QByteArray, password);
+        QFETCH(QString, message);
+        const QString server = m_radicale.url("");
+        const QString refused = QStringLiteral("http://127.0.0.1:%1").arg(freePort());
+        const Result r = import(url.replace("{server}", server).replace("{refused}", refused), {}, password);
+        QCOMPARE(r.status, 2);
+        QVERIFY2(r.err.contains(message.replace("{server}", server).replace("{refused}", refused)), qPrintable(r.err));
+        QCOMPARE(r.err.count(QLatin1Char('\n')), 1);
+        QVERIFY(!QFile::exists(path("out.bin")));
     }
 
     void largeBook()
     {
-        Radicale &s = server();
-        QList<QByteArray> cards;
-        for (int i = 0; i < 700; ++i)
-            cards << card(i, QByteArray::number(100000 + i));
-        s.addBook(QStringLiteral("contacts"), cards);
-        startServer();
-        const QString out = path(QStringLiteral("out.bin"));
-        const Result r = vire({QStringLiteral("import"), path(QStringLiteral("new.bin")), s.url(QStringLiteral("/anna/contacts/")),
-                               QStringLiteral("--user"), QStringLiteral("anna"), QStringLiteral("-o"), out, QStringLiteral("--replace")});
-        QCOMPARE(r.status, 0);
-        QCOMPARE(entries(out), 700);
+        QCOMPARE(vire({"import", path("new.bin"), m_radicale.url("/dora/contacts/"), "--user", "dora", "-o", path("out.bin"),
+                       "--replace"}).status, 0);
+        QCOMPARE(entries(), 700);
     }
 
-    void serverWithoutQueryAndDigest()
+    // The wrong password fails the server's Digest check: refused, nothing written.
+    void digestRefusesTheWrongPassword()
     {
-        HostileDav dav(path(QStringLiteral("dav.log")));
-        QVERIFY(dav.start());
-        const QString book = dav.url(QStringLiteral("/digest/book/"));
-        const QString out = path(QStringLiteral("out.bin"));
-        const QStringList args{QStringLiteral("import"), path(QStringLiteral("new.bin")), book,
-                               QStringLiteral("--user"), QStringLiteral("anna"), QStringLiteral("-o"), out};
-
-        // The wrong password fails the server's Digest check: refused, nothing written.
-        Result r = vire(args, "wrong");
+        m_hostile.takeLog();
+        const QString book = m_hostile.url("/digest/book/");
+        const Result r = import(book, {}, "wrong");
         QCOMPARE(r.status, 2);
-        QVERIFY2(r.err.contains(book + QStringLiteral(": error: user name or password refused (HTTP 401)")), qPrintable(r.err));
-        QVERIFY(!QFile::exists(out));
-        QByteArray notes = dav.takeLog();
+        QVERIFY2(r.err.contains(book + ": error: user name or password refused (HTTP 401)"), qPrintable(r.err));
+        QVERIFY(!QFile::exists(path("out.bin")));
+        const QByteArray notes = m_hostile.takeLog();
         QVERIFY2(notes.contains("digest refused") && !notes.contains("digest ok"), notes.constData());
+    }
 
-        // The right one: the query is refused, the cards come in batches,
-        // each asked for once, every number imported beside the sample entry.
-        r = vire(args);
+    // The right one: the query is refused, the cards come in batches, each
+    // asked for once, every number imported beside the sample entry.
+    void serverWithoutQuery()
+    {
+        m_hostile.takeLog();
+        const Result r = import(m_hostile.url("/digest/book/"));
         QVERIFY2(r.status == 0, qPrintable(r.err));
-        QCOMPARE(entries(out), 251);
-        notes = dav.takeLog();
+        QCOMPARE(entries(), 251);
+        const QByteArray notes = m_hostile.takeLog();
         QVERIFY2(notes.contains("digest ok") && !notes.contains("digest refused") && notes.contains("query\n"),
                  notes.constData());
         QStringList asked;
@@ -502,68 +381,59 @@ private slots:
 
     void httpsWithOwnAuthority()
     {
-        Radicale &s = server(true);
-        const QString root = m_dir->filePath(QStringLiteral("radicale"));
-        QVERIFY(selfSigned(root));
-        s.addBook(QStringLiteral("contacts"), {card(1, "0701")});
-        startServer();
-        const QString out = path(QStringLiteral("out.bin"));
-        const QStringList args{QStringLiteral("import"), path(QStringLiteral("new.bin")), s.url(QStringLiteral("/anna/contacts/")),
-                               QStringLiteral("--user"), QStringLiteral("anna"), QStringLiteral("-o"), out};
-
-        Result r = vire(args);
+        Radicale s(path("radicale"), true);
+        s.addBook("anna", "contacts", {card(1, "0701")});
+        QVERIFY(selfSigned(path("radicale")) && s.start());
+        Result r = import(s.url("/anna/contacts/"));
         QVERIFY2(r.status == 2, qPrintable(r.err));
         // Schannel calls a self-signed certificate untrusted, in its own words.
         const QString selfSigned = QSslError(QSslSocket::activeBackend() == QLatin1String("schannel")
                                                  ? QSslError::CertificateUntrusted
                                                  : QSslError::SelfSignedCertificate)
                                        .errorString();
-        QVERIFY2(r.err.contains(QLatin1String("TLS failure: ") + selfSigned), qPrintable(r.err));
-        QVERIFY(!QFile::exists(out));
+        QVERIFY2(r.err.contains("TLS failure: " + selfSigned), qPrintable(r.err));
+        QVERIFY(!QFile::exists(path("out.bin")));
 
-        r = vire(args + QStringList{QStringLiteral("--ca-file"), root + QStringLiteral("/cert.pem")});
+        r = import(s.url("/anna/contacts/"), {"--ca-file", path("radicale/cert.pem")});
         QVERIFY2(r.status == 0, qPrintable(r.err));
-        QCOMPARE(entries(out), 2);
+        QCOMPARE(entries(), 2);
     }
 
-    // The same cards from Xandikos as from a file; a mistyped collection (a
-    // 404 inside a 207) and the calendar beside the book are not imported.
-    void xandikos()
+    // The same cards from Xandikos as from a file.
+    void xandikosAsAFile_data()
     {
-        Xandikos x(path(QStringLiteral("xandikos")));
-        QVERIFY2(x.start(), "Xandikos did not start (scripts/deps.sh installs xandikos)");
-        const QList<QByteArray> cards{card(1, "+46 70-123 45 61"), card(2, "0701234562"), card(3, QByteArray())};
-        QByteArray file;
-        for (int i = 0; i < cards.size(); ++i) {
-            QCOMPARE(x.put(QStringLiteral("/user/contacts/addressbook/c%1.vcf").arg(i), cards[i]), 201);
-            file += cards[i];
-        }
-        writeFile(path(QStringLiteral("cards.vcf")), file);
-        const QString in = path(QStringLiteral("new.bin"));
-        auto import = [&](const QString &source, const QString &out) {
-            return vire({QStringLiteral("import"), in, source, QStringLiteral("-o"), path(out), QStringLiteral("--replace")},
-                        QByteArray());
-        };
-        QCOMPARE(import(path(QStringLiteral("cards.vcf")), QStringLiteral("file.bin")).status, 0);
-        for (const QString &start : {QStringLiteral("/"), QStringLiteral("/user/contacts/addressbook/")}) {
-            const Result r = import(x.url(start), QStringLiteral("dav.bin"));
-            QVERIFY2(r.status == 0, qPrintable(r.err));
-            QFile a(path(QStringLiteral("file.bin"))), b(path(QStringLiteral("dav.bin")));
-            QVERIFY(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
-            QVERIFY(a.readAll() == b.readAll());
-            b.close();   // Windows removes no open file
-            QFile::remove(path(QStringLiteral("dav.bin")));
-        }
-        const std::pair<QString, QString> wrong[] = {
-            {QStringLiteral("/user/contacts/adressbook/"), QStringLiteral("not found (HTTP 404)")},
-            {QStringLiteral("/user/calendars/calendar/"), QStringLiteral("is a calendar, not an address book")},
-        };
-        for (const auto &[where, message] : wrong) {
-            const Result r = import(x.url(where), QStringLiteral("dav.bin"));
-            QCOMPARE(r.status, 2);
-            QVERIFY2(r.err.contains(x.url(where) + QStringLiteral(": error: ") + message), qPrintable(r.err));
-            QVERIFY(!QFile::exists(path(QStringLiteral("dav.bin"))));
-        }
+        QTest::addColumn<QString>("start");
+        QTest::newRow("root") << "/";
+        QTest::newRow("book") << "/user/contacts/addressbook/";
+    }
+
+    void xandikosAsAFile()
+    {
+        QFETCH(QString, start);
+        QCOMPARE(vire({"import", path("new.bin"), writeFile(path("cards.vcf"), Cards.join()), "-o", path("file.bin"),
+                       "--replace"}).status, 0);
+        const Result r = vire({"import", path("new.bin"), m_xandikos.url(start), "-o", path("out.bin"), "--replace"}, QByteArray());
+        QVERIFY2(r.status == 0, qPrintable(r.err));
+        QVERIFY(readFile(path("file.bin")) == readFile(path("out.bin")));
+    }
+
+    // A mistyped collection (a 404 inside a 207) and the calendar beside the book are not imported.
+    void xandikosRefuses_data()
+    {
+        QTest::addColumn<QString>("where");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("mistyped") << "/user/contacts/adressbook/" << "not found (HTTP 404)";
+        QTest::newRow("calendar") << "/user/calendars/calendar/" << "is a calendar, not an address book";
+    }
+
+    void xandikosRefuses()
+    {
+        QFETCH(QString, where);
+        QFETCH(QString, message);
+        const Result r = vire({"import", path("new.bin"), m_xandikos.url(where), "-o", path("out.bin"), "--replace"}, QByteArray());
+        QCOMPARE(r.status, 2);
+        QVERIFY2(r.err.contains(m_xandikos.url(where) + ": error: " + message), qPrintable(r.err));
+        QVERIFY(!QFile::exists(path("out.bin")));
     }
 
     // An answer that breaks off after its status line fails the run, even
@@ -583,57 +453,61 @@ private slots:
     {
         QFETCH(QString, how);
         QFETCH(QString, message);
-        const QString url = m_hostile->url(QStringLiteral("/cut/%1/").arg(how));
-        const Result r = importFrom(url);
+        const QString url = m_hostile.url("/cut/" + how + "/");
+        const Result r = import(url, {"--replace"});
         QCOMPARE(r.status, 2);
-        QVERIFY2(QRegularExpression(QRegularExpression::escape(url + QStringLiteral(": error: ")) + message,
+        QVERIFY2(QRegularExpression(QRegularExpression::escape(url + ": error: ") + message,
                                     QRegularExpression::MultilineOption).match(r.err).hasMatch(), qPrintable(r.err));
-        QVERIFY(!QFile::exists(path(QStringLiteral("out.bin"))));
+        QVERIFY(!QFile::exists(path("out.bin")));
     }
 
-    // The password goes to the origin named; another host asking gets one
-    // only from its own ~/.netrc line; https never continues over http.
+    // The password goes to the origin named; another host asking gets none.
+    void passwordStaysWithOrigin_data()
+    {
+        QTest::addColumn<QString>("start");
+        QTest::newRow("redirect") << "/redirect-away/";
+        QTest::newRow("href") << "/href-away/";
+    }
+
     void passwordStaysWithOrigin()
     {
-        m_hostile->takeLog();
-        const QString other = QStringLiteral("http://127.0.0.2:%1").arg(m_hostile->port());
-        for (const QString &start : {QStringLiteral("/redirect-away/"), QStringLiteral("/href-away/")}) {
-            const Result r = importFrom(m_hostile->url(start));
-            QCOMPARE(r.status, 2);
-            QVERIFY2(r.err.contains(other + QStringLiteral(" asks for a password, which goes only to http://127.0.0.1:")),
-                     qPrintable(r.err));
-            QVERIFY(!r.err.contains(QLatin1String("refused")));
-        }
-        // A default line is the named origin's alone.
-        writeFile(path(QStringLiteral(".netrc")), "default login anna password secret\n");
-        QVERIFY(importFrom(m_hostile->url(QStringLiteral("/asks/")), QByteArray()).status == 0);
-        const Result away = importFrom(m_hostile->url(QStringLiteral("/redirect-away/")), QByteArray());
-        QVERIFY2(away.status == 2 && away.err.contains(QLatin1String("asks for a password, which goes only to")), qPrintable(away.err));
-        const QByteArray log = m_hostile->takeLog();
-        QVERIFY2(log.contains("request 127.0.0.2 ") && !QRegularExpression(QStringLiteral("request 127\\.0\\.0\\.2 \\S+ \\S+ [^-]"))
+        QFETCH(QString, start);
+        m_hostile.takeLog();
+        const Result r = import(m_hostile.url(start), {"--replace"});
+        QCOMPARE(r.status, 2);
+        QVERIFY2(r.err.contains(m_hostile.url("", true) + " asks for a password, which goes only to http://127.0.0.1:"),
+                 qPrintable(r.err));
+        QVERIFY(!r.err.contains(QLatin1String("refused")));
+        const QByteArray log = m_hostile.takeLog();
+        QVERIFY2(log.contains("request 127.0.0.2 ") && !QRegularExpression("request 127\\.0\\.0\\.2 \\S+ \\S+ [^-]")
                                                                .match(QString::fromLatin1(log)).hasMatch(), log.constData());
+    }
 
-        // Its own line, in a file others can read: used, with a warning;
-        // VIRE_DAV_PASSWORD is the named origin's only.
-        writeFile(path(QStringLiteral(".netrc")), "machine 127.0.0.2 login anna password secret\n");
-        QFile::setPermissions(path(QStringLiteral(".netrc")), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther);
-        Result r = importFrom(m_hostile->url(QStringLiteral("/redirect-away/")), "not this one");
+    // Another host gets one only from its own ~/.netrc line: used, with a
+    // warning when others can read the file; VIRE_DAV_PASSWORD is the named
+    // origin's only.
+    void otherOriginsOwnNetrcLine()
+    {
+        writeFile(path(".netrc"), "machine 127.0.0.2 login anna password secret\n");
+        QFile::setPermissions(path(".netrc"), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther);
+        Result r = import(m_hostile.url("/redirect-away/"), {"--replace"}, "not this one");
         QVERIFY2(r.status == 0, qPrintable(r.err));
-        QCOMPARE(entries(path(QStringLiteral("out.bin"))), 1);
+        QCOMPARE(entries(), 1);
         if (QOperatingSystemVersion::currentType() != QOperatingSystemVersion::Windows)   // no mode bits there
-            QVERIFY2(r.err.contains(path(QStringLiteral(".netrc")) + QStringLiteral(": warning: others can read this file (mode 0604)")),
-                     qPrintable(r.err));
-        QFile::setPermissions(path(QStringLiteral(".netrc")), QFile::ReadOwner | QFile::WriteOwner);
-        r = importFrom(m_hostile->url(QStringLiteral("/redirect-away/")), "not this one");
+            QVERIFY2(r.err.contains(path(".netrc") + ": warning: others can read this file (mode 0604)"), qPrintable(r.err));
+        QFile::setPermissions(path(".netrc"), QFile::ReadOwner | QFile::WriteOwner);
+        r = import(m_hostile.url("/redirect-away/"), {"--replace"}, "not this one");
         QVERIFY2(r.status == 0 && !r.err.contains(QLatin1String("warning")), qPrintable(r.err));
+    }
 
-        // https named, an href to plain http: refused before anything is sent there.
-        const QStringList ca{QStringLiteral("--ca-file"), hostileCert()};
-        m_hostile->takeLog();
-        r = importFrom(m_hostile->tlsUrl(QStringLiteral("/tls-down/")), "secret", ca);
+    // https named, an href to plain http: refused before anything is sent there.
+    void httpsNeverContinuesOverHttp()
+    {
+        m_hostile.takeLog();
+        const Result r = import(m_hostile.tlsUrl("/tls-down/"), {"--replace", "--ca-file", hostileCert()});
         QCOMPARE(r.status, 2);
         QVERIFY2(r.err.contains(QLatin1String("would continue over plain http://")), qPrintable(r.err));
-        QVERIFY(!m_hostile->takeLog().contains("/plain/"));
+        QVERIFY(!m_hostile.takeLog().contains("/plain/"));
     }
 
     // Basic and Digest (MD5; SHA-256 chosen over MD5) with a password
@@ -650,9 +524,9 @@ private slots:
     void utf8Password()
     {
         QFETCH(QString, scheme);
-        const Result r = importFrom(m_hostile->url(QStringLiteral("/utf8/%1/").arg(scheme)), "pass\xe2\x82\xacword");
+        const Result r = import(m_hostile.url("/utf8/" + scheme + "/"), {"--replace"}, "pass\xe2\x82\xacword");
         QVERIFY2(r.status == 0, qPrintable(r.err));
-        QCOMPARE(entries(path(QStringLiteral("out.bin"))), 1);
+        QCOMPARE(entries(), 1);
     }
 
     // What the user reads says what went wrong, holds no escape sequence,
@@ -665,33 +539,32 @@ private slots:
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("never");
         const QStringList none;
-        const QString ca = QStringLiteral("--ca-file");
-        QTest::newRow("Bearer") << m_hostile->url(QStringLiteral("/bearer/")) << none << 2
+        const QString ca = "--ca-file";
+        QTest::newRow("Bearer") << "http://127.0.0.1:{port}/bearer/" << none << 2
                                 << "error: the server wants a token (Bearer), which is not supported" << "refused";
-        QTest::newRow("500") << m_hostile->url(QStringLiteral("/fail500/")) << none << 2 << "error: the server failed (HTTP 500)"
+        QTest::newRow("500") << "http://127.0.0.1:{port}/fail500/" << none << 2 << "error: the server failed (HTTP 500)"
                              << "not a CardDAV server";
-        QTest::newRow("gzip") << m_hostile->url(QStringLiteral("/gzip/")) << none << 2
-                              << "error: the answer could not be decompressed" << "XML";
-        QTest::newRow("escapes") << m_hostile->url(QStringLiteral("/escape/")) << none << 2
+        QTest::newRow("gzip") << "http://127.0.0.1:{port}/gzip/" << none << 2 << "error: the answer could not be decompressed"
+                              << "XML";
+        QTest::newRow("escapes") << "http://127.0.0.1:{port}/escape/" << none << 2
                                  << "(HTTP 200, text/html\\x1b]0;owned\\x07\\x1b[2J)" << "\x1b";
-        QTest::newRow("user in summary") << m_hostile->url(QStringLiteral("/asks/")).replace(QLatin1String("//"), QLatin1String("//anna@"))
-                                         << none << 0 << m_hostile->url(QStringLiteral("/asks/: summary: replaced")) << "anna@";
-        QTest::newRow("password in an invalid URL")
-            << QStringLiteral("http://anna:pw@127.0.0.1:99999999/") << none << 2
-            << "http://127.0.0.1:99999999/: error: not a valid URL" << "pw";
-        QTest::newRow("another host's certificate") << m_hostile->tlsUrl(QStringLiteral("/tls-down/")).replace(QLatin1String("127.0.0.1"), QLatin1String("127.0.0.2"))
-                                                    << QStringList{ca, hostileCert()} << 2
-                                                    << "TLS failure: the certificate is another host's, not 127.0.0.2's" << ca;
-        QTest::newRow("subjectAltName over CN") << m_otherNamed->tlsUrl(QStringLiteral("/asks/")) << QStringList{ca, otherNamedCert()}
+        QTest::newRow("user in summary") << "http://anna@127.0.0.1:{port}/asks/" << none << 0
+                                         << "http://127.0.0.1:{port}/asks/: summary: replaced" << "anna@";
+        QTest::newRow("password in an invalid URL") << "http://anna:pw@127.0.0.1:99999999/" << none << 2
+                                                    << "http://127.0.0.1:99999999/: error: not a valid URL" << "pw";
+        QTest::newRow("another host's certificate")
+            << "https://127.0.0.2:{tls}/tls-down/" << QStringList{ca, hostileCert()} << 2
+            << "TLS failure: the certificate is another host's, not 127.0.0.2's" << ca;
+        QTest::newRow("subjectAltName over CN") << "https://127.0.0.1:{othertls}/asks/" << QStringList{ca, otherNamedCert()}
                                                 << 2 << "TLS failure: the certificate is another host's, not 127.0.0.1's" << "summary";
         QTest::newRow("control bytes in a challenge")
-            << m_hostile->url(QStringLiteral("/control/")) << none << 2
+            << "http://127.0.0.1:{port}/control/" << none << 2
             << "error: the server's challenge holds control characters in its realm, which are never sent back; refused" << "\x1b";
-        QTest::newRow("TLS to plain http") << m_hostile->url(QStringLiteral("/asks/")).replace(QLatin1String("http:"), QLatin1String("https:"))
-                                           << none << 2 << QStringLiteral("error: the server at 127.0.0.1:%1 does not answer TLS; "
-                                                                          "is it plain http://?").arg(m_hostile->port()) << "SSL";
-        QTest::newRow("no --ca-file") << m_hostile->tlsUrl(QStringLiteral("/tls-down/")) << QStringList{ca, QStringLiteral("/nonexistent.pem")}
-                                      << 2 << "/nonexistent.pem: error: no such file" << "holds no PEM";
+        QTest::newRow("TLS to plain http") << "https://127.0.0.1:{port}/asks/" << none << 2
+                                           << "error: the server at 127.0.0.1:{port} does not answer TLS; is it plain http://?"
+                                           << "SSL";
+        QTest::newRow("no --ca-file") << "https://127.0.0.1:{tls}/tls-down/" << QStringList{ca, "/nonexistent.pem"} << 2
+                                      << "/nonexistent.pem: error: no such file" << "holds no PEM";
     }
 
     void messages()
@@ -701,16 +574,25 @@ private slots:
         QFETCH(int, status);
         QFETCH(QString, message);
         QFETCH(QString, never);
-        const Result r = importFrom(url, "secret", more);
+        const Result r = import(hostile(url), QStringList{"--replace"} + more);
         QCOMPARE(r.status, status);
-        QVERIFY2(r.err.contains(message) && !r.err.contains(never), qPrintable(r.err));
+        QVERIFY2(r.err.contains(hostile(message)) && !r.err.contains(never), qPrintable(r.err));
+    }
+
+    // A ~/.netrc default line is the named origin's alone.
+    void defaultLineStaysHome()
+    {
+        writeFile(path(".netrc"), "default login anna password secret\n");
+        QCOMPARE(import(m_hostile.url("/asks/"), {"--replace"}, QByteArray()).status, 0);
+        const Result away = import(m_hostile.url("/redirect-away/"), {"--replace"}, QByteArray());
+        QVERIFY2(away.status == 2 && away.err.contains("asks for a password, which goes only to"), qPrintable(away.err));
     }
 
     // An answer nobody asked for, sent on a kept connection after the one
     // asked for, is never read as the next request's.
     void lateAnswer()
     {
-        const Result r = importFrom(m_hostile->url(QStringLiteral("/late/")));
+        const Result r = import(m_hostile.url("/late/"), {"--replace"});
         QVERIFY2(r.status == 0, qPrintable(r.err));
         const QByteArray book = exported(path(QStringLiteral("out.bin")));
         QVERIFY2(book.contains("100000") && !book.contains("666"), book.constData());
@@ -728,9 +610,9 @@ private slots:
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("proxied");   // the proxy's log line, "" for none
-        const QString tls = m_hostile->tlsUrl(QStringLiteral("/asks/")), plain = m_hostile->url(QStringLiteral("/asks/"));
+        const QString tls = m_hostile.tlsUrl(QStringLiteral("/asks/")), plain = m_hostile.url(QStringLiteral("/asks/"));
         const QStringList ca{QStringLiteral("--ca-file"), hostileCert()};
-        const QString open = QStringLiteral("http://") + m_hostile->proxy(), guarded = m_hostile->proxy(true);
+        const QString open = QStringLiteral("http://") + m_hostile.proxy(), guarded = m_hostile.proxy(true);
         const QString target = QStringLiteral("127.0.0.1:") + tls.section(QLatin1Char(':'), 2).section(QLatin1Char('/'), 0, 0);
         QTest::newRow("https") << tls << QStringList{"https_proxy=" + open} << ca << 0 << "summary"
                                << "proxy 127.0.0.1 CONNECT " + target + " -";
@@ -750,9 +632,9 @@ private slots:
                                                 << 0 << "summary" << "proxy 127.0.0.2 PROPFIND " + plain + " Basic cGF0OnByb3h5c2VjcmV0";
         QTest::newRow("wrong proxy password") << tls << QStringList{"https_proxy=http://pat:wrong@" + guarded} << ca << 2
                                               << "the proxy " + guarded + " refused the user name or password (HTTP 407)" << "";
-        QTest::newRow("CONNECT refused") << m_hostile->url(QStringLiteral("/asks/")).replace(QLatin1String("http:"), QLatin1String("https:"))
+        QTest::newRow("CONNECT refused") << m_hostile.url(QStringLiteral("/asks/")).replace(QLatin1String("http:"), QLatin1String("https:"))
                                          << QStringList{"https_proxy=" + open} << ca << 2
-                                         << "error: the proxy " + m_hostile->proxy() + " refused CONNECT (HTTP 403)" << "";
+                                         << "error: the proxy " + m_hostile.proxy() + " refused CONNECT (HTTP 403)" << "";
     }
 
     void proxies()
@@ -764,10 +646,10 @@ private slots:
         QFETCH(QString, message);
         QFETCH(QString, proxied);
         m_environment = environment;
-        m_hostile->takeLog();
-        const Result r = importFrom(url, "secret", more);
+        m_hostile.takeLog();
+        const Result r = import(url, QStringList{"--replace"} + more);
         QVERIFY2(r.status == status && r.err.contains(message), qPrintable(r.err));
-        const QByteArray log = m_hostile->takeLog();
+        const QByteArray log = m_hostile.takeLog();
         QVERIFY2(proxied.isEmpty() ? !log.contains("proxy ") || status == 2 : log.contains(proxied.toLatin1()), log.constData());
         // The server's password reached the server alone, the proxy's the proxy alone.
         QVERIFY2(!log.contains("proxy password reached the server"), log.constData());
@@ -781,31 +663,36 @@ private slots:
     void passwordPrompt()
     {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("HOME"), m_dir->path());
-        env.insert(QStringLiteral("VIRE_DAV_SECOND_MS"), QStringLiteral("20"));
-        env.remove(QStringLiteral("VIRE_DAV_PASSWORD"));
-        checkPasswordPrompt(QStringLiteral(VIRE_IMAGE),
-                            {QStringLiteral("import"), path(QStringLiteral("new.bin")),
-                             m_hostile->url(QStringLiteral("/asks/")), QStringLiteral("--user"), QStringLiteral("anna"),
-                             QStringLiteral("-o"), path(QStringLiteral("out.bin")), QStringLiteral("--timeout"),
-                             QStringLiteral("50")},
+        env.insert("HOME", m_dir->path());
+        env.insert("VIRE_DAV_SECOND_MS", "20");
+        env.remove("VIRE_DAV_PASSWORD");
+        checkPasswordPrompt(vireImage(),
+                            {"import", path("new.bin"), m_hostile.url("/asks/"), "--user", "anna", "-o", path("out.bin"),
+                             "--timeout", "50"},
                             env);
     }
 
     // Time-outs, scaled down: 30 s without progress are 0.6 s here, the
     // whole run's 10 minutes 12 s. A byte now and then is no progress; a
     // steady answer is stopped by --timeout.
+    void timeouts_data()
+    {
+        QTest::addColumn<QString>("drip");
+        QTest::addColumn<QStringList>("more");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("no progress") << "/drip/1/100/" << QStringList() << "error: no progress for 30 seconds";
+        QTest::newRow("whole run") << "/drip/20000/100/" << QStringList{"--timeout", "20"}
+                                   << "error: no complete answer within 20 seconds, the limit for the whole run";
+    }
+
     void timeouts()
     {
-        const QString scale = QStringLiteral("20");
-        Result r = importFrom(m_hostile->url(QStringLiteral("/drip/1/100/")), "secret", {}, scale);
+        QFETCH(QString, drip);
+        QFETCH(QStringList, more);
+        QFETCH(QString, message);
+        const Result r = import(m_hostile.url(drip), QStringList{"--replace"} + more, "secret", "20");
         QCOMPARE(r.status, 2);
-        QVERIFY2(r.err.contains(QLatin1String("error: no progress for 30 seconds")), qPrintable(r.err));
-        r = importFrom(m_hostile->url(QStringLiteral("/drip/20000/100/")), "secret", {QStringLiteral("--timeout"), QStringLiteral("20")},
-                       scale);
-        QCOMPARE(r.status, 2);
-        QVERIFY2(r.err.contains(QLatin1String("error: no complete answer within 20 seconds, the limit for the whole run")),
-                 qPrintable(r.err));
+        QVERIFY2(r.err.contains(message), qPrintable(r.err));
     }
 };
 

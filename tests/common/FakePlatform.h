@@ -2,7 +2,7 @@
 
 #include "ui/Platform.h"
 
-#include <QString>
+#include <QStringList>
 #include <deque>
 #include <functional>
 #include <optional>
@@ -39,6 +39,25 @@ public:
     int beeps = 0;
     // Runs inside every file dialog, to throw what a command must survive.
     std::function<void()> duringDialog;
+
+    // The file dialogs asked, "open|save: title [file name] filter" each.
+    QStringList asked() const
+    {
+        QStringList out;
+        for (const Dialog &d : dialogs)
+            out << QStringLiteral("%1: %2 [%3] %4")
+                       .arg(d.kind == FileDialogKind::Open ? "open" : "save", d.title, d.fileName, d.filter);
+        return out;
+    }
+
+    // The boxes shown, "title: text" each.
+    QStringList shown() const
+    {
+        QStringList out;
+        for (const Box &b : boxes)
+            out << b.title + QStringLiteral(": ") + b.text;
+        return out;
+    }
 
     void answer(const QString &path) { answers.push_back({false, path}); }
     void cancel() { answers.push_back({true, QString()}); }

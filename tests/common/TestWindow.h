@@ -2,38 +2,33 @@
 
 // The real main window with a fake platform, and the user's gestures on it.
 #include "ui/Controls.h"
+#include "tests/common/Books.h"
 #include "tests/common/FakePlatform.h"
+#include "tests/common/Files.h"
+#include "tests/common/System.h"
 #include "ui/Form1.h"
-#include "tests/common/OpenFiles.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDir>
-#include <QFile>
+#include <QCryptographicHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
 #include <memory>
 
-inline void writeFile(const QString &path, const QByteArray &bytes)
+// The title of an error's message box, and the box as FakePlatform::shown() lists it.
+inline const QString ErrorTitle = QStringLiteral("Error occured");
+inline QString errorBox(const QString &text)
 {
-    QFile f(path);
-    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
-        qFatal("cannot write %s", qPrintable(path));
+    return ErrorTitle + QStringLiteral(": ") + text;
 }
 
-inline QByteArray readFile(const QString &path)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return QByteArray();
-    return f.readAll();
-}
-
+// The numbers frame's caption: the book as opened, and changed since.
+inline const QColor Black(0, 0, 0), DarkRed(128, 0, 0);
 
 struct TestWindow
 {
@@ -69,19 +64,37 @@ struct TestWindow
     QPushButton *sndOpen(int k) { return control<QPushButton>(QStringLiteral("sndOpen(%1)").arg(k)); }
     QColor caption() { return control<CaptionFrame>(QStringLiteral("Frame2"))->captionColor(); }
 
-    QStringList rowTexts()
+    QStringList rowTexts() { return ::rowTexts(form->book()); }
+    QList<int> rowData() { return rowIndices(form->book()); }
+    // What a failed command leaves as it was: the image (its hash first),
+    // the count shown, the caption's colour, the sound names and the book.
+    QStringList state()
     {
-        QStringList texts;
-        for (const BookRow &row : form->book().rows())
-            texts << row.text;
-        return texts;
+        QStringList out{QCryptographicHash::hash(form->FB().bytes(), QCryptographicHash::Sha1).toHex(), label(11)->text(),
+                        caption().name()};
+        for (const QString &name : form->soundNames())
+            out << name;
+        return out + snapshot(form->book());
     }
-    QList<int> rowData()
+    // The editing controls in one line: the number (in brackets when it
+    // cannot be edited), the name, the sound item, the four boxes (x set,
+    // - clear, ? greyed) and the flags display.
+    QString editors()
     {
-        QList<int> data;
-        for (const BookRow &row : form->book().rows())
-            data << row.index;
-        return data;
+        QString boxes;
+        for (int i = 0; i < 4; ++i)
+            boxes += QLatin1Char("-?x"[check(i)->checkState()]);
+        const QString number = text1()->isEnabled() ? text1()->text() : "[" + text1()->text() + "]";
+        return QStringList{number, text2()->text(), QString::number(combo()->currentIndex()), boxes, label(12)->text()}
+            .join(" | ");
+    }
+
+    // Whether exactly n message boxes showed, each an error's with some text.
+    bool errorsShown(size_t n) const
+    {
+        return platform.boxes.size() == n
+            && std::all_of(platform.boxes.cbegin(), platform.boxes.cend(),
+                           [](const FakePlatform::Box &b) { return b.title == ErrorTitle && !b.text.isEmpty(); });
     }
 
     void click(QAbstractButton *b) { QTest::mouseClick(b, Qt::LeftButton); }

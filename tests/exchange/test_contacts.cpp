@@ -8,30 +8,14 @@
 //   sv-SE strings have it;
 // - Thunderbird in every language: mail/chrome/messenger/importMsgs.properties
 //   (fields 2100 to 2136) of thunderbird-l10n, in the order Thunderbird 115 writes.
-#include "exchange/Contacts.h"
 #include "exchange/SheetContacts.h"
+#include "tests/exchange/ReadResults.h"
 
 #include <QtTest>
 
 using namespace exchange;
 
 namespace {
-
-QStringList entries(const ReadResult &r)
-{
-    QStringList list;
-    for (const Contact &c : r.contacts)
-        list << c.number + QLatin1Char(' ') + c.name;
-    return list;
-}
-
-QStringList notes(const QVector<Problem> &list)
-{
-    QStringList out;
-    for (const Problem &d : list)
-        out << QStringLiteral("%1: %2").arg(d.line).arg(d.detail);
-    return out;
-}
 
 const QByteArray ThunderbirdEnglish =
     "First Name,Last Name,Display Name,Nickname,Primary Email,Secondary Email,Screen Name,Work Phone,Home Phone,"
@@ -87,8 +71,7 @@ private slots:
                           "\"070-111 22 33\";;\"asa@example.se\";\r\n"
                           ";;;;;\"Sm\xE5land AB\";;;\"352 30\";;\"0470-123 45\";;;\"0470-999\";;\r\n")
             << QStringLiteral("Outlook, Swedish")
-            << QStringList{QStringLiteral("0812345 Åsa Ström"), QStringLiteral("0855566 Åsa Ström"),
-                           QStringLiteral("0701112233 Åsa Ström"), QStringLiteral("047012345 Småland AB")}
+            << QStringList{"0812345 Åsa Ström", "0855566 Åsa Ström", "0701112233 Åsa Ström", "047012345 Småland AB"}
             << 2 << QStringList{QStringLiteral("1: not valid UTF-8; read as Windows-1252")};
         QTest::newRow("Outlook, Dutch")
             << QByteArray("Titel,Voornaam,Middelste naam,Achternaam,Achtervoegsel,Bedrijf,Afdeling,Functie,"
@@ -97,8 +80,7 @@ private slots:
                           ",Jan,,de Vries,,,,,1012 AB,020-123 4568,020-123 4567,,06-1234 5678,jan@example.nl,\r\n"
                           ",,,,,Bakkerij Bos,,,,,,,0612,,\r\n")
             << QStringLiteral("Outlook, Dutch")
-            << QStringList{QStringLiteral("0201234567 Jan de Vries"), QStringLiteral("0612345678 Jan de Vries"),
-                           QStringLiteral("0612 Bakkerij Bos")}
+            << QStringList{"0201234567 Jan de Vries", "0612345678 Jan de Vries", "0612 Bakkerij Bos"}
             << 1 << QStringList();
         QTest::newRow("Outlook, Spanish")
             << QByteArray("\xEF\xBB\xBFTratamiento,Nombre,Segundo nombre,Apellidos,Sufijo,Organizaci\xC3\xB3n,"
@@ -106,16 +88,14 @@ private slots:
                           "Tel\xC3\xA9" "fono del trabajo,Particular,Tel\xC3\xA9" "fono m\xC3\xB3vil\r\n"
                           ",Jos\xC3\xA9,,N\xC3\xBA\xC3\xB1" "ez,,,,,28001,,91 123 45 67,91 765 43 21,+34 600 11 22 33\r\n")
             << QStringLiteral("Outlook, Spanish")
-            << QStringList{QStringLiteral("911234567 José Núñez"), QStringLiteral("917654321 José Núñez"),
-                           QStringLiteral("0034600112233 José Núñez")}
+            << QStringList{"911234567 José Núñez", "917654321 José Núñez", "0034600112233 José Núñez"}
             << 0 << QStringList();
         QTest::newRow("Thunderbird, English")
             << ThunderbirdEnglish + thunderbirdRow({{0, "Ann"}, {1, "Lee"}, {2, "Ann Lee"}, {7, "555-0100"},
                                                     {9, "555-0101"}, {11, "555-0199"}, {16, "90210"}})
                    + thunderbirdRow({{2, "The Office"}, {7, "555-0123"}})
             << QStringLiteral("Thunderbird, English")
-            << QStringList{QStringLiteral("5550100 Ann Lee"), QStringLiteral("5550199 Ann Lee"),
-                           QStringLiteral("5550123 The Office")}
+            << QStringList{"5550100 Ann Lee", "5550199 Ann Lee", "5550123 The Office"}
             << 1 << QStringList();
         QTest::newRow("Thunderbird, German")
             << ThunderbirdGerman + thunderbirdRow({{0, "J\xC3\xB6rg"}, {1, "M\xC3\xBCller"}, {7, "030 1234567"},
@@ -130,8 +110,7 @@ private slots:
                                                     {11, "040 123 4567"}, {16, "00100"}})
                    + thunderbirdRow({{2, "Kahvila Oy"}, {6, "kahvila"}, {11, "050 765 4321"}})
             << QStringLiteral("Thunderbird, Finnish")
-            << QStringList{QStringLiteral("091234567 Matti Virtanen"), QStringLiteral("0401234567 Matti Virtanen"),
-                           QStringLiteral("0507654321 Kahvila Oy")}
+            << QStringList{"091234567 Matti Virtanen", "0401234567 Matti Virtanen", "0507654321 Kahvila Oy"}
             << 0 << QStringList();
         // Name and company columns of the other languages.
         QTest::newRow("Outlook, Norwegian")

@@ -1,6 +1,7 @@
 #include "image/Codec.h"
 #include "cli/Commands.h"
 #include "image/FixedText.h"
+#include "tests/common/Files.h"
 #include "tests/exchange/SheetSamples.h"
 #include "cli/Tool.h"
 #include "exchange/SheetContacts.h"
@@ -10,10 +11,10 @@
 #include <quazipfile.h>
 
 #include <QBuffer>
-#include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
-#include <QTemporaryDir>
+#include "tests/common/Thrown.h"
+
 #include <QtTest>
 
 using namespace exchange;
@@ -37,17 +38,6 @@ QByteArray zip(const QList<QPair<QString, QByteArray>> &parts)
     }
     z.close();
     return buffer.data();
-}
-
-// What a reader that refused its input said, or "" when it did not refuse.
-template<typename F> QString refusal(F f)
-{
-    try {
-        f();
-    } catch (const VireError &e) {
-        return e.problem().detail;
-    }
-    return QString();
 }
 
 QStringList texts(const QVector<Cell> &row)
@@ -139,8 +129,8 @@ private slots:
         QVERIFY(t.rows[1][0].numeric && t.rows[2][0].numeric && !t.rows[3][0].numeric && !t.rows[1][1].numeric);
 
         // The sheet reader alone refuses what is not a sheet, and names missing shared strings.
-        QVERIFY(!refusal([] { readXlsxSheet("<worksheet><sheetData><row>", QByteArray()); }).isEmpty());
-        QVERIFY(refusal([] { readXlsxSheet(ExcelSheet, QByteArray()); }).contains("shared string"));
+        QVERIFY(!failure([] { readXlsxSheet("<worksheet><sheetData><row>", QByteArray()); }).isEmpty());
+        QVERIFY(failure([] { readXlsxSheet(ExcelSheet, QByteArray()); }).contains("shared string"));
 
         // Through the import: the number cells are taken, with a warning.
         const ReadResult read = readContactsFile(xlsx);
@@ -164,7 +154,7 @@ private slots:
         QByteArray wide = CalcContent;
         wide.replace("number-rows-repeated=\"2\"><table:table-cell office:value-type=\"float\"",
                      "number-rows-repeated=\"1048576\"><table:table-cell office:value-type=\"float\"");
-        QVERIFY(refusal([&] { readOdsContent(wide); }).contains("cells"));
+        QVERIFY(failure([&] { readOdsContent(wide); }).contains("cells"));
 
         t = readSpreadsheet(zip({{"mimetype", "application/vnd.oasis.opendocument.spreadsheet"}, {"content.xml", CalcContent}}));
         QCOMPARE(t.rows.size(), 3);
@@ -182,8 +172,8 @@ private slots:
             qToLittleEndian(size, z.data() + central + 24);
             return z;
         };
-        QVERIFY(refusal([&] { readSpreadsheet(declare(100u << 20)); }).contains("64 MiB"));
-        QVERIFY(refusal([&] { readSpreadsheet(declare(10)); }).contains("damaged"));
+        QVERIFY(failure([&] { readSpreadsheet(declare(100u << 20)); }).contains("64 MiB"));
+        QVERIFY(failure([&] { readSpreadsheet(declare(10)); }).contains("damaged"));
 
         const QByteArray xlsx = writeXlsx(Rows);
         QVERIFY(readContactsFile(xlsx.left(xlsx.size() / 2)).errors.size() == 1);
@@ -191,10 +181,17 @@ private slots:
 
     // Export and import --replace through the tool give the image back, bit
     // 3 of the flags aside, with control characters in names.
+    void toolRoundTrip_data()
+    {
+        QTest::addColumn<QString>("format");
+        QTest::newRow("xlsx") << "xlsx";
+        QTest::newRow("ods") << "ods";
+    }
+
     void toolRoundTrip()
     {
-        QTemporaryDir dir;
-        auto path = [&](const QString &name) { return dir.filePath(name); };
+        QFETCH(QString, format);
+        Folder dir;
         auto cp = [](const QByteArray &bytes) {
             QString s;
             for (char b : bytes)
@@ -215,54 +212,52 @@ private slots:
             return b;
         };
         const QByteArray fb = build(cp(QByteArray("a\rb\0_x000D_\x01", 12)));
-        QFile f(path("in.bin"));
-        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(fb) == fb.size());
-        f.close();
-        for (const QString format : {"xlsx", "ods"}) {
-            const QString sheet = path("book." + format);
-            QCOMPARE(cli::run({"export", path("in.bin"), "--format", format, "-o", sheet}), 0);
-            QCOMPARE(cli::run({"import", path("in.bin"), sheet, "--replace", "-o", path("out.bin")}), 0);
-            QFile out(path("out.bin"));
-            QVERIFY(out.open(QIODevice::ReadOnly));
-            QByteArray back = out.readAll();
-            for (int off = 32 + 30; off < 512 + 32 * 2032; off += 32)
-                back[off] = char(back[off] & ~0x08);
-            QCOMPARE(back, format == "xlsx" ? fb : build("a?b?_x000D_?"));
-        }
+        const QString sheet = dir.path("book." + format);
+        QCOMPARE(cli::run({"export", dir.write("in.bin", fb), "--format", format, "-o", sheet}), 0);
+        QCOMPARE(cli::run({"import", dir.path("in.bin"), sheet, "--replace", "-o", dir.path("out.bin")}), 0);
+        QByteArray back = dir.read("out.bin");
+        for (int off = 32 + 30; off < 512 + 32 * 2032; off += 32)
+            back[off] = char(back[off] & ~0x08);
+        QCOMPARE(back, format == "xlsx" ? fb : build("a?b?_x000D_?"));
     }
 
     // Calc opens our files with every number as written, and we read what it saves.
+    void throughLibreOffice_data()
+    {
+        QTest::addColumn<QByteArray>("ours");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QString>("tabbed");   // Calc keeps a tab in its own format, but its .xlsx export drops it.
+        QTest::newRow("ours.xlsx to .ods") << writeXlsx(Rows) << "ours.xlsx" << "ods" << Rows[2][1];
+        QTest::newRow("ours.ods to .xlsx") << writeOds(Rows) << "ours.ods" << "xlsx" << QString(Rows[2][1]).remove('\t');
+    }
+
     void throughLibreOffice()
     {
+        QFETCH(QByteArray, ours);
+        QFETCH(QString, name);
+        QFETCH(QString, target);
+        QFETCH(QString, tabbed);
         const QString soffice = QStandardPaths::findExecutable(QStringLiteral("soffice"));
         if (soffice.isEmpty())
             QSKIP("LibreOffice (soffice) is not installed");
-        QTemporaryDir dir;
-        const QByteArray files[] = {writeXlsx(Rows), writeOds(Rows)};
-        const char *names[] = {"ours.xlsx", "ours.ods"};
-        const char *targets[] = {"ods", "xlsx"};
-        for (int i = 0; i < 2; ++i) {
-            QFile f(dir.filePath(names[i]));
-            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(files[i]) == files[i].size());
-            f.close();
-            QProcess p;
-            p.setWorkingDirectory(dir.path());
-            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-            env.insert("HOME", dir.path());
-            p.setProcessEnvironment(env);
-            p.start(soffice, {"-env:UserInstallation=file://" + dir.filePath("profile"), "--headless", "--norestore",
-                              "--convert-to", targets[i], "--outdir", dir.filePath("out"), f.fileName()});
-            QVERIFY(p.waitForFinished(180000));
-            QFile back(dir.filePath(QStringLiteral("out/ours.") + targets[i]));
-            QVERIFY2(back.open(QIODevice::ReadOnly), p.readAllStandardError().constData());
-            const Table t = readSpreadsheet(back.readAll());
-            QCOMPARE(texts(t).value(1).value(0), QString("0701234567"));
-            QCOMPARE(texts(t).value(3).value(0), QString("1234567890123456"));
-            QCOMPARE(texts(t).value(1).value(1), QString("  two  spaces"));
-            QCOMPARE(texts(t).value(3).value(1), QString("a\nb\n\nc"));
-            // Calc keeps a tab in its own format, but its .xlsx export drops it.
-            QCOMPARE(texts(t).value(2).value(1), i == 0 ? Rows[2][1] : QString(Rows[2][1]).remove('\t'));
-        }
+        Folder dir;
+        QProcess p;
+        p.setWorkingDirectory(dir.path());
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("HOME", dir.path());
+        p.setProcessEnvironment(env);
+        p.start(soffice, {"-env:UserInstallation=file://" + dir.path("profile"), "--headless", "--norestore", "--convert-to",
+                          target, "--outdir", dir.path("out"), dir.write(name, ours)});
+        QVERIFY(p.waitForFinished(180000));
+        const QByteArray back = dir.read("out/" + QFileInfo(name).completeBaseName() + "." + target);
+        QVERIFY2(!back.isEmpty(), p.readAllStandardError().constData());
+        const Table t = readSpreadsheet(back);
+        QCOMPARE(texts(t).value(1).value(0), QString("0701234567"));
+        QCOMPARE(texts(t).value(3).value(0), QString("1234567890123456"));
+        QCOMPARE(texts(t).value(1).value(1), QString("  two  spaces"));
+        QCOMPARE(texts(t).value(3).value(1), QString("a\nb\n\nc"));
+        QCOMPARE(texts(t).value(2).value(1), tabbed);
     }
 };
 

@@ -1,7 +1,7 @@
 // The vCard reader and the spelling rule, in-process: cards as phones and
 // address books write them, names of other scripts, and a round trip.
-#include "exchange/Contacts.h"
 #include "spelling/Spelling.h"
+#include "tests/exchange/ReadResults.h"
 
 #include <QtTest>
 
@@ -10,21 +10,9 @@ using exchange::ReadResult;
 
 namespace {
 
-// "number name" for each entry read.
-QStringList entries(const ReadResult &r)
-{
-    QStringList out;
-    for (const exchange::Contact &c : r.contacts)
-        out << c.number + QLatin1Char(' ') + c.name;
-    return out;
-}
-
 QString messages(const QVector<Problem> &list)
 {
-    QStringList out;
-    for (const Problem &d : list)
-        out << QStringLiteral("%1: %2").arg(d.line).arg(d.detail);
-    return out.join(QLatin1Char('\n'));
+    return notes(list).join(QLatin1Char('\n'));
 }
 
 // Without a byte order mark.
@@ -45,141 +33,135 @@ class TestVCard : public QObject
     Q_OBJECT
 
 private slots:
-    void spelling_data();
-    void spelling();
-    void files_data();
-    void files();
-    void controlCharactersComeBack();
+    void spelling_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<bool>("needsIcu");
+        QTest::newRow("Windows-1252 untouched") << QStringLiteral("\u00c5sa \u00d6berg-M\u00fcller \u00f1") << QStringLiteral("\u00c5sa \u00d6berg-M\u00fcller \u00f1") << false;
+        QTest::newRow("Latin base letters") << QStringLiteral("\u0141\u00f3d\u017a") << QStringLiteral("L\u00f3dz") << false;
+        QTest::newRow("Latin, ASCII spelling") << QStringLiteral("\u01c4\u025bn") << QStringLiteral("DZen") << true;
+        QTest::newRow("Russian") << QStringLiteral("\u0418\u0432\u0430\u043d \u041f\u0435\u0442\u0440\u043e\u0432") << QStringLiteral("Ivan Petrov") << true;
+        QTest::newRow("Russian, BGN") << QStringLiteral("\u0416\u0430\u043d\u043d\u0430 \u0427\u0430\u0439\u043a\u043e\u0432\u0441\u043a\u0430\u044f")
+                                      << QStringLiteral("Zhanna Chaykovskaya") << true;
+        QTest::newRow("Russian, yo") << QStringLiteral("\u0425\u0440\u0443\u0449\u0451\u0432") << QStringLiteral("Khrushchev") << true;
+        // Ж Ч Ш Щ Ю Я Х Ё, and ТС, which BGN writes with a middle dot.
+        QTest::newRow("Russian, letters") << QStringLiteral("\u0416\u0443\u043a \u0428\u0438\u0448\u043a\u0438\u043d \u042e\u0440\u0438\u0439 \u042f\u043d\u0430 \u0401\u043b\u043a\u0438\u043d \u0411\u0440\u0430\u0442\u0441\u043a")
+                                          << QStringLiteral("Zhuk Shishkin Yuriy Yana Yelkin Bratsk") << true;
+        QTest::newRow("Greek") << QStringLiteral("\u0393\u03b9\u03ce\u03c1\u03b3\u03bf\u03c2") << QStringLiteral("Giorgos") << true;
+        QTest::newRow("kana") << QStringLiteral("\u30e4\u30de\u30c0 \u30bf\u30ed\u30a6") << QStringLiteral("Yamada Tarou") << true;
+        QTest::newRow("kana, small and long") << QStringLiteral("\u30ad\u30e3\u30c3\u30c8\u30fb\u30e9\u30fc\u30e1\u30f3\u3000\uff94\uff8f\uff80\uff9e")
+                                              << QStringLiteral("Kyatto Raamen Yamada") << true;
+        QTest::newRow("mixed, emoji") << QStringLiteral("\u00e9\u0416 \U0001F600") << QStringLiteral("\u00e9ZH ?") << true;
+    }
+
+    void spelling()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, stored);
+        QFETCH(bool, needsIcu);
+        if (needsIcu && !cp1252::transliterates())
+            QSKIP("built without ICU");
+        QCOMPARE(cp1252::spelled(name), stored);
+    }
+
+    void files_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QStringList>("stored");
+        QTest::addColumn<QStringList>("warnings");   // each found in the warnings
+        QTest::addColumn<int>("leftOut");
+        QTest::addColumn<QString>("error");
+
+        // A Sony Ericsson backup (vCard 2.1): a fax, quoted-printable Cyrillic, the
+        // iOS 6 "\r\r\n" line ends (AOSP's v30_ios_613_multiline sample) and the last card ending "END:VCARD.".
+        QTest::newRow("Sony Ericsson backup")
+            << QByteArray("BEGIN:VCARD\r\nVERSION:2.1\r\nN:Smith;Bob\r\nFN:Bob Smith\r\r\nTEL;CELL:+46701112233\r\r\n"
+                          "TEL;FAX;WORK:+4681234567\r\nEND:VCARD\r\n"
+                          "BEGIN:VCARD\r\nVERSION:2.1\r\n"
+                          "N;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:=D0=9F=D0=B5=D1=82=D1=80=D0=BE=D0=B2;=D0=98=D0=B2=D0=B0=\r\n=D0=BD\r\n"
+                          "TEL;HOME:08-555 12 12\r\nEND:VCARD.\r\n")
+            << QStringList{"0046701112233 Bob Smith", cp1252::transliterates() ? "085551212 Ivan Petrov" : "085551212 ???? ??????"}
+            << QStringList{cp1252::transliterates()
+                               ? "10: name \"\u0418\u0432\u0430\u043d \u041f\u0435\u0442\u0440\u043e\u0432\" stored as \"Ivan Petrov\" (spelled in Latin letters)"
+                               : "10: name",
+                           "13: \"END:VCARD.\" read as END:VCARD"}
+            << 1 << QString();
+        QTest::newRow("faxes and pagers by TYPE")
+            << QByteArray("BEGIN:VCARD\nVERSION:3.0\nFN:Eva\nTEL;TYPE=WORK,FAX:0811\nTEL;type=\"work,fax\":0812\n"
+                          "TEL;TYPE=cell;TYPE=Pager:0813\nTEL;TYPE=fax-not:0814\nEND:VCARD\n"
+                          "BEGIN:VCARD\nVERSION:4.0\nFN:Fax only\nTEL;TYPE=fax:0815\nEND:VCARD\n")
+            << QStringList{"0814 Eva"} << QStringList{} << 4 << QString();
+        QTest::newRow("CR line ends")
+            << QByteArray("BEGIN:VCARD\rVERSION:3.0\rFN:Bo\r  Ek\rTEL:0701\rEND:VCARD\r")
+            << QStringList{"0701 Bo Ek"} << QStringList{} << 0 << QString();
+        // An Apple Address Book card: UTF-16BE without a byte order mark.
+        QTest::newRow("UTF-16BE without BOM")
+            << utf16(QStringLiteral("BEGIN:VCARD\r\nVERSION:3.0\r\nN:\u00d6berg;\u0393\u03b9\u03ce\u03c1\u03b3\u03bf\u03c2;;;\r\n"
+                                      "TEL;type=CELL:070 123\r\nEND:VCARD\r\n"), true)
+            << QStringList{cp1252::transliterates() ? "070123 Giorgos \u00d6berg" : "070123 ??????? \u00d6berg"} << QStringList{"3: name"} << 0 << QString();
+        // The same decoding serves CSV: little-endian here.
+        QTest::newRow("UTF-16LE CSV without BOM")
+            << utf16(QStringLiteral("number,name\r\n0701,\u00c5sa\r\n"), false) << QStringList{"0701 \u00c5sa"} << QStringList{} << 0
+            << QString();
+        // As Apple and Android write a Japanese card: the reading wins, family name first as FN has it.
+        QTest::newRow("Japanese, phonetic")
+            << QByteArray("BEGIN:VCARD\r\nVERSION:3.0\r\nN:\xE5\xB1\xB1\xE7\x94\xB0;\xE5\xA4\xAA\xE9\x83\x8E;;;\r\n"
+                          "FN:\xE5\xB1\xB1\xE7\x94\xB0 \xE5\xA4\xAA\xE9\x83\x8E\r\n"
+                          "X-PHONETIC-FIRST-NAME:\xE3\x82\xBF\xE3\x83\xAD\xE3\x82\xA6\r\n"
+                          "X-PHONETIC-LAST-NAME:\xE3\x83\xA4\xE3\x83\x9E\xE3\x83\x80\r\nTEL:0312345678\r\nEND:VCARD\r\n"
+                          "BEGIN:VCARD\r\nVERSION:4.0\r\nN;SORT-AS=\"Tanaka,Yuki\":\xE7\x94\xB0\xE4\xB8\xAD;\xE9\x9B\xAA;;;\r\n"
+                          "TEL:0311\r\nEND:VCARD\r\n")
+            << QStringList{cp1252::transliterates() ? "0312345678 Yamada Tarou" : "0312345678 ?? ??", "0311 Yuki Tanaka"}
+            << QStringList{cp1252::transliterates() ? "4: name \"\u5c71\u7530 \u592a\u90ce\" stored as \"Yamada Tarou\" (from its phonetic name \"\u30e4\u30de\u30c0 \u30bf\u30ed\u30a6\", spelled in Latin letters)"
+                                                    : "4: name",
+                           "11: name \"\u96ea \u7530\u4e2d\" stored as \"Yuki Tanaka\" (from its phonetic name \"Yuki Tanaka\")"} << 0 << QString();
+        QTest::newRow("Greek, cut")
+            << QByteArray("BEGIN:VCARD\nVERSION:3.0\nFN:\xCE\x93\xCE\xB9\xCF\x8E\xCF\x81\xCE\xB3\xCE\xBF\xCF\x82 "
+                          "\xCE\xA0\xCE\xB1\xCF\x80\xCE\xB1\xCE\xB4\xCF\x8C\xCF\x80\xCE\xBF\xCF\x85\xCE\xBB\xCE\xBF\xCF\x82\nTEL:0701\nEND:VCARD\n")
+            << QStringList{cp1252::transliterates() ? "0701 Giorgos Papado" : "0701 ??????? ??????"}
+            << QStringList{cp1252::transliterates()
+                               ? "3: name \"\u0393\u03b9\u03ce\u03c1\u03b3\u03bf\u03c2 \u03a0\u03b1\u03c0\u03b1\u03b4\u03cc\u03c0\u03bf\u03c5\u03bb\u03bf\u03c2\" "
+                                 "stored as \"Giorgos Papado\" (spelled in Latin letters, cut to 14 characters)"
+                               : "(\"?\" for what Windows-1252 cannot spell, cut to 14 characters)"}
+            << 0 << QString();
+        QTest::newRow("truncated card")
+            << QByteArray("BEGIN:VCARD\nFN:A\nTEL:1\nEND:VCARD\n\nBEGIN:VCARD\nFN:B\nTEL:2\n")
+            << QStringList{} << QStringList{} << 0 << QStringLiteral("6: card has no END:VCARD");
+    }
+
+    void files()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QStringList, stored);
+        QFETCH(QStringList, warnings);
+        QFETCH(int, leftOut);
+        QFETCH(QString, error);
+        const ReadResult r = exchange::readContacts(file, Mode::Add);
+        QCOMPARE(messages(r.errors), error);
+        QCOMPARE(entries(r), stored);
+        for (const QString &w : warnings)
+            QVERIFY2(messages(r.warnings).contains(w), qPrintable(messages(r.warnings)));
+        // One warning for each name at most, none for the faxes.
+        QCOMPARE(r.warnings.size(), warnings.size());
+        QCOMPARE(r.leftOut, leftOut);
+        QCOMPARE(r.skipped, 0);
+    }
+
+    void controlCharactersComeBack()
+    {
+        // Quoted-printable values come back as written; only the rules trim plain spaces.
+        const QVector<BookEntry> users{{QStringLiteral("0701"), QString(14, QLatin1Char('\r')), 0},
+                                       {QStringLiteral("0702"), QStringLiteral("\t A\x0b"), 0},
+                                       {QStringLiteral("0703"), QStringLiteral(" \u00a0B"), 0}};
+        const ReadResult back = exchange::readVCard(exchange::writeVCard(users), Mode::Replace);
+        QVERIFY2(back.ok(), qPrintable(messages(back.errors)));
+        QCOMPARE(back.contacts.size(), users.size());
+        for (int i = 0; i < users.size(); ++i)
+            QCOMPARE(back.contacts[i].name, users[i].name);
+        QCOMPARE(messages(back.warnings), QString());
+    }
 };
-
-void TestVCard::spelling_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("stored");
-    QTest::addColumn<bool>("needsIcu");
-    QTest::newRow("Windows-1252 untouched") << QStringLiteral("\u00c5sa \u00d6berg-M\u00fcller \u00f1") << QStringLiteral("\u00c5sa \u00d6berg-M\u00fcller \u00f1") << false;
-    QTest::newRow("Latin base letters") << QStringLiteral("\u0141\u00f3d\u017a") << QStringLiteral("L\u00f3dz") << false;
-    QTest::newRow("Latin, ASCII spelling") << QStringLiteral("\u01c4\u025bn") << QStringLiteral("DZen") << true;
-    QTest::newRow("Russian") << QStringLiteral("\u0418\u0432\u0430\u043d \u041f\u0435\u0442\u0440\u043e\u0432") << QStringLiteral("Ivan Petrov") << true;
-    QTest::newRow("Russian, BGN") << QStringLiteral("\u0416\u0430\u043d\u043d\u0430 \u0427\u0430\u0439\u043a\u043e\u0432\u0441\u043a\u0430\u044f")
-                                  << QStringLiteral("Zhanna Chaykovskaya") << true;
-    QTest::newRow("Russian, yo") << QStringLiteral("\u0425\u0440\u0443\u0449\u0451\u0432") << QStringLiteral("Khrushchev") << true;
-    // Ж Ч Ш Щ Ю Я Х Ё, and ТС, which BGN writes with a middle dot.
-    QTest::newRow("Russian, letters") << QStringLiteral("\u0416\u0443\u043a \u0428\u0438\u0448\u043a\u0438\u043d \u042e\u0440\u0438\u0439 \u042f\u043d\u0430 \u0401\u043b\u043a\u0438\u043d \u0411\u0440\u0430\u0442\u0441\u043a")
-                                      << QStringLiteral("Zhuk Shishkin Yuriy Yana Yelkin Bratsk") << true;
-    QTest::newRow("Greek") << QStringLiteral("\u0393\u03b9\u03ce\u03c1\u03b3\u03bf\u03c2") << QStringLiteral("Giorgos") << true;
-    QTest::newRow("kana") << QStringLiteral("\u30e4\u30de\u30c0 \u30bf\u30ed\u30a6") << QStringLiteral("Yamada Tarou") << true;
-    QTest::newRow("kana, small and long") << QStringLiteral("\u30ad\u30e3\u30c3\u30c8\u30fb\u30e9\u30fc\u30e1\u30f3\u3000\uff94\uff8f\uff80\uff9e")
-                                          << QStringLiteral("Kyatto Raamen Yamada") << true;
-    QTest::newRow("mixed, emoji") << QStringLiteral("\u00e9\u0416 \U0001F600") << QStringLiteral("\u00e9ZH ?") << true;
-}
-
-void TestVCard::spelling()
-{
-    QFETCH(QString, name);
-    QFETCH(QString, stored);
-    QFETCH(bool, needsIcu);
-    if (needsIcu && !cp1252::transliterates())
-        QSKIP("built without ICU");
-    QCOMPARE(cp1252::spelled(name), stored);
-}
-
-void TestVCard::files_data()
-{
-    QTest::addColumn<QByteArray>("file");
-    QTest::addColumn<QStringList>("stored");
-    QTest::addColumn<QStringList>("warnings");   // each found in the warnings
-    QTest::addColumn<int>("leftOut");
-    QTest::addColumn<QString>("error");
-
-    // A Sony Ericsson backup (vCard 2.1): a fax, quoted-printable Cyrillic, the
-    // iOS 6 "\r\r\n" line ends (AOSP's v30_ios_613_multiline sample) and the last card ending "END:VCARD.".
-    QTest::newRow("Sony Ericsson backup")
-        << QByteArray("BEGIN:VCARD\r\nVERSION:2.1\r\nN:Smith;Bob\r\nFN:Bob Smith\r\r\nTEL;CELL:+46701112233\r\r\n"
-                      "TEL;FAX;WORK:+4681234567\r\nEND:VCARD\r\n"
-                      "BEGIN:VCARD\r\nVERSION:2.1\r\n"
-                      "N;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:=D0=9F=D0=B5=D1=82=D1=80=D0=BE=D0=B2;=D0=98=D0=B2=D0=B0=\r\n=D0=BD\r\n"
-                      "TEL;HOME:08-555 12 12\r\nEND:VCARD.\r\n")
-        << QStringList{"0046701112233 Bob Smith", cp1252::transliterates() ? "085551212 Ivan Petrov" : "085551212 ???? ??????"}
-        << QStringList{cp1252::transliterates()
-                           ? "10: name \"\u0418\u0432\u0430\u043d \u041f\u0435\u0442\u0440\u043e\u0432\" stored as \"Ivan Petrov\" (spelled in Latin letters)"
-                           : "10: name",
-                       "13: \"END:VCARD.\" read as END:VCARD"}
-        << 1 << QString();
-    QTest::newRow("faxes and pagers by TYPE")
-        << QByteArray("BEGIN:VCARD\nVERSION:3.0\nFN:Eva\nTEL;TYPE=WORK,FAX:0811\nTEL;type=\"work,fax\":0812\n"
-                      "TEL;TYPE=cell;TYPE=Pager:0813\nTEL;TYPE=fax-not:0814\nEND:VCARD\n"
-                      "BEGIN:VCARD\nVERSION:4.0\nFN:Fax only\nTEL;TYPE=fax:0815\nEND:VCARD\n")
-        << QStringList{"0814 Eva"} << QStringList{} << 4 << QString();
-    QTest::newRow("CR line ends")
-        << QByteArray("BEGIN:VCARD\rVERSION:3.0\rFN:Bo\r  Ek\rTEL:0701\rEND:VCARD\r")
-        << QStringList{"0701 Bo Ek"} << QStringList{} << 0 << QString();
-    // An Apple Address Book card: UTF-16BE without a byte order mark.
-    QTest::newRow("UTF-16BE without BOM")
-        << utf16(QStringLiteral("BEGIN:VCARD\r\nVERSION:3.0\r\nN:\u00d6berg;\u0393\u03b9\u03ce\u03c1\u03b3\u03bf\u03c2;;;\r\n"
-                                  "TEL;type=CELL:070 123\r\nEND:VCARD\r\n"), true)
-        << QStringList{cp1252::transliterates() ? "070123 Giorgos \u00d6berg" : "070123 ??????? \u00d6berg"} << QStringList{"3: name"} << 0 << QString();
-    // The same decoding serves CSV: little-endian here.
-    QTest::newRow("UTF-16LE CSV without BOM")
-        << utf16(QStringLiteral("number,name\r\n0701,\u00c5sa\r\n"), false) << QStringList{"0701 \u00c5sa"} << QStringList{} << 0
-        << QString();
-    // As Apple and Android write a Japanese card: the reading wins, family name first as FN has it.
-    QTest::newRow("Japanese, phonetic")
-        << QByteArray("BEGIN:VCARD\r\nVERSION:3.0\r\nN:\xE5\xB1\xB1\xE7\x94\xB0;\xE5\xA4\xAA\xE9\x83\x8E;;;\r\n"
-                      "FN:\xE5\xB1\xB1\xE7\x94\xB0 \xE5\xA4\xAA\xE9\x83\x8E\r\n"
-                      "X-PHONETIC-FIRST-NAME:\xE3\x82\xBF\xE3\x83\xAD\xE3\x82\xA6\r\n"
-                      "X-PHONETIC-LAST-NAME:\xE3\x83\xA4\xE3\x83\x9E\xE3\x83\x80\r\nTEL:0312345678\r\nEND:VCARD\r\n"
-                      "BEGIN:VCARD\r\nVERSION:4.0\r\nN;SORT-AS=\"Tanaka,Yuki\":\xE7\x94\xB0\xE4\xB8\xAD;\xE9\x9B\xAA;;;\r\n"
-                      "TEL:0311\r\nEND:VCARD\r\n")
-        << QStringList{cp1252::transliterates() ? "0312345678 Yamada Tarou" : "0312345678 ?? ??", "0311 Yuki Tanaka"}
-        << QStringList{cp1252::transliterates() ? "4: name \"\u5c71\u7530 \u592a\u90ce\" stored as \"Yamada Tarou\" (from its phonetic name \"\u30e4\u30de\u30c0 \u30bf\u30ed\u30a6\", spelled in Latin letters)"
-                                                : "4: name",
-                       "11: name \"\u96ea \u7530\u4e2d\" stored as \"Yuki Tanaka\" (from its phonetic name \"Yuki Tanaka\")"} << 0 << QString();
-    QTest::newRow("Greek, cut")
-        << QByteArray("BEGIN:VCARD\nVERSION:3.0\nFN:\xCE\x93\xCE\xB9\xCF\x8E\xCF\x81\xCE\xB3\xCE\xBF\xCF\x82 "
-                      "\xCE\xA0\xCE\xB1\xCF\x80\xCE\xB1\xCE\xB4\xCF\x8C\xCF\x80\xCE\xBF\xCF\x85\xCE\xBB\xCE\xBF\xCF\x82\nTEL:0701\nEND:VCARD\n")
-        << QStringList{cp1252::transliterates() ? "0701 Giorgos Papado" : "0701 ??????? ??????"}
-        << QStringList{cp1252::transliterates()
-                           ? "3: name \"\u0393\u03b9\u03ce\u03c1\u03b3\u03bf\u03c2 \u03a0\u03b1\u03c0\u03b1\u03b4\u03cc\u03c0\u03bf\u03c5\u03bb\u03bf\u03c2\" "
-                             "stored as \"Giorgos Papado\" (spelled in Latin letters, cut to 14 characters)"
-                           : "(\"?\" for what Windows-1252 cannot spell, cut to 14 characters)"}
-        << 0 << QString();
-    QTest::newRow("truncated card")
-        << QByteArray("BEGIN:VCARD\nFN:A\nTEL:1\nEND:VCARD\n\nBEGIN:VCARD\nFN:B\nTEL:2\n")
-        << QStringList{} << QStringList{} << 0 << QStringLiteral("6: card has no END:VCARD");
-}
-
-void TestVCard::files()
-{
-    QFETCH(QByteArray, file);
-    QFETCH(QStringList, stored);
-    QFETCH(QStringList, warnings);
-    QFETCH(int, leftOut);
-    QFETCH(QString, error);
-    const ReadResult r = exchange::readContacts(file, Mode::Add);
-    QCOMPARE(messages(r.errors), error);
-    QCOMPARE(entries(r), stored);
-    for (const QString &w : warnings)
-        QVERIFY2(messages(r.warnings).contains(w), qPrintable(messages(r.warnings)));
-    // One warning for each name at most, none for the faxes.
-    QCOMPARE(r.warnings.size(), warnings.size());
-    QCOMPARE(r.leftOut, leftOut);
-    QCOMPARE(r.skipped, 0);
-}
-
-void TestVCard::controlCharactersComeBack()
-{
-    // Quoted-printable values come back as written; only the rules trim plain spaces.
-    const QVector<BookEntry> users{{QStringLiteral("0701"), QString(14, QLatin1Char('\r')), 0},
-                                   {QStringLiteral("0702"), QStringLiteral("\t A\x0b"), 0},
-                                   {QStringLiteral("0703"), QStringLiteral(" \u00a0B"), 0}};
-    const ReadResult back = exchange::readVCard(exchange::writeVCard(users), Mode::Replace);
-    QVERIFY2(back.ok(), qPrintable(messages(back.errors)));
-    QCOMPARE(back.contacts.size(), users.size());
-    for (int i = 0; i < users.size(); ++i)
-        QCOMPARE(back.contacts[i].name, users[i].name);
-    QCOMPARE(messages(back.warnings), QString());
-}
 
 QTEST_GUILESS_MAIN(TestVCard)
 #include "test_vcard.moc"

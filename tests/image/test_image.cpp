@@ -3,27 +3,19 @@
 #include "image/FlashImage.h"
 #include "image/Layout.h"
 #include "image/PhoneBook.h"
-#include "problem/Problem.h"
+#include "tests/common/Books.h"
+#include "tests/common/Images.h"
+#include "tests/common/Thrown.h"
 
 #include <QSignalSpy>
 #include <QtTest>
 
-#include <functional>
-
 using namespace layout;
+using images::header;
+using images::image;
+using images::record;
 
 namespace {
-
-// Runs f and returns the error number it threw, or 0.
-int errorOf(const std::function<void()> &f)
-{
-    try {
-        f();
-    } catch (const VireError &e) {
-        return e.number();
-    }
-    return 0;
-}
 
 // Why the decoder refused fb, or Plain when it did not.
 Problem::Kind refusal(const FlashImage &fb, PhoneBook &book, SoundNames &names)
@@ -43,79 +35,6 @@ SoundNames emptyNames()
     return n;
 }
 
-QByteArray latin1(const char *s)
-{
-    return QByteArray(s);
-}
-
-// A record as the device stores it.
-QByteArray record(const QByteArray &number, const QByteArray &name, quint8 flags)
-{
-    QByteArray r = number.leftJustified(16, ' ', true) + name.leftJustified(14, ' ', true);
-    r.append(char(flags));
-    r.append('\0');
-    return r;
-}
-
-void putHeader(FlashImage &fb, int count, const char *magic = "VIRE-PADDING: 0123456789ABCDEF")
-{
-    fb.set(0, quint8(count >> 8));
-    fb.set(1, quint8(count & 0xFF));
-    fb.writeBytes(MagicOffset, QByteArray(magic));
-}
-
-struct BookSnapshot
-{
-    QVector<BookRow> rows;
-    QVector<BookEntry> table;
-    qint16 lastIndex;
-    QString count;
-    bool marked;
-
-    explicit BookSnapshot(const PhoneBook &b)
-        : rows(b.rows()), table(b.table()), lastIndex(b.lastIndex()), count(b.countText()),
-          marked(b.isMarked())
-    {
-    }
-    bool operator==(const BookSnapshot &o) const
-    {
-        auto sameRows = [](const QVector<BookRow> &a, const QVector<BookRow> &b) {
-            if (a.size() != b.size())
-                return false;
-            for (int i = 0; i < a.size(); ++i)
-                if (a[i].text != b[i].text || a[i].index != b[i].index)
-                    return false;
-            return true;
-        };
-        auto sameTable = [](const QVector<BookEntry> &a, const QVector<BookEntry> &b) {
-            if (a.size() != b.size())
-                return false;
-            for (int i = 0; i < a.size(); ++i)
-                if (a[i].number != b[i].number || a[i].name != b[i].name || a[i].flags != b[i].flags)
-                    return false;
-            return true;
-        };
-        return sameRows(rows, o.rows) && sameTable(table, o.table) && lastIndex == o.lastIndex
-            && count == o.count && marked == o.marked;
-    }
-};
-
-QStringList rowTexts(const PhoneBook &b)
-{
-    QStringList out;
-    for (const BookRow &r : b.rows())
-        out << r.text;
-    return out;
-}
-
-QList<qint32> rowIndices(const PhoneBook &b)
-{
-    QList<qint32> out;
-    for (const BookRow &r : b.rows())
-        out << r.index;
-    return out;
-}
-
 } // namespace
 
 class TestImage : public QObject
@@ -123,573 +42,557 @@ class TestImage : public QObject
     Q_OBJECT
 
 private slots:
-    void fixedWidthText();
-    void flagBits_data();
-    void flagBits();
-    void bufferBounds();
-    void defaultImageByteForByte();
-    void roundTrip();
-    void decodingAcceptsAndRefuses();
-    void decodingOddRecords();
-    void rowOrder();
-    void phoneBookEditing();
-    void encoderKeepsWhatItDoesNotOwn();
-    void encoderRefusesOversizedBook();
-    void replaceEntriesAsDecoded();
-    void addEntriesAsOneByOne();
-    void imageFromBytes();
-};
-
-void TestImage::fixedWidthText()
-{
-    QCOMPARE(fixLen("12345", 16), QString("12345") + QString(11, ' '));
-    QCOMPARE(fixLen("ABCDEFGHIJKLMNOPQRST", 16), QString("ABCDEFGHIJKLMNOP"));
-    QCOMPARE(fixLen("", 14), QString(14, ' '));
-    // Padding is at most 32 spaces, as in the device tools.
-    QCOMPARE(fixLen("", 40).size(), 32);
-
-    FlashImage fb;
-    QCOMPARE(fb.getText(100, 16), QString(16, QChar(0)));
-    QCOMPARE(fb.getText(100, 0), QString());
-    QCOMPARE(fb.getText(100, -3), QString());
-
-    // "ä" is 0xE4; exactly the text's bytes are written.
-    fb.putText(1000, QStringLiteral("Ok\u00e4nt nummer"));
-    QCOMPARE(fb.bytes().mid(999, 14), QByteArray("\0Ok\xe4nt nummer\0", 14));
-
-    // Every byte value reads as one character and writes back as the same byte.
-    QByteArray all(256, 0);
-    for (int i = 0; i < 256; ++i)
-        all[i] = char(i);
-    fb.writeBytes(2000, all);
-    const QString text = fb.getText(2000, 256);
-    QCOMPARE(text.size(), 256);
-    QCOMPARE(text.at(0x80), QChar(0x20AC));
-    QCOMPARE(text.at(0x81), QChar(0x0081));
-    QCOMPARE(text.at(0x9D), QChar(0x009D));
-    fb.putText(3000, text);
-    QCOMPARE(fb.bytes().mid(3000, 256), all);
-
-    // A character the code page lacks is the overflow error; earlier bytes stay.
-    QCOMPARE(errorOf([&] { fb.putText(4000, QStringLiteral("ab\u03A9cd")); }), 6);
-    QCOMPARE(fb.bytes().mid(4000, 4), QByteArray("ab\0\0", 4));
-    QCOMPARE(errorOf([&] { fb.putText(4100, QString(QChar(0x0080))); }), 6);
-
-    // Over 32,767 characters: overflow before anything is written.
-    QCOMPARE(errorOf([&] { fb.putText(5000, QString(32768, 'x')); }), 6);
-    QCOMPARE(fb.at(5000), 0);
-    QCOMPARE(errorOf([&] { fb.putText(5000, QString(32767, 'x')); }), 0);
-}
-
-// The flags byte: switch bits 7 to 4 ("Sbit 1" first), sound in bits 2 to 0;
-// bit 3 is read but never composed.
-void TestImage::flagBits_data()
-{
-    QTest::addColumn<int>("flags");
-    QTest::addColumn<int>("sound");
-    QTest::addColumn<QString>("bits");      // "Sbit 1" first
-    QTest::addColumn<int>("composed");
-    for (int k = 0; k <= 7; ++k)
-        QTest::addRow("sound %d", k) << k << k << QStringLiteral("0000") << k;
-    for (int i = 0; i < 4; ++i) {
-        const int bit = 0x80 >> i;
-        QTest::addRow("Sbit %d", i + 1) << bit << 0 << QStringLiteral("0000").replace(i, 1, u'1') << bit;
+    // The flags byte: switch bits 7 to 4 ("Sbit 1" first), sound in bits 2 to 0;
+    // bit 3 is read but never composed.
+    void flagBits_data()
+    {
+        QTest::addColumn<int>("flags");
+        QTest::addColumn<int>("sound");
+        QTest::addColumn<QString>("bits");      // "Sbit 1" first
+        QTest::addColumn<int>("composed");
+        for (int k = 0; k <= 7; ++k)
+            QTest::addRow("sound %d", k) << k << k << QStringLiteral("0000") << k;
+        for (int i = 0; i < 4; ++i) {
+            const int bit = 0x80 >> i;
+            QTest::addRow("Sbit %d", i + 1) << bit << 0 << QStringLiteral("0000").replace(i, 1, u'1') << bit;
+        }
+        QTest::newRow("bit 3 alone") << 0x08 << 0 << QStringLiteral("0000") << 0x00;
+        QTest::newRow("every bit") << 0xFF << 7 << QStringLiteral("1111") << 0xF7;
+        QTest::newRow("mixed") << 0x9B << 3 << QStringLiteral("1001") << 0x93;
     }
-    QTest::newRow("bit 3 alone") << 0x08 << 0 << QStringLiteral("0000") << 0x00;
-    QTest::newRow("every bit") << 0xFF << 7 << QStringLiteral("1111") << 0xF7;
-    QTest::newRow("mixed") << 0x9B << 3 << QStringLiteral("1001") << 0x93;
-}
 
-void TestImage::flagBits()
-{
-    QFETCH(int, flags);
-    QFETCH(int, sound);
-    QFETCH(QString, bits);
-    QFETCH(int, composed);
-    const BookEntry e{QString(), QString(), quint8(flags)};
-    QCOMPARE(e.sound(), sound);
-    BookEntry::SwitchBits switches{};
-    for (int i = 0; i < BookEntry::SwitchCount; ++i) {
-        QCOMPARE(e.switchBit(i), bits.at(i) == u'1');
-        switches[size_t(i)] = e.switchBit(i);
+    void flagBits()
+    {
+        QFETCH(int, flags);
+        QFETCH(int, sound);
+        QFETCH(QString, bits);
+        QFETCH(int, composed);
+        const BookEntry e{QString(), QString(), quint8(flags)};
+        QCOMPARE(e.sound(), sound);
+        BookEntry::SwitchBits switches{};
+        for (int i = 0; i < BookEntry::SwitchCount; ++i) {
+            QCOMPARE(e.switchBit(i), bits.at(i) == u'1');
+            switches[size_t(i)] = e.switchBit(i);
+        }
+        QCOMPARE(int(BookEntry::composeFlags(sound, switches)), composed);
+        QCOMPARE(int(BookEntry::withoutBit3(quint8(flags))), composed);
     }
-    QCOMPARE(int(BookEntry::composeFlags(sound, switches)), composed);
-    QCOMPARE(int(BookEntry::withoutBit3(quint8(flags))), composed);
-}
 
-void TestImage::bufferBounds()
-{
-    FlashImage fb;
-    QCOMPARE(fb.bytes().size(), 524288);
+    void fixedWidthText()
+    {
+        QCOMPARE(fixLen("12345", 16), QString("12345") + QString(11, ' '));
+        QCOMPARE(fixLen("ABCDEFGHIJKLMNOPQRST", 16), QString("ABCDEFGHIJKLMNOP"));
+        QCOMPARE(fixLen("", 14), QString(14, ' '));
+        // Padding is at most 32 spaces, as in the device tools.
+        QCOMPARE(fixLen("", 40).size(), 32);
 
-    fb.putText(524280, QStringLiteral("ZZZZZZ"));
-    QCOMPARE(errorOf([&] { fb.putText(524286, QStringLiteral("abcd")); }), 9);
-    QCOMPARE(fb.at(524286), 'a');
-    QCOMPARE(fb.at(524287), 'b');
-    QCOMPARE(fb.at(524285), 'Z');
+        FlashImage fb;
+        QCOMPARE(fb.getText(100, 16), QString(16, QChar(0)));
+        QCOMPARE(fb.getText(100, 0), QString());
+        QCOMPARE(fb.getText(100, -3), QString());
 
-    QCOMPARE(fb.getText(524280, 8), QStringLiteral("ZZZZZZab"));
-    QCOMPARE(errorOf([&] { fb.getText(524281, 8); }), 9);
-    QCOMPARE(errorOf([&] { fb.getText(-1, 2); }), 9);
-    QCOMPARE(errorOf([&] { fb.getText(0x7FFFFFFF, 2); }), 9);
-    QCOMPARE(errorOf([&] { fb.at(524288); }), 9);
-    QCOMPARE(errorOf([&] { fb.at(-1); }), 9);
-    QCOMPARE(errorOf([&] { fb.set(524288, 1); }), 9);
-    QCOMPARE(errorOf([&] { fb.putText(-1, QStringLiteral("a")); }), 9);
+        // "ä" is 0xE4; exactly the text's bytes are written.
+        fb.putText(1000, QStringLiteral("Ok\u00e4nt nummer"));
+        QCOMPARE(fb.bytes().mid(999, 14), QByteArray("\0Ok\xe4nt nummer\0", 14));
 
-    // A block that does not fit is refused whole.
-    QCOMPARE(errorOf([&] { fb.writeBytes(524287, QByteArray(2, 'q')); }), 9);
-    QCOMPARE(fb.at(524287), 'b');
+        // Every byte value reads as one character and writes back as the same byte.
+        QByteArray all(256, 0);
+        for (int i = 0; i < 256; ++i)
+            all[i] = char(i);
+        fb.writeBytes(2000, all);
+        const QString text = fb.getText(2000, 256);
+        QCOMPARE(text.size(), 256);
+        QCOMPARE(text.at(0x80), QChar(0x20AC));
+        QCOMPARE(text.at(0x81), QChar(0x0081));
+        QCOMPARE(text.at(0x9D), QChar(0x009D));
+        fb.putText(3000, text);
+        QCOMPARE(fb.bytes().mid(3000, 256), all);
 
-    // Loading: a longer input is cut, a shorter one leaves zeros after it.
-    fb.load(QByteArray(600000, '\x55'));
-    QCOMPARE(fb.bytes(), QByteArray(524288, '\x55'));
-    fb.load(QByteArray(10, '\x11'));
-    QCOMPARE(fb.bytes().left(10), QByteArray(10, '\x11'));
-    QCOMPARE(fb.bytes().mid(10), QByteArray(524278, '\0'));
-    QCOMPARE(fb.bytes().size(), 524288);
-}
+        // A character the code page lacks is the overflow error; earlier bytes stay.
+        QCOMPARE(thrown([&] { fb.putText(4000, QStringLiteral("ab\u03A9cd")); }).number, 6);
+        QCOMPARE(fb.bytes().mid(4000, 4), QByteArray("ab\0\0", 4));
+        QCOMPARE(thrown([&] { fb.putText(4100, QString(QChar(0x0080))); }).number, 6);
 
-void TestImage::defaultImageByteForByte()
-{
-    FlashImage fb;
-    PhoneBook book;
-    book.resetBook();
-    buildFB(fb, book, emptyNames());
-
-    QByteArray expected(524288, '\0');
-    auto put = [&](int offset, const QByteArray &bytes) { expected.replace(offset, bytes.size(), bytes); };
-    put(0, QByteArray("\x00\x01", 2));
-    put(2, latin1("VIRE-PADDING: 0123456789ABCDEF"));
-    put(32, record("0", "Dolt nummer", 0));
-    put(64, record("1", "Ok\xe4nt nummer", 0));
-    for (int s = 2; s < 15; ++s)
-        put(32 + 32 * s, record(QByteArray(1, "0123456789ABCDE"[s]), "", 0));
-    put(512, record("12345", "Test Testsson", 0));
-    for (int k = 1; k <= 7; ++k)
-        put(k * 65536, latin1("(empty)         "));
-
-    QCOMPARE(fb.bytes().size(), expected.size());
-    for (int i = 0; i < expected.size(); ++i) {
-        if (fb.bytes().at(i) != expected.at(i))
-            QFAIL(qPrintable(QString("first difference at byte %1").arg(i)));
+        // Over 32,767 characters: overflow before anything is written.
+        QCOMPARE(thrown([&] { fb.putText(5000, QString(32768, 'x')); }).number, 6);
+        QCOMPARE(fb.at(5000), 0);
+        QCOMPARE(thrown([&] { fb.putText(5000, QString(32767, 'x')); }).number, 0);
     }
-    QCOMPARE(fb.getText(fixedSlotOffset(10), 16), QString("A") + QString(15, ' '));
 
-    // Encoding twice writes the same bytes.
-    const QByteArray once = fb.bytes();
-    buildFB(fb, book, emptyNames());
-    QCOMPARE(fb.bytes(), once);
-}
+    void bufferBounds()
+    {
+        FlashImage fb;
+        QCOMPARE(fb.bytes().size(), 524288);
 
-void TestImage::roundTrip()
-{
-    PhoneBook book;
-    QVERIFY(book.addEntry("0701234567", "Anna \u00c5kesson", 0x93));
-    QVERIFY(book.addEntry("555", "Office", 0x21));
-    QVERIFY(book.addEntry("1234567890123456", "Fourteen chars", 0xF7));
-    QVERIFY(book.addEntry("0", "", 0x08));
-    QVERIFY(book.updateEntry(1, BookEntry::unknownLabel(), "Okand", 0x40));
-    SoundNames names = emptyNames();
-    names[0] = "ring";
-    names[6] = "sixteen chars!!!";
+        fb.putText(524280, QStringLiteral("ZZZZZZ"));
+        QCOMPARE(thrown([&] { fb.putText(524286, QStringLiteral("abcd")); }).number, 9);
+        QCOMPARE(fb.at(524286), 'a');
+        QCOMPARE(fb.at(524287), 'b');
+        QCOMPARE(fb.at(524285), 'Z');
 
-    FlashImage fb;
-    fb.writeBytes(bankOffset(3) + 16, QByteArray(1000, '\x7F'));   // samples must survive
-    buildFB(fb, book, names);
-    const QByteArray first = fb.bytes();
+        QCOMPARE(fb.getText(524280, 8), QStringLiteral("ZZZZZZab"));
+        QCOMPARE(thrown([&] { fb.getText(524281, 8); }).number, 9);
+        QCOMPARE(thrown([&] { fb.getText(-1, 2); }).number, 9);
+        QCOMPARE(thrown([&] { fb.getText(0x7FFFFFFF, 2); }).number, 9);
+        QCOMPARE(thrown([&] { fb.at(524288); }).number, 9);
+        QCOMPARE(thrown([&] { fb.at(-1); }).number, 9);
+        QCOMPARE(thrown([&] { fb.set(524288, 1); }).number, 9);
+        QCOMPARE(thrown([&] { fb.putText(-1, QStringLiteral("a")); }).number, 9);
 
-    PhoneBook decoded;
-    SoundNames decodedNames;
-    readFB(fb, decoded, decodedNames);
-    QCOMPARE(decoded.userCount(), book.userCount());
-    QCOMPARE(decoded.countText(), QStringLiteral("0x0005"));
-    QVERIFY(!decoded.isMarked());
-    QCOMPARE(decodedNames[0], QStringLiteral("ring            "));
-    QCOMPARE(decodedNames[6], QStringLiteral("sixteen chars!!!"));
-    QCOMPARE(decodedNames[3], QStringLiteral("(empty)         "));
+        // A block that does not fit is refused whole.
+        QCOMPARE(thrown([&] { fb.writeBytes(524287, QByteArray(2, 'q')); }).number, 9);
+        QCOMPARE(fb.at(524287), 'b');
 
-    // Same entries, padded, in the same row order.
-    for (int row = 0; row < book.listCount(); ++row) {
-        const BookEntry &a = book.entry(book.itemData(row));
-        const BookEntry &b = decoded.entry(decoded.itemData(row));
-        if (row >= 2)
-            QCOMPARE(b.number, fixLen(a.number, 16));
-        else
-            QCOMPARE(b.number, a.number);
-        QCOMPARE(b.name, fixLen(a.name, 14));
-        QCOMPARE(b.flags, a.flags);
+        // Loading: a longer input is cut, a shorter one leaves zeros after it.
+        fb.load(QByteArray(600000, '\x55'));
+        QCOMPARE(fb.bytes(), QByteArray(524288, '\x55'));
+        fb.load(QByteArray(10, '\x11'));
+        QCOMPARE(fb.bytes().left(10), QByteArray(10, '\x11'));
+        QCOMPARE(fb.bytes().mid(10), QByteArray(524278, '\0'));
+        QCOMPARE(fb.bytes().size(), 524288);
     }
-    QCOMPARE(decoded.entry(1).flags, quint8(0x40));
 
-    FlashImage again;
-    again.load(first);
-    buildFB(again, decoded, decodedNames);
-    QCOMPARE(again.bytes(), first);
-    QCOMPARE(again.bytes().mid(bankOffset(3) + 16, 1000), QByteArray(1000, '\x7F'));
-}
+    void defaultImageByteForByte()
+    {
+        FlashImage fb;
+        PhoneBook book;
+        book.resetBook();
+        buildFB(fb, book, emptyNames());
 
-void TestImage::decodingAcceptsAndRefuses()
-{
-    PhoneBook book;
-    QVERIFY(book.addEntry("999", "Kept", 0));   // a changed book, marker set
-    const BookSnapshot before(book);
-    SoundNames names = emptyNames();
-    names[2] = "untouched";
+        QCOMPARE(fb.bytes(), images::defaultImage());
+        QCOMPARE(fb.getText(fixedSlotOffset(10), 16), QString("A") + QString(15, ' '));
+
+        // Encoding twice writes the same bytes.
+        const QByteArray once = fb.bytes();
+        buildFB(fb, book, emptyNames());
+        QCOMPARE(fb.bytes(), once);
+    }
+
+    void roundTrip()
+    {
+        PhoneBook book;
+        QVERIFY(book.addEntry("0701234567", "Anna \u00c5kesson", 0x93));
+        QVERIFY(book.addEntry("555", "Office", 0x21));
+        QVERIFY(book.addEntry("1234567890123456", "Fourteen chars", 0xF7));
+        QVERIFY(book.addEntry("0", "", 0x08));
+        QVERIFY(book.updateEntry(1, BookEntry::unknownLabel(), "Okand", 0x40));
+        SoundNames names = emptyNames();
+        names[0] = "ring";
+        names[6] = "sixteen chars!!!";
+
+        FlashImage fb;
+        fb.writeBytes(bankOffset(3) + 16, QByteArray(1000, '\x7F'));   // samples must survive
+        buildFB(fb, book, names);
+        const QByteArray first = fb.bytes();
+
+        PhoneBook decoded;
+        SoundNames decodedNames;
+        readFB(fb, decoded, decodedNames);
+        QCOMPARE(decoded.userCount(), book.userCount());
+        QCOMPARE(decoded.countText(), QStringLiteral("0x0005"));
+        QVERIFY(!decoded.isMarked());
+        QCOMPARE(decodedNames[0], QStringLiteral("ring            "));
+        QCOMPARE(decodedNames[6], QStringLiteral("sixteen chars!!!"));
+        QCOMPARE(decodedNames[3], QStringLiteral("(empty)         "));
+
+        // Same entries, padded, in the same row order.
+        for (int row = 0; row < book.listCount(); ++row) {
+            const BookEntry &a = book.entry(book.itemData(row));
+            const BookEntry &b = decoded.entry(decoded.itemData(row));
+            if (row >= 2)
+                QCOMPARE(b.number, fixLen(a.number, 16));
+            else
+                QCOMPARE(b.number, a.number);
+            QCOMPARE(b.name, fixLen(a.name, 14));
+            QCOMPARE(b.flags, a.flags);
+        }
+        QCOMPARE(decoded.entry(1).flags, quint8(0x40));
+
+        FlashImage again;
+        again.load(first);
+        buildFB(again, decoded, decodedNames);
+        QCOMPARE(again.bytes(), first);
+        QCOMPARE(again.bytes().mid(bankOffset(3) + 16, 1000), QByteArray(1000, '\x7F'));
+    }
 
     // Refusals change nothing: wrong case, zeros, counts beyond the area.
-    FlashImage fb;
-    QCOMPARE(refusal(fb, book, names), Problem::Kind::NotAnImage);
-    putHeader(fb, 1, "vire-PADDING: 0123456789ABCDEF");
-    QCOMPARE(refusal(fb, book, names), Problem::Kind::NotAnImage);
-    for (int count : {2033, 16369, 65535}) {
-        putHeader(fb, count);
-        QCOMPARE(refusal(fb, book, names), Problem::Kind::TooManyEntries);
+    void decodingRefuses_data()
+    {
+        QTest::addColumn<QByteArray>("start");
+        QTest::newRow("zeros") << QByteArray(32, '\0');
+        QTest::newRow("wrong case") << header(1, "vire-PADDING: 0123456789ABCDEF");
+        for (int count : {2033, 16369, 65535})
+            QTest::newRow(qPrintable(QString::number(count))) << header(count);
     }
-    QVERIFY(before == BookSnapshot(book));
-    QCOMPARE(names[2], QStringLiteral("untouched"));
+
+    void decodingRefuses()
+    {
+        QFETCH(QByteArray, start);
+        PhoneBook book;
+        QVERIFY(book.addEntry("999", "Kept", 0));   // a changed book, marker set
+        const QStringList before = snapshot(book);
+        SoundNames names = emptyNames();
+        names[2] = "untouched";
+        FlashImage fb;
+        fb.writeBytes(0, start);
+        QVERIFY(refusal(fb, book, names) != Problem::Kind::Plain);
+        QCOMPARE(snapshot(book), before);
+        QCOMPARE(names[2], QStringLiteral("untouched"));
+    }
 
     // Count 0 with only "VIRE" right: the specials alone.
-    putHeader(fb, 0, "VIREjunk-and-more-junk-0000000");
-    fb.writeBytes(fixedSlotOffset(0) + 16, latin1("Dolt nummer   "));
-    fb.set(fixedSlotOffset(0) + 30, 0x9C);
-    fb.writeBytes(bankOffset(5), latin1("beep            "));
-    QSignalSpy marker(&book, &PhoneBook::markerChanged);
-    readFB(fb, book, names);
-    QCOMPARE(rowTexts(book), QStringList({"_HiddenNumber", "_UnknownNumber"}));
-    QCOMPARE(book.countText(), QStringLiteral("0x0000"));
-    QCOMPARE(book.table().size(), 16);
-    QCOMPARE(book.lastIndex(), 15);
-    QVERIFY(!book.isMarked());
-    QCOMPARE(marker.count(), 1);
-    QCOMPARE(book.entry(0).name, QStringLiteral("Dolt nummer   "));
-    QCOMPARE(book.entry(0).flags, quint8(0x9C));
-    QCOMPARE(names[4], QStringLiteral("beep            "));
-    QCOMPARE(names[0], QString(16, QChar(0)));
+    void decodingCountZero()
+    {
+        PhoneBook book;
+        QVERIFY(book.addEntry("999", "Kept", 0));   // a changed book, marker set
+        SoundNames names;
+        FlashImage fb;
+        fb.writeBytes(0, header(0, "VIREjunk-and-more-junk-0000000"));
+        fb.writeBytes(fixedSlotOffset(0) + 16, "Dolt nummer   ");
+        fb.set(fixedSlotOffset(0) + 30, 0x9C);
+        fb.writeBytes(bankOffset(5), "beep            ");
+        QSignalSpy marker(&book, &PhoneBook::markerChanged);
+        readFB(fb, book, names);
+        QCOMPARE(rowTexts(book), QStringList({"_HiddenNumber", "_UnknownNumber"}));
+        QCOMPARE(book.countText(), QStringLiteral("0x0000"));
+        QCOMPARE(book.table().size(), 16);
+        QCOMPARE(book.lastIndex(), 15);
+        QVERIFY(!book.isMarked());
+        QCOMPARE(marker.count(), 1);
+        QCOMPARE(entryText(book.entry(0)), QStringLiteral("_HiddenNumber|Dolt nummer   |0x9c"));
+        QCOMPARE(names[4], QStringLiteral("beep            "));
+        QCOMPARE(names[0], QString(16, QChar(0)));
+    }
 
     // The largest count the area holds is accepted; the next entry added takes count + 16.
-    putHeader(fb, 2032);
-    readFB(fb, book, names);
-    QCOMPARE(book.userCount(), 2032);
-    QCOMPARE(book.countText(), QStringLiteral("0x07F0"));
-    QCOMPARE(book.lastIndex(), 2047);
-    QVERIFY(!book.addEntry("1", "full", 0));   // no room left in the image
-    QCOMPARE(book.lastIndex(), 2047);
-}
-
-void TestImage::decodingOddRecords()
-{
-    FlashImage fb;
-    putHeader(fb, 5);
-    // Stored in descending order, with a blank and an all-NUL number and
-    // numbers that would sort ahead of the special labels.
-    fb.writeBytes(userRecordOffset(1), record("300", "C", 1));
-    fb.writeBytes(userRecordOffset(2), record("", "blank", 2));
-    fb.writeBytes(userRecordOffset(3), QByteArray(16, '\0') + record("", "nul", 3).mid(16));
-    fb.writeBytes(userRecordOffset(4), record("_0", "under", 4));
-    fb.writeBytes(userRecordOffset(5), record(" 1", "space", 5));
-    fb.writeBytes(fixedSlotOffset(1), record("garbage number", "Ok\xe4nt", 7));
-
-    PhoneBook book;
-    SoundNames names;
-    readFB(fb, book, names);
-    const QStringList rows = rowTexts(book);
-    QCOMPARE(rows.size(), 7);
-    QCOMPARE(rows.at(0), QStringLiteral("_HiddenNumber"));
-    QCOMPARE(rows.at(1), QStringLiteral("_UnknownNumber"));
-    QCOMPARE(book.itemData(0), 0);
-    QCOMPARE(book.itemData(1), 1);
-    // NUL before space before "_" before digits.
-    QCOMPARE(rows.mid(2), QStringList({QString(16, QChar(0)), QString(16, ' '), fixLen(" 1", 16),
-                                       fixLen("_0", 16), fixLen("300", 16)}));
-    QCOMPARE(rowIndices(book).mid(2), QList<qint32>({18, 17, 20, 19, 16}));
-    QCOMPARE(book.entry(16).flags, quint8(1));
-    QCOMPARE(book.entry(1).number, BookEntry::unknownLabel());
-    QCOMPARE(book.entry(1).name, QStringLiteral("Ok\u00e4nt         "));
-    QCOMPARE(book.entry(15).number, QString());   // dead after a decode
-
-    // Re-encoding writes them in row order.
-    buildFB(fb, book, names);
-    QCOMPARE(fb.bytes().mid(userRecordOffset(1), 16), QByteArray(16, '\0'));
-    QCOMPARE(fb.bytes().mid(userRecordOffset(5), 16), QByteArray("300").leftJustified(16));
-    QCOMPARE(fb.at(userRecordOffset(5) + 30), 1);
-}
-
-void TestImage::rowOrder()
-{
-    QVERIFY(compareRowTexts("_9", "0") < 0);
-    QVERIFY(compareRowTexts(" ", "0") < 0);
-    QVERIFY(compareRowTexts("12", "123") < 0);
-    QVERIFY(compareRowTexts("123", "12") > 0);
-    QVERIFY(compareRowTexts("abc", "ABC") == 0);
-    QVERIFY(compareRowTexts("0", "a") < 0);
-    QVERIFY(compareRowTexts("1000", "20") < 0);
-    QVERIFY(compareRowTexts("~", "0") < 0);
-    QVERIFY(compareRowTexts("z", "\u00e9") < 0);
-    QVERIFY(compareRowTexts("\u00c9", "\u20ac") < 0);
-    QVERIFY(compareRowTexts("\u212a", "K") == 0);   // the Kelvin sign folds to "k"
-
-    // A decoded book comes out in the order that adding row by row gives.
+    void decodingTheLargestCount()
     {
-        const QStringList texts{"b", "\u00e9", "_1", "10", "\u212a", "1", " ", "k", "B", "~", "\x01"};
-        QVector<BookEntry> table(16 + texts.size());
-        QVector<BookRow> rows{{"_UnknownNumber", 1}, {"_HiddenNumber", 0}};
-        PhoneBook added;
-        added.replaceAll(table, 15, rows);
-        for (int i = 0; i < texts.size(); ++i) {
-            rows.append({texts.at(i), 16 + i});
-            added.addRow(texts.at(i), 16 + i);
+        PhoneBook book;
+        SoundNames names;
+        FlashImage fb;
+        fb.writeBytes(0, header(2032));
+        readFB(fb, book, names);
+        QCOMPARE(book.userCount(), 2032);
+        QCOMPARE(book.countText(), QStringLiteral("0x07F0"));
+        QCOMPARE(book.lastIndex(), 2047);
+        QVERIFY(!book.addEntry("1", "full", 0));   // no room left in the image
+        QCOMPARE(book.lastIndex(), 2047);
+    }
+
+    void decodingOddRecords()
+    {
+        // Stored in descending order, with a blank and an all-NUL number and
+        // numbers that would sort ahead of the special labels.
+        FlashImage fb(image({record("300", "C", 1), record("", "blank", 2), QByteArray(16, '\0') + record("", "nul", 3).mid(16),
+                             record("_0", "under", 4), record(" 1", "space", 5)}));
+        fb.writeBytes(fixedSlotOffset(1), record("garbage number", "Ok\xe4nt", 7));
+
+        PhoneBook book;
+        SoundNames names;
+        readFB(fb, book, names);
+        const QStringList rows = rowTexts(book);
+        QCOMPARE(rows.size(), 7);
+        QCOMPARE(rows.at(0), QStringLiteral("_HiddenNumber"));
+        QCOMPARE(rows.at(1), QStringLiteral("_UnknownNumber"));
+        QCOMPARE(book.itemData(0), 0);
+        QCOMPARE(book.itemData(1), 1);
+        // NUL before space before "_" before digits.
+        QCOMPARE(rows.mid(2), QStringList({QString(16, QChar(0)), QString(16, ' '), fixLen(" 1", 16),
+                                           fixLen("_0", 16), fixLen("300", 16)}));
+        QCOMPARE(rowIndices(book).mid(2), QList<qint32>({18, 17, 20, 19, 16}));
+        QCOMPARE(book.entry(16).flags, quint8(1));
+        QCOMPARE(entryText(book.entry(1)), QStringLiteral("_UnknownNumber|Ok\u00e4nt         |0x07"));
+        QCOMPARE(book.entry(15).number, QString());   // dead after a decode
+
+        // Re-encoding writes them in row order.
+        buildFB(fb, book, names);
+        QCOMPARE(fb.bytes().mid(userRecordOffset(1), 16), QByteArray(16, '\0'));
+        QCOMPARE(fb.bytes().mid(userRecordOffset(5), 16), QByteArray("300").leftJustified(16));
+        QCOMPARE(fb.at(userRecordOffset(5) + 30), 1);
+    }
+
+    void compareRowTexts_data()
+    {
+        QTest::addColumn<QString>("a");
+        QTest::addColumn<QString>("b");
+        QTest::addColumn<int>("order");
+        QTest::newRow("_ before digits") << "_9" << "0" << -1;
+        QTest::newRow("space before digits") << " " << "0" << -1;
+        QTest::newRow("prefix first") << "12" << "123" << -1;
+        QTest::newRow("longer after") << "123" << "12" << 1;
+        QTest::newRow("case ignored") << "abc" << "ABC" << 0;
+        QTest::newRow("digits before letters") << "0" << "a" << -1;
+        QTest::newRow("text, not number") << "1000" << "20" << -1;
+        QTest::newRow("~ before digits") << "~" << "0" << -1;
+        QTest::newRow("z before e acute") << "z" << QStringLiteral("\u00e9") << -1;
+        QTest::newRow("E acute before the euro") << QStringLiteral("\u00c9") << QStringLiteral("\u20ac") << -1;
+        QTest::newRow("Kelvin sign folds to k") << QStringLiteral("\u212a") << "K" << 0;
+    }
+
+    void compareRowTexts()
+    {
+        QFETCH(QString, a);
+        QFETCH(QString, b);
+        QFETCH(int, order);
+        const int got = ::compareRowTexts(a, b);
+        QCOMPARE((got > 0) - (got < 0), order);
+    }
+
+    void rowOrder()
+    {
+        // A decoded book comes out in the order that adding row by row gives.
+        {
+            const QStringList texts{"b", "\u00e9", "_1", "10", "\u212a", "1", " ", "k", "B", "~", "\x01"};
+            QVector<BookEntry> table(16 + texts.size());
+            QVector<BookRow> rows{{"_UnknownNumber", 1}, {"_HiddenNumber", 0}};
+            PhoneBook added;
+            added.replaceAll(table, 15, rows);
+            for (int i = 0; i < texts.size(); ++i) {
+                rows.append({texts.at(i), 16 + i});
+                added.addRow(texts.at(i), 16 + i);
+            }
+            PhoneBook decoded;
+            decoded.replaceAll(table, qint16(15 + texts.size()), rows);
+            QCOMPARE(rowTexts(decoded), rowTexts(added));
+            QCOMPARE(rowIndices(decoded), rowIndices(added));
         }
-        PhoneBook decoded;
-        decoded.replaceAll(table, qint16(15 + texts.size()), rows);
-        QCOMPARE(rowTexts(decoded), rowTexts(added));
-        QCOMPARE(rowIndices(decoded), rowIndices(added));
-    }
 
-    PhoneBook book;
-    QVERIFY(book.addEntry("300", "a", 0));
-    QVERIFY(book.addEntry("1000", "b", 0));
-    QVERIFY(book.addEntry("20", "c", 0));
-    QCOMPARE(rowTexts(book), QStringList({"_HiddenNumber", "_UnknownNumber", "1000", "12345", "20", "300"}));
+        PhoneBook book;
+        QVERIFY(book.addEntry("300", "a", 0));
+        QVERIFY(book.addEntry("1000", "b", 0));
+        QVERIFY(book.addEntry("20", "c", 0));
+        QCOMPARE(rowTexts(book), QStringList({"_HiddenNumber", "_UnknownNumber", "1000", "12345", "20", "300"}));
 
-    FlashImage fb;
-    buildFB(fb, book, emptyNames());
-    QCOMPARE(fb.getText(userRecordOffset(1), 4), QStringLiteral("1000"));
-    QCOMPARE(fb.getText(userRecordOffset(2), 5), QStringLiteral("12345"));
-    QCOMPARE(fb.getText(userRecordOffset(3), 2), QStringLiteral("20"));
-    QCOMPARE(fb.getText(userRecordOffset(4), 3), QStringLiteral("300"));
-    QCOMPARE(fb.at(1), 4);
-
-    // Rows that would sort ahead of "_" still come after the special rows.
-    for (const QString &odd : {QStringLiteral(" 1"), QStringLiteral("\x01"), QString(3, QChar(0))}) {
-        const int row = book.addRow(odd, 16);
-        QCOMPARE(row, 2);
-    }
-    QCOMPARE(book.itemData(0), 0);
-    QCOMPARE(book.itemData(1), 1);
-    QCOMPARE(book.addRow("_0", 17), 5);   // before digits, after the rest
-    QCOMPARE(book.itemData(0), 0);
-    QCOMPARE(book.itemData(1), 1);
-
-    // Equal texts (letter case aside) keep the order they came in.
-    PhoneBook eq;
-    QVERIFY(eq.addEntry("5", "first", 0));
-    QVERIFY(eq.addEntry("5", "second", 0));
-    QCOMPARE(eq.itemData(3), 16);
-    QCOMPARE(eq.itemData(4), 17);
-}
-
-void TestImage::phoneBookEditing()
-{
-    PhoneBook book;
-    QSignalSpy count(&book, &PhoneBook::countTextChanged);
-    QCOMPARE(rowTexts(book), QStringList({"_HiddenNumber", "_UnknownNumber", "12345"}));
-    QCOMPARE(rowIndices(book), QList<qint32>({0, 1, 15}));
-    QCOMPARE(book.countText(), QStringLiteral("0x0001"));
-    QCOMPARE(book.lastIndex(), 15);
-    QCOMPARE(book.table().size(), 17);
-    QVERIFY(!book.isMarked());
-
-    // Refusals change nothing.
-    QVERIFY(!book.addEntry("", "x", 0));
-    QVERIFY(!book.addEntry("_HiddenNumber", "x", 0));
-    QVERIFY(!book.removeEntry(2, "12345"));   // the last user entry stays
-    QCOMPARE(book.listCount(), 3);
-    QVERIFY(!book.isMarked());
-    QCOMPARE(count.count(), 0);
-
-    QVERIFY(book.addEntry("555", "Office", 0x21));
-    QCOMPARE(book.lastIndex(), 16);
-    QCOMPARE(book.entry(16).name, QStringLiteral("Office"));
-    QCOMPARE(book.entry(16).flags, quint8(0x21));
-    QCOMPARE(book.entry(15).name, QStringLiteral("Test Testsson"));
-    QCOMPARE(book.countText(), QStringLiteral("0x0002"));
-    QCOMPARE(count.count(), 1);
-    QVERIFY(book.isMarked());
-
-    // Remove needs four rows, a user row and a number box not starting with "_".
-    QVERIFY(!book.removeEntry(0, "12345"));
-    QVERIFY(!book.removeEntry(1, "12345"));
-    QVERIFY(!book.removeEntry(2, "_HiddenNumber"));
-    QVERIFY(!book.removeEntry(-1, "12345"));
-    QVERIFY(book.removeEntry(2, "12345"));
-    QCOMPARE(rowTexts(book), QStringList({"_HiddenNumber", "_UnknownNumber", "555"}));
-    QCOMPARE(book.countText(), QStringLiteral("0x0001"));
-    QVERIFY(book.isMarked());                       // Remove leaves the marker
-    QCOMPARE(book.entry(15).number, QStringLiteral("12345"));   // the slot stays
-
-    QVERIFY(book.addEntry("777", "", 0));
-    QCOMPARE(book.lastIndex(), 17);                 // never a freed index
-    QCOMPARE(book.itemData(3), 17);
-
-    // Update changes the text in place, even out of order.
-    book.markNumbers(false);
-    QVERIFY(!book.updateEntry(-1, "1", "x", 0));
-    QVERIFY(!book.isMarked());
-    QVERIFY(book.updateEntry(2, "999", "Moved", 0x10));
-    QCOMPARE(rowTexts(book), QStringList({"_HiddenNumber", "_UnknownNumber", "999", "777"}));
-    QCOMPARE(book.entry(16).number, QStringLiteral("999"));
-    QVERIFY(book.isMarked());
-    // Add after an Update that left the rows out of order: each new row goes
-    // where halving the rows as they stand leads, the others stay put. (A
-    // library search over unordered rows is undefined; a checked build aborts.)
-    QVERIFY(book.addEntry("800", "", 0) && book.addEntry("9999", "", 0) && book.addEntry("780", "", 0));
-    QCOMPARE(rowTexts(book), QStringList({"_HiddenNumber", "_UnknownNumber", "780", "800", "999", "777", "9999"}));
-
-    book.resetBook();
-    QCOMPARE(rowTexts(book), QStringList({"_HiddenNumber", "_UnknownNumber", "12345"}));
-    QCOMPARE(book.table().size(), 17);
-    QCOMPARE(book.entry(16).number, QString());
-    QVERIFY(!book.isMarked());
-    QVERIFY(book.addEntry("1", "", 0));
-    QCOMPARE(book.lastIndex(), 16);
-
-    // Table indices are 16-bit: the last one is 32767.
-    QVector<BookEntry> table(32768);
-    table[0].number = BookEntry::hiddenLabel();
-    table[1].number = BookEntry::unknownLabel();
-    book.replaceAll(table, 32767, {{table[0].number, 0}, {table[1].number, 1}, {"1", 32767}});
-    QVERIFY(!book.addEntry("2", "", 0));
-    QCOMPARE(book.lastIndex(), 32767);
-    QCOMPARE(book.listCount(), 3);
-    QCOMPARE(errorOf([&] { book.entry(32768); }), 9);
-    QCOMPARE(errorOf([&] { book.itemData(3); }), 9);
-}
-
-void TestImage::encoderKeepsWhatItDoesNotOwn()
-{
-    // Ten records decoded, four removed: six written, the old tail stays.
-    FlashImage fb;
-    putHeader(fb, 10);
-    for (int j = 1; j <= 10; ++j)
-        fb.writeBytes(userRecordOffset(j), record(QByteArray::number(100 + j), "n", quint8(j)));
-    fb.writeBytes(6, latin1("broken magic tail"));
-    PhoneBook book;
-    SoundNames names;
-    readFB(fb, book, names);
-    for (int i = 0; i < 4; ++i)
-        QVERIFY(book.removeEntry(2, "101"));
-    const QByteArray before = fb.bytes();
-    buildFB(fb, book, names);
-    QCOMPARE(fb.at(0), 0);
-    QCOMPARE(fb.at(1), 6);
-    QCOMPARE(fb.getText(2, 30), QStringLiteral("VIRE-PADDING: 0123456789ABCDEF"));
-    QCOMPARE(fb.getText(userRecordOffset(1), 3), QStringLiteral("105"));
-    QCOMPARE(fb.getText(userRecordOffset(6), 3), QStringLiteral("110"));
-    QCOMPARE(fb.bytes().mid(704, 128), before.mid(704, 128));   // old records 7..10
-    QCOMPARE(fb.bytes().mid(832), before.mid(832).left(65536 - 832) + before.mid(65536));
-
-    // Flags pass through unchanged, including bytes that are punctuation in the code page.
-    PhoneBook flags;
-    QVERIFY(flags.addEntry("1", "", 0x93));
-    QVERIFY(flags.addEntry("2", "", 0x81));
-    buildFB(fb, flags, names);
-    QCOMPARE(fb.at(userRecordOffset(1) + 30), 0x93);
-    QCOMPARE(fb.at(userRecordOffset(1) + 31), 0);
-    QCOMPARE(fb.at(userRecordOffset(3) + 30), 0x81);   // after "12345"
-}
-
-void TestImage::encoderRefusesOversizedBook()
-{
-    QVector<BookEntry> table(2033 + 16);
-    QVector<BookRow> rows{{BookEntry::hiddenLabel(), 0}, {BookEntry::unknownLabel(), 1}};
-    for (int j = 1; j <= 2033; ++j) {
-        table[j + 15].number = QString::number(j);
-        rows.append({table[j + 15].number, j + 15});
-    }
-    PhoneBook book;
-    book.replaceAll(table, 2033 + 15, rows);
-
-    FlashImage fb;
-    fb.writeBytes(bankOffset(1), QByteArray(100, '\x42'));
-    const QByteArray before = fb.bytes();
-    try {
+        FlashImage fb;
         buildFB(fb, book, emptyNames());
-        QFAIL("an oversized book was encoded");
-    } catch (const VireError &e) {
-        QVERIFY(e.problem().detail.contains("2032"));
-    }
-    QCOMPARE(fb.bytes(), before);
-    QCOMPARE(errorOf([&] { writeFB(fb, book); }), int(VireError::BookTooLarge));
-    QCOMPARE(fb.bytes(), before);
-}
+        QCOMPARE(fb.getText(userRecordOffset(1), 4), QStringLiteral("1000"));
+        QCOMPARE(fb.getText(userRecordOffset(2), 5), QStringLiteral("12345"));
+        QCOMPARE(fb.getText(userRecordOffset(3), 2), QStringLiteral("20"));
+        QCOMPARE(fb.getText(userRecordOffset(4), 3), QStringLiteral("300"));
+        QCOMPARE(fb.at(1), 4);
 
-void TestImage::replaceEntriesAsDecoded()
-{
-    // Records out of order, one number twice: the same book whichever way it is made.
-    const QList<QByteArray> records = {record("555", "Office", 0x93), record("1000", "b", 0x08),
-                                       record("20", "c", 0), record("555", "again", 1)};
-    FlashImage fb;
-    putHeader(fb, int(records.size()));
-    fb.writeBytes(fixedSlotOffset(0), record("0", "Secret", 0xA5));
-    for (int j = 1; j <= records.size(); ++j)
-        fb.writeBytes(userRecordOffset(j), records[j - 1]);
-    PhoneBook decoded;
-    SoundNames names;
-    readFB(fb, decoded, names);
-
-    PhoneBook made;
-    QVERIFY(made.addEntry("77", "gone", 0));
-    QVector<BookEntry> users;
-    for (int j = 1; j <= records.size(); ++j)
-        users.append(decoded.entry(j + 15));
-    made.replaceEntries({"ignored", decoded.entry(0).name, 0xA5}, decoded.entry(1), users);
-    QVERIFY(BookSnapshot(made) == BookSnapshot(decoded));
-
-    // Indices past 32,767 cannot be handed out: refused, nothing changed.
-    QCOMPARE(errorOf([&] { made.replaceEntries({}, {}, QVector<BookEntry>(32753)); }), int(VireError::Overflow));
-    QVERIFY(BookSnapshot(made) == BookSnapshot(decoded));
-}
-
-void TestImage::addEntriesAsOneByOne()
-{
-    const QVector<BookEntry> entries = {{"555", "x", 1}, {"12345", "dup", 2}, {"1", "y", 3},
-                                        {"555", "again", 4}, {"1234", "z", 0x93}};
-    auto check = [&](PhoneBook &bulk, PhoneBook &single) {
-        for (const BookEntry &e : entries)
-            QVERIFY(single.addEntry(e.number, e.name, e.flags));
-        QVERIFY(bulk.addEntries(entries));
-        QVERIFY(BookSnapshot(bulk) == BookSnapshot(single));
-    };
-    {
-        PhoneBook bulk, single;
-        check(bulk, single);
-    }
-    {
-        // Rows out of order after Update: each row still lands where addEntry puts it.
-        PhoneBook bulk, single;
-        for (PhoneBook *b : {&bulk, &single}) {
-            QVERIFY(b->addEntry("200", "a", 0));
-            QVERIFY(b->addEntry("300", "b", 0));
-            QVERIFY(b->updateEntry(2, "999", "c", 0));
+        // Rows that would sort ahead of "_" still come after the special rows.
+        for (const QString &odd : {QStringLiteral(" 1"), QStringLiteral("\x01"), QString(3, QChar(0))}) {
+            const int row = book.addRow(odd, 16);
+            QCOMPARE(row, 2);
         }
-        check(bulk, single);
+        QCOMPARE(book.itemData(0), 0);
+        QCOMPARE(book.itemData(1), 1);
+        QCOMPARE(book.addRow("_0", 17), 5);   // before digits, after the rest
+        QCOMPARE(book.itemData(0), 0);
+        QCOMPARE(book.itemData(1), 1);
+
+        // Equal texts (letter case aside) keep the order they came in.
+        PhoneBook eq;
+        QVERIFY(eq.addEntry("5", "first", 0));
+        QVERIFY(eq.addEntry("5", "second", 0));
+        QCOMPARE(eq.itemData(3), 16);
+        QCOMPARE(eq.itemData(4), 17);
     }
 
-    // Refused as a whole when addEntry would refuse one of them.
-    PhoneBook book;
-    const BookSnapshot before(book);
-    QVERIFY(!book.addEntries({{"1", "", 0}, {"", "empty", 0}}));
-    QVERIFY(!book.addEntries({{"1", "", 0}, {"_1", "label", 0}}));
-    QVERIFY(!book.addEntries(QVector<BookEntry>(MaxUserRecords, BookEntry{"1", "", 0})));
-    QVERIFY(BookSnapshot(book) == before);
-    QVERIFY(book.addEntries(QVector<BookEntry>(MaxUserRecords - 1, BookEntry{"1", "", 0})));
-    QCOMPARE(book.countText(), QStringLiteral("0x07F0"));
-}
+    void phoneBookEditing()
+    {
+        PhoneBook book;
+        QSignalSpy count(&book, &PhoneBook::countTextChanged);
+        QCOMPARE(rowTexts(book), QStringList({"_HiddenNumber", "_UnknownNumber", "12345"}));
+        QCOMPARE(rowIndices(book), QList<qint32>({0, 1, 15}));
+        QCOMPARE(book.countText(), QStringLiteral("0x0001"));
+        QCOMPARE(book.lastIndex(), 15);
+        QCOMPARE(book.table().size(), 17);
+        QVERIFY(!book.isMarked());
 
-void TestImage::imageFromBytes()
-{
-    // Short: zeros after; long: cut; exact: the same bytes.
-    const FlashImage shortImage(QByteArray(10, 'x'));
-    QCOMPARE(shortImage.bytes(), QByteArray(10, 'x') + QByteArray(ImageSize - 10, '\0'));
-    const FlashImage longImage(QByteArray(ImageSize, 'y') + "zz");
-    QCOMPARE(longImage.bytes(), QByteArray(ImageSize, 'y'));
-    QByteArray exact(ImageSize, 'w');
-    FlashImage image(exact);
-    image.set(0, 'v');
-    QCOMPARE(exact.at(0), 'w');   // the caller's copy is not written through
-    QCOMPARE(image.at(0), 'v');
-}
+        // Refusals change nothing.
+        QVERIFY(!book.addEntry("", "x", 0));
+        QVERIFY(!book.addEntry("_HiddenNumber", "x", 0));
+        QVERIFY(!book.removeEntry(2, "12345"));   // the last user entry stays
+        QCOMPARE(book.listCount(), 3);
+        QVERIFY(!book.isMarked());
+        QCOMPARE(count.count(), 0);
+
+        QVERIFY(book.addEntry("555", "Office", 0x21));
+        QCOMPARE(book.lastIndex(), 16);
+        QCOMPARE(entryText(book.entry(16)), QStringLiteral("555|Office|0x21"));
+        QCOMPARE(book.entry(15).name, QStringLiteral("Test Testsson"));
+        QCOMPARE(book.countText(), QStringLiteral("0x0002"));
+        QCOMPARE(count.count(), 1);
+        QVERIFY(book.isMarked());
+
+        // Remove needs four rows, a user row and a number box not starting with "_".
+        QVERIFY(!book.removeEntry(0, "12345"));
+        QVERIFY(!book.removeEntry(1, "12345"));
+        QVERIFY(!book.removeEntry(2, "_HiddenNumber"));
+        QVERIFY(!book.removeEntry(-1, "12345"));
+        QVERIFY(book.removeEntry(2, "12345"));
+        QCOMPARE(rowTexts(book), QStringList({"_HiddenNumber", "_UnknownNumber", "555"}));
+        QCOMPARE(book.countText(), QStringLiteral("0x0001"));
+        QVERIFY(book.isMarked());                       // Remove leaves the marker
+        QCOMPARE(book.entry(15).number, QStringLiteral("12345"));   // the slot stays
+
+        QVERIFY(book.addEntry("777", "", 0));
+        QCOMPARE(book.lastIndex(), 17);                 // never a freed index
+        QCOMPARE(book.itemData(3), 17);
+
+        // Update changes the text in place, even out of order.
+        book.markNumbers(false);
+        QVERIFY(!book.updateEntry(-1, "1", "x", 0));
+        QVERIFY(!book.isMarked());
+        QVERIFY(book.updateEntry(2, "999", "Moved", 0x10));
+        QCOMPARE(rowTexts(book), QStringList({"_HiddenNumber", "_UnknownNumber", "999", "777"}));
+        QCOMPARE(book.entry(16).number, QStringLiteral("999"));
+        QVERIFY(book.isMarked());
+        // Add after an Update that left the rows out of order: each new row goes
+        // where halving the rows as they stand leads, the others stay put. (A
+        // library search over unordered rows is undefined; a checked build aborts.)
+        QVERIFY(book.addEntry("800", "", 0) && book.addEntry("9999", "", 0) && book.addEntry("780", "", 0));
+        QCOMPARE(rowTexts(book), QStringList({"_HiddenNumber", "_UnknownNumber", "780", "800", "999", "777", "9999"}));
+
+        book.resetBook();
+        QCOMPARE(rowTexts(book), QStringList({"_HiddenNumber", "_UnknownNumber", "12345"}));
+        QCOMPARE(book.table().size(), 17);
+        QCOMPARE(book.entry(16).number, QString());
+        QVERIFY(!book.isMarked());
+        QVERIFY(book.addEntry("1", "", 0));
+        QCOMPARE(book.lastIndex(), 16);
+
+        // Table indices are 16-bit: the last one is 32767.
+        QVector<BookEntry> table(32768);
+        table[0].number = BookEntry::hiddenLabel();
+        table[1].number = BookEntry::unknownLabel();
+        book.replaceAll(table, 32767, {{table[0].number, 0}, {table[1].number, 1}, {"1", 32767}});
+        QVERIFY(!book.addEntry("2", "", 0));
+        QCOMPARE(book.lastIndex(), 32767);
+        QCOMPARE(book.listCount(), 3);
+        QCOMPARE(thrown([&] { book.entry(32768); }).number, 9);
+        QCOMPARE(thrown([&] { book.itemData(3); }).number, 9);
+    }
+
+    void encoderKeepsWhatItDoesNotOwn()
+    {
+        // Ten records decoded, four removed: six written, the old tail stays.
+        FlashImage fb;
+        fb.writeBytes(0, header(10));
+        for (int j = 1; j <= 10; ++j)
+            fb.writeBytes(userRecordOffset(j), record(QByteArray::number(100 + j), "n", quint8(j)));
+        fb.writeBytes(6, "broken magic tail");
+        PhoneBook book;
+        SoundNames names;
+        readFB(fb, book, names);
+        for (int i = 0; i < 4; ++i)
+            QVERIFY(book.removeEntry(2, "101"));
+        const QByteArray before = fb.bytes();
+        buildFB(fb, book, names);
+        QCOMPARE(fb.at(0), 0);
+        QCOMPARE(fb.at(1), 6);
+        QCOMPARE(fb.getText(2, 30), QStringLiteral("VIRE-PADDING: 0123456789ABCDEF"));
+        QCOMPARE(fb.getText(userRecordOffset(1), 3), QStringLiteral("105"));
+        QCOMPARE(fb.getText(userRecordOffset(6), 3), QStringLiteral("110"));
+        QCOMPARE(fb.bytes().mid(704, 128), before.mid(704, 128));   // old records 7..10
+        QCOMPARE(fb.bytes().mid(832), before.mid(832).left(65536 - 832) + before.mid(65536));
+
+        // Flags pass through unchanged, including bytes that are punctuation in the code page.
+        PhoneBook flags;
+        QVERIFY(flags.addEntry("1", "", 0x93));
+        QVERIFY(flags.addEntry("2", "", 0x81));
+        buildFB(fb, flags, names);
+        QCOMPARE(fb.at(userRecordOffset(1) + 30), 0x93);
+        QCOMPARE(fb.at(userRecordOffset(1) + 31), 0);
+        QCOMPARE(fb.at(userRecordOffset(3) + 30), 0x81);   // after "12345"
+    }
+
+    void encoderRefusesOversizedBook()
+    {
+        QVector<BookEntry> table(2033 + 16);
+        QVector<BookRow> rows{{BookEntry::hiddenLabel(), 0}, {BookEntry::unknownLabel(), 1}};
+        for (int j = 1; j <= 2033; ++j) {
+            table[j + 15].number = QString::number(j);
+            rows.append({table[j + 15].number, j + 15});
+        }
+        PhoneBook book;
+        book.replaceAll(table, 2033 + 15, rows);
+
+        FlashImage fb;
+        fb.writeBytes(bankOffset(1), QByteArray(100, '\x42'));
+        const QByteArray before = fb.bytes();
+        QVERIFY(thrown([&] { buildFB(fb, book, emptyNames()); }).text.contains("2032"));
+        QCOMPARE(fb.bytes(), before);
+        QCOMPARE(thrown([&] { writeFB(fb, book); }).number, int(VireError::BookTooLarge));
+        QCOMPARE(fb.bytes(), before);
+    }
+
+    void replaceEntriesAsDecoded()
+    {
+        // Records out of order, one number twice: the same book whichever way it is made.
+        const QList<QByteArray> records = {record("555", "Office", 0x93), record("1000", "b", 0x08),
+                                           record("20", "c", 0), record("555", "again", 1)};
+        FlashImage fb(image(records));
+        fb.writeBytes(fixedSlotOffset(0), record("0", "Secret", 0xA5));
+        PhoneBook decoded;
+        SoundNames names;
+        readFB(fb, decoded, names);
+
+        PhoneBook made;
+        QVERIFY(made.addEntry("77", "gone", 0));
+        QVector<BookEntry> users;
+        for (int j = 1; j <= records.size(); ++j)
+            users.append(decoded.entry(j + 15));
+        made.replaceEntries({"ignored", decoded.entry(0).name, 0xA5}, decoded.entry(1), users);
+        QCOMPARE(snapshot(made), snapshot(decoded));
+
+        // Indices past 32,767 cannot be handed out: refused, nothing changed.
+        QCOMPARE(thrown([&] { made.replaceEntries({}, {}, QVector<BookEntry>(32753)); }).number, int(VireError::Overflow));
+        QCOMPARE(snapshot(made), snapshot(decoded));
+    }
+
+    void addEntriesAsOneByOne()
+    {
+        const QVector<BookEntry> entries = {{"555", "x", 1}, {"12345", "dup", 2}, {"1", "y", 3},
+                                            {"555", "again", 4}, {"1234", "z", 0x93}};
+        auto check = [&](PhoneBook &bulk, PhoneBook &single) {
+            for (const BookEntry &e : entries)
+                QVERIFY(single.addEntry(e.number, e.name, e.flags));
+            QVERIFY(bulk.addEntries(entries));
+            QCOMPARE(snapshot(bulk), snapshot(single));
+        };
+        {
+            PhoneBook bulk, single;
+            check(bulk, single);
+        }
+        {
+            // Rows out of order after Update: each row still lands where addEntry puts it.
+            PhoneBook bulk, single;
+            for (PhoneBook *b : {&bulk, &single}) {
+                QVERIFY(b->addEntry("200", "a", 0));
+                QVERIFY(b->addEntry("300", "b", 0));
+                QVERIFY(b->updateEntry(2, "999", "c", 0));
+            }
+            check(bulk, single);
+        }
+
+        // Refused as a whole when addEntry would refuse one of them.
+        PhoneBook book;
+        const QStringList before = snapshot(book);
+        QVERIFY(!book.addEntries({{"1", "", 0}, {"", "empty", 0}}));
+        QVERIFY(!book.addEntries({{"1", "", 0}, {"_1", "label", 0}}));
+        QVERIFY(!book.addEntries(QVector<BookEntry>(MaxUserRecords, BookEntry{"1", "", 0})));
+        QCOMPARE(snapshot(book), before);
+        QVERIFY(book.addEntries(QVector<BookEntry>(MaxUserRecords - 1, BookEntry{"1", "", 0})));
+        QCOMPARE(book.countText(), QStringLiteral("0x07F0"));
+    }
+
+    void imageFromBytes()
+    {
+        // Short: zeros after; long: cut; exact: the same bytes.
+        const FlashImage shortImage(QByteArray(10, 'x'));
+        QCOMPARE(shortImage.bytes(), QByteArray(10, 'x') + QByteArray(ImageSize - 10, '\0'));
+        const FlashImage longImage(QByteArray(ImageSize, 'y') + "zz");
+        QCOMPARE(longImage.bytes(), QByteArray(ImageSize, 'y'));
+        QByteArray exact(ImageSize, 'w');
+        FlashImage image(exact);
+        image.set(0, 'v');
+        QCOMPARE(exact.at(0), 'w');   // the caller's copy is not written through
+        QCOMPARE(image.at(0), 'v');
+    }
+};
 
 QTEST_APPLESS_MAIN(TestImage)
 #include "test_image.moc"

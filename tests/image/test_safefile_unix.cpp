@@ -1,9 +1,7 @@
 #include "files/SafeFile.h"
-#include "tests/image/SaveChecks.h"
-#include "problem/Problem.h"
+#include "tests/common/Files.h"
+#include "tests/common/Thrown.h"
 
-#include <QFile>
-#include <QTemporaryDir>
 #include <QtEndian>
 #include <QtTest>
 
@@ -20,11 +18,6 @@ struct stat statOf(const QString &path)
     struct stat st = {};
     ::stat(QFile::encodeName(path).constData(), &st);
     return st;
-}
-
-QStringList filesIn(const QString &dir)
-{
-    return QDir(dir).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
 }
 
 QString saveFailed(const QString &path, int code, const char *state)
@@ -96,7 +89,7 @@ private slots:
         QCOMPARE(failure([&] { safefile::writeWhole(other, "new"); }), refused);
         QCOMPARE(failure([&] { safefile::readRegular(other, 1); }), refused);
         QVERIFY(!failure([&] { safefile::writeWhole(dir.filePath(QStringLiteral("new\uFFFD")), "x"); }).isEmpty());
-        QCOMPARE(contents(other), QByteArray("a"));
+        QCOMPARE(readFile(other), QByteArray("a"));
         QCOMPARE(filesIn(dir.path()).size(), 2);
 
         QVERIFY(QFile::link(dir.filePath("a.bin"), dir.filePath("link")));
@@ -123,7 +116,7 @@ private slots:
         safefile::writeWhole(a, QByteArray(1 << 20, 'o'));
         QCOMPARE(::link(qPrintable(a), qPrintable(b)), 0);
         safefile::writeWhole(b, "new image");
-        QCOMPARE(contents(a), QByteArray("new image"));
+        QCOMPARE(readFile(a), QByteArray("new image"));
 
         // One link: replaced whole through a symbolic link, which stays one.
         const QString c = dir.filePath("c.bin"), link = dir.filePath("c-link");
@@ -131,7 +124,7 @@ private slots:
         QVERIFY(QFile::link(c, link));
         const ino_t before = statOf(c).st_ino;
         safefile::writeWhole(link, "replaced");
-        QCOMPARE(contents(c), QByteArray("replaced"));
+        QCOMPARE(readFile(c), QByteArray("replaced"));
         QVERIFY(QFileInfo(link).isSymLink());
         QVERIFY(statOf(c).st_ino != before);
         QCOMPARE(filesIn(dir.path()).size(), 5);
@@ -155,7 +148,7 @@ private slots:
             QCOMPARE(st.st_uid, c.owner);
             QCOMPARE(st.st_gid, gid_t(c.owner));
             QCOMPARE(st.st_mode & 07777, c.mode);
-            QCOMPARE(contents(path), QByteArray("new"));
+            QCOMPARE(readFile(path), QByteArray("new"));
         }
 
         const QString path = dir.filePath("acl.bin");
@@ -195,7 +188,7 @@ private slots:
         QCOMPARE(::seteuid(0), 0);
         QCOMPARE(errors, QString());
         for (const QString &path : {shared, locked}) {
-            QCOMPARE(contents(path), QByteArray("new"));
+            QCOMPARE(readFile(path), QByteArray("new"));
             QCOMPARE(statOf(path).st_uid, uid_t(0));
         }
         QCOMPARE(filesIn(sticky), QStringList{"phone.bin"});
@@ -223,7 +216,7 @@ private slots:
         filler.close();
         const QString linkedError = failure([&] { safefile::writeWhole(linked, QByteArray(512 << 10, 'n')); });
         const QString plainError = failure([&] { safefile::writeWhole(plain, QByteArray(512 << 10, 'n')); });
-        const QByteArray linkedKept = contents(linked), plainKept = contents(plain);
+        const QByteArray linkedKept = readFile(linked), plainKept = readFile(plain);
         const QStringList files = filesIn(dir.path());
         ::umount2(qPrintable(dir.path()), MNT_DETACH);
         QCOMPARE(linkedError, saveFailed(linked, ENOSPC, "The file is unchanged."));

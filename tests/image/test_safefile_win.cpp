@@ -2,22 +2,14 @@
 // read-only refusal and the names Windows cannot take.
 #include "files/SafeFile.h"
 #include "files/SystemText.h"
-#include "tests/image/SaveChecks.h"
-#include "problem/Problem.h"
+#include "tests/common/Files.h"
+#include "tests/common/Thrown.h"
 
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <windows.h>
 
 namespace {
-
-QStringList filesIn(const QString &dir)
-{
-    return QDir(dir).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
-}
 
 std::wstring native(const QString &path)
 {
@@ -40,12 +32,12 @@ private slots:
         // folder then changes, and the file is still the one first named.
         safefile::writeWhole(QStringLiteral("image.bin"), QByteArray(1 << 20, 'o'));
         const QString path = dir.filePath("image.bin");
-        QCOMPARE(contents(path).size(), 1 << 20);
+        QCOMPARE(readFile(path).size(), 1 << 20);
         safefile::writeWhole(QStringLiteral("image.bin"), "replaced");
         QVERIFY(QDir::setCurrent(elsewhere.path()));
         safefile::writeWhole(path, "again");
         QVERIFY(QDir::setCurrent(old));
-        QCOMPARE(contents(path), QByteArray("again"));
+        QCOMPARE(readFile(path), QByteArray("again"));
         QCOMPARE(filesIn(dir.path()), QStringList{"image.bin"});   // neither new file nor backup left
         QCOMPARE(filesIn(elsewhere.path()), QStringList());
 
@@ -54,7 +46,7 @@ private slots:
         safefile::writeWhole(a, QByteArray(1000, 'o'));
         QVERIFY(CreateHardLinkW(native(b).c_str(), native(a).c_str(), nullptr));
         safefile::writeWhole(b, "both");
-        QCOMPARE(contents(a), QByteArray("both"));
+        QCOMPARE(readFile(a), QByteArray("both"));
         QVERIFY(safefile::sameFile(a, b));
         QVERIFY(!safefile::sameFile(a, path));
         QVERIFY(!safefile::sameFile(dir.filePath("none"), dir.filePath("none")));
@@ -71,7 +63,7 @@ private slots:
                  "Could not save " + shownRo + ": " + systemText(ERROR_ACCESS_DENIED) + ". The file is unchanged.");
         QCOMPARE(failure([&] { safefile::checkTarget(ro); }),
                  "Could not save " + shownRo + ": " + systemText(ERROR_ACCESS_DENIED) + ". The file is unchanged.");
-        QCOMPARE(contents(ro), QByteArray("old"));
+        QCOMPARE(readFile(ro), QByteArray("old"));
         QVERIFY(SetFileAttributesW(native(ro).c_str(), FILE_ATTRIBUTE_NORMAL));
 
         // Devices and folders are not regular files; reserved characters and

@@ -4,7 +4,6 @@
 #include "tests/common/TestWindow.h"
 
 #include <QAccessible>
-#include <QTest>
 #include <QtGui/private/qguiapplication_p.h>
 #include <QtGui/qpa/qplatformaccessibility.h>
 #include <QtGui/qpa/qplatformintegration.h>
@@ -50,7 +49,7 @@ QPalette palette(int window, int base, const QColor &text)
     return p;
 }
 
-const QColor DarkGrey(64, 64, 64), Black(0, 0, 0), DarkRed(128, 0, 0), Light(0xEE, 0xEE, 0xEE);
+const QColor DarkGrey(64, 64, 64), Light(0xEE, 0xEE, 0xEE);
 
 } // namespace
 
@@ -68,143 +67,143 @@ private slots:
         bridge->setActive(true);
         QAccessible::installUpdateHandler([](QAccessibleEvent *e) { events.emplace_back(e->object(), e->type()); });
     }
-    void namesDescriptionsAndRelations();
-    void enterPressesTheFocusedButton();
-    void listStartsAtTheFirstRow();
-    void coloursStayReadable_data();
-    void coloursStayReadable();
-    void windowFollowsThePalette();
-};
 
-void TestAccess::namesDescriptionsAndRelations()
-{
-    TestWindow t;
-    QCOMPARE(text(t.text1()), QStringLiteral("Number"));
-    QCOMPARE(text(t.text2()), QStringLiteral("Name"));
-    for (int k = 1; k <= 7; ++k)
-        QCOMPARE(text(t.sndName(k)), QStringLiteral("Sound %1 name").arg(k));
-    QCOMPARE(text(t.list()), QStringLiteral("Phone book"));
-    QCOMPARE(QAccessible::queryAccessibleInterface(t.list())->role(), QAccessible::List);
-    QCOMPARE(text(t.label(12)), QStringLiteral("Flags byte"));
+    void namesDescriptionsAndRelations()
+    {
+        TestWindow t;
+        QCOMPARE(text(t.text1()), QStringLiteral("Number"));
+        QCOMPARE(text(t.text2()), QStringLiteral("Name"));
+        for (int k = 1; k <= 7; ++k)
+            QCOMPARE(text(t.sndName(k)), QStringLiteral("Sound %1 name").arg(k));
+        QCOMPARE(text(t.list()), QStringLiteral("Phone book"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(t.list())->role(), QAccessible::List);
+        QCOMPARE(text(t.label(12)), QStringLiteral("Flags byte"));
 
-    // Each caption labels its box (Qt adds the frame as a label of all it
-    // holds); the selector, named by its item, is read by that label.
-    const std::tuple<QWidget *, int, const char *> labelled[] = {
-        {t.text1(), 8, "Number"}, {t.text2(), 9, "Name"}, {t.combo(), 10, "Sound"}};
-    for (const auto &[box, n, name] : labelled) {
-        const auto labels = QAccessible::queryAccessibleInterface(box)->relations(QAccessible::Label);
-        QVERIFY(std::any_of(labels.cbegin(), labels.cend(), [&, n = n, name = name](const auto &r) {
-            return r.first->object() == t.label(n) && r.first->text(QAccessible::Name) == QLatin1String(name);
-        }));
+        // Each caption labels its box (Qt adds the frame as a label of all it
+        // holds); the selector, named by its item, is read by that label.
+        const std::tuple<QWidget *, int, const char *> labelled[] = {
+            {t.text1(), 8, "Number"}, {t.text2(), 9, "Name"}, {t.combo(), 10, "Sound"}};
+        for (const auto &[box, n, name] : labelled) {
+            const auto labels = QAccessible::queryAccessibleInterface(box)->relations(QAccessible::Label);
+            QVERIFY(std::any_of(labels.cbegin(), labels.cend(), [&, n = n, name = name](const auto &r) {
+                return r.first->object() == t.label(n) && r.first->text(QAccessible::Name) == QLatin1String(name);
+            }));
+        }
+        QCOMPARE(t.label(10)->text(), QStringLiteral("Sound:"));
+
+        // The count display shows hex and describes the count; the frame
+        // describes the marker, and the change is announced once.
+        QObject *frame = t.control<QObject>(QStringLiteral("Frame2"));
+        const auto announced = [&] {
+            return std::count(events.cbegin(), events.cend(), std::make_pair(frame, QAccessible::DescriptionChanged));
+        };
+        QCOMPARE(text(t.label(11)), QStringLiteral("Entries"));
+        QCOMPARE(text(t.label(11), QAccessible::Description), QStringLiteral("1 entry"));
+        QCOMPARE(text(frame, QAccessible::Description), QString());
+        events.clear();
+        t.add(QStringLiteral("555"), QStringLiteral("Office"));
+        t.add(QStringLiteral("556"), QStringLiteral("Desk"));
+        QCOMPARE(t.label(11)->text(), QStringLiteral("0x0003"));
+        QCOMPARE(text(t.label(11), QAccessible::Description), QStringLiteral("3 entries"));
+        QCOMPARE(text(frame, QAccessible::Description), QStringLiteral("changed since opened"));
+        QCOMPARE(announced(), 1);
+        t.click(t.command(4));
+        QCOMPARE(text(frame, QAccessible::Description), QString());
+        QCOMPARE(announced(), 2);
     }
-    QCOMPARE(t.label(10)->text(), QStringLiteral("Sound:"));
 
-    // The count display shows hex and describes the count; the frame
-    // describes the marker, and the change is announced once.
-    QObject *frame = t.control<QObject>(QStringLiteral("Frame2"));
-    const auto announced = [&] {
-        return std::count(events.cbegin(), events.cend(), std::make_pair(frame, QAccessible::DescriptionChanged));
-    };
-    QCOMPARE(text(t.label(11)), QStringLiteral("Entries"));
-    QCOMPARE(text(t.label(11), QAccessible::Description), QStringLiteral("1 entry"));
-    QCOMPARE(text(frame, QAccessible::Description), QString());
-    events.clear();
-    t.add(QStringLiteral("555"), QStringLiteral("Office"));
-    t.add(QStringLiteral("556"), QStringLiteral("Desk"));
-    QCOMPARE(t.label(11)->text(), QStringLiteral("0x0003"));
-    QCOMPARE(text(t.label(11), QAccessible::Description), QStringLiteral("3 entries"));
-    QCOMPARE(text(frame, QAccessible::Description), QStringLiteral("changed since opened"));
-    QCOMPARE(announced(), 1);
-    t.click(t.command(4));
-    QCOMPARE(text(frame, QAccessible::Description), QString());
-    QCOMPARE(announced(), 2);
-}
+    void enterPressesTheFocusedButton()
+    {
+        TestWindow t;
+        t.w().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&t.w()));
+        for (QPushButton *button : t.w().findChildren<QPushButton *>())
+            QVERIFY(!button->autoDefault() && !button->isDefault());
 
-void TestAccess::enterPressesTheFocusedButton()
-{
-    TestWindow t;
-    t.w().activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&t.w()));
-    for (QPushButton *button : t.w().findChildren<QPushButton *>())
-        QVERIFY(!button->autoDefault() && !button->isDefault());
+        // Enter in a box adds nothing, as before; on Add it adds, once.
+        t.type(t.text1(), QStringLiteral("555"));
+        QTest::keyClick(t.text1(), Qt::Key_Return);
+        QCOMPARE(t.rowTexts().size(), 3);
+        t.command(1)->setFocus();
+        QTest::keyClick(t.command(1), Qt::Key_Return);
+        QCOMPARE(t.rowTexts(), (QStringList{"_HiddenNumber", "_UnknownNumber", "12345", "555"}));
+        t.command(4)->setFocus();
+        QTest::keyClick(t.command(4), Qt::Key_Enter, Qt::KeypadModifier);
+        QCOMPARE(t.rowTexts().size(), 3);
+        t.sndOpen(2)->setFocus();
+        QTest::keyClick(t.sndOpen(2), Qt::Key_Enter, Qt::KeypadModifier);
+        QCOMPARE(t.platform.dialogs.size(), size_t(1));
+    }
 
-    // Enter in a box adds nothing, as before; on Add it adds, once.
-    t.type(t.text1(), QStringLiteral("555"));
-    QTest::keyClick(t.text1(), Qt::Key_Return);
-    QCOMPARE(t.rowTexts().size(), 3);
-    t.command(1)->setFocus();
-    QTest::keyClick(t.command(1), Qt::Key_Return);
-    QCOMPARE(t.rowTexts(), (QStringList{"_HiddenNumber", "_UnknownNumber", "12345", "555"}));
-    t.command(4)->setFocus();
-    QTest::keyClick(t.command(4), Qt::Key_Enter, Qt::KeypadModifier);
-    QCOMPARE(t.rowTexts().size(), 3);
-    t.sndOpen(2)->setFocus();
-    QTest::keyClick(t.sndOpen(2), Qt::Key_Enter, Qt::KeypadModifier);
-    QCOMPARE(t.platform.dialogs.size(), size_t(1));
-}
+    void listStartsAtTheFirstRow_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::newRow("Down") << int(Qt::Key_Down);
+        QTest::newRow("Home") << int(Qt::Key_Home);
+    }
 
-void TestAccess::listStartsAtTheFirstRow()
-{
-    for (Qt::Key key : {Qt::Key_Down, Qt::Key_Home}) {
+    void listStartsAtTheFirstRow()
+    {
+        QFETCH(int, key);
         TestWindow t;
         t.w().activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&t.w()));
         t.list()->setFocus(Qt::TabFocusReason);
-        QTest::keyClick(t.list(), key);
+        QTest::keyClick(t.list(), Qt::Key(key));
         QCOMPARE(t.w().selectedRow(), 0);
         QCOMPARE(t.text1()->text(), QStringLiteral("_HiddenNumber"));
         QTest::keyClick(t.list(), Qt::Key_Down);
         QCOMPARE(t.w().selectedRow(), 1);
     }
-}
 
-void TestAccess::coloursStayReadable_data()
-{
-    QTest::addColumn<QPalette>("theme");
-    QTest::addColumn<bool>("keepsDisplays");
-    QTest::addColumn<bool>("keepsCaption");
-    QTest::addColumn<bool>("keepsRed");
-    QTest::newRow("light") << palette(0xEF, 0xFF, Black) << true << true << true;
-    QTest::newRow("mid-grey") << palette(0x70, 0x70, Qt::white) << false << true << false;
-    QTest::newRow("dark") << palette(0x35, 0x2A, Light) << false << false << false;
-}
-
-void TestAccess::coloursStayReadable()
-{
-    QFETCH(QPalette, theme);
-    QFETCH(bool, keepsDisplays);
-    QFETCH(bool, keepsCaption);
-    QFETCH(bool, keepsRed);
-    const QColor window = theme.color(QPalette::Window);
-
-    const QColor display = readableColour(FixedColour::Display, theme);
-    QCOMPARE(display, keepsDisplays ? DarkGrey : theme.color(QPalette::Text));
-    QVERIFY(contrast(display, theme.color(QPalette::Base)) >= 4.5);
-    const QColor caption = readableColour(FixedColour::Caption, theme);
-    QCOMPARE(caption, keepsCaption ? Black : theme.color(QPalette::WindowText));
-    QVERIFY(contrast(caption, window) >= 3.0);
-    const QColor red = readableColour(FixedColour::ModifiedCaption, theme);
-    QCOMPARE(red == DarkRed, keepsRed);
-    QVERIFY2(isRed(red) && contrast(red, window) >= 3.0, qPrintable(red.name()));
-}
-
-void TestAccess::windowFollowsThePalette()
-{
-    TestWindow t;
-    t.add(QStringLiteral("555"), QStringLiteral("Office"));
-    const QPalette light = t.w().palette();
-    t.w().setPalette(palette(0x35, 0x2A, Light));
-    for (int n : {11, 12}) {
-        QCOMPARE(t.label(n)->palette().color(QPalette::WindowText), Light);
-        QCOMPARE(t.label(n)->palette().color(QPalette::Window), QColor(0x2A, 0x2A, 0x2A));
+    void coloursStayReadable_data()
+    {
+        QTest::addColumn<QPalette>("theme");
+        QTest::addColumn<bool>("keepsDisplays");
+        QTest::addColumn<bool>("keepsCaption");
+        QTest::addColumn<bool>("keepsRed");
+        QTest::newRow("light") << palette(0xEF, 0xFF, Black) << true << true << true;
+        QTest::newRow("mid-grey") << palette(0x70, 0x70, Qt::white) << false << true << false;
+        QTest::newRow("dark") << palette(0x35, 0x2A, Light) << false << false << false;
     }
-    QVERIFY(isRed(t.caption()) && contrast(t.caption(), QColor(0x35, 0x35, 0x35)) >= 3.0);
-    t.click(t.command(4));
-    QCOMPARE(t.caption(), Light);
-    t.w().setPalette(light);
-    QCOMPARE(t.label(11)->palette().color(QPalette::WindowText), DarkGrey);
-    QCOMPARE(t.caption(), Black);
-}
+
+    void coloursStayReadable()
+    {
+        QFETCH(QPalette, theme);
+        QFETCH(bool, keepsDisplays);
+        QFETCH(bool, keepsCaption);
+        QFETCH(bool, keepsRed);
+        const QColor window = theme.color(QPalette::Window);
+
+        const QColor display = readableColour(FixedColour::Display, theme);
+        QCOMPARE(display, keepsDisplays ? DarkGrey : theme.color(QPalette::Text));
+        QVERIFY(contrast(display, theme.color(QPalette::Base)) >= 4.5);
+        const QColor caption = readableColour(FixedColour::Caption, theme);
+        QCOMPARE(caption, keepsCaption ? Black : theme.color(QPalette::WindowText));
+        QVERIFY(contrast(caption, window) >= 3.0);
+        const QColor red = readableColour(FixedColour::ModifiedCaption, theme);
+        QCOMPARE(red == DarkRed, keepsRed);
+        QVERIFY2(isRed(red) && contrast(red, window) >= 3.0, qPrintable(red.name()));
+    }
+
+    void windowFollowsThePalette()
+    {
+        TestWindow t;
+        t.add(QStringLiteral("555"), QStringLiteral("Office"));
+        const QPalette light = t.w().palette();
+        t.w().setPalette(palette(0x35, 0x2A, Light));
+        for (int n : {11, 12}) {
+            QCOMPARE(t.label(n)->palette().color(QPalette::WindowText), Light);
+            QCOMPARE(t.label(n)->palette().color(QPalette::Window), QColor(0x2A, 0x2A, 0x2A));
+        }
+        QVERIFY(isRed(t.caption()) && contrast(t.caption(), QColor(0x35, 0x35, 0x35)) >= 3.0);
+        t.click(t.command(4));
+        QCOMPARE(t.caption(), Light);
+        t.w().setPalette(light);
+        QCOMPARE(t.label(11)->palette().color(QPalette::WindowText), DarkGrey);
+        QCOMPARE(t.caption(), Black);
+    }
+};
 
 QTEST_MAIN(TestAccess)
 #include "test_ui_access.moc"

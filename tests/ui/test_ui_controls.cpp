@@ -5,104 +5,95 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QInputMethodEvent>
-#include <QLineEdit>
-#include <QListView>
-#include <QPushButton>
 #include <QStyle>
 #include <QStyleFactory>
-#include <QTest>
 
 #include <algorithm>
-#include <memory>
-
-namespace {
-
-using Window = TestWindow;
-
-} // namespace
 
 class TestControls : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void numberKeyFilter();
-    void markerIsVisibleOnScreen();
-    void listRows();
-};
+    void numberKeyFilter()
+    {
+        TestWindow t;
+        QLineEdit *number = t.text1();
+        number->setFocus();
+        QTest::keyClicks(number, QStringLiteral("a- .+#*"));
+        QCOMPARE(number->text(), QString());
+        QTest::keyClicks(number, QStringLiteral("0x9"));
+        QCOMPARE(number->text(), QStringLiteral("09"));
+        QTest::keyClick(number, Qt::Key_Backspace);
+        QCOMPARE(number->text(), QStringLiteral("0"));
+        QTest::keyClick(number, Qt::Key_Home);
+        QTest::keyClick(number, Qt::Key_Delete);
+        QCOMPARE(number->text(), QString());
 
-void TestControls::numberKeyFilter()
-{
-    Window t;
-    QLineEdit *number = t.text1();
-    number->setFocus();
-    QTest::keyClicks(number, QStringLiteral("a- .+#*"));
-    QCOMPARE(number->text(), QString());
-    QTest::keyClicks(number, QStringLiteral("0x9"));
-    QCOMPARE(number->text(), QStringLiteral("09"));
-    QTest::keyClick(number, Qt::Key_Backspace);
-    QCOMPARE(number->text(), QStringLiteral("0"));
-    QTest::keyClick(number, Qt::Key_Home);
-    QTest::keyClick(number, Qt::Key_Delete);
-    QCOMPARE(number->text(), QString());
+        // A paste passes the filter as typing would; clipboard shortcuts pass it.
+        QTest::keyClick(number, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(number, Qt::Key_C, Qt::ControlModifier);
+        QTest::keyClick(number, Qt::Key_Backspace);
+        QCOMPARE(number->text(), QString());
+        QApplication::clipboard()->setText(QStringLiteral("+46 8-12"));
+        QTest::keyClick(number, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(number->text(), QStringLiteral("46812"));
 
-    // A paste passes the filter as typing would; clipboard shortcuts pass it.
-    QTest::keyClick(number, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClick(number, Qt::Key_C, Qt::ControlModifier);
-    QTest::keyClick(number, Qt::Key_Backspace);
-    QCOMPARE(number->text(), QString());
-    QApplication::clipboard()->setText(QStringLiteral("+46 8-12"));
-    QTest::keyClick(number, Qt::Key_V, Qt::ControlModifier);
-    QCOMPARE(number->text(), QStringLiteral("46812"));
+        // Characters from an input method are filtered like keys.
+        number->clear();
+        QInputMethodEvent composed;
+        composed.setCommitString(QStringLiteral("1a2\u0663"));
+        QApplication::sendEvent(number, &composed);
+        QCOMPARE(number->text(), QStringLiteral("12"));
+        composed.setCommitString(QStringLiteral("3\u00AD4\u200B"));
+        QApplication::sendEvent(number, &composed);
+        QCOMPARE(number->text(), QStringLiteral("1234"));
 
-    // Characters from an input method are filtered like keys.
-    number->clear();
-    QInputMethodEvent composed;
-    composed.setCommitString(QStringLiteral("1a2\u0663"));
-    QApplication::sendEvent(number, &composed);
-    QCOMPARE(number->text(), QStringLiteral("12"));
-    composed.setCommitString(QStringLiteral("3\u00AD4\u200B"));
-    QApplication::sendEvent(number, &composed);
-    QCOMPARE(number->text(), QStringLiteral("1234"));
+        // Only codes 0 to 31 and the digits are typed: not a letter, a soft
+        // hyphen, a zero-width space or a surrogate pair.
+        number->clear();
+        auto press = [number](Qt::Key key, const QString &text, Qt::KeyboardModifiers mods = {}) {
+            QTest::sendKeyEvent(QTest::Click, number, key, text, mods);
+        };
+        press(Qt::Key_A, QStringLiteral("a"));
+        press(Qt::Key_Eacute, QStringLiteral("\u00E9"));
+        press(Qt::Key_hyphen, QStringLiteral("\u00AD"));
+        press(Qt::Key_unknown, QStringLiteral("\u200B"));
+        press(Qt::Key_unknown, QStringLiteral("\U0001F600"));
+        press(Qt::Key_7, QStringLiteral("7"));
+        press(Qt::Key_8, QStringLiteral("8"));
+        QCOMPARE(number->text(), QStringLiteral("78"));
+        // A chord is a command: what text the platform gives it is not typed.
+        press(Qt::Key_2, QStringLiteral("\u200C"), Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(number->text(), QStringLiteral("78"));
+        // Keys that type nothing work whatever text comes with them (X11 gives
+        // Delete the code 127).
+        press(Qt::Key_Backspace, QStringLiteral("\b"));
+        press(Qt::Key_Home, QString());
+        press(Qt::Key_Delete, QStringLiteral("\x7f"));
+        QCOMPARE(number->text(), QString());
 
-    // Only codes 0 to 31 and the digits are typed: not a letter, a soft
-    // hyphen, a zero-width space or a surrogate pair.
-    number->clear();
-    auto press = [number](Qt::Key key, const QString &text, Qt::KeyboardModifiers mods = {}) {
-        QTest::sendKeyEvent(QTest::Click, number, key, text, mods);
-    };
-    press(Qt::Key_A, QStringLiteral("a"));
-    press(Qt::Key_Eacute, QStringLiteral("\u00E9"));
-    press(Qt::Key_hyphen, QStringLiteral("\u00AD"));
-    press(Qt::Key_unknown, QStringLiteral("\u200B"));
-    press(Qt::Key_unknown, QStringLiteral("\U0001F600"));
-    press(Qt::Key_7, QStringLiteral("7"));
-    press(Qt::Key_8, QStringLiteral("8"));
-    QCOMPARE(number->text(), QStringLiteral("78"));
-    // A chord is a command: what text the platform gives it is not typed.
-    press(Qt::Key_2, QStringLiteral("\u200C"), Qt::ControlModifier | Qt::ShiftModifier);
-    QCOMPARE(number->text(), QStringLiteral("78"));
-    // Keys that type nothing work whatever text comes with them (X11 gives
-    // Delete the code 127).
-    press(Qt::Key_Backspace, QStringLiteral("\b"));
-    press(Qt::Key_Home, QString());
-    press(Qt::Key_Delete, QStringLiteral("\x7f"));
-    QCOMPARE(number->text(), QString());
+        QCOMPARE(t.platform.beeps, 0);
+    }
 
-    QCOMPARE(t.platform.beeps, 0);
-}
+    void markerIsVisibleOnScreen_data()
+    {
+        QTest::addColumn<QString>("style");
+        QTest::newRow("Fusion") << "Fusion";
+        QTest::newRow("Windows") << "Windows";
+    }
 
-void TestControls::markerIsVisibleOnScreen()
-{
-    Window t;
-    QWidget *numbers = t.control<QWidget>(QStringLiteral("Frame2"));
-    QWidget *sounds = t.control<QWidget>(QStringLiteral("Frame1"));
-    const int captionHeight = numbers->fontMetrics().height();
-    for (const char *name : {"Fusion", "Windows"}) {
-        std::unique_ptr<QStyle> style(QStyleFactory::create(QLatin1String(name)));
-        QVERIFY(style);
-        numbers->setStyle(style.get());
-        sounds->setStyle(style.get());
+    void markerIsVisibleOnScreen()
+    {
+        QFETCH(QString, style);
+        TestWindow t;
+        QWidget *numbers = t.control<QWidget>(QStringLiteral("Frame2"));
+        QWidget *sounds = t.control<QWidget>(QStringLiteral("Frame1"));
+        const int captionHeight = numbers->fontMetrics().height();
+        std::unique_ptr<QStyle> drawn(QStyleFactory::create(style));
+        QVERIFY(drawn);
+        numbers->setStyle(drawn.get());
+        sounds->setStyle(drawn.get());
         auto redPixels = [&] {
             const QImage caption = numbers->grab(QRect(0, 0, 80, captionHeight)).toImage();
             int red = 0;
@@ -119,7 +110,7 @@ void TestControls::markerIsVisibleOnScreen()
         t.w().selectRow(2);
         t.type(t.text1(), QStringLiteral("1"));
         t.click(t.command(1));
-        QVERIFY2(redPixels() > 10, name);
+        QVERIFY(redPixels() > 10);
         t.click(t.command(4));
         QCOMPARE(redPixels(), 0);
 
@@ -130,47 +121,47 @@ void TestControls::markerIsVisibleOnScreen()
         int edge = 0;
         while (edge < frame.height() && frame.pixelColor(frame.width() / 2, edge) == background)
             ++edge;
-        QVERIFY2(edge < captionHeight, qPrintable(QStringLiteral("%1: edge at %2").arg(QLatin1String(name)).arg(edge)));
+        QVERIFY2(edge < captionHeight, qPrintable(QStringLiteral("edge at %1").arg(edge)));
         numbers->setStyle(nullptr);
         sounds->setStyle(nullptr);
     }
-}
 
-void TestControls::listRows()
-{
-    Window t;
-    // The selected row's text in red on blue, so that its ink is told apart
-    // from the highlight and from the other rows' black on white.
-    QListView *list = t.list();
-    QPalette pal = list->palette();
-    pal.setColor(QPalette::Base, Qt::white);
-    pal.setColor(QPalette::Text, Qt::black);
-    pal.setColor(QPalette::Highlight, Qt::blue);
-    pal.setColor(QPalette::HighlightedText, Qt::red);
-    list->setPalette(pal);
-    t.clickRow(0);
-    const QRect row = list->visualRect(list->model()->index(0, 0));
-    for (int ratio : {1, 2}) {
-        QImage image(list->viewport()->size() * ratio, QImage::Format_RGB32);
-        image.setDevicePixelRatio(ratio);
-        image.fill(Qt::white);
-        list->viewport()->render(&image);
-        const QRect highlight(row.topLeft() * ratio, row.size() * ratio);
-        // Every pixel of "_HiddenNumber" lies inside the highlight, and the
-        // lowest, the underscore's, has highlight below it.
-        int lowest = -1;
-        for (int y = 0; y < image.height(); ++y)
-            for (int x = 0; x < image.width(); ++x) {
-                const QColor c = image.pixelColor(x, y);
-                if (c.red() - c.green() > 60) {
-                    QVERIFY2(highlight.contains(x, y), qPrintable(QStringLiteral("%1x: (%2, %3)").arg(ratio).arg(x).arg(y)));
-                    lowest = std::max(lowest, y);
+    void listRows()
+    {
+        TestWindow t;
+        // The selected row's text in red on blue, so that its ink is told apart
+        // from the highlight and from the other rows' black on white.
+        QListView *list = t.list();
+        QPalette pal = list->palette();
+        pal.setColor(QPalette::Base, Qt::white);
+        pal.setColor(QPalette::Text, Qt::black);
+        pal.setColor(QPalette::Highlight, Qt::blue);
+        pal.setColor(QPalette::HighlightedText, Qt::red);
+        list->setPalette(pal);
+        t.clickRow(0);
+        const QRect row = list->visualRect(list->model()->index(0, 0));
+        for (int ratio : {1, 2}) {
+            QImage image(list->viewport()->size() * ratio, QImage::Format_RGB32);
+            image.setDevicePixelRatio(ratio);
+            image.fill(Qt::white);
+            list->viewport()->render(&image);
+            const QRect highlight(row.topLeft() * ratio, row.size() * ratio);
+            // Every pixel of "_HiddenNumber" lies inside the highlight, and the
+            // lowest, the underscore's, has highlight below it.
+            int lowest = -1;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x) {
+                    const QColor c = image.pixelColor(x, y);
+                    if (c.red() - c.green() > 60) {
+                        QVERIFY2(highlight.contains(x, y), qPrintable(QStringLiteral("%1x: (%2, %3)").arg(ratio).arg(x).arg(y)));
+                        lowest = std::max(lowest, y);
+                    }
                 }
-            }
-        QVERIFY(lowest >= 0);
-        QVERIFY2(lowest < highlight.bottom(), qPrintable(QStringLiteral("%1x: %2").arg(ratio).arg(lowest)));
+            QVERIFY(lowest >= 0);
+            QVERIFY2(lowest < highlight.bottom(), qPrintable(QStringLiteral("%1x: %2").arg(ratio).arg(lowest)));
+        }
     }
-}
+};
 
 QTEST_MAIN(TestControls)
 #include "test_ui_controls.moc"

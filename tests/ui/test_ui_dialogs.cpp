@@ -149,101 +149,98 @@ class TestDialogs : public QObject
     Q_OBJECT
 
 private slots:
-    void nothingIsKept();
-    void realDialogs();
+    void nothingIsKept()
+    {
+        // What the dialog of an earlier run remembered is neither shown nor changed.
+        const QString conf = qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/QtProject.conf");
+        const QByteArray earlier = "[FileDialog]\nhistory=file:///var\nlastVisited=file:///var\nshortcuts=file:///var\nsidebarWidth=90\n";
+        QFile c(conf);
+        QVERIFY(c.open(QIODevice::WriteOnly) && c.write(earlier) == earlier.size());
+        c.close();
+
+        QtPlatform platform;
+        Form1 form(platform);
+        form.show();
+        {
+            Modals modals{{}};
+            form.openImage();
+            QCOMPARE(modals.shown.size(), size_t(1));
+            QVERIFY(!modals.shown[0].history.contains(QStringLiteral("/var")));
+            // The desktop's own dialog is asked for; offscreen has none, so Qt's shows.
+            QVERIFY(modals.shown[0].native);
+        }
+        QVERIFY(c.open(QIODevice::ReadOnly));
+        QCOMPARE(c.readAll(), earlier);
+        QVERIFY(c.remove());
+
+        // Open, save and import leave the user's folders empty.
+        const QString image = m_dir.filePath(QStringLiteral("kept.bin"));
+        const QString wave = m_dir.filePath(QStringLiteral("beep.wav"));
+        QFile f(wave);
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write("RIFF\4\0\0\0WAVEdata\1\0\0\0\x7f", 21) == 21);
+        f.close();
+        Modals modals{{image}, {image}, {wave}, {}};
+        form.saveImage();
+        form.openImage();
+        form.importSound(1);
+        form.openImage();
+        QVERIFY(modals.allAnswered());
+        QCOMPARE(form.sndName(1)->text(), QStringLiteral("beep            "));
+        for (const QString &folder : userFolders)
+            QCOMPARE(contents(folder), QStringList());
+    }
+
+    void realDialogs()
+    {
+        QtPlatform platform;
+        Form1 form(platform);
+        form.show();
+        const QString image = m_dir.filePath(QStringLiteral("phone.bin"));
+        const QString notWave = m_dir.filePath(QStringLiteral("ring.wav"));
+        QFile f(notWave);
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write("RIFX") == 4);
+        f.close();
+
+        Modals modals{{image}, {image}, {{}, QMessageBox::Yes}, {image}, {notWave}, {{}, QMessageBox::Ok},
+                      {}, {}, {}};
+        form.saveImage();                  // a new file
+        form.saveImage();                  // over it: the overwrite question
+        form.openImage();
+        form.importSound(3);               // refused: the error box
+        form.openImage();
+        form.saveImage();
+        form.importSound(3);
+
+        QVERIFY(modals.allAnswered());
+        QCOMPARE(modals.shown.size(), size_t(9));   // the cancels showed nothing more
+        QCOMPARE(QFileInfo(image).size(), 524288);
+
+        const QStringList bin{QStringLiteral("Binary (*.bin)")}, wav{QStringLiteral("Wave (*.wav)")};
+        const struct { size_t at; const char *title; QStringList filters; bool save; } files[] = {
+            {0, "Specify target file", bin, true},  {1, "Specify target file", bin, true},
+            {3, "Specify target file", bin, false}, {4, "Select wave file", wav, false},
+            {6, "Specify target file", bin, false}, {7, "Specify target file", bin, true},
+            {8, "Select wave file", wav, false},
+        };
+        for (const auto &file : files) {
+            const Shown &s = modals.shown[file.at];
+            QCOMPARE(s.title, QLatin1String(file.title));
+            QCOMPARE(s.filters, file.filters);
+            QCOMPARE(s.fileName, QString());
+            QCOMPARE(s.save, file.save);
+        }
+        // The overwrite question, then the error box.
+        QCOMPARE(modals.shown[2].buttons, QMessageBox::Yes | QMessageBox::No);
+        const Shown &error = modals.shown[5];
+        QCOMPARE(error.title, QStringLiteral("Error occured"));
+        QCOMPARE(error.text, QStringLiteral("Not a valid wav file (not starting with RIFF)"));
+        QCOMPARE(error.icon, QMessageBox::Critical);
+        QCOMPARE(error.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    }
 
 private:
     QTemporaryDir m_dir;
 };
-
-void TestDialogs::realDialogs()
-{
-    QtPlatform platform;
-    Form1 form(platform);
-    form.show();
-    const QString image = m_dir.filePath(QStringLiteral("phone.bin"));
-    const QString notWave = m_dir.filePath(QStringLiteral("ring.wav"));
-    QFile f(notWave);
-    QVERIFY(f.open(QIODevice::WriteOnly) && f.write("RIFX") == 4);
-    f.close();
-
-    Modals modals{{image}, {image}, {{}, QMessageBox::Yes}, {image}, {notWave}, {{}, QMessageBox::Ok},
-                  {}, {}, {}};
-    form.saveImage();                  // a new file
-    form.saveImage();                  // over it: the overwrite question
-    form.openImage();
-    form.importSound(3);               // refused: the error box
-    form.openImage();
-    form.saveImage();
-    form.importSound(3);
-
-    QVERIFY(modals.allAnswered());
-    QCOMPARE(modals.shown.size(), size_t(9));   // the cancels showed nothing more
-    QCOMPARE(QFileInfo(image).size(), 524288);
-
-    const QStringList bin{QStringLiteral("Binary (*.bin)")}, wav{QStringLiteral("Wave (*.wav)")};
-    const struct { size_t at; const char *title; QStringList filters; bool save; } files[] = {
-        {0, "Specify target file", bin, true},  {1, "Specify target file", bin, true},
-        {3, "Specify target file", bin, false}, {4, "Select wave file", wav, false},
-        {6, "Specify target file", bin, false}, {7, "Specify target file", bin, true},
-        {8, "Select wave file", wav, false},
-    };
-    for (const auto &file : files) {
-        const Shown &s = modals.shown[file.at];
-        QCOMPARE(s.title, QLatin1String(file.title));
-        QCOMPARE(s.filters, file.filters);
-        QCOMPARE(s.fileName, QString());
-        QCOMPARE(s.save, file.save);
-    }
-    // The overwrite question, then the error box.
-    QCOMPARE(modals.shown[2].buttons, QMessageBox::Yes | QMessageBox::No);
-    const Shown &error = modals.shown[5];
-    QCOMPARE(error.title, QStringLiteral("Error occured"));
-    QCOMPARE(error.text, QStringLiteral("Not a valid wav file (not starting with RIFF)"));
-    QCOMPARE(error.icon, QMessageBox::Critical);
-    QCOMPARE(error.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
-}
-
-void TestDialogs::nothingIsKept()
-{
-    // What the dialog of an earlier run remembered is neither shown nor changed.
-    const QString conf = qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/QtProject.conf");
-    const QByteArray earlier = "[FileDialog]\nhistory=file:///var\nlastVisited=file:///var\nshortcuts=file:///var\nsidebarWidth=90\n";
-    QFile c(conf);
-    QVERIFY(c.open(QIODevice::WriteOnly) && c.write(earlier) == earlier.size());
-    c.close();
-
-    QtPlatform platform;
-    Form1 form(platform);
-    form.show();
-    {
-        Modals modals{{}};
-        form.openImage();
-        QCOMPARE(modals.shown.size(), size_t(1));
-        QVERIFY(!modals.shown[0].history.contains(QStringLiteral("/var")));
-        // The desktop's own dialog is asked for; offscreen has none, so Qt's shows.
-        QVERIFY(modals.shown[0].native);
-    }
-    QVERIFY(c.open(QIODevice::ReadOnly));
-    QCOMPARE(c.readAll(), earlier);
-    QVERIFY(c.remove());
-
-    // Open, save and import leave the user's folders empty.
-    const QString image = m_dir.filePath(QStringLiteral("kept.bin"));
-    const QString wave = m_dir.filePath(QStringLiteral("beep.wav"));
-    QFile f(wave);
-    QVERIFY(f.open(QIODevice::WriteOnly) && f.write("RIFF\4\0\0\0WAVEdata\1\0\0\0\x7f", 21) == 21);
-    f.close();
-    Modals modals{{image}, {image}, {wave}, {}};
-    form.saveImage();
-    form.openImage();
-    form.importSound(1);
-    form.openImage();
-    QVERIFY(modals.allAnswered());
-    QCOMPARE(form.sndName(1)->text(), QStringLiteral("beep            "));
-    for (const QString &folder : userFolders)
-        QCOMPARE(contents(folder), QStringList());
-}
 
 int main(int argc, char *argv[])
 {

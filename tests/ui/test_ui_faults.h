@@ -8,29 +8,6 @@
 
 #include <QObject>
 
-inline const QString ErrorTitle = QStringLiteral("Error occured");
-
-// What a failed command must leave as it was.
-struct State
-{
-    QByteArray fb;
-    QStringList rows;
-    QList<int> data;
-    QString count;
-    QColor caption;
-
-    explicit State(TestWindow &t)
-        : fb(t.w().FB().bytes()), rows(t.rowTexts()), data(t.rowData()),
-          count(t.label(11)->text()), caption(t.caption())
-    {
-    }
-    bool operator==(const State &o) const
-    {
-        return fb == o.fb && rows == o.rows && data == o.data && count == o.count
-            && caption == o.caption;
-    }
-};
-
 // An edited book saved and opened again, so that the buffer equals the file.
 inline QString prepareImage(TestWindow &t, const QString &path)
 {

@@ -35,49 +35,46 @@ class TestPictures : public QObject
     Q_OBJECT
 
 private slots:
-    void buttonPictures();
-    void applicationIcon();
+    void buttonPictures()
+    {
+        QImage previous;
+        for (const char *name : {"open-folder", "floppy-disk", "loudspeaker"}) {
+            const QImage normal(QStringLiteral(":/pictures/%1.png").arg(QLatin1String(name)));
+            QCOMPARE(normal.size(), QSize(14, 14));
+            QVERIFY2(opaquePixels(normal) > 30, name);
+            // The twin for screens of double density.
+            const QImage sharp(QStringLiteral(":/pictures/%1@2x.png").arg(QLatin1String(name)));
+            QCOMPARE(sharp.size(), QSize(28, 28));
+            QVERIFY2(opaquePixels(sharp) > 4 * 30, name);
+            QVERIFY2(normal != previous, name);
+            previous = normal;
+        }
+    }
+
+    void applicationIcon()
+    {
+        for (int side : {16, 32, 48}) {
+            const QImage image(QStringLiteral(":/pictures/app-icon-%1.png").arg(side));
+            QCOMPARE(image.size(), QSize(side, side));
+            QVERIFY(opaquePixels(image) > side * side / 4);
+            // A red telephone in sixteen colours at most.
+            const std::set<QRgb> colours = opaqueColours(image);
+            QVERIFY2(colours.size() <= 16, qPrintable(QString::number(side)));
+            QVERIFY(colours.count(qRgb(255, 0, 0)) > 0);
+        }
+        // The Windows icon holds the 16 and 32 pixel pictures.
+        QImageReader ico(QStringLiteral(VIRE_RESOURCES "/app-icon.ico"));
+        QCOMPARE(ico.imageCount(), 2);
+        std::set<int> sides;
+        do {
+            const QImage image = ico.read();
+            QCOMPARE(image.width(), image.height());
+            QVERIFY(opaqueColours(image).size() <= 16);
+            sides.insert(image.width());
+        } while (ico.jumpToNextImage());
+        QCOMPARE(sides, (std::set<int>{16, 32}));
+    }
 };
-
-void TestPictures::buttonPictures()
-{
-    QImage previous;
-    for (const char *name : {"open-folder", "floppy-disk", "loudspeaker"}) {
-        const QImage normal(QStringLiteral(":/pictures/%1.png").arg(QLatin1String(name)));
-        QCOMPARE(normal.size(), QSize(14, 14));
-        QVERIFY2(opaquePixels(normal) > 30, name);
-        // The twin for screens of double density.
-        const QImage sharp(QStringLiteral(":/pictures/%1@2x.png").arg(QLatin1String(name)));
-        QCOMPARE(sharp.size(), QSize(28, 28));
-        QVERIFY2(opaquePixels(sharp) > 4 * 30, name);
-        QVERIFY2(normal != previous, name);
-        previous = normal;
-    }
-}
-
-void TestPictures::applicationIcon()
-{
-    for (int side : {16, 32, 48}) {
-        const QImage image(QStringLiteral(":/pictures/app-icon-%1.png").arg(side));
-        QCOMPARE(image.size(), QSize(side, side));
-        QVERIFY(opaquePixels(image) > side * side / 4);
-        // A red telephone in sixteen colours at most.
-        const std::set<QRgb> colours = opaqueColours(image);
-        QVERIFY2(colours.size() <= 16, qPrintable(QString::number(side)));
-        QVERIFY(colours.count(qRgb(255, 0, 0)) > 0);
-    }
-    // The Windows icon holds the 16 and 32 pixel pictures.
-    QImageReader ico(QStringLiteral(VIRE_RESOURCES "/app-icon.ico"));
-    QCOMPARE(ico.imageCount(), 2);
-    std::set<int> sides;
-    do {
-        const QImage image = ico.read();
-        QCOMPARE(image.width(), image.height());
-        QVERIFY(opaqueColours(image).size() <= 16);
-        sides.insert(image.width());
-    } while (ico.jumpToNextImage());
-    QCOMPARE(sides, (std::set<int>{16, 32}));
-}
 
 QTEST_MAIN(TestPictures)
 #include "test_ui_pictures.moc"

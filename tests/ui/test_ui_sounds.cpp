@@ -1,27 +1,15 @@
 // Importing WAV files into the sound banks through the window's open buttons.
 #include "image/Layout.h"
 #include "tests/common/TestWindow.h"
-#include "tests/sound/WaveFiles.h"
+#include "tests/common/WaveFiles.h"
 
 #include <QAction>
-#include <QComboBox>
-#include <QDir>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTest>
-
-#include <memory>
 
 using namespace wavefiles;
 
 namespace {
 
 constexpr int Area = layout::SampleAreaSize;
-
-QByteArray wave(const QByteArray &samples)
-{
-    return riff(chunk("fmt ", fmtBody()) + chunk("data", samples));
-}
 
 qsizetype areaStart(int bank)
 {
@@ -30,7 +18,7 @@ qsizetype areaStart(int bank)
 
 struct Window : TestWindow
 {
-    QString file(const QString &name, const QByteArray &bytes) { return write(dir, name, bytes); }
+    QString file(const QString &name, const QByteArray &bytes) { return writeFile(path(name), bytes); }
 
     void importInto(int k, const QString &path)
     {
@@ -53,120 +41,114 @@ class TestSounds : public QObject
     Q_OBJECT
 
 private slots:
-    void samplesGoIntoTheClickedBank();
-    void namesReachTheBoxAndTheSelector();
-    void failuresChangeNothing();
-    void importSurvivesSaveAndOpen();
-};
+    void samplesGoIntoTheClickedBank()
+    {
+        Window t;
+        QByteArray expected(FlashImage::Size, '\0');
 
-void TestSounds::samplesGoIntoTheClickedBank()
-{
-    Window t;
-    QByteArray expected(FlashImage::Size, '\0');
+        // A name left from an earlier dialog is not offered again.
+        t.w().commonDialog1().setFileName(QStringLiteral("left over"));
+        const QByteArray longer = pattern(100000, 3);
+        t.importInto(3, t.file(QStringLiteral("long.wav"), wave(longer)));
+        QCOMPARE(t.platform.asked(), QStringList{"open: Select wave file [] Wave (*.wav)|*.wav"});
+        // The whole sample area of bank 3 and nothing else, its name included.
+        expected.replace(areaStart(3), Area, longer.left(Area));
+        QCOMPARE(t.w().FB().bytes(), expected);
 
-    // A name left from an earlier dialog is not offered again.
-    t.w().commonDialog1().setFileName(QStringLiteral("left over"));
-    const QByteArray longer = pattern(100000, 3);
-    t.importInto(3, t.file(QStringLiteral("long.wav"), wave(longer)));
-    QCOMPARE(t.platform.dialogs.size(), size_t(1));
-    QCOMPARE(t.platform.dialogs[0].kind, Platform::FileDialogKind::Open);
-    QCOMPARE(t.platform.dialogs[0].title, QStringLiteral("Select wave file"));
-    QCOMPARE(t.platform.dialogs[0].fileName, QString());
-    QCOMPARE(t.platform.dialogs[0].filter, QStringLiteral("Wave (*.wav)|*.wav"));
-    // The whole sample area of bank 3 and nothing else, its name included.
-    expected.replace(areaStart(3), Area, longer.left(Area));
-    QCOMPARE(t.w().FB().bytes(), expected);
+        // A shorter sound over it: the older one's tail stays.
+        const QByteArray shorter = pattern(1000, 200);
+        t.importInto(3, t.file(QStringLiteral("short.wav"), wave(shorter)));
+        expected.replace(areaStart(3), 1000, shorter);
+        QCOMPARE(t.w().FB().bytes(), expected);
+        QCOMPARE(t.w().FB().at(areaStart(3) + 1000), quint8(longer.at(1000)));
 
-    // A shorter sound over it: the older one's tail stays.
-    const QByteArray shorter = pattern(1000, 200);
-    t.importInto(3, t.file(QStringLiteral("short.wav"), wave(shorter)));
-    expected.replace(areaStart(3), 1000, shorter);
-    QCOMPARE(t.w().FB().bytes(), expected);
-    QCOMPARE(t.w().FB().at(areaStart(3) + 1000), quint8(longer.at(1000)));
+        // Bank 7 runs to the image's last byte.
+        t.importInto(7, t.file(QStringLiteral("seven.wav"), wave(longer)));
+        expected.replace(areaStart(7), Area, longer.left(Area));
+        QCOMPARE(t.w().FB().bytes(), expected);
+        QCOMPARE(t.w().FB().at(FlashImage::Size - 1), quint8(longer.at(Area - 1)));
 
-    // Bank 7 runs to the image's last byte.
-    t.importInto(7, t.file(QStringLiteral("seven.wav"), wave(longer)));
-    expected.replace(areaStart(7), Area, longer.left(Area));
-    QCOMPARE(t.w().FB().bytes(), expected);
-    QCOMPARE(t.w().FB().at(FlashImage::Size - 1), quint8(longer.at(Area - 1)));
-
-    QCOMPARE(t.platform.dialogs.size(), size_t(3));
-    QVERIFY(t.platform.boxes.empty());
-}
-
-void TestSounds::namesReachTheBoxAndTheSelector()
-{
-    Window t;
-    const QByteArray bytes = wave(pattern(10));
-    const struct { int bank; const char *file; const char *name; } cases[] = {
-        {1, "ring.wav", "ring            "},
-        {2, "beep.wave", "beep.           "},
-        {4, "a.wa", "a.wa            "},
-        {7, "ABCDEFGHIJKLMNOPQRST.wav", "ABCDEFGHIJKLMNOP"},
-    };
-    for (const auto &c : cases) {
-        t.importInto(c.bank, t.file(QString::fromLatin1(c.file), bytes));
-        QCOMPARE(t.w().sndName(c.bank)->text(), QString::fromLatin1(c.name));
-        QCOMPARE(t.w().Combo1()->itemText(c.bank), QStringLiteral("%1 %2").arg(c.bank).arg(QLatin1String(c.name)));
+        QCOMPARE(t.platform.dialogs.size(), size_t(3));
+        QVERIFY(t.platform.boxes.empty());
     }
-    QVERIFY(t.platform.boxes.empty());
-    QCOMPARE(t.w().Combo1()->itemText(0), QStringLiteral("No sound"));
-    QCOMPARE(t.w().Combo1()->itemText(3), QStringLiteral("3 (empty)"));
-    QCOMPARE(t.w().sndName(3)->text(), QStringLiteral("(empty)"));
-}
 
-void TestSounds::failuresChangeNothing()
-{
-    Window t;
-    t.importInto(2, t.file(QStringLiteral("older.wav"), wave(pattern(5000, 9))));
-    t.w().Combo1()->setCurrentIndex(2);
-    const QByteArray fb = t.w().FB().bytes();
-    const QStringList items = t.comboItems();
-    const SoundNames names = t.w().soundNames();
-    const int files = openFiles(t.dir.path());
+    void namesReachTheBoxAndTheSelector_data()
+    {
+        QTest::addColumn<int>("bank");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("name");
+        QTest::newRow(".wav") << 1 << "ring.wav" << "ring            ";
+        QTest::newRow(".wave") << 2 << "beep.wave" << "beep.           ";
+        QTest::newRow("four characters") << 4 << "a.wa" << "a.wa            ";
+        QTest::newRow("long") << 7 << "ABCDEFGHIJKLMNOPQRST.wav" << "ABCDEFGHIJKLMNOP";
+    }
 
-    t.importInto(2, t.file(QStringLiteral("text.wav"), "just some text, no RIFF here"));
-    QCOMPARE(t.platform.boxes.size(), size_t(1));
-    QCOMPARE(t.platform.boxes[0].text, QStringLiteral("Not a valid wav file (not starting with RIFF)"));
-    QCOMPARE(t.platform.boxes[0].title, QStringLiteral("Error occured"));
-    QCOMPARE(t.w().FB().bytes(), fb);
-    QCOMPARE(t.comboItems(), items);
-    QVERIFY(t.w().soundNames() == names);
+    void namesReachTheBoxAndTheSelector()
+    {
+        QFETCH(int, bank);
+        QFETCH(QString, file);
+        QFETCH(QString, name);
+        Window t;
+        t.importInto(bank, t.file(file, wave(pattern(10))));
+        QCOMPARE(t.w().sndName(bank)->text(), name);
+        QCOMPARE(t.w().Combo1()->itemText(bank), QStringLiteral("%1 %2").arg(bank).arg(name));
+        QVERIFY(t.platform.boxes.empty());
+        QCOMPARE(t.w().Combo1()->itemText(0), QStringLiteral("No sound"));
+        QCOMPARE(t.w().Combo1()->itemText(3), QStringLiteral("3 (empty)"));
+        QCOMPARE(t.w().sndName(3)->text(), QStringLiteral("(empty)"));
+    }
 
-    // A cancel: silent.
-    t.platform.cancel();
-    QTest::mouseClick(t.w().sndOpen(2), Qt::LeftButton);
-    QCOMPARE(t.platform.dialogs.size(), size_t(3));
-    QCOMPARE(t.platform.boxes.size(), size_t(1));
-    QCOMPARE(t.w().FB().bytes(), fb);
-    QCOMPARE(t.comboItems(), items);
-    QVERIFY(t.w().soundNames() == names);
-    QCOMPARE(t.w().Combo1()->currentIndex(), 2);
-    QCOMPARE(openFiles(t.dir.path()), files);
-}
+    void failuresChangeNothing()
+    {
+        Window t;
+        t.importInto(2, t.file(QStringLiteral("older.wav"), wave(pattern(5000, 9))));
+        t.w().Combo1()->setCurrentIndex(2);
+        const QByteArray fb = t.w().FB().bytes();
+        const QStringList items = t.comboItems();
+        const SoundNames names = t.w().soundNames();
+        const int files = openFiles(t.dir.path());
 
-void TestSounds::importSurvivesSaveAndOpen()
-{
-    Window t;
-    const QByteArray sound = pattern(3000, 17);
-    t.importInto(5, t.file(QStringLiteral("chime.wav"), wave(sound)));
-    // The samples are in the image at once; the name only once saved.
-    QCOMPARE(t.w().FB().bytes().mid(areaStart(5), 3000), sound);
-    QCOMPARE(t.w().FB().bytes().mid(layout::bankOffset(5), 16), QByteArray(16, '\0'));
+        t.importInto(2, t.file(QStringLiteral("text.wav"), "just some text, no RIFF here"));
+        QCOMPARE(t.platform.shown(), QStringList{errorBox("Not a valid wav file (not starting with RIFF)")});
+        QCOMPARE(t.w().FB().bytes(), fb);
+        QCOMPARE(t.comboItems(), items);
+        QVERIFY(t.w().soundNames() == names);
 
-    const QString path = t.dir.filePath(QStringLiteral("with sound.bin"));
-    t.platform.answer(path);
-    t.w().menSave()->trigger();
-    QCOMPARE(t.w().FB().bytes().mid(layout::bankOffset(5), 16), QByteArray("chime           "));
+        // A cancel: silent.
+        t.platform.cancel();
+        QTest::mouseClick(t.w().sndOpen(2), Qt::LeftButton);
+        QCOMPARE(t.platform.dialogs.size(), size_t(3));
+        QCOMPARE(t.platform.boxes.size(), size_t(1));
+        QCOMPARE(t.w().FB().bytes(), fb);
+        QCOMPARE(t.comboItems(), items);
+        QVERIFY(t.w().soundNames() == names);
+        QCOMPARE(t.w().Combo1()->currentIndex(), 2);
+        QCOMPARE(openFiles(t.dir.path()), files);
+    }
 
-    Window u;
-    u.platform.answer(path);
-    u.w().menOpen()->trigger();
-    QVERIFY(t.platform.boxes.empty() && u.platform.boxes.empty());
-    QCOMPARE(u.w().FB().bytes().mid(areaStart(5), 3000), sound);
-    QCOMPARE(u.w().sndName(5)->text(), QStringLiteral("chime           "));
-    QCOMPARE(u.w().Combo1()->itemText(5), QStringLiteral("5 chime           "));
-}
+    void importSurvivesSaveAndOpen()
+    {
+        Window t;
+        const QByteArray sound = pattern(3000, 17);
+        t.importInto(5, t.file(QStringLiteral("chime.wav"), wave(sound)));
+        // The samples are in the image at once; the name only once saved.
+        QCOMPARE(t.w().FB().bytes().mid(areaStart(5), 3000), sound);
+        QCOMPARE(t.w().FB().bytes().mid(layout::bankOffset(5), 16), QByteArray(16, '\0'));
+
+        const QString path = t.dir.filePath(QStringLiteral("with sound.bin"));
+        t.platform.answer(path);
+        t.w().menSave()->trigger();
+        QCOMPARE(t.w().FB().bytes().mid(layout::bankOffset(5), 16), QByteArray("chime           "));
+
+        Window u;
+        u.platform.answer(path);
+        u.w().menOpen()->trigger();
+        QVERIFY(t.platform.boxes.empty() && u.platform.boxes.empty());
+        QCOMPARE(u.w().FB().bytes().mid(areaStart(5), 3000), sound);
+        QCOMPARE(u.w().sndName(5)->text(), QStringLiteral("chime           "));
+        QCOMPARE(u.w().Combo1()->itemText(5), QStringLiteral("5 chime           "));
+    }
+};
 
 QTEST_MAIN(TestSounds)
 #include "test_ui_sounds.moc"

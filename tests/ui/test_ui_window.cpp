@@ -5,239 +5,215 @@
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListView>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPushButton>
 #include <QScreen>
-#include <QTest>
-
-namespace {
-
-using Window = TestWindow;
-
-const QColor Black(0, 0, 0);
-
-} // namespace
 
 class TestWindowLayout : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void stateAfterStart();
-    void geometryAndLook();
-    void keyboardOrder();
-    void menuAndInertControls();
-    void fieldWidths();
-    void soundNamesRenameSelectorItems();
-    void pictureButtonsAreNamed();
-    void popupsTakeTheWindowFont();
-};
-
-void TestWindowLayout::stateAfterStart()
-{
-    Window t;
-    QCOMPARE(t.w().windowTitle(), QStringLiteral("VIRE Flash editor"));
-    QVERIFY(!t.w().windowIcon().isNull());
-    QCOMPARE(t.rowTexts(), (QStringList{"_HiddenNumber", "_UnknownNumber", "12345"}));
-    QCOMPARE(t.rowData(), (QList<int>{0, 1, 15}));
-    QCOMPARE(t.list()->model()->rowCount(), 3);
-    QCOMPARE(t.w().selectedRow(), -1);
-    QVERIFY(t.list()->selectionModel()->selectedIndexes().isEmpty());
-    QCOMPARE(t.label(12)->text(), QStringLiteral("0x00"));
-    QCOMPARE(t.label(11)->text(), QStringLiteral("0x0001"));
-    QCOMPARE(t.caption(), Black);
-    QCOMPARE(t.combo()->currentIndex(), 0);
-    QCOMPARE(t.combo()->currentText(), QStringLiteral("No sound"));
-    QVERIFY(!t.combo()->isEditable());
-    for (int i = 0; i < 4; ++i)
-        QCOMPARE(t.check(i)->checkState(), Qt::Unchecked);
-    QVERIFY(t.text1()->text().isEmpty());
-    QVERIFY(t.text1()->isEnabled());
-    QVERIFY(t.text2()->text().isEmpty());
-    for (int k = 1; k <= 7; ++k)
-        QCOMPARE(t.sndName(k)->text(), QStringLiteral("(empty)"));
-    QCOMPARE(t.w().focusWidget(), t.control<QWidget>(QStringLiteral("sndOpen(1)")));
-    QCOMPARE(t.w().book().lastIndex(), qint16(15));
-    QCOMPARE(t.w().FB().bytes(), QByteArray(FlashImage::Size, '\0'));
-    QCOMPARE(t.platform.beeps, 0);
-}
-
-void TestWindowLayout::geometryAndLook()
-{
-    Window t;
-    if (t.w().screen()->logicalDotsPerInch() != 96.0)
-        QSKIP("the pixel values below are those of a 96 DPI screen");
-    QWidget *client = t.w().centralWidget();
-    QCOMPARE(client->size(), QSize(505, 329));
-    QCOMPARE(client->y(), t.w().menuBar()->height());
-    QCOMPARE(t.w().minimumSize(), t.w().maximumSize());
-
-    auto geometry = [&](const char *name) { return t.control<QWidget>(QLatin1String(name))->geometry(); };
-    QCOMPARE(geometry("Frame2"), QRect(8, 8, 489, 185));
-    QCOMPARE(geometry("Frame1"), QRect(8, 200, 489, 121));
-    QCOMPARE(geometry("List1"), QRect(16, 24, 137, 147));
-    QCOMPARE(geometry("Text1"), QRect(224, 40, 161, 19));
-    QCOMPARE(geometry("Combo1"), QRect(224, 88, 161, 21));
-    QCOMPARE(geometry("Check1(2)"), QRect(408, 72, 57, 17));
-    QCOMPARE(geometry("Command4"), QRect(264, 152, 65, 17));
-    QCOMPARE(geometry("Label12"), QRect(440, 160, 41, 17));
-    QCOMPARE(geometry("sndName(4)"), QRect(24, 88, 113, 19));
-    QCOMPARE(geometry("sndOpen(5)"), QRect(392, 16, 25, 19));
-    QCOMPARE(geometry("sndPlay(7)"), QRect(456, 64, 25, 19));
-    QCOMPARE(geometry("Label5"), QRect(256, 16, 17, 17));
-    QCOMPARE(t.control<QWidget>(QStringLiteral("List1"))->parentWidget()->objectName(), QStringLiteral("Frame2"));
-    QCOMPARE(t.control<QWidget>(QStringLiteral("sndOpen(5)"))->parentWidget()->objectName(), QStringLiteral("Frame1"));
-
-    // Centred on the screen (the frame, so within its margins).
-    const QPoint offset = t.w().frameGeometry().center() - t.w().screen()->availableGeometry().center();
-    QVERIFY(offset.manhattanLength() <= 4);
-
-    // The two displays: fixed pitch 9 pt, dark grey on the window background.
-    // Fixed pitch as drawn: a face may leave its fixed-pitch flag unset.
-    for (int n : {11, 12}) {
-        QLabel *display = t.label(n);
-        const QFontMetricsF metrics(display->font());
-        QCOMPARE(metrics.horizontalAdvance(QLatin1Char('i')), metrics.horizontalAdvance(QLatin1Char('W')));
-        QCOMPARE(display->font().pointSize(), 9);
-        QCOMPARE(display->palette().color(QPalette::WindowText), QColor(64, 64, 64));
-        QCOMPARE(display->palette().color(QPalette::Window), display->palette().color(QPalette::Base));
-        QVERIFY(display->autoFillBackground());
+    void stateAfterStart()
+    {
+        TestWindow t;
+        QCOMPARE(t.w().windowTitle(), QStringLiteral("VIRE Flash editor"));
+        QVERIFY(!t.w().windowIcon().isNull());
+        QCOMPARE(t.rowTexts(), (QStringList{"_HiddenNumber", "_UnknownNumber", "12345"}));
+        QCOMPARE(t.rowData(), (QList<int>{0, 1, 15}));
+        QCOMPARE(t.list()->model()->rowCount(), 3);
+        QCOMPARE(t.w().selectedRow(), -1);
+        QVERIFY(t.list()->selectionModel()->selectedIndexes().isEmpty());
+        QCOMPARE(t.editors(), QStringLiteral(" |  | 0 | ---- | 0x00"));
+        QCOMPARE(t.label(11)->text(), QStringLiteral("0x0001"));
+        QCOMPARE(t.caption(), Black);
+        QCOMPARE(t.combo()->currentText(), QStringLiteral("No sound"));
+        QVERIFY(!t.combo()->isEditable());
+        for (int k = 1; k <= 7; ++k)
+            QCOMPARE(t.sndName(k)->text(), QStringLiteral("(empty)"));
+        QCOMPARE(t.w().focusWidget(), t.control<QWidget>(QStringLiteral("sndOpen(1)")));
+        QCOMPARE(t.w().book().lastIndex(), qint16(15));
+        QCOMPARE(t.w().FB().bytes(), QByteArray(FlashImage::Size, '\0'));
+        QCOMPARE(t.platform.beeps, 0);
     }
-    // Every caption fits its fixed place.
-    for (const char *name : {"Label8", "Label9", "Label10"}) {
-        QLabel *l = t.control<QLabel>(QLatin1String(name));
-        QVERIFY2(l->fontMetrics().horizontalAdvance(l->text()) <= l->width(), name);
+
+    void geometryAndLook()
+    {
+        TestWindow t;
+        if (t.w().screen()->logicalDotsPerInch() != 96.0)
+            QSKIP("the pixel values below are those of a 96 DPI screen");
+        QWidget *client = t.w().centralWidget();
+        QCOMPARE(client->size(), QSize(505, 329));
+        QCOMPARE(client->y(), t.w().menuBar()->height());
+        QCOMPARE(t.w().minimumSize(), t.w().maximumSize());
+
+        auto geometry = [&](const char *name) { return t.control<QWidget>(QLatin1String(name))->geometry(); };
+        QCOMPARE(geometry("Frame2"), QRect(8, 8, 489, 185));
+        QCOMPARE(geometry("Frame1"), QRect(8, 200, 489, 121));
+        QCOMPARE(geometry("List1"), QRect(16, 24, 137, 147));
+        QCOMPARE(geometry("Text1"), QRect(224, 40, 161, 19));
+        QCOMPARE(geometry("Combo1"), QRect(224, 88, 161, 21));
+        QCOMPARE(geometry("Check1(2)"), QRect(408, 72, 57, 17));
+        QCOMPARE(geometry("Command4"), QRect(264, 152, 65, 17));
+        QCOMPARE(geometry("Label12"), QRect(440, 160, 41, 17));
+        QCOMPARE(geometry("sndName(4)"), QRect(24, 88, 113, 19));
+        QCOMPARE(geometry("sndOpen(5)"), QRect(392, 16, 25, 19));
+        QCOMPARE(geometry("sndPlay(7)"), QRect(456, 64, 25, 19));
+        QCOMPARE(geometry("Label5"), QRect(256, 16, 17, 17));
+        QCOMPARE(t.control<QWidget>(QStringLiteral("List1"))->parentWidget()->objectName(), QStringLiteral("Frame2"));
+        QCOMPARE(t.control<QWidget>(QStringLiteral("sndOpen(5)"))->parentWidget()->objectName(), QStringLiteral("Frame1"));
+
+        // Centred on the screen (the frame, so within its margins).
+        const QPoint offset = t.w().frameGeometry().center() - t.w().screen()->availableGeometry().center();
+        QVERIFY(offset.manhattanLength() <= 4);
+
+        // The two displays: fixed pitch 9 pt, dark grey on the window background.
+        // Fixed pitch as drawn: a face may leave its fixed-pitch flag unset.
+        for (int n : {11, 12}) {
+            QLabel *display = t.label(n);
+            const QFontMetricsF metrics(display->font());
+            QCOMPARE(metrics.horizontalAdvance(QLatin1Char('i')), metrics.horizontalAdvance(QLatin1Char('W')));
+            QCOMPARE(display->font().pointSize(), 9);
+            QCOMPARE(display->palette().color(QPalette::WindowText), QColor(64, 64, 64));
+            QCOMPARE(display->palette().color(QPalette::Window), display->palette().color(QPalette::Base));
+            QVERIFY(display->autoFillBackground());
+        }
+        // Every caption fits its fixed place.
+        for (const char *name : {"Label8", "Label9", "Label10"}) {
+            QLabel *l = t.control<QLabel>(QLatin1String(name));
+            QVERIFY2(l->fontMetrics().horizontalAdvance(l->text()) <= l->width(), name);
+        }
     }
-}
 
-void TestWindowLayout::keyboardOrder()
-{
-    Window t;
-    t.w().activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&t.w()));
-    QStringList expected;
-    for (int k = 1; k <= 7; ++k)
-        expected << QStringLiteral("sndOpen(%1)").arg(k) << QStringLiteral("sndName(%1)").arg(k);
-    expected << "List1" << "Text1" << "Text2" << "Combo1" << "Check1(0)" << "Check1(1)"
-             << "Check1(2)" << "Check1(3)" << "Command1" << "Command2" << "Command3" << "Command4"
-             << "sndOpen(1)";
-    QStringList visited{QApplication::focusWidget()->objectName()};
-    for (int i = 1; i < expected.size(); ++i) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        visited << QApplication::focusWidget()->objectName();
+    void keyboardOrder()
+    {
+        TestWindow t;
+        t.w().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&t.w()));
+        QStringList expected;
+        for (int k = 1; k <= 7; ++k)
+            expected << QStringLiteral("sndOpen(%1)").arg(k) << QStringLiteral("sndName(%1)").arg(k);
+        expected << "List1" << "Text1" << "Text2" << "Combo1" << "Check1(0)" << "Check1(1)"
+                 << "Check1(2)" << "Check1(3)" << "Command1" << "Command2" << "Command3" << "Command4"
+                 << "sndOpen(1)";
+        QStringList visited{QApplication::focusWidget()->objectName()};
+        for (int i = 1; i < expected.size(); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            visited << QApplication::focusWidget()->objectName();
+        }
+        QCOMPARE(visited, expected);
+        // Labels, frames and the inert picture buttons take no focus.
+        for (const char *name : {"Label8", "Label11", "Frame1", "Frame2", "sndSave(1)", "sndPlay(7)"})
+            QVERIFY2(!t.control<QWidget>(QLatin1String(name))->isEnabled()
+                         || t.control<QWidget>(QLatin1String(name))->focusPolicy() == Qt::NoFocus,
+                     name);
     }
-    QCOMPARE(visited, expected);
-    // Labels, frames and the inert picture buttons take no focus.
-    for (const char *name : {"Label8", "Label11", "Frame1", "Frame2", "sndSave(1)", "sndPlay(7)"})
-        QVERIFY2(!t.control<QWidget>(QLatin1String(name))->isEnabled()
-                     || t.control<QWidget>(QLatin1String(name))->focusPolicy() == Qt::NoFocus,
-                 name);
-}
 
-void TestWindowLayout::menuAndInertControls()
-{
-    Window t;
-    // Exit, the serial entries and the save and play buttons change nothing.
-    t.clickRow(2);
-    const QString before = t.text1()->text();
-    t.w().menExit()->trigger();
-    t.w().menReadAll()->trigger();
-    t.w().menWriteAll()->trigger();
-    for (int k = 1; k <= 7; ++k) {
-        t.click(t.control<QPushButton>(QStringLiteral("sndSave(%1)").arg(k)));
-        t.click(t.control<QPushButton>(QStringLiteral("sndPlay(%1)").arg(k)));
+    void menuAndInertControls()
+    {
+        TestWindow t;
+        // Exit, the serial entries and the save and play buttons change nothing.
+        t.clickRow(2);
+        const QString before = t.text1()->text();
+        t.w().menExit()->trigger();
+        t.w().menReadAll()->trigger();
+        t.w().menWriteAll()->trigger();
+        for (int k = 1; k <= 7; ++k) {
+            t.click(t.control<QPushButton>(QStringLiteral("sndSave(%1)").arg(k)));
+            t.click(t.control<QPushButton>(QStringLiteral("sndPlay(%1)").arg(k)));
+        }
+        QVERIFY(t.w().isVisible());
+        QCOMPARE(t.text1()->text(), before);
+        QCOMPARE(t.rowTexts().size(), 3);
+        QCOMPARE(t.caption(), Black);
+        QVERIFY(t.platform.dialogs.empty());
+        QVERIFY(t.platform.boxes.empty());
+        QCOMPARE(t.platform.beeps, 0);
+
+        // Ctrl+O and Ctrl+S start the file commands.
+        t.w().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&t.w()));
+        QTest::keyClick(&t.w(), Qt::Key_O, Qt::ControlModifier);
+        QTest::keyClick(&t.w(), Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(t.platform.asked(), QStringList({"open: Specify target file [] Binary (*.bin)|*.bin",
+                                                  "save: Specify target file [] Binary (*.bin)|*.bin"}));
+        QVERIFY(t.platform.boxes.empty());
     }
-    QVERIFY(t.w().isVisible());
-    QCOMPARE(t.text1()->text(), before);
-    QCOMPARE(t.rowTexts().size(), 3);
-    QCOMPARE(t.caption(), Black);
-    QVERIFY(t.platform.dialogs.empty());
-    QVERIFY(t.platform.boxes.empty());
-    QCOMPARE(t.platform.beeps, 0);
 
-    // Ctrl+O and Ctrl+S start the file commands.
-    t.w().activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&t.w()));
-    QTest::keyClick(&t.w(), Qt::Key_O, Qt::ControlModifier);
-    QTest::keyClick(&t.w(), Qt::Key_S, Qt::ControlModifier);
-    QCOMPARE(t.platform.dialogs.size(), size_t(2));
-    QCOMPARE(t.platform.dialogs[0].kind, Platform::FileDialogKind::Open);
-    QCOMPARE(t.platform.dialogs[1].kind, Platform::FileDialogKind::Save);
-    QVERIFY(t.platform.boxes.empty());
-}
+    void fieldWidths()
+    {
+        TestWindow t;
+        QLineEdit *number = t.text1();
+        number->setFocus();
+        // The 17th digit is refused.
+        QTest::keyClicks(number, QStringLiteral("12345678901234567"));
+        QCOMPARE(number->text(), QStringLiteral("1234567890123456"));
 
-void TestWindowLayout::fieldWidths()
-{
-    Window t;
-    QLineEdit *number = t.text1();
-    number->setFocus();
-    // The 17th digit is refused.
-    QTest::keyClicks(number, QStringLiteral("12345678901234567"));
-    QCOMPARE(number->text(), QStringLiteral("1234567890123456"));
+        // The name box takes any character, up to 14.
+        t.text2()->setFocus();
+        QTest::keyClicks(t.text2(), QStringLiteral("Ann-Sofie #2 +x!"));
+        QCOMPARE(t.text2()->text(), QStringLiteral("Ann-Sofie #2 +"));
+        // A sound name takes 16.
+        t.type(t.sndName(1), QStringLiteral("a.b c-d e+f g_h i"));
+        QCOMPARE(t.sndName(1)->text(), QStringLiteral("a.b c-d e+f g_h "));
+        QCOMPARE(t.platform.beeps, 0);
+    }
 
-    // The name box takes any character, up to 14.
-    t.text2()->setFocus();
-    QTest::keyClicks(t.text2(), QStringLiteral("Ann-Sofie #2 +x!"));
-    QCOMPARE(t.text2()->text(), QStringLiteral("Ann-Sofie #2 +"));
-    // A sound name takes 16.
-    t.type(t.sndName(1), QStringLiteral("a.b c-d e+f g_h i"));
-    QCOMPARE(t.sndName(1)->text(), QStringLiteral("a.b c-d e+f g_h "));
-    QCOMPARE(t.platform.beeps, 0);
-}
+    void soundNamesRenameSelectorItems()
+    {
+        TestWindow t;
+        QLineEdit *name = t.sndName(3);
+        name->setFocus();
+        QTest::keyClick(name, Qt::Key_End);
+        QTest::keyClick(name, Qt::Key_Backspace);
+        QCOMPARE(t.combo()->itemText(3), QStringLiteral("3 (empty"));
+        t.type(name, QStringLiteral("R"));
+        QCOMPARE(t.combo()->itemText(3), QStringLiteral("3 R"));
+        QTest::keyClicks(name, QStringLiteral("ing  "));
+        QCOMPARE(t.combo()->itemText(3), QStringLiteral("3 Ring  "));
+        // Set by code, trailing blanks kept.
+        t.w().setSoundName(7, QStringLiteral("beep.           "));
+        QCOMPARE(t.combo()->itemText(7), QStringLiteral("7 beep.           "));
+        t.sndName(6)->setText(QStringLiteral("Bell"));
+        QCOMPARE(t.combo()->itemText(6), QStringLiteral("6 Bell"));
+        // Renaming the shown item keeps the selection and the flags.
+        t.chooseSound(3);
+        t.sndName(3)->setText(QStringLiteral("Chime"));
+        QCOMPARE(t.combo()->currentIndex(), 3);
+        QCOMPARE(t.combo()->currentText(), QStringLiteral("3 Chime"));
+        QCOMPARE(t.label(12)->text(), QStringLiteral("0x03"));
+        QCOMPARE(t.combo()->itemText(0), QStringLiteral("No sound"));
+        QCOMPARE(t.combo()->itemText(1), QStringLiteral("1 (empty)"));
+        QCOMPARE(t.w().soundNames()[2], QStringLiteral("Chime"));
+        QCOMPARE(t.caption(), Black);
+    }
 
-void TestWindowLayout::soundNamesRenameSelectorItems()
-{
-    Window t;
-    QLineEdit *name = t.sndName(3);
-    name->setFocus();
-    QTest::keyClick(name, Qt::Key_End);
-    QTest::keyClick(name, Qt::Key_Backspace);
-    QCOMPARE(t.combo()->itemText(3), QStringLiteral("3 (empty"));
-    t.type(name, QStringLiteral("R"));
-    QCOMPARE(t.combo()->itemText(3), QStringLiteral("3 R"));
-    QTest::keyClicks(name, QStringLiteral("ing  "));
-    QCOMPARE(t.combo()->itemText(3), QStringLiteral("3 Ring  "));
-    // Set by code, trailing blanks kept.
-    t.w().setSoundName(7, QStringLiteral("beep.           "));
-    QCOMPARE(t.combo()->itemText(7), QStringLiteral("7 beep.           "));
-    t.sndName(6)->setText(QStringLiteral("Bell"));
-    QCOMPARE(t.combo()->itemText(6), QStringLiteral("6 Bell"));
-    // Renaming the shown item keeps the selection and the flags.
-    t.chooseSound(3);
-    t.sndName(3)->setText(QStringLiteral("Chime"));
-    QCOMPARE(t.combo()->currentIndex(), 3);
-    QCOMPARE(t.combo()->currentText(), QStringLiteral("3 Chime"));
-    QCOMPARE(t.label(12)->text(), QStringLiteral("0x03"));
-    QCOMPARE(t.combo()->itemText(0), QStringLiteral("No sound"));
-    QCOMPARE(t.combo()->itemText(1), QStringLiteral("1 (empty)"));
-    QCOMPARE(t.w().soundNames()[2], QStringLiteral("Chime"));
-    QCOMPARE(t.caption(), Black);
-}
-
-void TestWindowLayout::pictureButtonsAreNamed()
-{
-    Window t;
     // A picture button has no text: a screen reader announces its name, and
-    // the pointer shows it as a tooltip.
-    for (int k = 1; k <= 7; ++k) {
-        const std::pair<const char *, QString> buttons[] = {
-            {"sndOpen", QStringLiteral("Import a WAV file into sound bank %1").arg(k)},
-            {"sndSave", QStringLiteral("Save sound %1").arg(k)},
-            {"sndPlay", QStringLiteral("Play sound %1").arg(k)},
-        };
-        for (const auto &[array, name] : buttons) {
-            auto *button = t.control<QPushButton>(QStringLiteral("%1(%2)").arg(QLatin1String(array)).arg(k));
+    // the pointer shows it as a tooltip. Only the open button does something;
+    // save and play stay greyed.
+    void pictureButtonsAreNamed_data()
+    {
+        QTest::addColumn<QString>("array");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("enabled");
+        QTest::newRow("open") << "sndOpen" << "Import a WAV file into sound bank %1" << true;
+        QTest::newRow("save") << "sndSave" << "Save sound %1" << false;
+        QTest::newRow("play") << "sndPlay" << "Play sound %1" << false;
+    }
+
+    void pictureButtonsAreNamed()
+    {
+        QFETCH(QString, array);
+        QFETCH(QString, name);
+        QFETCH(bool, enabled);
+        TestWindow t;
+        for (int k = 1; k <= 7; ++k) {
+            auto *button = t.control<QPushButton>(QStringLiteral("%1(%2)").arg(array).arg(k));
             QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(button);
             QVERIFY(accessible);
-            QCOMPARE(accessible->text(QAccessible::Name), name);
-            QCOMPARE(button->toolTip(), name);
-            // Only the open button does something; save and play stay greyed.
-            QCOMPARE(button->isEnabled(), QByteArray(array) == "sndOpen");
+            QCOMPARE(accessible->text(QAccessible::Name), name.arg(k));
+            QCOMPARE(button->toolTip(), name.arg(k));
+            QCOMPARE(button->isEnabled(), enabled);
             // The picture, sharp on a screen of double density and greyed by the style.
             const QImage normal = button->icon().pixmap(button->iconSize()).toImage();
             QCOMPARE(normal.size(), QSize(14, 14));
@@ -245,21 +221,26 @@ void TestWindowLayout::pictureButtonsAreNamed()
             QVERIFY(button->icon().pixmap(button->iconSize(), QIcon::Disabled).toImage() != normal);
         }
     }
-    // The window's icon comes at the sizes of a title bar and a task bar.
-    const QList<QSize> sizes = t.w().windowIcon().availableSizes();
-    QVERIFY(sizes.contains(QSize(16, 16)) && sizes.contains(QSize(32, 32)));
-}
 
-void TestWindowLayout::popupsTakeTheWindowFont()
-{
-    Window t;
-    // Menus and the drop-down are windows of their own, yet use the window's font.
-    for (const char *name : {"menFile", "menSio"})
-        QCOMPARE(t.control<QMenu>(QLatin1String(name))->font(), t.w().font());
-    t.combo()->showPopup();
-    QCOMPARE(t.combo()->view()->font(), t.w().font());
-    t.combo()->hidePopup();
-}
+    // The window's icon comes at the sizes of a title bar and a task bar.
+    void windowIconSizes()
+    {
+        TestWindow t;
+        const QList<QSize> sizes = t.w().windowIcon().availableSizes();
+        QVERIFY(sizes.contains(QSize(16, 16)) && sizes.contains(QSize(32, 32)));
+    }
+
+    void popupsTakeTheWindowFont()
+    {
+        TestWindow t;
+        // Menus and the drop-down are windows of their own, yet use the window's font.
+        for (const char *name : {"menFile", "menSio"})
+            QCOMPARE(t.control<QMenu>(QLatin1String(name))->font(), t.w().font());
+        t.combo()->showPopup();
+        QCOMPARE(t.combo()->view()->font(), t.w().font());
+        t.combo()->hidePopup();
+    }
+};
 
 QTEST_MAIN(TestWindowLayout)
 #include "test_ui_window.moc"

@@ -1,9 +1,6 @@
 #pragma once
 
 #include <QByteArray>
-#include <QFile>
-#include <QString>
-#include <QTemporaryDir>
 #include <QtEndian>
 
 // Builds RIFF files byte by byte, so that tests can also write the broken ones.
@@ -45,6 +42,12 @@ inline QByteArray riff(const QByteArray &chunks, const QByteArray &form = "WAVE"
     return "RIFF" + le32(quint32(4 + chunks.size())) + form + chunks;
 }
 
+// A plain wave of 8-bit mono at 8 kHz around samples.
+inline QByteArray wave(const QByteArray &samples)
+{
+    return riff(chunk("fmt ", fmtBody()) + chunk("data", samples));
+}
+
 // n bytes that differ from their neighbours and from zero, starting at seed.
 inline QByteArray pattern(int n, int seed = 1)
 {
@@ -52,15 +55,6 @@ inline QByteArray pattern(int n, int seed = 1)
     for (int i = 0; i < n; ++i)
         out[i] = char(1 + (i * 7 + seed) % 251);
     return out;
-}
-
-inline QString write(const QTemporaryDir &dir, const QString &name, const QByteArray &bytes)
-{
-    const QString path = dir.filePath(name);
-    QFile f(path);
-    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
-        qFatal("cannot write test file %s", qPrintable(path));
-    return path;
 }
 
 } // namespace wavefiles
