@@ -29,9 +29,10 @@ Commands:
   export IMAGE [--format csv|vcard|xlsx|ods] [-o FILE]
                                         the phone book as CSV (default), vCard
                                         or a spreadsheet
-  import IMAGE SOURCE -o OUT [--replace] [--dry-run] [--user NAME] [--ca-file FILE]
-                                        add entries from a CSV, vCard, .xlsx
-                                        or .ods file or a CardDAV URL
+  import IMAGE SOURCE... -o OUT [--sync | --replace] [--dry-run] [-v]
+         [--user NAME] [--ca-file FILE] [--timeout SECONDS] [--no-proxy]
+                                        entries from CSV, vCard, .xlsx or .ods
+                                        files or CardDAV address books
   diff A B                              what differs between two images
   sound-import IMAGE BANK WAV -o OUT    a WAV file's samples into bank 1-7
   sound-export IMAGE BANK OUT.wav [--rate HZ]

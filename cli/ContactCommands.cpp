@@ -38,48 +38,11 @@ numbers keep their leading zeros.
 )~";
 
 const char ImportHelp[] = R"~(
-Puts the entries of each SOURCE, a CSV, vCard, .xlsx or .ods file (told apart
-by content; of a spreadsheet the first sheet, with the CSV's columns) or the
-http:// or https:// URL of a CardDAV address book or server, into the phone
-book of IMAGE and writes the result to OUT. Several sources are read in order
-as one. Samples, sound names and everything else in the image are kept.
-
-Entries pair by number; within one number the same name pairs first, then
-the rest in order. Sound and switch bits change only where the source has
-values for them (our CSV's cells; vCards and address books have none).
-Adding (the default): an entry already there is not added again; the same
-number under another name is added beside it, with a warning. Nothing is
-removed. Importing the same source twice changes nothing.
---sync: the phone book follows the sources: paired entries take the source's
-name, the rest are added, and entries the sources lack are removed, those
-made only in the editor's window too. Any entry that breaks a rule, and a
-source without entries, is an error: nothing is written.
---replace: the entries become the whole phone book, sound and switch bits as
-the source gives them (else 0); an entry that breaks a rule is an error.
-Adding, such an entry is skipped with a warning.
-CSV rows _HiddenNumber and _UnknownNumber set the special entries; without
-them the special entries stay.
-
---dry-run lists every change as "vire-image diff" words it, on standard
-output, and writes nothing; -v lists them and writes. The last line on
-standard error counts what was added, changed, removed, already there and
-skipped, the special entries set, the fax numbers and pagers left out, and
-how many entries the phone book holds. A weekly refresh:
-  vire-image import phone.bin URL --sync --dry-run
-  vire-image import phone.bin URL --sync -o phone.bin
-
-Text: a byte order mark decides (UTF-8, UTF-16); else UTF-8 when valid, else
-Windows-1252. Names the image cannot spell are spelled in Latin letters (a
-card's phonetic name first; Иван becomes Ivan, Ł becomes L), else "?". Numbers: spaces - . / ( ) go, a leading + becomes 00, a
-(0) after the country code goes; what is then not 1-16 digits is skipped
-(kept as written with --replace, an error with --sync).
-CSV: our columns number,name,sound,sbit1-sbit4 (only number is required),
-or a Google Contacts export, or an Outlook or Thunderbird export in English,
-Swedish, Norwegian, Danish, Finnish, German, French, Spanish, Dutch or
-Italian (each phone number one entry; faxes and pagers left out; --dry-run
-names the layout read).
-vCard 2.1, 3.0 and 4.0: each TEL is one entry named by FN, else N, else ORG;
-faxes and pagers are left out.
+Puts the entries of each SOURCE, a CSV, vCard, .xlsx or .ods file or the URL
+of a CardDAV address book, into the phone book of IMAGE and writes OUT.
+Adding (the default) skips entries already there; --sync makes the phone book
+follow the sources, removing the entries they lack; --replace makes them the
+whole phone book. Rules, formats and code pages: )~" VIRE_MANUAL R"~(.
 )~";
 
 } // namespace
@@ -146,25 +109,19 @@ int runImport(const QStringList &arguments)
                      "[--timeout SECONDS] [--no-proxy]",
                      ImportHelp);
     line.argument("IMAGE", "the image whose phone book is filled");
-    line.argument("SOURCE", "the CSV, vCard, .xlsx or .ods file, or the CardDAV URL, to read; several are read in order as one",
-                  CommandLine::Repeated);
+    line.argument("SOURCE", "files or CardDAV URLs, read in order as one", CommandLine::Repeated);
     const QCommandLineOption output =
-        line.valueOption({"o", "output"}, "OUT", "the image file to write (required but with --dry-run; may name IMAGE)");
-    const QCommandLineOption sync = line.flagOption(
-        {"sync"}, "make the phone book follow the sources: rename, add, and remove the entries they lack");
-    const QCommandLineOption replace =
-        line.flagOption({"replace"}, "replace the user entries instead of adding to them");
-    const QCommandLineOption dryRun =
-        line.flagOption({"dry-run"}, "list the changes and summarise; write nothing (-o not needed)");
-    const QCommandLineOption verbose = line.flagOption({"v", "verbose"}, "list every change on standard output");
-    const QCommandLineOption user = line.valueOption(
-        {"user"}, "NAME", "the CardDAV user (else the URL's); the password comes from VIRE_DAV_PASSWORD, ~/.netrc or the terminal");
-    const QCommandLineOption caFile =
-        line.valueOption({"ca-file"}, "FILE", "trust the PEM certificates in FILE besides the system's");
+        line.valueOption({"o", "output"}, "OUT", "the image to write (may be IMAGE; not with --dry-run)");
+    const QCommandLineOption sync = line.flagOption({"sync"}, "follow the sources: rename, add and remove entries");
+    const QCommandLineOption replace = line.flagOption({"replace"}, "make the sources the whole phone book");
+    const QCommandLineOption dryRun = line.flagOption({"dry-run"}, "list the changes and count them; write nothing");
+    const QCommandLineOption verbose = line.flagOption({"v", "verbose"}, "list the changes on standard output");
+    const QCommandLineOption user =
+        line.valueOption({"user"}, "NAME", "the address book's user (else the URL's)");
+    const QCommandLineOption caFile = line.valueOption({"ca-file"}, "FILE", "also trust the PEM certificates in FILE");
     const QCommandLineOption timeout =
-        line.valueOption({"timeout"}, "SECONDS", "give up on the address book after SECONDS (default 600)");
-    const QCommandLineOption noProxy = line.flagOption(
-        {"no-proxy"}, "reach the address book directly, whatever https_proxy, http_proxy or all_proxy say");
+        line.valueOption({"timeout"}, "SECONDS", "give up on an address book after SECONDS (600)");
+    const QCommandLineOption noProxy = line.flagOption({"no-proxy"}, "reach address books directly, never by a proxy");
     if (!line.parse(arguments))
         return line.status();
     if (line.isSet(sync) && line.isSet(replace))

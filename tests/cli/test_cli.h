@@ -39,6 +39,9 @@ bool isOtherName(const QString &link);
 QString specialFile(const Folder &folder);
 // The system's text for a file that is not there.
 QString notFoundText();
+// vire-image run in folder with its standard output on a terminal; status -1
+// when the system gives the test none.
+Result onTerminal(const Folder &folder, const QStringList &args);
 
 class TestCli : public QObject
 {
@@ -67,6 +70,9 @@ private slots:
     void oddRecordsRoundTrip();
     void repeatedImports_data();
     void repeatedImports();
+    void commandLineHabits_data();
+    void commandLineHabits();
+    void spreadsheetNotToATerminal();
 
     // test_cli_sounds.cpp
     void soundImport();

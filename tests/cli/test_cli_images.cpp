@@ -10,6 +10,7 @@ void TestCli::help()
         QVERIFY2(r.out.contains(command), command);
     r = d.vire({"import", "--help"});
     QCOMPARE(r.status, 0);
+    QVERIFY2(r.out.count('\n') <= 24, "import --help fits one screen");
     QVERIFY(r.out.startsWith("Usage: vire-image import IMAGE SOURCE... -o OUT [--sync | --replace] [--dry-run] [-v] [--user NAME]"));
     r = d.vire({"--version"});
     QCOMPARE(r.status, 0);
@@ -35,7 +36,9 @@ void TestCli::usageErrors()
     QFETCH(QStringList, args);
     const Result r = CliFolder().vire(args);
     QCOMPARE(r.status, 2);
-    QVERIFY2(r.err.contains(QLatin1String("--help")), qPrintable(r.err));
+    // One form for every message, usage errors too.
+    QVERIFY2(r.err.startsWith(QLatin1String("vire-image: error: ")) && r.err.contains(QLatin1String("--help")),
+             qPrintable(r.err));
     QVERIFY(r.out.isEmpty());
 }
 

@@ -13,6 +13,19 @@ Result shell(const Folder &folder, const QString &script)
     return runProgram("/bin/sh", {"-c", "VIRE='" + vireImage() + "'; " + script}, folder.path());
 }
 
+} // namespace
+
+// script(1) gives the command a pseudo-terminal; what reaches it is its output.
+Result onTerminal(const Folder &folder, const QStringList &args)
+{
+    QString command = "'" + vireImage() + "'";
+    for (const QString &a : args)
+        command += " '" + a + "'";
+    return runProgram("script", {"-qec", command, "/dev/null"}, folder.path());
+}
+
+namespace {
+
 struct stat statOf(const QString &path)
 {
     struct stat st = {};
