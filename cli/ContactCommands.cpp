@@ -2,11 +2,13 @@
 // and spreadsheets.
 #include "cli/CommandLine.h"
 
+#include "exchange/CodePage.h"
 #include "exchange/Contacts.h"
 #include "cli/DavImport.h"
 #include "image/Layout.h"
 #include "files/SafeFile.h"
 #include "exchange/SheetContacts.h"
+#include "exchange/Spreadsheet.h"
 
 #include <QFileInfo>
 
@@ -28,6 +30,9 @@ CSV (the default): UTF-8, comma separated, the header
   number,name,sound,sbit1,sbit2,sbit3,sbit4
 then _HiddenNumber and _UnknownNumber, then the user entries in list order.
 sound is 0-7, sbit1-sbit4 are 0 or 1; trailing spaces are dropped.
+--encoding NAME writes the CSV in that code page instead (windows-1251,
+Shift_JIS, any name ICU knows), for programs that read only their own; a
+character it cannot hold is written as "?", with a warning.
 
 vCard: one vCard 3.0 per user entry (FN, N, TEL); the special entries are left out.
 
@@ -50,10 +55,15 @@ places them; an entry that breaks a rule is skipped with a warning. With
 CSV rows _HiddenNumber and _UnknownNumber set the special entries.
 
 Text: a byte order mark decides (UTF-8, UTF-16); else UTF-8 when valid, else
-Windows-1252. Names the image cannot spell are spelled in Latin letters (a
-card's phonetic name first; Иван becomes Ivan, Ł becomes L), else "?". Numbers: spaces - . / ( ) go, a leading + becomes 00, a
-(0) after the country code goes; what is then not 1-16 digits is skipped
-(kept as written with --replace).
+the code page in which the file's words read as names (the Windows code
+pages 1250-1257 and 874, Shift_JIS, GB18030, Big5, windows-949, Mac Roman),
+named in the summary; a file no code page reads so is refused. --encoding
+NAME states the code page of the whole file (any name ICU knows; a vCard
+property's own CHARSET still applies to it). Names the image cannot spell
+are spelled in Latin letters (a card's phonetic name first; Иван becomes
+Ivan, Ł becomes L), else "?". Numbers: spaces - . / ( ) go, a leading +
+becomes 00, a (0) after the country code goes; what is then not 1-16 digits
+is skipped (kept as written with --replace).
 CSV: our columns number,name,sound,sbit1-sbit4 (only number is required),
 or a Google Contacts export, or an Outlook or Thunderbird export in English,
 Swedish, Norwegian, Danish, Finnish, German, French, Spanish, Dutch or
@@ -67,9 +77,10 @@ faxes and pagers are left out.
 
 int runExport(const QStringList &arguments)
 {
-    CommandLine line("export", "IMAGE [--format csv|vcard|xlsx|ods] [-o FILE]", ExportHelp);
+    CommandLine line("export", "IMAGE [--format csv|vcard|xlsx|ods] [--encoding NAME] [-o FILE]", ExportHelp);
     line.argument("IMAGE", "the image to read");
     const QCommandLineOption formatOption = line.valueOption({"format"}, "csv|vcard|xlsx|ods", "the format (default csv)");
+    const QCommandLineOption encoding = line.valueOption({"encoding"}, "NAME", "write the CSV in code page NAME (default UTF-8)");
     const QCommandLineOption output = line.valueOption({"o", "output"}, "FILE", "write FILE instead of standard output");
     if (!line.parse(arguments))
         return line.status();
@@ -87,14 +98,22 @@ int runExport(const QStringList &arguments)
         else if (name != QLatin1String("csv"))
             throw fail(QString(), QStringLiteral("format \"%1\" is not csv, vcard, xlsx or ods").arg(name));
     }
+    const QByteArray codePage = line.value(encoding).toLatin1();
+    if (line.isSet(encoding) && (format != exchange::Format::Csv || sheet != exchange::SheetFormat::None))
+        return usageError(QStringLiteral("export"), QStringLiteral("--encoding is for CSV only"));
+    if (line.isSet(encoding) && !exchange::codepage::known(codePage))
+        return usageError(QStringLiteral("export"), QStringLiteral("--encoding: no code page is named \"%1\"").arg(line.value(encoding)));
     if (line.isSet(output))
         checkOutput(line.value(output));
     const tool::Image image = readImage(line.args().at(0));
-    int replaced = 0;
-    const QByteArray bytes = sheet == exchange::SheetFormat::None
-        ? tool::exportContacts(image, format)
-        : exchange::writeSheet(sheet, image.book->entry(PhoneBook::HiddenIndex),
-                               image.book->entry(PhoneBook::UnknownIndex), tool::userEntries(*image.book), &replaced);
+    int replaced = 0, lacking = 0;
+    const QByteArray bytes = sheet != exchange::SheetFormat::None
+        ? exchange::writeSheet(sheet, image.book->entry(PhoneBook::HiddenIndex), image.book->entry(PhoneBook::UnknownIndex),
+                               tool::userEntries(*image.book), &replaced)
+        : line.isSet(encoding)
+        ? exchange::writeCsv(image.book->entry(PhoneBook::HiddenIndex), image.book->entry(PhoneBook::UnknownIndex),
+                             tool::userEntries(*image.book), codePage, &lacking)
+        : tool::exportContacts(image, format);
     // A package that failed to close comes back empty: never written as if it were the book.
     if (bytes.isEmpty() && sheet != exchange::SheetFormat::None)
         throw fail(line.isSet(output) ? line.value(output) : QString(),
@@ -102,6 +121,9 @@ int runExport(const QStringList &arguments)
     if (replaced > 0)
         message(line.isSet(output) ? line.value(output) : QStringLiteral("vire-image"), 0, "warning",
                 QStringLiteral("%1 control character(s) that an .ods file cannot hold written as \"?\"").arg(replaced));
+    if (lacking > 0)
+        message(line.isSet(output) ? line.value(output) : QStringLiteral("vire-image"), 0, "warning",
+                QStringLiteral("%1 character(s) that %2 cannot hold written as \"?\"").arg(lacking).arg(line.value(encoding)));
     if (line.isSet(output))
         writeFile(line.value(output), bytes);
     else
@@ -111,7 +133,9 @@ int runExport(const QStringList &arguments)
 
 int runImport(const QStringList &arguments)
 {
-    CommandLine line("import", "IMAGE SOURCE -o OUT [--replace] [--dry-run] [--user NAME] [--ca-file FILE] [--timeout SECONDS]",
+    CommandLine line("import",
+                     "IMAGE SOURCE -o OUT [--replace] [--dry-run] [--user NAME] [--ca-file FILE] [--timeout SECONDS] "
+                     "[--encoding NAME]",
                      ImportHelp);
     line.argument("IMAGE", "the image whose phone book is filled");
     line.argument("SOURCE", "the CSV, vCard, .xlsx or .ods file, or the CardDAV URL, to read");
@@ -120,6 +144,8 @@ int runImport(const QStringList &arguments)
     const QCommandLineOption replace =
         line.flagOption({"replace"}, "replace the user entries instead of adding to them");
     const QCommandLineOption dryRun = line.flagOption({"dry-run"}, "check and summarise; write nothing (-o not needed)");
+    const QCommandLineOption encoding = line.valueOption(
+        {"encoding"}, "NAME", "the code page of a CSV or vCard SOURCE (windows-1251, Shift_JIS ...), instead of telling it from the text");
     const QCommandLineOption user = line.valueOption(
         {"user"}, "NAME", "the CardDAV user (else the URL's); the password comes from VIRE_DAV_PASSWORD, ~/.netrc or the terminal");
     const QCommandLineOption caFile =
@@ -140,6 +166,11 @@ int runImport(const QStringList &arguments)
     }
 
     const QString &imagePath = line.args().at(0), &contactsPath = line.args().at(1);
+    const QByteArray codePage = line.value(encoding).toLatin1();
+    if (line.isSet(encoding) && !exchange::codepage::known(codePage))
+        return usageError(QStringLiteral("import"), QStringLiteral("--encoding: no code page is named \"%1\"").arg(line.value(encoding)));
+    if (line.isSet(encoding) && isDavUrl(contactsPath))
+        return usageError(QStringLiteral("import"), QStringLiteral("--encoding is for files; an address book answers in UTF-8"));
     const QString outPath = line.value(output);
     if (line.isSet(output))
         checkOutput(outPath);
@@ -155,7 +186,10 @@ int runImport(const QStringList &arguments)
         const QByteArray bytes = readFile(contactsPath, MaxContactsBytes + 1);
         if (bytes.size() > MaxContactsBytes)
             throw fail(contactsPath, QStringLiteral("larger than 64 MiB; not a contacts file"));
-        read = exchange::readContactsFile(bytes, mode);
+        if (line.isSet(encoding) && exchange::looksLikeZip(bytes))
+            return usageError(QStringLiteral("import"), QStringLiteral("--encoding is for CSV and vCard files; %1 is a spreadsheet")
+                                                            .arg(contactsPath));
+        read = exchange::readContactsFile(bytes, mode, codePage);
     }
 
     // Errors and warnings together, in the order of the file.
@@ -201,6 +235,12 @@ int runImport(const QStringList &arguments)
                 "warning");
     }
     QString summary = tool::importSummary(outcome, read.skipped, line.isSet(replace), read.leftOut);
+    // Text that was not UTF-8 may have been read in the wrong code page: say which, and how to change it.
+    if (!read.codePage.isEmpty())
+        summary = (read.codePageGuessed ? QStringLiteral("read as %1, guessed; --encoding to change; ")
+                                        : QStringLiteral("read as %1; "))
+                      .arg(read.codePage)
+            + summary;
     // An unchanged image is not written over itself; another output is written all the same.
     const bool same = line.isSet(output) && safefile::sameFile(imagePath, outPath)
         && QFileInfo(outPath).size() == layout::ImageSize;

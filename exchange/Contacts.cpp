@@ -2,6 +2,7 @@
 
 #include "image/FixedText.h"
 #include "image/Layout.h"
+#include "exchange/CodePage.h"
 #include "exchange/Rules.h"
 #include "spelling/Spelling.h"
 
@@ -238,21 +239,48 @@ qsizetype firstNonUtf8(QByteArrayView bytes)
     return -1;
 }
 
-QString decode(QByteArrayView bytes, qsizetype &bad)
+QString untold()
 {
-    bad = firstNonUtf8(bytes);
-    if (bad < 0)
-        return QString::fromUtf8(bytes);
-    QString text(bytes.size(), Qt::Uninitialized);
-    QChar *out = text.data();
-    for (qsizetype i = 0; i < bytes.size(); ++i)
-        out[i] = cp1252::toChar(uchar(bytes[i]));
-    return text;
+    return QStringLiteral("not UTF-8, and the code page cannot be told from the text: no code page reads its words as "
+                          "names; state it with --encoding (windows-1252, windows-1250, windows-1251, Shift_JIS, "
+                          "GB18030, macintosh ...)");
 }
 
-QString windows1252Warning()
+QString noCharacter(uchar byte, const QString &codePage, bool guessed)
 {
-    return QStringLiteral("not valid UTF-8; read as Windows-1252");
+    return QStringLiteral("byte 0x%1 is no letter of %2%3; state the file's code page with --encoding")
+        .arg(QString::number(byte, 16).toUpper().rightJustified(2, QLatin1Char('0')), codePage,
+             guessed ? QStringLiteral(" (guessed)") : QString());
+}
+
+bool fileText(const QByteArray &bytes, const QByteArray &stated, QString &text, ReadResult &result)
+{
+    QByteArray holder;
+    const QByteArrayView body = stated.isEmpty() ? charset::body(bytes, holder) : QByteArrayView(bytes);
+    if (stated.isEmpty() && firstNonUtf8(body) < 0) {
+        text = QString::fromUtf8(body);
+        return true;
+    }
+    QByteArray name = stated;
+    if (name.isEmpty()) {
+        const codepage::Guess guess = codepage::guess({{body, 1}});
+        if (guess.name.isEmpty()) {
+            result.errors.append(Problem::at(guess.line, untold()));
+            return false;
+        }
+        name = guess.name;
+    }
+    result.codePage = QString::fromLatin1(name);
+    result.codePageGuessed = stated.isEmpty();
+    qsizetype bad = -1;
+    if (!codepage::decode(name, body, text, bad)) {
+        bad = qBound<qsizetype>(0, bad, body.size() - 1);
+        result.errors.append(Problem::at(int(body.first(bad).count('\n')) + 1,
+                                         noCharacter(body.isEmpty() ? 0 : uchar(body[bad]), result.codePage,
+                                                     result.codePageGuessed)));
+        return false;
+    }
+    return true;
 }
 
 } // namespace charset
@@ -299,11 +327,11 @@ bool isBlank(const QByteArray &bytes)
 
 } // namespace
 
-ReadResult readContacts(const QByteArray &bytes, Mode mode)
+ReadResult readContacts(const QByteArray &bytes, Mode mode, const QByteArray &codePage)
 {
     if (isBlank(bytes))
         return {};
-    return detectFormat(bytes) == Format::VCard ? readVCard(bytes, mode) : readCsv(bytes, mode);
+    return detectFormat(bytes) == Format::VCard ? readVCard(bytes, mode, codePage) : readCsv(bytes, mode, codePage);
 }
 
 } // namespace exchange

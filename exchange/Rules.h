@@ -54,10 +54,13 @@ QByteArrayView body(const QByteArray &bytes, QByteArray &holder);
 // Offset of the first byte that does not belong to valid UTF-8, -1 for none.
 qsizetype firstNonUtf8(QByteArrayView bytes);
 
-// UTF-8 when valid, else Windows-1252; bad is where UTF-8 failed first, -1 for UTF-8.
-QString decode(QByteArrayView bytes, qsizetype &bad);
+// A whole file's text, as readCsvTable (Contacts.h) says: false with an
+// error on its line when it cannot be read. Sets result's code page.
+bool fileText(const QByteArray &bytes, const QByteArray &stated, QString &text, ReadResult &result);
 
-// The warning given once for a file read as Windows-1252.
-QString windows1252Warning();
+// The error for a text whose code page cannot be told.
+QString untold();
+// The error for a byte with no character in the code page (stated or guessed).
+QString noCharacter(uchar byte, const QString &codePage, bool guessed);
 
 } // namespace exchange::charset

@@ -335,7 +335,7 @@ private slots:
              "END:VCARD\r\nBEGIN:VCARD\r\nVERSION:3.0\r\nORG:Evolution AB;Sales\r\nTEL:08/1234\r\nEND:VCARD\r\n",
              "0046812345678,\xC3\x85sa Str\xC3\xB6m,0,0,0,0,0\r\n0701234567,Bo M\xC3\xA4rta,0,0,0,0,0\r\n"
              "081234,Evolution AB,0,0,0,0,0\r\n",
-             {"outlook.vcf:3: warning: not valid UTF-8; read as Windows-1252"}},
+             {"outlook.vcf: summary: read as windows-1252, guessed; --encoding to change; added 3 entries"}},
             {"le.csv", utf16(polish, true),
              // Han in pinyin where ICU is built in.
              "0048221234567,Lukasz Z\xC3\xB3lw,0,0,0,0,0\r\n0701," + QByteArray(cp1252::transliterates() ? "Shan Tian ?" : "?? ?")
@@ -366,7 +366,9 @@ private slots:
             {"outlook-sv.csv",
              "F\xF6rnamn;Mellannamn;Efternamn;F\xF6retag;Fax arbete;Telefon arbete;Mobiltelefon\r\n"
              ";;;Sm\xE5land AB;0811;;0470-123;;\r\n",
-             "0470123,Sm\xC3\xA5land AB,0,0,0,0,0\r\n", {"outlook-sv.csv:1: warning: not valid UTF-8; read as Windows-1252"}},
+             "0470123,Sm\xC3\xA5land AB,0,0,0,0,0\r\n",
+             {"outlook-sv.csv: summary: read as windows-1252, guessed; --encoding to change; added 1 entry"}},
+
             {"excel.csv", "number;name;sound;sbit1;;\r\n070 1;S\xF6" "der;1;1;;\r\n;;;;;\r\n",
              "0701,S\xC3\xB6" "der,1,1,0,0,0\r\n", {}},
         };
@@ -378,6 +380,32 @@ private slots:
             for (const QString &w : f.warnings)
                 QVERIFY2(r.err.contains(w), qPrintable(f.name + QLatin1String(": ") + r.err));
         }
+
+        // Outlook on a Russian Windows: windows-1251, told from the names. Slovak
+        // in windows-1250 reads as well as Lithuanian in windows-1257: refused, unless stated.
+        if (!cp1252::transliterates())
+            return;
+        write(QStringLiteral("ru.csv"), "First Name,Last Name,Mobile Phone\r\n\xC8\xE2\xE0\xED,\xCF\xE5\xF2\xF0\xEE\xE2,0701\r\n");
+        Result r = vire({"import", "a.bin", "ru.csv", "--dry-run"});
+        QVERIFY2(r.err.contains(QStringLiteral("ru.csv:2: warning: name \"\u0418\u0432\u0430\u043d \u041f\u0435\u0442\u0440\u043e\u0432\" "
+                                              "stored as \"Ivan Petrov\"")) && r.err.contains(QLatin1String(
+                     "summary: dry run: read as Outlook, English; read as windows-1251, guessed; --encoding to change")),
+                 qPrintable(r.err));
+        write(QStringLiteral("sk.csv"), "First Name,Last Name,Mobile Phone\r\nJ\xE1n,Kov\xE1\xE8,0701\r\n");
+        r = vire({"import", "a.bin", "sk.csv", "-o", "b.bin"});
+        QCOMPARE(r.status, 2);
+        QVERIFY2(r.err.contains(QLatin1String("sk.csv:2: error: not UTF-8, and the code page cannot be told")), qPrintable(r.err));
+        r = vire({"import", "a.bin", "sk.csv", "--encoding", "windows-1250", "-o", "b.bin"});
+        QCOMPARE(r.status, 0);
+        QVERIFY2(r.err.contains(QLatin1String("sk.csv: summary: read as windows-1250; added 1 entry")), qPrintable(r.err));
+        QCOMPARE(exportCsv(QStringLiteral("b.bin")), Header + DefaultSpecials + "0701,J\xC3\xA1n Kov\xC3\xA1" "c,0,0,0,0,0\r\n");
+        // For a program that reads only windows-1251: what it cannot hold is "?".
+        r = vire({"export", "b.bin", "--encoding", "windows-1251"});
+        QCOMPARE(r.status, 0);
+        QCOMPARE(r.out, Header + "_HiddenNumber,Dolt nummer,0,0,0,0,0\r\n_UnknownNumber,Ok?nt nummer,0,0,0,0,0\r\n"
+                                 "0701,J?n Kov?c,0,0,0,0,0\r\n");
+        QVERIFY2(r.err.contains(QLatin1String("warning: 3 character(s) that windows-1251 cannot hold written as \"?\"")),
+                 qPrintable(r.err));
     }
 
     void skippedRowsAndSummaries()
@@ -441,7 +469,8 @@ private slots:
         write(QStringLiteral("sv.csv"), "F\xF6rnamn;Efternamn;Arbete;Fax arbete\r\n\xC5sa;Str\xF6m;08-123;08-124\r\n");
         r = vire({"import", "a.bin", "sv.csv", "--dry-run"});
         QCOMPARE(r.status, 0);
-        QVERIFY2(r.err.endsWith(QLatin1String("sv.csv: summary: dry run: read as Outlook, Swedish; added 1 entry, skipped 0, "
+        QVERIFY2(r.err.endsWith(QLatin1String("sv.csv: summary: dry run: read as Outlook, Swedish; read as windows-1252, "
+                                              "guessed; --encoding to change; added 1 entry, skipped 0, "
                                               "left out 1 fax number; the phone book holds 2 of 2,032 entries; nothing "
                                               "written\n")),
                  qPrintable(r.err));
@@ -578,6 +607,8 @@ private slots:
             {{"export", "a.bin", "-o", "folder"}, "folder: error: not a regular file"},
             {{"export", "a.bin", "-o", fifo}, fifo + ": error: not a regular file"},
             {{"export", "a.bin", "--format", "xml"}, "format \"xml\" is not csv, vcard, xlsx or ods"},
+            {{"import", "a.bin", "values.csv", "--encoding", "cp-none", "-o", "keep.bin"},
+             "--encoding: no code page is named \"cp-none\""},
         };
         for (const auto &c : cases) {
             const Result r = vire(c.args);

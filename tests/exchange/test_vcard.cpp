@@ -1,5 +1,6 @@
 // The vCard reader and the spelling rule, in-process: cards as phones and
 // address books write them, names of other scripts, and a round trip.
+#include "exchange/CodePage.h"
 #include "exchange/Contacts.h"
 #include "spelling/Spelling.h"
 
@@ -36,6 +37,14 @@ QByteArray utf16(const QString &text, bool bigEndian)
         out.append(bigEndian ? high : low).append(bigEndian ? low : high);
     }
     return out;
+}
+
+// An Outlook export of one name, as a Windows of that code page writes it (ICU's converter).
+QByteArray outlookIn(const char *codePage, const QString &given, const QString &family)
+{
+    int lacking = 0;
+    return exchange::codepage::encode(
+        codePage, QStringLiteral("First Name,Last Name,Mobile Phone\r\n%1,%2,070 1\r\n").arg(given, family), lacking);
 }
 
 } // namespace
@@ -144,6 +153,51 @@ void TestVCard::files_data()
                              "stored as \"Giorgos Papado\" (spelled in Latin letters, cut to 14 characters)"
                            : "(\"?\" for what Windows-1252 cannot spell, cut to 14 characters)"}
         << 0 << QString();
+    // Code pages told from the names; one that cannot be told is refused, never read as another.
+    if (cp1252::transliterates()) {
+        const struct
+        {
+            const char *codePage;
+            QString given, family, stored;
+        } pages[] = {
+            {"windows-1251", QStringLiteral("Иван"), QStringLiteral("Петров"), QStringLiteral("Ivan Petrov")},
+            {"windows-1250", QStringLiteral("Paweł"), QStringLiteral("Wiśniak"), QStringLiteral("Pawel Wisniak")},
+            {"windows-1250", QStringLiteral("Jiří"), QStringLiteral("Dvořák"), QStringLiteral("Jirí Dvorák")},
+            {"Shift_JIS", QStringLiteral("タロウ"), QStringLiteral("ヤマダ"), QStringLiteral("Tarou Yamada")},
+            {"GB18030", QStringLiteral("小明"), QStringLiteral("王"), QStringLiteral("Xiao Ming Wang")},
+            {"Big5", QStringLiteral("大文"), QStringLiteral("陳"), QStringLiteral("Da Wen Chen")},
+            {"macintosh", QStringLiteral("Åsa"), QStringLiteral("Ström"), QStringLiteral("Åsa Ström")},
+            {"windows-1253", QStringLiteral("Γιώργος"), QStringLiteral("Παπάς"), QStringLiteral("Giorgos Papas")},
+            {"windows-1254", QStringLiteral("Ayşe"), QStringLiteral("Yıldız"), QStringLiteral("Ayse Yildiz")},
+            {"windows-1257", QStringLiteral("Jānis"), QStringLiteral("Bērziņš"), QStringLiteral("Janis Berzin\u0161")},
+            {"windows-1255", QStringLiteral("דוד"), QStringLiteral("כהן"), QStringLiteral("Dwd Khn")},
+            {"windows-874", QStringLiteral("สมชาย"), QStringLiteral("ใจดี"), QStringLiteral("Smchay Cidi")},
+        };
+        for (const auto &p : pages) {
+            const QString name = p.given + QLatin1Char(' ') + p.family;
+            QTest::addRow("%s %s", p.codePage, qPrintable(p.stored))
+                << outlookIn(p.codePage, p.given, p.family) << QStringList{"0701 " + p.stored}
+                << (name == p.stored ? QStringList() : QStringList{QStringLiteral("2: name \"%1\" stored as \"%2\"").arg(name, p.stored)})
+                << 0 << QString();
+        }
+        const QString untold = QStringLiteral("2: not UTF-8, and the code page cannot be told from the text: no code page "
+                                              "reads its words as names; state it with --encoding (windows-1252, "
+                                              "windows-1250, windows-1251, Shift_JIS, GB18030, macintosh ...)");
+        // Slovak in windows-1250 and Lithuanian in windows-1257 alike; Western text with a byte Windows-1252 lacks.
+        QTest::newRow("windows-1250 or windows-1257") << outlookIn("windows-1250", QStringLiteral("Ján"), QStringLiteral("Kováč"))
+                                                      << QStringList() << QStringList() << 0 << untold;
+        QTest::newRow("no code page") << QByteArray("First Name,Last Name,Mobile Phone\r\nAnna,Str\x81m,0701\r\n")
+                                      << QStringList() << QStringList() << 0 << untold;
+        // Values of vCard 2.1 without CHARSET, quoted-printable hiding their bytes; one CHARSET of its own.
+        QTest::newRow("vCard 2.1, windows-1251")
+            << QByteArray("BEGIN:VCARD\r\nVERSION:2.1\r\nN;ENCODING=QUOTED-PRINTABLE:=CF=E5=F2=F0=EE=E2;=C8=E2=E0=ED\r\n"
+                          "TEL:0701\r\nEND:VCARD\r\nBEGIN:VCARD\r\nVERSION:2.1\r\nN;CHARSET=ISO-8859-7:\xC3\xE9\xFE\xF1\xE3\xEF\xF2\r\n"
+                          "TEL:0702\r\nEND:VCARD\r\n")
+            << QStringList{"0701 Ivan Petrov", "0702 Giorgos"}
+            << QStringList{"3: name \"\u0418\u0432\u0430\u043d \u041f\u0435\u0442\u0440\u043e\u0432\" stored as \"Ivan Petrov\"",
+                           "8: name"}
+            << 0 << QString();
+    }
     QTest::newRow("truncated card")
         << QByteArray("BEGIN:VCARD\nFN:A\nTEL:1\nEND:VCARD\n\nBEGIN:VCARD\nFN:B\nTEL:2\n")
         << QStringList{} << QStringList{} << 0 << QStringLiteral("6: card has no END:VCARD");
