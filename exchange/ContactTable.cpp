@@ -273,8 +273,26 @@ ReadResult readTable(const Table &table, Mode mode)
     for (const Cell &cell : cells)
         names.append(cell.text);
     const layouts::Header header = layouts::readHeader(names);
-    const layouts::Layout *layout = header.layout < 0 ? nullptr : &layouts::all().at(header.layout);
-    const bool own = layout && layout->own;
+    if (header.layout < 0 || header.rival >= 0) {
+        // Columns another program may have written in a language not read.
+        QString unplaced;
+        if (!header.unplaced.isEmpty()) {
+            const QStringList shown = header.unplaced.mid(0, 10);
+            unplaced = QStringLiteral("; columns not placed: %1%2")
+                           .arg(shown.join(QStringLiteral(", ")), header.unplaced.size() > shown.size() ? QStringLiteral(", ...")
+                                                                                                      : QString());
+        }
+        const QString why = header.rival >= 0
+            ? QStringLiteral("the header reads as %1 and as %2 alike, each placing its columns in its own way%3")
+                  .arg(layouts::all().at(header.layout).title(), layouts::all().at(header.rival).title(), unplaced)
+            : QStringLiteral("the header names neither our columns (%1; only \"number\" is required) nor the name and "
+                             "telephone columns of a Google Contacts, Outlook or Thunderbird export%2")
+                  .arg(csvHeader(), unplaced);
+        result.errors.append(Problem::at(headerLine, noLayout(why)));
+        return result;
+    }
+    const layouts::Layout *layout = &layouts::all().at(header.layout);
+    const bool own = layout->own;
 
     // Our own columns: which field holds each; -1 for one the table lacks.
     OwnAt at;
@@ -296,23 +314,9 @@ ReadResult readTable(const Table &table, Mode mode)
             }
             slot = f;
         }
-    } else if (layout) {
+    } else {
         cols = columnsOf(header, cells);
         result.layout = layout->title();
-    }
-    if (!layout || (own && at[size_t(ownSlot(Role::Number))] < 0)) {
-        result.errors.append(Problem::at(headerLine, noLayout(QStringLiteral("the header names neither our columns (%1; only "
-                                                                  "\"number\" is required) nor the name and telephone "
-                                                                  "columns of a Google Contacts, Outlook or Thunderbird "
-                                                                  "export")
-                                                       .arg(csvHeader()))));
-        return result;
-    }
-    if (!own && cols.phones.isEmpty() && cols.leftOut.isEmpty()) {
-        result.errors.append(Problem::at(headerLine, noLayout(QStringLiteral("the header reads as %1 but names none of its "
-                                                                  "telephone columns (%2)")
-                                                       .arg(layout->title(), layout->phones.join(QStringLiteral(", "))))));
-        return result;
     }
     if (own && !ignored.isEmpty())
         result.warnings.append(Problem::at(headerLine, QStringLiteral("column(s) ignored: %1").arg(ignored.join(QStringLiteral(", ")))));
