@@ -201,11 +201,15 @@ void otherRow(const QVector<Cell> &row, int line, Columns &cols, qsizetype width
     };
     QStringList parts{text(Role::Given), text(Role::Middle), text(Role::Family)};
     parts.removeAll(QString());
-    QString name = parts.join(QLatin1Char(' '));
-    if (name.isEmpty())
-        name = text(Role::Display);
-    if (name.isEmpty())
-        name = text(Role::Company);
+    // A name of invisible characters only (bidi marks) is none: the next one is taken, or the row skipped.
+    const QStringList names{parts.join(QLatin1Char(' ')), text(Role::Display), text(Role::Company)};
+    bool invisible = false;
+    const qsizetype chosen = rules::firstName(names, line, result, invisible);
+    if (invisible) {
+        rules::reject(mode, line, QStringLiteral("row has a name of only invisible characters and no other"), result);
+        return;
+    }
+    QString name = chosen >= 0 ? names.at(chosen) : QString();
     if (name.isEmpty())
         result.warnings.append(Problem::at(line, QStringLiteral("row has no name (first, middle or last name, display name or "
                                                      "company); its entries have none")));

@@ -8,6 +8,8 @@
 
 #include <QStringDecoder>
 
+#include <algorithm>
+
 namespace exchange {
 
 namespace rules {
@@ -32,7 +34,8 @@ QString describeCharacter(char32_t code)
 
 void checkName(QString &name, int line, ReadResult &result, const QString &phonetic)
 {
-    name = trimmedRight(name);
+    // Composed first: é written as e and a combining accent is é.
+    name = trimmedRight(name.normalized(QString::NormalizationForm_C));
     if (cp1252::spellable(name)) {
         if (name.size() > layout::NameLength) {
             // What the cut leaves at the end is padding in the image, so it goes too.
@@ -52,13 +55,16 @@ void checkName(QString &name, int line, ReadResult &result, const QString &phone
         spelling = cp1252::spell(name);
     }
     QStringList how;
+    if (spelling.dropped > 0)
+        how << QStringLiteral("invisible characters and emoji left out");
     if (!heard.isEmpty())
         how << QStringLiteral("from its phonetic name \"%1\"").arg(heard);
     if (spelling.latin)
         how << QStringLiteral("spelled in Latin letters");
     if (spelling.unspelled > 0)
         how << QStringLiteral("\"?\" for what Windows-1252 cannot spell");
-    QString stored = trimmedRight(spelling.text);
+    // What was left out may leave spaces where it stood.
+    QString stored = spelling.dropped > 0 ? spelling.text.simplified() : trimmedRight(spelling.text);
     if (stored.size() > layout::NameLength) {
         stored = trimmedRight(stored.left(layout::NameLength));
         how << QStringLiteral("cut to %1 characters").arg(layout::NameLength);
@@ -119,6 +125,25 @@ QString cleaned(QStringView raw)
 QString cleanedNumber(QStringView raw)
 {
     return cleaned(raw);
+}
+
+qsizetype firstName(const QStringList &names, int line, ReadResult &result, bool &invisible)
+{
+    invisible = false;
+    for (qsizetype k = 0; k < names.size(); ++k) {
+        // Blank as the readers have it: plain spaces only (a card's name may be control characters, written so).
+        if (std::all_of(names.at(k).cbegin(), names.at(k).cend(), [](QChar c) { return c == QLatin1Char(' '); }))
+            continue;
+        if (!cp1252::onlyInvisible(names.at(k))) {
+            if (invisible)
+                result.warnings.append(Problem::at(line, QStringLiteral("name of only invisible characters; \"%1\" taken "
+                                                                        "instead").arg(names.at(k).trimmed())));
+            invisible = false;
+            return k;
+        }
+        invisible = true;
+    }
+    return -1;
 }
 
 QString who(const char *kind, const QString &name)

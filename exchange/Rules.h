@@ -26,6 +26,13 @@ bool takeNumber(const QString &raw, Mode mode, int line, const char *kind, const
 // What the number rule leaves of raw before it checks the digits.
 QString cleanedNumber(QStringView raw);
 
+// The index of the first of names (in the order a reader takes them: a
+// card's FN, N, ORG) that is not blank nor made of invisible characters
+// only, which spelling drops (bidi marks, ZWJ ...); passing over such a
+// name is a warning on line. -1 for none; invisible then tells whether a
+// name of invisible characters only was all there was (the entry is skipped).
+qsizetype firstName(const QStringList &names, int line, ReadResult &result, bool &invisible);
+
 // "card \"Anna\"", or "card without a name".
 QString who(const char *kind, const QString &name);
 

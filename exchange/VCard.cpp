@@ -4,6 +4,7 @@
 #include "exchange/CodePage.h"
 #include "exchange/Rules.h"
 #include "exchange/VCardSyntax.h"
+#include "spelling/Spelling.h"
 
 #include <QStringDecoder>
 #include <QStringList>
@@ -128,14 +129,14 @@ QString phoneticName(const Card &card, bool fromOrg)
 void finishCard(const Card &card, Reader &r)
 {
     // FN, else the given, additional and family names of N, else the organisation.
-    QString name = trimmedRight(card.fn);
-    if (blank(name)) {
-        const QStringList n = textComponents(card.n);
-        name = joined({n.value(1), n.value(2), n.value(0)});
+    const QStringList n = textComponents(card.n);
+    const QStringList names{blank(card.fn) ? QString() : trimmedRight(card.fn), joined({n.value(1), n.value(2), n.value(0)}),
+                            spacesTrimmed(textComponents(card.org).value(0))};
+    QString name;
+    for (const QString &one : names) {
+        if (name.isEmpty())
+            name = one;
     }
-    const bool fromOrg = name.isEmpty();
-    if (fromOrg)
-        name = spacesTrimmed(textComponents(card.org).value(0));
     if (card.tels.isEmpty()) {
         // A card of faxes only is counted with the faxes left out.
         if (card.faxes == 0) {
@@ -144,10 +145,19 @@ void finishCard(const Card &card, Reader &r)
         }
         return;
     }
+    // A name of invisible characters only (bidi marks) is none: the next one is taken, or the card skipped.
+    const int nameLine = card.nameLine ? card.nameLine : card.begin;
+    bool invisible = false;
+    const qsizetype chosen = rules::firstName(names, nameLine, r.result, invisible);
+    if (invisible) {
+        rules::reject(r.mode, nameLine, QStringLiteral("card has a name of only invisible characters and no other"), r.result);
+        return;
+    }
+    name = chosen >= 0 ? names.at(chosen) : QString();
+    const bool fromOrg = chosen == 2;
     if (name.isEmpty())
         r.result.warnings.append(Problem::at(card.begin, QStringLiteral("card has no name (FN, N or ORG); its entries have none")));
-    rules::checkName(name, card.nameLine ? card.nameLine : card.begin, r.result,
-                     cp1252::spellable(name) ? QString() : phoneticName(card, fromOrg));
+    rules::checkName(name, nameLine, r.result, cp1252::spellable(name) ? QString() : phoneticName(card, fromOrg));
 
     for (const auto &[line, raw] : card.tels) {
         QString value = raw;

@@ -241,6 +241,11 @@ private slots:
         QCOMPARE(notes(r.warnings), QStringList{QStringLiteral("2: entry \"A B\" has no telephone number; skipped")});
         QCOMPARE(r.skipped, 1);
         QCOMPARE(r.leftOut, 1);
+
+        // A name of invisible characters only, and no other: skipped.
+        r = readCsv("First Name,Last Name,Mobile Phone\n\xE2\x80\x8F,\xE2\x80\x8C,0701\n");
+        QCOMPARE(notes(r.warnings), QStringList{QStringLiteral("2: row has a name of only invisible characters and no other; skipped")});
+        QCOMPARE(r.skipped, 1);
     }
 
     // A source of no contacts is read without an error, so that the import decides;

@@ -80,7 +80,29 @@ void TestVCard::spelling_data()
     QTest::newRow("kana") << QStringLiteral("\u30e4\u30de\u30c0 \u30bf\u30ed\u30a6") << QStringLiteral("Yamada Tarou") << true;
     QTest::newRow("kana, small and long") << QStringLiteral("\u30ad\u30e3\u30c3\u30c8\u30fb\u30e9\u30fc\u30e1\u30f3\u3000\uff94\uff8f\uff80\uff9e")
                                           << QStringLiteral("Kyatto Raamen Yamada") << true;
-    QTest::newRow("mixed, emoji") << QStringLiteral("\u00e9\u0416 \U0001F600") << QStringLiteral("\u00e9ZH ?") << true;
+    QTest::newRow("mixed, emoji left out") << QStringLiteral("\u00e9\u0416 \U0001F600") << QStringLiteral("\u00e9ZH ") << true;
+    QTest::newRow("emoji alone") << QStringLiteral("\U0001F600") << QStringLiteral("?") << false;
+    QTest::newRow("decomposed, composed first") << QStringLiteral("Jose\u0301 Mu\u0308ller") << QStringLiteral("Jos\u00e9 M\u00fcller") << false;
+    QTest::newRow("family emoji beside letters") << QStringLiteral("\U0001F468\u200D\U0001F469\u200D\U0001F467 Berg")
+                                                 << QStringLiteral(" Berg") << false;
+    QTest::newRow("only bidi controls") << QStringLiteral("\u200F\u200E\u202B") << QString() << false;
+    QTest::newRow("Hebrew by BGN, bidi marks") << QStringLiteral("\u200F\u05d3\u05d5\u05d3 \u05db\u05d4\u05df\u200F")
+                                               << QStringLiteral("Dwd Khhn") << true;
+    QTest::newRow("Persian by BGN, ZWNJ") << QStringLiteral("\u0645\u0631\u06cc\u0645 \u0646\u06cc\u06a9\u200c\u0646\u0627\u0645")
+                                         << QStringLiteral("Mrym Nyknam") << true;
+    QTest::newRow("Arabic by BGN, ayin left out") << QStringLiteral("\u0639\u0644\u064a \u062d\u0633\u0646") << QStringLiteral("Ly Hsn") << true;
+    // The Cyrillic transform by the letters the name holds.
+    QTest::newRow("Belarusian") << QStringLiteral("\u040e\u043b\u0430\u0434\u0437\u0456\u043c\u0456\u0440") << QStringLiteral("Wladzimir") << true;
+    QTest::newRow("Ukrainian") << QStringLiteral("\u0406\u0433\u043e\u0440 \u0406\u0436\u0430\u043a") << QStringLiteral("Ihor Izhak") << true;
+    QTest::newRow("Kazakh, its \u0456 too") << QStringLiteral("\u041d\u04b1\u0440\u0441\u04b1\u043b\u0442\u0430\u043d \u04d8\u0431\u0456\u0448")
+                                      << QStringLiteral("Nursultan Abish") << true;
+    QTest::newRow("Macedonian") << QStringLiteral("\u0403\u043e\u0440\u0453\u0435 \u040c\u043e\u0441\u0435\u0432") << QStringLiteral("Gorge Kosev") << true;
+    QTest::newRow("Serbian") << QStringLiteral("\u0402\u043e\u0440\u0452\u0435 \u041f\u0435\u0442\u0440\u043e\u0432\u0438\u045b")
+                             << QStringLiteral("Dorde Petrovic") << true;
+    // Scripts whose names are written in small letters take capitals.
+    QTest::newRow("Georgian") << QStringLiteral("\u10d0\u10dc\u10d0 \u10d1\u10d4\u10e0\u10eb\u10d4\u10dc\u10d8\u10e8\u10d5\u10d8\u10da\u10d8")
+                              << QStringLiteral("Ana Berdzenishvili") << true;
+    QTest::newRow("Armenian, small letters") << QStringLiteral("\u0561\u0580\u0574\u0565\u0576") << QStringLiteral("Armen") << true;
 }
 
 void TestVCard::spelling()
@@ -170,7 +192,7 @@ void TestVCard::files_data()
             {"windows-1253", QStringLiteral("Γιώργος"), QStringLiteral("Παπάς"), QStringLiteral("Giorgos Papas")},
             {"windows-1254", QStringLiteral("Ayşe"), QStringLiteral("Yıldız"), QStringLiteral("Ayse Yildiz")},
             {"windows-1257", QStringLiteral("Jānis"), QStringLiteral("Bērziņš"), QStringLiteral("Janis Berzin\u0161")},
-            {"windows-1255", QStringLiteral("דוד"), QStringLiteral("כהן"), QStringLiteral("Dwd Khn")},
+            {"windows-1255", QStringLiteral("דוד"), QStringLiteral("כהן"), QStringLiteral("Dwd Khhn")},
             {"windows-874", QStringLiteral("สมชาย"), QStringLiteral("ใจดี"), QStringLiteral("Smchay Cidi")},
         };
         for (const auto &p : pages) {
@@ -198,6 +220,10 @@ void TestVCard::files_data()
                            "8: name"}
             << 0 << QString();
     }
+    // A name of bidi controls only is none: the card's organisation names it.
+    QTest::newRow("invisible name")
+        << QByteArray("BEGIN:VCARD\r\nVERSION:3.0\r\nFN:\xE2\x80\x8F\xE2\x80\x8E\r\nORG:Acme\r\nTEL:0701\r\nEND:VCARD\r\n")
+        << QStringList{"0701 Acme"} << QStringList{"3: name of only invisible characters; \"Acme\" taken instead"} << 0 << QString();
     QTest::newRow("truncated card")
         << QByteArray("BEGIN:VCARD\nFN:A\nTEL:1\nEND:VCARD\n\nBEGIN:VCARD\nFN:B\nTEL:2\n")
         << QStringList{} << QStringList{} << 0 << QStringLiteral("6: card has no END:VCARD");
