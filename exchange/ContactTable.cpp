@@ -133,6 +133,7 @@ void ownRow(const QVector<Cell> &row, int line, const OwnAt &at, qsizetype width
 struct Columns
 {
     std::array<int, Parts> part;     // the first cell of each name part, -1 for none
+    std::array<int, 4> reading;      // how the given, middle, family and display names are spoken
     struct Phone
     {
         int col;
@@ -153,9 +154,14 @@ Columns columnsOf(const layouts::Header &header, const QVector<Cell> &cells)
 {
     Columns cols;
     cols.part.fill(-1);
+    cols.reading.fill(-1);
     for (int f = 0; f < header.roles.size(); ++f) {
         const Role role = header.roles.at(f);
-        if (role >= Role::Given && role <= Role::Company) {
+        if (role >= Role::ReadingGiven && role <= Role::ReadingDisplay) {
+            int &slot = cols.reading[size_t(int(role) - int(Role::ReadingGiven))];
+            if (slot < 0)
+                slot = f;
+        } else if (role >= Role::Given && role <= Role::Company) {
             int &slot = cols.part[size_t(partSlot(role))];
             if (slot < 0)
                 slot = f;
@@ -210,10 +216,18 @@ void otherRow(const QVector<Cell> &row, int line, Columns &cols, qsizetype width
         return;
     }
     QString name = chosen >= 0 ? names.at(chosen) : QString();
+    // How the name taken is spoken, where the file says.
+    auto reading = [&](int k) {
+        const int col = cols.reading[size_t(k)];
+        return col >= 0 && col < row.size() ? row.at(col).text.trimmed() : QString();
+    };
+    QStringList heard{reading(0), reading(1), reading(2)};
+    heard.removeAll(QString());
+    const QString phonetic = chosen == 0 ? heard.join(QLatin1Char(' ')) : chosen == 1 ? reading(3) : QString();
     if (name.isEmpty())
         result.warnings.append(Problem::at(line, QStringLiteral("row has no name (first, middle or last name, display name or "
                                                      "company); its entries have none")));
-    rules::checkName(name, line, result);
+    rules::checkName(name, line, result, phonetic);
 
     bool any = false;
     int left = 0;

@@ -6,6 +6,7 @@
 #include "exchange/Rules.h"
 #include "spelling/Spelling.h"
 
+#include <QRegularExpression>
 #include <QStringDecoder>
 
 #include <algorithm>
@@ -101,9 +102,31 @@ bool isSeparator(QChar c)
         || c == QLatin1Char('(') || c == QLatin1Char(')');
 }
 
+// Every decimal digit as its ASCII one (full-width, Arabic-Indic,
+// Devanagari ...), full-width signs as theirs.
+QString asciiDigits(QStringView raw)
+{
+    const QString text = raw.toString().normalized(QString::NormalizationForm_KC);
+    QString out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        char32_t code = text.at(i).unicode();
+        if (text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
+            code = QChar::surrogateToUcs4(text.at(i), text.at(i + 1));
+            ++i;
+        }
+        const int value = QChar::category(code) == QChar::Number_DecimalDigit ? QChar::digitValue(code) : -1;
+        if (value >= 0)
+            out += QChar(char16_t(u'0' + value));
+        else
+            out += QString::fromUcs4(&code, 1);
+    }
+    return out;
+}
+
 QString cleaned(QStringView raw)
 {
-    QString text = raw.trimmed().toString();
+    QString text = asciiDigits(raw).trimmed();
     if (text.startsWith(QLatin1Char('+')))
         text.replace(0, 1, QStringLiteral("00"));
     // "+46 (0)8 ...": the trunk zero after a country code of 1 to 3 digits.
@@ -152,12 +175,41 @@ QString who(const char *kind, const QString &name)
                           : QStringLiteral("%1 \"%2\"").arg(QLatin1String(kind), name);
 }
 
+namespace {
+
+// The number without an extension after it (";ext=102", "x123", "ext. 5",
+// "extension 7"), and the extension's digits; raw itself where it has none.
+QString withoutExtension(const QString &raw, QString &extension)
+{
+    static const QRegularExpression ext(QStringLiteral("^(.*\\d.*?)\\s*(?:;ext=|,?\\s*(?:extension|ext\\.?|x)\\s*)(\\d+)\\s*$"),
+                                        QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch m = ext.match(asciiDigits(raw));
+    if (!m.hasMatch())
+        return raw;
+    extension = m.captured(2);
+    return m.captured(1);
+}
+
+} // namespace
+
 bool takeNumber(const QString &raw, Mode mode, int line, const char *kind, const QString &name, QString &number,
                 ReadResult &result)
 {
     number = cleaned(raw);
     if (!number.isEmpty() && number.size() <= layout::NumberLength && isDigits(number))
         return true;
+    // No caller rings from an extension: the number is kept, the extension named.
+    QString extension;
+    const QString main = withoutExtension(raw, extension);
+    if (!extension.isEmpty()) {
+        const QString digits = cleaned(main);
+        if (!digits.isEmpty() && digits.size() <= layout::NumberLength && isDigits(digits)) {
+            number = digits;
+            result.warnings.append(Problem::at(line, QStringLiteral("%1: number \"%2\" kept without its extension %3")
+                                                         .arg(who(kind, name), raw.trimmed(), extension)));
+            return true;
+        }
+    }
     const QString what = QStringLiteral("%1: number \"%2\"").arg(who(kind, name), raw.trimmed());
     if (!number.isEmpty() && isDigits(number)) {
         reject(mode, line, QStringLiteral("%1 has more than %2 digits").arg(what).arg(layout::NumberLength), result);

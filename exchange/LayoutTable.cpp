@@ -8,7 +8,8 @@ namespace exchange::layouts {
 // exports of one language have been seen to differ, both names are listed.
 // Roles: number name sound sbit1-4 (ours), given middle family display
 // company (a row's name), phone, kind (the label of Google's phone column),
-// fax, pager (left out), other (read by nobody). tests/exchange/test_contacts.cpp
+// fax, pager (left out), reading-given -middle -family -display (how the
+// name is spoken), other (read by nobody). tests/exchange/test_contacts.cpp
 // names the public sources of the first layouts; each later one names its own
 // above it. Where no public source gives a column, it is left out.
 const LayoutRow LayoutTable[] = {
@@ -17,7 +18,8 @@ const LayoutRow LayoutTable[] = {
     {"Google Contacts", "",
      "given: First Name\nmiddle: Middle Name\nfamily: Last Name\ncompany: Organization Name\n"
      "phone: Phone # - Value\nkind: Phone # - Label\n"
-     "other: Phonetic First Name|Phonetic Middle Name|Phonetic Last Name|Name Prefix|Name Suffix|Nickname|File As|"
+     "reading-given: Phonetic First Name\nreading-middle: Phonetic Middle Name\nreading-family: Phonetic Last Name\n"
+     "other: Name Prefix|Name Suffix|Nickname|File As|"
      "Organization Title|Organization Department|Birthday|Notes|Photo|Labels|E-mail # - Label|E-mail # - Value|"
      "Address # - Label|Address # - Formatted|Address # - Street|Address # - City|Address # - PO Box|Address # - Region|"
      "Address # - Postal Code|Address # - Country|Address # - Extended Address|Website # - Label|Website # - Value|"
@@ -26,7 +28,9 @@ const LayoutRow LayoutTable[] = {
     {"Google Contacts", "legacy",
      "display: Name\ngiven: Given Name\nmiddle: Additional Name\nfamily: Family Name\ncompany: Organization # - Name\n"
      "phone: Phone # - Value\nkind: Phone # - Type\n"
-     "other: Yomi Name|Given Name Yomi|Additional Name Yomi|Family Name Yomi|Name Prefix|Name Suffix|Initials|Nickname|"
+     "reading-display: Yomi Name\nreading-given: Given Name Yomi\nreading-middle: Additional Name Yomi\n"
+     "reading-family: Family Name Yomi\n"
+     "other: Name Prefix|Name Suffix|Initials|Nickname|"
      "Short Name|Maiden Name|Birthday|Gender|Location|Billing Information|Directory Server|Mileage|Occupation|Hobby|"
      "Sensitivity|Priority|Subject|Notes|Language|Photo|Group Membership|E-mail # - Type|E-mail # - Value|IM # - Type|"
      "IM # - Service|IM # - Value|Address # - Type|Address # - Formatted|Address # - Street|Address # - City|"
@@ -41,7 +45,8 @@ const LayoutRow LayoutTable[] = {
      "phone: Assistant's Phone|Business Phone|Business Phone 2|Callback|Car Phone|Company Main Phone|Home Phone|"
      "Home Phone 2|ISDN|Mobile Phone|Other Phone|Primary Phone|Radio Phone|TTY/TDD Phone\n"
      "fax: Business Fax|Home Fax|Other Fax\npager: Pager\n"
-     "other: Title|Suffix|Given Name Yomi|Family Name Yomi|Department|Job Title|Business Street|Business Street 2|"
+     "reading-given: Given Name Yomi\nreading-family: Family Name Yomi\n"
+     "other: Title|Suffix|Department|Job Title|Business Street|Business Street 2|"
      "Business Street 3|Business City|Business State|Business Postal Code|Business Country/Region|Home Street|"
      "Home Street 2|Home Street 3|Home City|Home State|Home Postal Code|Home Country/Region|Other Street|Other Street 2|"
      "Other Street 3|Other City|Other State|Other Postal Code|Other Country/Region|Telex|Account|Anniversary|"

@@ -34,7 +34,8 @@ Role roleNamed(QStringView word)
         {"sbit2", Role::Sbit2},   {"sbit3", Role::Sbit3},     {"sbit4", Role::Sbit4},     {"given", Role::Given},
         {"middle", Role::Middle}, {"family", Role::Family},   {"display", Role::Display}, {"company", Role::Company},
         {"phone", Role::Phone},   {"kind", Role::PhoneKind},  {"fax", Role::Fax},         {"pager", Role::Pager},
-        {"other", Role::Other},
+        {"other", Role::Other},   {"reading-given", Role::ReadingGiven}, {"reading-middle", Role::ReadingMiddle},
+        {"reading-family", Role::ReadingFamily}, {"reading-display", Role::ReadingDisplay},
     };
     for (const auto &r : roles) {
         if (word == QLatin1String(r.word))

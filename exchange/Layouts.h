@@ -18,6 +18,9 @@ enum class Role : quint8 {
     PhoneKind,   // what the phone column of the same number holds (Google: "Work Fax")
     Fax, Pager,  // left out: no caller rings from them
     Other,       // addresses, postcodes, dates, e-mail ...
+    // How the name parts are spoken (Google's phonetic columns, the Yomi of
+    // Japanese exports): spelled in their stead where the name is of another script.
+    ReadingGiven, ReadingMiddle, ReadingFamily, ReadingDisplay,
 };
 
 struct Layout

@@ -9,6 +9,7 @@
 #include <QStringDecoder>
 #include <QStringList>
 
+#include <algorithm>
 #include <deque>
 
 namespace exchange {
@@ -81,6 +82,7 @@ struct Card
     // How the card says its name is spoken: the SORT-AS of N (family, given)
     // and of ORG, the phonetic properties phones and Apple write.
     QString nSortAs, orgSortAs, phoneticGiven, phoneticMiddle, phoneticFamily, phoneticOrg;
+    QString soundN;   // SOUND;X-IRMC-N, the reading Japanese phones give as N is written: family;given;...
     QVector<std::pair<int, QString>> tels;
     int faxes = 0;
 };
@@ -118,8 +120,13 @@ QString phoneticName(const Card &card, bool fromOrg)
         return blank(card.phoneticOrg) ? spacesTrimmed(textComponents(card.orgSortAs).value(0))
                                        : joined(textComponents(card.phoneticOrg));
     const QStringList sortAs = card.nSortAs.split(QLatin1Char(','));
-    const QString given = blank(card.phoneticGiven) ? sortAs.value(1) : card.phoneticGiven;
-    const QString family = blank(card.phoneticFamily) ? sortAs.value(0) : card.phoneticFamily;
+    const QStringList sound = textComponents(card.soundN);
+    const QString given = !blank(card.phoneticGiven) ? card.phoneticGiven
+        : !blank(sound.value(1))                    ? spacesTrimmed(sound.value(1))
+                                                    : sortAs.value(1);
+    const QString family = !blank(card.phoneticFamily) ? card.phoneticFamily
+        : !blank(sound.value(0))                      ? spacesTrimmed(sound.value(0))
+                                                      : sortAs.value(0);
     const QStringList n = textComponents(card.n);
     const QString fn = spacesTrimmed(card.fn), nFamily = spacesTrimmed(n.value(0)), nGiven = spacesTrimmed(n.value(1));
     const bool familyFirst = !nFamily.isEmpty() && !nGiven.isEmpty() && fn.startsWith(nFamily) && !fn.startsWith(nGiven);
@@ -162,10 +169,13 @@ void finishCard(const Card &card, Reader &r)
     for (const auto &[line, raw] : card.tels) {
         QString value = raw;
         if (value.trimmed().startsWith(QLatin1String("tel:"), Qt::CaseInsensitive)) {
-            value = value.trimmed().mid(4);
-            const qsizetype semicolon = value.indexOf(QLatin1Char(';'));   // URI parameters such as ;ext=
-            if (semicolon >= 0)
-                value.truncate(semicolon);
+            // URI parameters go, but for an extension, which the number rule names as it leaves it out.
+            const QStringList parts = value.trimmed().mid(4).split(QLatin1Char(';'));
+            value = parts.first();
+            for (const QString &param : parts.mid(1)) {
+                if (param.startsWith(QLatin1String("ext="), Qt::CaseInsensitive))
+                    value += QLatin1Char(';') + param;
+            }
         }
         Contact c{QString(), name, 0, line};
         if (rules::takeNumber(value, r.mode, line, "card", name, c.number, r.result))
@@ -195,7 +205,7 @@ QString sortAs(const Property &p, Reader &r)
 // The properties a card's entries are made of.
 bool wanted(QByteArrayView name)
 {
-    return same(name, "FN") || same(name, "N") || same(name, "ORG") || same(name, "TEL")
+    return same(name, "FN") || same(name, "N") || same(name, "ORG") || same(name, "TEL") || same(name, "SOUND")
         || (name.size() > 11 && same(name.first(11), "X-PHONETIC-"));
 }
 
@@ -230,6 +240,9 @@ void take(const Property &p, Card &card, Reader &r)
         card.phoneticFamily = joined(textComponents(text));
     } else if (same(p.name, "X-PHONETIC-ORG")) {
         card.phoneticOrg = text;
+    } else if (same(p.name, "SOUND") && card.soundN.isEmpty()
+               && std::any_of(p.params.cbegin(), p.params.cend(), [](QByteArrayView q) { return same(q, "X-IRMC-N"); })) {
+        card.soundN = text;
     }
 }
 

@@ -210,6 +210,20 @@ void TestVCard::files_data()
                                                       << QStringList() << QStringList() << 0 << untold;
         QTest::newRow("no code page") << QByteArray("First Name,Last Name,Mobile Phone\r\nAnna,Str\x81m,0701\r\n")
                                       << QStringList() << QStringList() << 0 << untold;
+        // Readings where a file has them: a Japanese carrier's SOUND;X-IRMC-N, Google's phonetic columns.
+        QTest::newRow("SOUND;X-IRMC-N")
+            << QByteArray("BEGIN:VCARD\r\nVERSION:2.1\r\nN;CHARSET=SHIFT_JIS:\x8E\x52\x93\x63;\x91\xBE\x98\x59;;;\r\n"
+                          "SOUND;X-IRMC-N;CHARSET=SHIFT_JIS:\xD4\xCF\xC0\xDE;\xC0\xDB\xB3;;;\r\nTEL;CELL:090-1234-5678\r\nEND:VCARD\r\n")
+            << QStringList{"09012345678 Tarou Yamada"}
+            << QStringList{QStringLiteral("3: name \"\u592a\u90ce \u5c71\u7530\" stored as \"Tarou Yamada\" (from its phonetic "
+                                          "name \"\uff80\uff9b\uff73 \uff94\uff8f\uff80\uff9e\", spelled in Latin letters)")}
+            << 0 << QString();
+        QTest::newRow("Google, phonetic columns")
+            << QByteArray("First Name,Last Name,Phonetic First Name,Phonetic Last Name,Phone 1 - Label,Phone 1 - Value\n"
+                          "\xE5\xA4\xAA\xE9\x83\x8E,\xE5\xB1\xB1\xE7\x94\xB0,\xE3\x81\x9F\xE3\x82\x8D\xE3\x81\x86,"
+                          "\xE3\x82\x84\xE3\x81\xBE\xE3\x81\xA0,Mobile,090 1\n")
+            << QStringList{"0901 Tarou Yamada"} << QStringList{"2: name \"\u592a\u90ce \u5c71\u7530\" stored as \"Tarou Yamada\""}
+            << 0 << QString();
         // Values of vCard 2.1 without CHARSET, quoted-printable hiding their bytes; one CHARSET of its own.
         QTest::newRow("vCard 2.1, windows-1251")
             << QByteArray("BEGIN:VCARD\r\nVERSION:2.1\r\nN;ENCODING=QUOTED-PRINTABLE:=CF=E5=F2=F0=EE=E2;=C8=E2=E0=ED\r\n"
@@ -224,6 +238,14 @@ void TestVCard::files_data()
     QTest::newRow("invisible name")
         << QByteArray("BEGIN:VCARD\r\nVERSION:3.0\r\nFN:\xE2\x80\x8F\xE2\x80\x8E\r\nORG:Acme\r\nTEL:0701\r\nEND:VCARD\r\n")
         << QStringList{"0701 Acme"} << QStringList{"3: name of only invisible characters; \"Acme\" taken instead"} << 0 << QString();
+    // Any decimal digits; an extension left out, named.
+    QTest::newRow("digits and extensions")
+        << QByteArray("BEGIN:VCARD\r\nVERSION:4.0\r\nFN:Bo\r\nTEL:\xEF\xBC\x90\xEF\xBC\x97\xEF\xBC\x90 \xEF\xBC\x91\r\n"
+                      "TEL:\xD9\xA0\xD9\xA7\xD9\xA0\xD9\xA2\r\nTEL;VALUE=uri:tel:+46-8-123;ext=102\r\nTEL:08 124 x45\r\nEND:VCARD\r\n")
+        << QStringList{"0701 Bo", "0702 Bo", "00468123 Bo", "08124 Bo"}
+        << QStringList{"6: card \"Bo\": number \"+46-8-123;ext=102\" kept without its extension 102",
+                       "7: card \"Bo\": number \"08 124 x45\" kept without its extension 45"}
+        << 0 << QString();
     QTest::newRow("truncated card")
         << QByteArray("BEGIN:VCARD\nFN:A\nTEL:1\nEND:VCARD\n\nBEGIN:VCARD\nFN:B\nTEL:2\n")
         << QStringList{} << QStringList{} << 0 << QStringLiteral("6: card has no END:VCARD");
