@@ -66,9 +66,13 @@ becomes 00, a (0) after the country code goes; what is then not 1-16 digits
 is skipped (kept as written with --replace).
 CSV: our columns number,name,sound,sbit1-sbit4 (only number is required),
 or a Google Contacts export, or an Outlook or Thunderbird export in English,
-Swedish, Norwegian, Danish, Finnish, German, French, Spanish, Dutch or
-Italian (each phone number one entry; faxes and pagers left out; --dry-run
-names the layout read).
+Swedish, Norwegian, Danish, Finnish, German, French, Spanish, Dutch,
+Italian, Polish, Portuguese or Slovak, or a Thunderbird one in Czech,
+Hungarian, Russian, Ukrainian, Turkish, Chinese, Korean, Croatian and more
+(each phone number one entry; faxes and pagers left out; --dry-run names the
+layout read). A header whose layout cannot be told (none places a name and a
+telephone column, or two place as many) is refused, naming the columns not
+placed.
 vCard 2.1, 3.0 and 4.0: each TEL is one entry named by FN, else N, else ORG;
 faxes and pagers are left out.
 )~";
