@@ -68,8 +68,8 @@ CSV: our columns number,name,sound,sbit1-sbit4 (only number is required),
 or a Google Contacts export, or an Outlook or Thunderbird export in English,
 Swedish, Norwegian, Danish, Finnish, German, French, Spanish, Dutch,
 Italian, Polish, Portuguese or Slovak, or a Thunderbird one in Czech,
-Hungarian, Russian, Ukrainian, Turkish, Chinese, Korean, Croatian and more
-(each phone number one entry; faxes and pagers left out; --dry-run names the
+Hungarian, Russian, Ukrainian, Greek, Hebrew, Arabic, Turkish, Chinese,
+Korean and 20 more (each phone number one entry; faxes and pagers left out; --dry-run names the
 layout read). A header whose layout cannot be told (none places a name and a
 telephone column, or two place as many) is refused, naming the columns not
 placed.

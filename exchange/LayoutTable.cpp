@@ -400,6 +400,46 @@ const LayoutRow LayoutTable[] = {
      "Місто|Область|Поштовий індекс|Країна|Адреса (роб.)|Адреса 2 (роб.)|Місто (роб.)|Область (роб.)|"
      "Поштовий індекс (роб.)|Країна (роб.)|Посада|Відділ|Вебсторінка 1|Вебсторінка 2|Рік народження|"
      "Місяць народження|День народження|Інше 1|Інше 2|Інше 3|Інше 4|Примітки"},
+    // thunderbird-l10n bg/mail/chrome/messenger/importMsgs.properties, fields 2100 to 2136.
+    {"Thunderbird", "Bulgarian",
+     "given: Име\n"
+     "family: Фамилия\n"
+     "display: Показвано име\n"
+     "company: Организация\n"
+     "phone: Служебен телефон|Домашен телефон|Мобилен телефон\n"
+     "fax: Факс\n"
+     "pager: Пейджър\n"
+     "other: Псевдоним|Основна е-поща|Допълнителна е-поща|Домашен адрес|Домашен адрес 2|Местоживеене|"
+     "Област|Zip Код|Държава|Служебен адрес|Служебен адрес 2|Месторабота|Служебен Zip Код|Длъжност|Отдел|"
+     "Уеб страница 1|Уеб страница 2|Година на раждане|Месец на раждане|Ден на раждане|Друго 1|Друго 2|"
+     "Друго 3|Друго 4|Бележки|Изобразено име"},
+    // thunderbird-l10n sr/mail/chrome/messenger/importMsgs.properties, fields 2100 to 2136.
+    {"Thunderbird", "Serbian",
+     "given: Име\n"
+     "family: Презиме\n"
+     "display: Име за приказ\n"
+     "company: Организација\n"
+     "phone: Пословни телефон|Кућни телефон|Број мобилног\n"
+     "fax: Број факса\n"
+     "pager: Број пејџера\n"
+     "other: Надимак|Примарни мејл|Секундарни мејл|Кућна адреса|Кућна адреса 2|Град|Област|Поштански број|"
+     "Држава|Пословна адреса|Пословна адреса 2|Регија|ZipCode|Титула на послу|Одељење|Веб страница 1|"
+     "Веб страница 2|Година рођења|Месец рођења|Дан рођења|Произвољно 1|Произвољно 2|Произвољно 3|"
+     "Произвољно 4|Белешке"},
+    // thunderbird-l10n mk/mail/chrome/messenger/importMsgs.properties, fields 2100 to 2136.
+    {"Thunderbird", "Macedonian",
+     "given: Име\n"
+     "family: Презиме\n"
+     "display: Вообичаено\n"
+     "company: Организација\n"
+     "phone: Телефон на работа|Домашен телефон|Мобилен\n"
+     "fax: Факс\n"
+     "pager: Пејџер\n"
+     "other: Прекар|Примарна адреса за е-пошта|Секундарна адреса|Домашна адреса|Домашна адреса 2|Град|"
+     "Провинција|Поштенски код|Држава|Работна адреса|Работна адреса 2|Работен град|Работна провинција|"
+     "Работен поштенски код|Работна држава|Занимање|Оддел|Мрежна страница 1|Мрежна страница 2|"
+     "Година на раѓање|Месец на раѓање|Ден на раѓање|Сопствено 1|Сопствено 2|Сопствено 3|Сопствено 4|"
+     "Забелешки"},
     // thunderbird-l10n pt-BR/mail/chrome/messenger/importMsgs.properties, fields 2100 to 2136.
     {"Thunderbird", "Portuguese (Brazil)",
      "given: Primeiro nome\n"
@@ -441,6 +481,142 @@ const LayoutRow LayoutTable[] = {
      "Ev posta kodu|Ev ülkesi|İş adresi|İş adresi 2|İş şehri|İş bölgesi|İş posta kodu|İş ülkesi|İş unvanı|"
      "Bölüm|Web sayfası 1|Web sayfası 2|Doğum yılı|Doğum ayı|Doğum günü|Özel 1|Özel 2|Özel 3|Özel 4|Notlar|"
      "Ekran adı"},
+    // thunderbird-l10n el/mail/chrome/messenger/importMsgs.properties, fields 2100 to 2136.
+    {"Thunderbird", "Greek",
+     "given: Όνομα\n"
+     "family: Επώνυμο\n"
+     "display: Εμφανιζόμενο όνομα\n"
+     "company: Εταιρεία\n"
+     "phone: Τηλέφωνο εργασίας|Τηλέφωνο οικίας|Αριθμός κινητού\n"
+     "fax: Αριθμός φαξ\n"
+     "pager: Αριθμός βομβητή\n"
+     "other: Ψευδώνυμο|Κύριο email|Δευτερεύον email|Διεύθυνση οικίας|Διεύθυνση οικίας 2|Πόλη οικίας|"
+     "Πολιτεία οικίας|Ταχ. κώδικας οικίας|Χώρα οικίας|Διεύθυνση εργασίας|Διεύθυνση εργασίας 2|"
+     "Πόλη εργασίας|Πολιτεία εργασίας|Ταχ. κώδικας εργασίας|Χώρα εργασίας|Τίτλος εργασίας|Τμήμα|"
+     "Ιστοσελίδα 1|Ιστοσελίδα 2|Έτος γέννησης|Μήνας γέννησης|Ημέρα γέννησης|Προσαρμοσμένο 1|"
+     "Προσαρμοσμένο 2|Προσαρμοσμένο 3|Προσαρμοσμένο 4|Σημειώσεις"},
+    // thunderbird-l10n he/mail/chrome/messenger/importMsgs.properties, fields 2100 to 2136.
+    {"Thunderbird", "Hebrew",
+     "given: שם פרטי\n"
+     "family: שם משפחה\n"
+     "display: שם תצוגה\n"
+     "company: ארגון\n"
+     "phone: טלפון בעבודה|טלפון בבית|מספר נייד\n"
+     "fax: מספר פקס\n"
+     "pager: מספר איתורית\n"
+     "other: כינוי|דוא״ל ראשי|דוא״ל משני|כתובת בבית|כתובת בבית 2|עיר מגורים|מדינת מגורים|מיקוד מגורים|"
+     "ארץ מגורים|כתובת עבודה|כתובת עבודה 2|עיר עבודה|מדינת עבודה|מיקוד עבודה|ארץ עבודה|תפקיד|מחלקה|אתר 1|"
+     "אתר 2|שנת לידה|חודש לידה|יום לידה|התאמה אישית 1|התאמה אישית 2|התאמה אישית 3|התאמה אישית 4|הערות|"
+     "שם מסך"},
+    // thunderbird-l10n ar/mail/chrome/messenger/importMsgs.properties, fields 2100 to 2136.
+    {"Thunderbird", "Arabic",
+     "given: الاسم الأول\n"
+     "family: الاسم الأخير\n"
+     "display: اسم العرض\n"
+     "company: المنظّمة\n"
+     "phone: هاتف العمل|هاتف المنزل|رقم المحمول\n"
+     "fax: رقم الفاكس\n"
+     "pager: رقم جهاز الاستدعاء\n"
+     "other: الكنية|البريد الرئيسي|البريد الثانوي|عنوان المنزل|عنوان المنزل 2|مدينة المنزل|ولاية المنزل|"
+     "رمز بريد المنزل|دولة المنزل|عنوان العمل|عنوان العمل 2|مدينة العمل|ولاية العمل|رمز بريد العمل|"
+     "دولة العمل|المسمى الوظيفي|القِسْم|صفحة الوِب 1|صفحة الوِب 2|سنة الميلاد|شهر الميلاد|يوم الميلاد|"
+     "مخصص 1|مخصص 2|مخصص 3|مخصص 4|ملاحظات|اسم الشاشة"},
+    // thunderbird-l10n ro/mail/chrome/messenger/importMsgs.properties, fields 2100 to 2136.
+    {"Thunderbird", "Romanian",
+     "given: Prenume\n"
+     "family: Nume de familie\n"
+     "display: Nume de afișat\n"
+     "company: Organizație\n"
+     "phone: Telefon de serviciu|Telefon de acasă|Telefon mobil\n"
+     "fax: Număr de fax\n"
+     "pager: Număr de pager\n"
+     "other: Pseudonim|E-mail primar|E-mail secundar|Adresă acasă|Adresă acasă 2|Localitate domiciliu|"
+     "Județ domiciliu|Cod poștal domiciliu|Țară domiciliu|Adresă serviciu|Adresă serviciu 2|"
+     "Localitate serviciu|Județ serviciu|Cod poștal serviciu|Țară serviciu|Funcție|Departament|"
+     "Pagină web 1|Pagină web 2|Anul nașterii|Lună de naștere|Zi de naștere|Diverse 1|Diverse 2|Diverse 3|"
+     "Diverse 4|Note|Nume afișat"},
+    // thunderbird-l10n ca/mail/chrome/messenger/importMsgs.properties, fields 2100 to 2136.
+    {"Thunderbird", "Catalan",
+     "given: Nom\n"
+     "family: Cognoms\n"
+     "display: Nom a mostrar\n"
+     "company: Organització\n"
+     "phone: Telèfon de la feina|Telèfon particular|Número de mòbil\n"
+     "fax: Número de fax\n"
+     "pager: Número de buscapersones\n"
+     "other: Sobrenom|Adreça electrònica principal|Adreça electrònica secundària|Adreça particular|"
+     "Adreça particular 2|Població (particular)|Comarca (particular)|Codi postal (particular)|"
+     "País (particular)|Adreça de la feina|Adreça de la feina 2|Població (feina)|Comarca (feina)|"
+     "Codi postal (feina)|País (feina)|Càrrec|Departament|Pàgina web 1|Pàgina web 2|Any de naixement|"
+     "Mes de naixement|Dia de naixement|Personalitzat 1|Personalitzat 2|Personalitzat 3|Personalitzat 4|"
+     "Anotacions"},
+    // thunderbird-l10n lt/mail/chrome/messenger/importMsgs.properties, fields 2100 to 2136.
+    {"Thunderbird", "Lithuanian",
+     "given: Vardas\n"
+     "family: Pavardė\n"
+     "display: Asmenvardis\n"
+     "company: Įstaiga\n"
+     "phone: Darbo telefonas|Namų telefonas|Mobiliojo tel. numeris\n"
+     "fax: Fakso numeris\n"
+     "pager: Pranešimų gaviklio numeris\n"
+     "other: Slapyvardis|Pirminis el. pašto adresas|Antrinis el. pašto adresas|Namų adresas|Namų adresas 2|"
+     "Miestas|Valstija, sritis, provincija|Namų pašto indeksas|Valstybė|Darbovietės adresas|"
+     "Darbovietės adresas 2|Darbo įstaigos pašto indeksas|Pareigos|Padalinys|Tinklalapis 1|Tinklalapis 2|"
+     "Gimimo metai|Gimimo mėnuo|Gimimo diena|Pastabos|AOL abonento vardas"},
+    // thunderbird-l10n lv/mail/chrome/messenger/importMsgs.properties, fields 2100 to 2136.
+    {"Thunderbird", "Latvian",
+     "given: Vārds\n"
+     "family: Uzvārds\n"
+     "display: Rādāmais vārds\n"
+     "company: Organizācija\n"
+     "phone: Darba telefons|Mājas telefons|Mobilais numurs\n"
+     "fax: Faksa numurs\n"
+     "pager: Peidžera numurs\n"
+     "other: Segvārds|Primārais epasts|Papildu epasts|Mājas adrese|Mājas adrese 2|Mājas pilsēta|"
+     "Mājas pavalsts|Mājas pasta indekss|Mājas valsts|Darba adrese|Darba adrese 2|Darba pilsēta|"
+     "Darba pavalsts|Darbs pasta indekss|Darba valsts|Amata nosaukums|Nodaļa|Tīmekļa lapa 1|Tīmekļa lapa 2|"
+     "Dzimšanas gads|Dzimšanas mēnesis|Dzimšanas diena|Pielāgots 1|Pielāgots 2|Pielāgots 3|Pielāgots 4|"
+     "Piezīmes|Ekrāna nosaukums"},
+    // thunderbird-l10n et/mail/chrome/messenger/importMsgs.properties, fields 2100 to 2136.
+    {"Thunderbird", "Estonian",
+     "given: Eesnimi\n"
+     "family: Perekonnanimi\n"
+     "display: Kuvatav nimi\n"
+     "company: Organisatsioon\n"
+     "phone: Töötelefon|Kodune telefon|Mobiilinumber\n"
+     "fax: Faksi number\n"
+     "pager: Peileri number\n"
+     "other: Hüüdnimi|Peamine e-posti aadress|Muu e-posti aadress|Kodune aadress|Kodune aadress 2|"
+     "Kodu linn|Kodu maakond|Kodu postiindeks|Kodu riik|Tööaadress|Tööaadress 2|Töö linn|Töö maakond|"
+     "Töö postiindeks|Töö riik|Amet|Osakond|Veebileht 1|Veebileht 2|Sünniaasta|Sünnikuu|Sünnipäev|"
+     "Kohandatud 1|Kohandatud 2|Kohandatud 3|Kohandatud 4|Märkused|Ekraaninimi"},
+    // thunderbird-l10n sl/mail/chrome/messenger/importMsgs.properties, fields 2100 to 2136.
+    {"Thunderbird", "Slovenian",
+     "given: Ime\n"
+     "family: Priimek\n"
+     "display: Prikazano ime\n"
+     "company: Organizacija\n"
+     "phone: Telefon v službi|Telefon doma|Številka mobilnika\n"
+     "fax: Številka faksa\n"
+     "pager: Številka pozivnika\n"
+     "other: Vzdevek|Glavna e-pošta|Dodatna e-pošta|Domači naslov|Domači naslov 2|Mesto (doma)|"
+     "Zv. država (doma)|Poštna številka (doma)|Država (doma)|Naslov v službi|Naslov v službi 2|"
+     "Mesto (služba)|Zv. država (služba)|Poštna številka (služba)|Država (služba)|Službeni naziv|Oddelek|"
+     "Spletna stran 1|Spletna stran 2|Rojstno leto|Rojstni mesec|Rojstni dan|Po meri 1|Po meri 2|Po meri 3|"
+     "Po meri 4|Beležke|Zaslonsko ime"},
+    // thunderbird-l10n is/mail/chrome/messenger/importMsgs.properties, fields 2100 to 2136.
+    {"Thunderbird", "Icelandic",
+     "given: Skírnarnafn\n"
+     "family: Eftirnafn\n"
+     "display: Birtingarnafn\n"
+     "company: Fyrirtæki/Stofnun\n"
+     "phone: Vinnusími|Heimasími|Farsími\n"
+     "fax: Faxnúmer\n"
+     "pager: Símboði\n"
+     "other: Gælunafn|Aðal tölvupóstfang|Auka tölvupóstfang|Heimilisfang|Heimilisfang 2|Borg/Sveitarfélag|"
+     "Ríki|Póstnúmer|Land|Vinnustaður|Vinnustaður 2|Borg/Sveitarfélag (Vinna)|Ríki (Vinna)|"
+     "Póstnúmer (Vinna)|Land (Vinna)|Starfsheiti|Deild|Vefsíða 1|Vefsíða 2|Fæðingarár|Fæðingarmánuður|"
+     "Fæðingardagur|Sérsniðið 1|Sérsniðið 2|Sérsniðið 3|Sérsniðið 4|Athugasemdir|Skjáheiti"},
     // thunderbird-l10n zh-CN/mail/chrome/messenger/importMsgs.properties, fields 2100 to 2136.
     {"Thunderbird", "Chinese (Simplified)",
      "given: 名字\n"
@@ -516,6 +692,21 @@ const LayoutRow LayoutTable[] = {
      "Departamento|Página web 1|Página web 2|Año de nacimiento|Mes de nacimiento|Día de nacimiento|"
      "Personalizado 1|Personalizado 2|Personalizado 3|Personalizado 4|Notas|"
      "Nombre para mostrar en pantalla"},
+    // thunderbird-l10n es-AR/mail/chrome/messenger/importMsgs.properties, fields 2100 to 2136.
+    {"Thunderbird", "Spanish (Argentina)",
+     "given: Primer nombre\n"
+     "family: Apellido\n"
+     "display: Nombre mostrado\n"
+     "company: Compañía\n"
+     "phone: Teléfono (Trabajo)|Teléfono particular|Teléfono móvil\n"
+     "fax: Fax\n"
+     "pager: Buscapersonas\n"
+     "other: Apodo|Dirección de correo electrónico principal|Dirección de correo electrónico secundaria|"
+     "Dirección personal|Dirección personal 2|Ciudad donde vive|Provincia|Código postal|País de residencia|"
+     "Dirección de trabajo|Dirección de trabajo 2|Ciudad (Trabajo)|Provincia (Trabajo)|"
+     "Código postal (Trabajo)|País (Trabajo)|Cargo|Departamento|Página web 1|Página web 2|"
+     "Año de nacimiento|Mes de nacimiento|Día de nacimiento|Personalizado 1|Personalizado 2|"
+     "Personalizado 3|Personalizado 4|Notas|Nombre de usuario AIM"},
     // thunderbird-l10n gl/mail/chrome/messenger/importMsgs.properties, fields 2100 to 2136.
     {"Thunderbird", "Galician",
      "given: Nome\n"
