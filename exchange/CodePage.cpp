@@ -664,15 +664,27 @@ Guess guess(const QVector<Sample> &samples)
         g.line = lineAt(best.badOffset);
         return g;
     }
-    // Two readings as good, into different text: which is meant cannot be told.
+    // Two readings as good, into different text: which is meant cannot be
+    // told, unless one is the system's own code page.
+    auto alike = [&](const Reading &r) {
+        return r.bad == best.bad && r.cover == best.cover && std::abs(r.quality() - best.quality()) <= 1e-9;
+    };
+    const QByteArray own = systemCodePage();
+    for (const Reading &r : readings) {
+        if (alike(r) && own == Candidates[r.candidate].name) {
+            g.name = own;
+            return g;
+        }
+    }
     if (readings.size() > 1 && best.candidate != 0) {
         const Reading &next = readings.at(1);
-        if (next.bad == best.bad && next.cover == best.cover && std::abs(next.quality() - best.quality()) <= 1e-9
-            && next.text != best.text) {
+        if (alike(next) && next.text != best.text) {
             qsizetype i = 0;
             while (i < best.text.size() && i < next.text.size() && best.text.at(i) == next.text.at(i))
                 ++i;
             g.line = lineAt(best.offsets.value(std::min(i, best.offsets.size() - 1)));
+            g.first = Candidates[best.candidate].name;
+            g.second = Candidates[next.candidate].name;
             return g;
         }
     }

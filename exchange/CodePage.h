@@ -21,7 +21,8 @@ struct Sample
 struct Guess
 {
     QByteArray name;    // the code page, as messages name it ("windows-1251"); empty: refused
-    int line = 0;       // refused: a line no code page reads as names
+    int line = 0;       // refused: a line no code page reads as names, or where two read apart
+    QByteArray first, second;   // refused for reading as well in these two, into different text
 };
 
 // Of the code pages Windows and Outlook write (the Windows ANSI code pages,
@@ -30,10 +31,15 @@ struct Guess
 // script and, for Latin letters, in one language's alphabet; the fewest
 // languages for the whole text; the most common characters. Where no code
 // page reads every word so, or two read it equally well into different
-// text, none is chosen. Windows-1252 goes first where it reads as well as
-// another, so that Western files read as they always did. Judged on at
-// most the first 4 KiB of words that hold bytes beyond ASCII.
+// text, none is chosen, unless one of them is the system's own code page
+// (the ANSI code page on Windows). Windows-1252 goes first where it reads as
+// well as another, so that Western files read as they always did. Judged on
+// at most the first 4 KiB of words that hold bytes beyond ASCII.
 Guess guess(const QVector<Sample> &samples);
+
+// The code page of the system's programs where it has one (Windows' ANSI
+// code page, as guess() names it: "windows-1251", "Shift_JIS"), else empty.
+QByteArray systemCodePage();
 
 // Whether a converter of this name is known (ICU's names and aliases:
 // "windows-1251", "cp1250", "Shift_JIS", "macintosh", "UTF-16LE" ...).

@@ -316,11 +316,15 @@ qsizetype firstNonUtf8(QByteArrayView bytes)
     return -1;
 }
 
-QString untold()
+QString untold(const QByteArray &first, const QByteArray &second)
 {
-    return QStringLiteral("not UTF-8, and the code page cannot be told from the text: no code page reads its words as "
-                          "names; state it with --encoding (windows-1252, windows-1250, windows-1251, Shift_JIS, "
-                          "GB18030, macintosh ...)");
+    const QString why = first.isEmpty()
+        ? QStringLiteral("no code page reads its words as names")
+        : QStringLiteral("it reads as well in %1 as in %2, as different names").arg(QString::fromLatin1(first),
+                                                                                    QString::fromLatin1(second));
+    return QStringLiteral("not UTF-8, and the code page cannot be told from the text: %1; state it with --encoding "
+                          "(windows-1252, windows-1250, windows-1251, Shift_JIS, GB18030, macintosh ...)")
+        .arg(why);
 }
 
 QString noCharacter(uchar byte, const QString &codePage, bool guessed)
@@ -342,7 +346,7 @@ bool fileText(const QByteArray &bytes, const QByteArray &stated, QString &text, 
     if (name.isEmpty()) {
         const codepage::Guess guess = codepage::guess({{body, 1}});
         if (guess.name.isEmpty()) {
-            result.errors.append(Problem::at(guess.line, untold()));
+            result.errors.append(Problem::at(guess.line, untold(guess.first, guess.second)));
             return false;
         }
         name = guess.name;

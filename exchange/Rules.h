@@ -65,8 +65,9 @@ qsizetype firstNonUtf8(QByteArrayView bytes);
 // error on its line when it cannot be read. Sets result's code page.
 bool fileText(const QByteArray &bytes, const QByteArray &stated, QString &text, ReadResult &result);
 
-// The error for a text whose code page cannot be told.
-QString untold();
+// The error for a text whose code page cannot be told: none reads it as
+// names, or the two named read it as well into different text.
+QString untold(const QByteArray &first = QByteArray(), const QByteArray &second = QByteArray());
 // The error for a byte with no character in the code page (stated or guessed).
 QString noCharacter(uchar byte, const QString &codePage, bool guessed);
 

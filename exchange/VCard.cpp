@@ -321,7 +321,7 @@ bool tellCodePage(QByteArrayView body, Reader &r)
         return true;
     const codepage::Guess guess = codepage::guess(samples);
     if (guess.name.isEmpty()) {
-        r.result.errors.append(Problem::at(guess.line, charset::untold()));
+        r.result.errors.append(Problem::at(guess.line, charset::untold(guess.first, guess.second)));
         return false;
     }
     r.guessed = guess.name;
