@@ -573,14 +573,6 @@ bool separator(char c)
 
 } // namespace
 
-QVector<QByteArray> candidates()
-{
-    QVector<QByteArray> names;
-    for (const Candidate &c : Candidates)
-        names.append(c.name);
-    return names;
-}
-
 Guess guess(const QVector<Sample> &samples)
 {
     // The words that hold bytes beyond ASCII, each once, one to a line.

@@ -57,7 +57,4 @@ bool decode(const QByteArray &name, QByteArrayView bytes, QString &text, qsizety
 // The text in the code page; a character it cannot hold is written as "?" and counted in replaced.
 QByteArray encode(const QByteArray &name, const QString &text, int &replaced);
 
-// The code pages guess() chooses from, as messages name them.
-QVector<QByteArray> candidates();
-
 } // namespace exchange::codepage

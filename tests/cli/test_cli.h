@@ -399,6 +399,16 @@ private slots:
         QCOMPARE(r.status, 0);
         QVERIFY2(r.err.contains(QLatin1String("sk.csv: summary: read as windows-1250; added 1 entry")), qPrintable(r.err));
         QCOMPARE(exportCsv(QStringLiteral("b.bin")), Header + DefaultSpecials + "0701,J\xC3\xA1n Kov\xC3\xA1" "c,0,0,0,0,0\r\n");
+        // Stated for a vCard: a property's own CHARSET still applies; UTF-16 is read whole.
+        write(QStringLiteral("ru.vcf"), "BEGIN:VCARD\r\nVERSION:2.1\r\nN:\xCF\xE5\xF2\xF0\xEE\xE2;\xC8\xE2\xE0\xED\r\n"
+                                        "ORG;CHARSET=UTF-8:\xC3\x85\r\nTEL:0702\r\nEND:VCARD\r\n");
+        write(QStringLiteral("le.vcf"), QByteArray("B\0E\0G\0I\0N\0:\0V\0C\0A\0R\0D\0\n\0F\0N\0:\0\xC5\0\n\0T\0E\0L\0:\0"
+                                                   "0\0007\0000\0003\0\n\0E\0N\0D\0:\0V\0C\0A\0R\0D\0\n\0", 72));
+        for (const char *file : {"ru.vcf", "le.vcf"}) {
+            r = vire({"import", "a.bin", file, "--encoding", file[0] == 'r' ? "windows-1251" : "UTF-16LE", "--dry-run"});
+            QVERIFY2(r.status == 0 && r.err.contains(QLatin1String("added 1 entry")), qPrintable(r.err));
+        }
+        QVERIFY2(r.err.contains(QLatin1String("summary: dry run: read as UTF-16LE; added 1 entry")), qPrintable(r.err));
         // For a program that reads only windows-1251: what it cannot hold is "?".
         r = vire({"export", "b.bin", "--encoding", "windows-1251"});
         QCOMPARE(r.status, 0);
@@ -558,6 +568,7 @@ private slots:
         write(QStringLiteral("values.csv"), "number,name,sound,sbit1\n12a,x,0,0\n1,x,8,0\n2,x,0,2\n3,\xD0\x96uk,0,0\n"
                                             "4,\xF0\x9F\x98\x80,0,0\n");
         write(QStringLiteral("open.vcf"), "BEGIN:VCARD\nFN:A\nTEL:1\nEND:VCARD\nBEGIN:VCARD\nFN:B\nTEL:2\n");
+        write(QStringLiteral("alike.csv"), "First Name,Home Phone,Vorname,Telefon privat\nA,1,B,2\n");
         write(QStringLiteral("notriff.wav"), "RIFX and so on");
         write(QStringLiteral("\u0416.wav"), riff(chunk("data", "abc")));
         QByteArray many = "number\n";
@@ -609,6 +620,9 @@ private slots:
             {{"export", "a.bin", "--format", "xml"}, "format \"xml\" is not csv, vcard, xlsx or ods"},
             {{"import", "a.bin", "values.csv", "--encoding", "cp-none", "-o", "keep.bin"},
              "--encoding: no code page is named \"cp-none\""},
+            {{"import", "a.bin", "alike.csv", "-o", "keep.bin"},
+             "alike.csv:1: error: the header reads as Outlook, English and as Outlook, German alike, each placing its "
+             "columns in its own way; columns not placed: Vorname, Telefon privat; export the contacts as vCard"},
         };
         for (const auto &c : cases) {
             const Result r = vire(c.args);

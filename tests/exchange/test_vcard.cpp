@@ -226,6 +226,9 @@ void TestVCard::files_data()
                           "\xE3\x82\x84\xE3\x81\xBE\xE3\x81\xA0,Mobile,090 1\n")
             << QStringList{"0901 Tarou Yamada"} << QStringList{"2: name \"\u592a\u90ce \u5c71\u7530\" stored as \"Tarou Yamada\""}
             << 0 << QString();
+        QTest::newRow("Google legacy, Yomi")
+            << QByteArray("Name,Yomi Name,Phone 1 - Value\n\xE5\xB1\xB1\xE7\x94\xB0,\xE3\x82\x84\xE3\x81\xBE\xE3\x81\xA0,0701\n")
+            << QStringList{"0701 Yamada"} << QStringList{"2: name \"\u5c71\u7530\" stored as \"Yamada\""} << 0 << QString();
         // Values of vCard 2.1 without CHARSET, quoted-printable hiding their bytes; one CHARSET of its own.
         QTest::newRow("vCard 2.1, windows-1251")
             << QByteArray("BEGIN:VCARD\r\nVERSION:2.1\r\nN;ENCODING=QUOTED-PRINTABLE:=CF=E5=F2=F0=EE=E2;=C8=E2=E0=ED\r\n"
