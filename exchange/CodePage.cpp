@@ -217,6 +217,7 @@ struct Reading
     std::bitset<LetterLimit> letters;  // the Latin letters beyond ASCII
     quint32 groups = 0;
     int cover = 0;
+    int commonCover = 0;   // the languages that write the letters commonly
     QString text;
     QVector<int32_t> offsets;
 
@@ -231,10 +232,11 @@ struct Reading
 };
 
 // Punctuation beyond ASCII a word may have before it, after it, or either
-// side (quotes, dashes, the Catalan middle dot, marks of trade).
+// side (quotes, dashes, an apostrophe, marks of trade).
 bool opening(char32_t c)
 {
-    return c == 0x00A1 || c == 0x00BF || c == 0x201C || c == 0x201E || c == 0x00AB || c == 0x2039 || c == 0x201A;
+    return c == 0x00A1 || c == 0x00BF || c == 0x201C || c == 0x201E || c == 0x00AB || c == 0x2039 || c == 0x201A
+        || c == 0x2018;
 }
 bool closing(char32_t c)
 {
@@ -242,7 +244,8 @@ bool closing(char32_t c)
 }
 bool inside(char32_t c)
 {
-    return c == 0x2019 || c == 0x2018 || c == 0x00B7 || c == 0x2013 || c == 0x2014 || c == 0x00AD || c == 0x2026;
+    return c == 0x2019 || c == 0x2013 || c == 0x2014 || c == 0x00AD || c == 0x2026
+        || c == 0x05F3 || c == 0x05F4;   // Hebrew geresh and gershayim, as in דוא״ל
 }
 
 // Signs a text holds now and then: money, marks of trade, fractions.
@@ -396,7 +399,10 @@ void judge(const QVector<Point> &points, Reading &r)
             return;
         }
         const bool before = wordChar(i - 1), after = wordChar(i + 1);
-        if ((before || after) && !inside(p.code) && !(opening(p.code) && !before) && !(closing(p.code) && !after)) {
+        // The Catalan middle dot stands between two l's (col·legi) alone.
+        auto isL = [&](qsizetype k) { return k >= 0 && k < points.size() && (points[k].code | 0x20) == 'l'; };
+        const bool ellDot = p.code == 0x00B7 && isL(i - 1) && isL(i + 1);
+        if ((before || after) && !inside(p.code) && !ellDot && !(opening(p.code) && !before) && !(closing(p.code) && !after)) {
             r.fail(p.offset);
         } else if (!usual(p.code)) {
             // A sign standing alone is seldom what a file meant.
@@ -406,10 +412,10 @@ void judge(const QVector<Point> &points, Reading &r)
     }
 }
 
-// How few languages and scripts the text's letters take.
-int coverOf(const Reading &r)
+// How few languages the letters take, by all their letters or by their
+// common ones alone (a letter no language writes commonly then counts as any).
+int languagesOf(std::bitset<LetterLimit> rest, bool commonOnly)
 {
-    std::bitset<LetterLimit> rest = r.letters;
     const std::vector<Writers> &table = writers();
     int count = 0;
     while (rest.any()) {
@@ -419,21 +425,33 @@ int coverOf(const Reading &r)
             size_t n = 0;
             for (const char16_t *p = Alphabets[a].common; *p; ++p)
                 n += rest.test(*p);
-            for (const char16_t *p = Alphabets[a].occasional; *p; ++p)
+            for (const char16_t *p = Alphabets[a].occasional; *p && !commonOnly; ++p)
                 n += rest.test(*p);
             if (n > most) {
                 most = n;
                 best = a;
             }
         }
-        if (best < 0)
-            break;
+        if (best < 0) {
+            if (!commonOnly)
+                break;
+            commonOnly = false;
+            continue;
+        }
         for (size_t c = 0; c < rest.size(); ++c) {
-            if (rest.test(c) && table[c].any & (1u << best))
+            const quint32 writers = commonOnly ? table[c].common : table[c].any;
+            if (rest.test(c) && writers & (1u << best))
                 rest.reset(c);
         }
         ++count;
     }
+    return count;
+}
+
+// How few languages and scripts the text's letters take.
+int coverOf(const Reading &r)
+{
+    const int count = languagesOf(r.letters, false);
     int groups = 0;
     for (quint32 g = r.groups & ~quint32(Latin); g; g &= g - 1)
         ++groups;
@@ -561,6 +579,8 @@ bool better(const Reading &a, const Reading &b)
         return a.bad < b.bad;
     if (a.cover != b.cover)
         return a.cover < b.cover;
+    if (a.commonCover != b.commonCover)
+        return a.commonCover < b.commonCover;
     if (std::abs(a.quality() - b.quality()) > 1e-9)
         return a.quality() > b.quality();
     return a.candidate < b.candidate;
@@ -644,6 +664,7 @@ Guess guess(const QVector<Sample> &samples)
         if (r.impossible)
             continue;
         r.cover = coverOf(r);
+        r.commonCover = std::max(languagesOf(r.letters, true), 1);
         readings.append(std::move(r));
     }
     if (readings.isEmpty()) {
@@ -659,7 +680,8 @@ Guess guess(const QVector<Sample> &samples)
     // Two readings as good, into different text: which is meant cannot be
     // told, unless one is the system's own code page.
     auto alike = [&](const Reading &r) {
-        return r.bad == best.bad && r.cover == best.cover && std::abs(r.quality() - best.quality()) <= 1e-9;
+        return r.bad == best.bad && r.cover == best.cover && r.commonCover == best.commonCover
+            && std::abs(r.quality() - best.quality()) <= 1e-9;
     };
     const QByteArray own = systemCodePage();
     for (const Reading &r : readings) {
