@@ -6,7 +6,6 @@
 #include "exchange/VCardSyntax.h"
 #include "spelling/Spelling.h"
 
-#include <QStringDecoder>
 #include <QStringList>
 
 #include <algorithm>
