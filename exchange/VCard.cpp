@@ -311,9 +311,12 @@ bool tellCodePage(QByteArrayView body, Reader &r)
             held.push_back(std::move(bytes));
             samples.append({held.back(), line});
         }
+        // Copied: an unfolded line's bytes are reused for the next one.
         const QByteArrayView sort = sortAsBytes(p);
-        if (charset::firstNonUtf8(sort) >= 0)
-            samples.append({sort, line});
+        if (charset::firstNonUtf8(sort) >= 0) {
+            held.push_back(sort.toByteArray());
+            samples.append({held.back(), line});
+        }
     });
     std::swap(quiet, r.result);
     if (samples.isEmpty())
