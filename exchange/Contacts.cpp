@@ -35,8 +35,11 @@ QString describeCharacter(char32_t code)
 
 void checkName(QString &name, int line, ReadResult &result, const QString &phonetic)
 {
-    // Composed first: é written as e and a combining accent is é.
-    name = trimmedRight(name.normalized(QString::NormalizationForm_C));
+    // Composed first: é written as e and a combining accent is é. Below
+    // U+0300, where combining marks begin, text is composed already.
+    if (!std::all_of(name.cbegin(), name.cend(), [](QChar c) { return c.unicode() < 0x300; }))
+        name = name.normalized(QString::NormalizationForm_C);
+    name = trimmedRight(name);
     if (cp1252::spellable(name)) {
         if (name.size() > layout::NameLength) {
             // What the cut leaves at the end is padding in the image, so it goes too.
@@ -106,6 +109,8 @@ bool isSeparator(QChar c)
 // Devanagari ...), full-width signs as theirs.
 QString asciiDigits(QStringView raw)
 {
+    if (std::all_of(raw.cbegin(), raw.cend(), [](QChar c) { return c.unicode() < 0x80; }))
+        return raw.toString();
     const QString text = raw.toString().normalized(QString::NormalizationForm_KC);
     QString out;
     out.reserve(text.size());

@@ -48,17 +48,20 @@ struct Reader
     QString valueText(const Property &p)
     {
         QString decoded;
-        const QByteArray bytes = ownCharset(p, decoded);
+        QByteArray holder;
+        const QByteArrayView bytes = ownCharset(p, holder, decoded);
         if (!decoded.isNull())
             return decoded;
         return text(bytes, p.line);
     }
 
-    // The value's bytes, quoted-printable undone; decoded holds its text when
-    // its own CHARSET reads it.
-    QByteArray ownCharset(const Property &p, QString &decoded)
+    // The value's bytes, quoted-printable undone into holder; decoded holds
+    // its text when its own CHARSET reads it.
+    QByteArrayView ownCharset(const Property &p, QByteArray &holder, QString &decoded)
     {
-        const QByteArray bytes = isQuotedPrintable(p) ? decodeQuotedPrintable(p.value) : p.value.toByteArray();
+        if (isQuotedPrintable(p))
+            holder = decodeQuotedPrintable(p.value);
+        const QByteArrayView bytes = isQuotedPrintable(p) ? QByteArrayView(holder) : p.value;
         const QByteArray charset = paramValue(p, "CHARSET=");
         if (!charset.isEmpty() && charset != "UTF-8" && charset != "US-ASCII") {
             qsizetype bad = -1;
@@ -135,9 +138,12 @@ QString phoneticName(const Card &card, bool fromOrg)
 void finishCard(const Card &card, Reader &r)
 {
     // FN, else the given, additional and family names of N, else the organisation.
-    const QStringList n = textComponents(card.n);
-    const QStringList names{blank(card.fn) ? QString() : trimmedRight(card.fn), joined({n.value(1), n.value(2), n.value(0)}),
-                            spacesTrimmed(textComponents(card.org).value(0))};
+    QStringList names{blank(card.fn) ? QString() : trimmedRight(card.fn)};
+    // The others only where needed: most cards have an FN.
+    const bool more = names.first().isEmpty() || cp1252::onlyInvisible(names.first());
+    const QStringList n = more ? textComponents(card.n) : QStringList();
+    names << (more ? joined({n.value(1), n.value(2), n.value(0)}) : QString())
+          << (more ? spacesTrimmed(textComponents(card.org).value(0)) : QString());
     QString name;
     for (const QString &one : names) {
         if (name.isEmpty())
@@ -306,9 +312,10 @@ bool tellCodePage(QByteArrayView body, Reader &r)
             return;
         const Property p = parse(text, line, name);
         QString decoded;
-        QByteArray bytes = r.ownCharset(p, decoded);
+        QByteArray holder;
+        const QByteArrayView bytes = r.ownCharset(p, holder, decoded);
         if (decoded.isNull() && charset::firstNonUtf8(bytes) >= 0) {
-            held.push_back(std::move(bytes));
+            held.push_back(bytes.toByteArray());
             samples.append({held.back(), line});
         }
         // Copied: an unfolded line's bytes are reused for the next one.

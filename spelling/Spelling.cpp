@@ -332,6 +332,8 @@ bool onlyInvisible(const QString &text)
     for (qsizetype i = 0; i < text.size();) {
         int units = 1;
         const char32_t code = codeAt(text, i, units);
+        if (code < 0x80 && code != ' ')
+            return false;
         if (!invisible(code) && !QChar::isSpace(code))
             return false;
         any = any || invisible(code);
