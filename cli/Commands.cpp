@@ -26,11 +26,12 @@ of two images, and the seven sound banks.
 Commands:
   new -o OUT                            the image a freshly started editor saves
   info IMAGE                            entry count, special entries, sound names
-  export IMAGE [--format csv|vcard|xlsx|ods] [-o FILE]
+  export IMAGE [--format csv|vcard|xlsx|ods] [--encoding NAME] [-o FILE]
                                         the phone book as CSV (default), vCard
                                         or a spreadsheet
   import IMAGE SOURCE... -o OUT [--sync | --replace] [--dry-run] [-v]
          [--user NAME] [--ca-file FILE] [--timeout SECONDS] [--no-proxy]
+         [--encoding NAME]
                                         entries from CSV, vCard, .xlsx or .ods
                                         files or CardDAV address books
   diff A B                              what differs between two images

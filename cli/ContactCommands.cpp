@@ -2,6 +2,7 @@
 // and spreadsheets.
 #include "cli/CommandLine.h"
 
+#include "exchange/CodePage.h"
 #include "exchange/Contacts.h"
 #include "cli/DavImport.h"
 #include "image/Layout.h"
@@ -9,6 +10,7 @@
 #include "exchange/SheetContacts.h"
 #include "carddav/DavClient.h"
 #include "carddav/Terminal.h"
+#include "exchange/Spreadsheet.h"
 
 #include <QFileInfo>
 
@@ -30,6 +32,9 @@ CSV (the default): UTF-8, comma separated, the header
   number,name,sound,sbit1,sbit2,sbit3,sbit4
 then _HiddenNumber and _UnknownNumber, then the user entries in list order.
 sound is 0-7, sbit1-sbit4 are 0 or 1; trailing spaces are dropped.
+--encoding NAME writes the CSV in that code page instead (windows-1251,
+Shift_JIS, any name ICU knows), for programs that read only their own; a
+character it cannot hold is written as "?", with a warning.
 
 vCard: one vCard 3.0 per user entry (FN, N, TEL); the special entries are left out.
 
@@ -49,9 +54,10 @@ whole phone book. Rules, formats and code pages: )~" VIRE_MANUAL R"~(.
 
 int runExport(const QStringList &arguments)
 {
-    CommandLine line("export", "IMAGE [--format csv|vcard|xlsx|ods] [-o FILE]", ExportHelp);
+    CommandLine line("export", "IMAGE [--format csv|vcard|xlsx|ods] [--encoding NAME] [-o FILE]", ExportHelp);
     line.argument("IMAGE", "the image to read");
     const QCommandLineOption formatOption = line.valueOption({"format"}, "csv|vcard|xlsx|ods", "the format (default csv)");
+    const QCommandLineOption encoding = line.valueOption({"encoding"}, "NAME", "write the CSV in code page NAME (default UTF-8)");
     const QCommandLineOption output = line.valueOption({"o", "output"}, "FILE", "write FILE instead of standard output");
     if (!line.parse(arguments))
         return line.status();
@@ -69,6 +75,11 @@ int runExport(const QStringList &arguments)
         else if (name != QLatin1String("csv"))
             throw fail(QString(), QStringLiteral("format \"%1\" is not csv, vcard, xlsx or ods").arg(name));
     }
+    const QByteArray codePage = line.value(encoding).toLatin1();
+    if (line.isSet(encoding) && (format != exchange::Format::Csv || sheet != exchange::SheetFormat::None))
+        return usageError(QStringLiteral("export"), QStringLiteral("--encoding is for CSV only"));
+    if (line.isSet(encoding) && !exchange::codepage::known(codePage))
+        return usageError(QStringLiteral("export"), QStringLiteral("--encoding: no code page is named \"%1\"").arg(line.value(encoding)));
     // "-" and /dev/stdout are standard output; a terminal or another
     // character device takes the bytes as a stream; a file is saved safely.
     const QString outPath = line.isSet(output) ? line.value(output) : QString();
@@ -82,17 +93,23 @@ int runExport(const QStringList &arguments)
                    QStringLiteral("a spreadsheet is not written to a terminal; name a file with -o FILE, "
                                   "or redirect standard output"));
     const tool::Image image = readImage(line.args().at(0));
-    int replaced = 0;
-    const QByteArray bytes = sheet == exchange::SheetFormat::None
-        ? tool::exportContacts(image, format)
-        : exchange::writeSheet(sheet, image.book->entry(PhoneBook::HiddenIndex),
-                               image.book->entry(PhoneBook::UnknownIndex), tool::userEntries(*image.book), &replaced);
+    int replaced = 0, lacking = 0;
+    const QByteArray bytes = sheet != exchange::SheetFormat::None
+        ? exchange::writeSheet(sheet, image.book->entry(PhoneBook::HiddenIndex), image.book->entry(PhoneBook::UnknownIndex),
+                               tool::userEntries(*image.book), &replaced)
+        : line.isSet(encoding)
+        ? exchange::writeCsv(image.book->entry(PhoneBook::HiddenIndex), image.book->entry(PhoneBook::UnknownIndex),
+                             tool::userEntries(*image.book), codePage, &lacking)
+        : tool::exportContacts(image, format);
     // A package that failed to close comes back empty: never written as if it were the book.
     if (bytes.isEmpty() && sheet != exchange::SheetFormat::None)
         throw fail(toStdout ? QString() : outPath, QStringLiteral("the spreadsheet could not be put together; nothing written"));
     if (replaced > 0)
         message(toStdout ? QString() : outPath, 0, "warning",
                 QStringLiteral("%1 control character(s) that an .ods file cannot hold written as \"?\"").arg(replaced));
+    if (lacking > 0)
+        message(toStdout ? QString() : outPath, 0, "warning",
+                QStringLiteral("%1 character(s) that %2 cannot hold written as \"?\"").arg(lacking).arg(line.value(encoding)));
     if (toStdout)
         writeOut(bytes);
     else if (toDevice)
@@ -106,7 +123,7 @@ int runImport(const QStringList &arguments)
 {
     CommandLine line("import",
                      "IMAGE SOURCE... -o OUT [--sync | --replace] [--dry-run] [-v] [--user NAME] [--ca-file FILE] "
-                     "[--timeout SECONDS] [--no-proxy]",
+                     "[--timeout SECONDS] [--no-proxy] [--encoding NAME]",
                      ImportHelp);
     line.argument("IMAGE", "the image whose phone book is filled");
     line.argument("SOURCE", "files or CardDAV URLs, read in order as one", CommandLine::Repeated);
@@ -119,6 +136,8 @@ int runImport(const QStringList &arguments)
     const QCommandLineOption user =
         line.valueOption({"user"}, "NAME", "the address book's user (else the URL's)");
     const QCommandLineOption caFile = line.valueOption({"ca-file"}, "FILE", "also trust the PEM certificates in FILE");
+    const QCommandLineOption encoding =
+        line.valueOption({"encoding"}, "NAME", "the code page of the files (windows-1251 ...)");
     const QCommandLineOption timeout =
         line.valueOption({"timeout"}, "SECONDS", "give up on an address book after SECONDS (600)");
     const QCommandLineOption noProxy = line.flagOption({"no-proxy"}, "reach address books directly, never by a proxy");
@@ -158,6 +177,11 @@ int runImport(const QStringList &arguments)
                                                      .arg(davOnly.names().first()));
         }
     }
+    const QByteArray codePage = line.value(encoding).toLatin1();
+    if (line.isSet(encoding) && !exchange::codepage::known(codePage))
+        return usageError(QStringLiteral("import"), QStringLiteral("--encoding: no code page is named \"%1\"").arg(line.value(encoding)));
+    if (line.isSet(encoding) && fromServer)
+        return usageError(QStringLiteral("import"), QStringLiteral("--encoding is for files; an address book answers in UTF-8"));
     const QString outPath = line.value(output);
     if (line.isSet(output))
         checkOutput(outPath);
@@ -176,7 +200,7 @@ int runImport(const QStringList &arguments)
     exchange::ReadResult read;
     QVector<std::pair<qsizetype, int>> origin;   // source, line
     QVector<CardPlaces> places(sources.size());
-    QStringList layouts;
+    QStringList layouts, codePages;
     for (qsizetype i = 0; i < sources.size(); ++i) {
         const QString &source = sources.at(i);
         exchange::ReadResult one;
@@ -188,7 +212,10 @@ int runImport(const QStringList &arguments)
             const QByteArray bytes = readFile(source, MaxContactsBytes + 1);
             if (bytes.size() > MaxContactsBytes)
                 throw fail(source, QStringLiteral("larger than 64 MiB; not a contacts file"));
-            one = exchange::readContactsFile(bytes, mode);
+            if (line.isSet(encoding) && exchange::looksLikeZip(bytes))
+                return usageError(QStringLiteral("import"),
+                                  QStringLiteral("--encoding is for CSV and vCard files; %1 is a spreadsheet").arg(source));
+            one = exchange::readContactsFile(bytes, mode, codePage);
         }
 
         // Errors and warnings together, in the order of the file.
@@ -225,6 +252,12 @@ int runImport(const QStringList &arguments)
         read.users += one.users;
         if (!one.layout.isEmpty())
             layouts << QStringLiteral("read as %1").arg(one.layout);
+        // Text that was not UTF-8 may have been read in the wrong code page: say which, and how to change it.
+        if (!one.codePage.isEmpty())
+            codePages << (sources.size() > 1 ? source + QLatin1Char(' ') : QString())
+                    + (one.codePageGuessed ? QStringLiteral("read as %1, guessed; --encoding to change")
+                                           : QStringLiteral("read as %1"))
+                          .arg(one.codePage);
     }
 
     const tool::Image before = tool::decodeImage(image.fb.bytes());
@@ -265,6 +298,8 @@ int runImport(const QStringList &arguments)
         writeLines(tool::differences(before, image));
 
     QString summary = tool::importSummary(outcome, read, how);
+    if (!codePages.isEmpty())
+        summary = codePages.join(QStringLiteral("; ")) + QStringLiteral("; ") + summary;
     // An unchanged image is not written over itself; another output is written all the same.
     const bool same = line.isSet(output) && safefile::sameFile(imagePath, outPath)
         && QFileInfo(outPath).size() == layout::ImageSize;

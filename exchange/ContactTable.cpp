@@ -137,6 +137,7 @@ void ownRow(const QVector<Cell> &row, int line, const OwnAt &at, qsizetype width
 struct Columns
 {
     std::array<int, Parts> part;     // the first cell of each name part, -1 for none
+    std::array<int, 4> reading;      // how the given, middle, family and display names are spoken
     struct Phone
     {
         int col;
@@ -158,9 +159,14 @@ Columns columnsOf(const layouts::Header &header, const QVector<Cell> &cells)
 {
     Columns cols;
     cols.part.fill(-1);
+    cols.reading.fill(-1);
     for (int f = 0; f < header.roles.size(); ++f) {
         const Role role = header.roles.at(f);
-        if (role >= Role::Given && role <= Role::Company) {
+        if (role >= Role::ReadingGiven && role <= Role::ReadingDisplay) {
+            int &slot = cols.reading[size_t(int(role) - int(Role::ReadingGiven))];
+            if (slot < 0)
+                slot = f;
+        } else if (role >= Role::Given && role <= Role::Company) {
             int &slot = cols.part[size_t(partSlot(role))];
             if (slot < 0)
                 slot = f;
@@ -208,15 +214,27 @@ void otherRow(const QVector<Cell> &row, int line, Columns &cols, qsizetype width
     };
     QStringList parts{text(Role::Given), text(Role::Middle), text(Role::Family)};
     parts.removeAll(QString());
-    QString name = parts.join(QLatin1Char(' '));
-    if (name.isEmpty())
-        name = text(Role::Display);
-    if (name.isEmpty())
-        name = text(Role::Company);
+    // A name of invisible characters only (bidi marks) is none: the next one is taken, or the row skipped.
+    const QStringList names{parts.join(QLatin1Char(' ')), text(Role::Display), text(Role::Company)};
+    bool invisible = false;
+    const qsizetype chosen = rules::firstName(names, line, result, invisible);
+    if (invisible) {
+        rules::reject(mode, line, QStringLiteral("row has a name of only invisible characters and no other"), result);
+        return;
+    }
+    QString name = chosen >= 0 ? names.at(chosen) : QString();
+    // How the name taken is spoken, where the file says.
+    auto reading = [&](int k) {
+        const int col = cols.reading[size_t(k)];
+        return col >= 0 && col < row.size() ? row.at(col).text.trimmed() : QString();
+    };
+    QStringList heard{reading(0), reading(1), reading(2)};
+    heard.removeAll(QString());
+    const QString phonetic = chosen == 0 ? heard.join(QLatin1Char(' ')) : chosen == 1 ? reading(3) : QString();
     if (name.isEmpty())
         result.warnings.append(Problem::at(line, QStringLiteral("row has no name (first, middle or last name, display name or "
                                                      "company); its entries have none")));
-    rules::checkName(name, line, result);
+    rules::checkName(name, line, result, phonetic);
 
     bool any = false;
     int left = 0;
@@ -286,8 +304,26 @@ ReadResult readTable(const Table &table, Mode mode)
     for (const Cell &cell : cells)
         names.append(cell.text);
     const layouts::Header header = layouts::readHeader(names);
-    const layouts::Layout *layout = header.layout < 0 ? nullptr : &layouts::all().at(header.layout);
-    const bool own = layout && layout->own;
+    if (header.layout < 0 || header.rival >= 0) {
+        // Columns another program may have written in a language not read.
+        QString unplaced;
+        if (!header.unplaced.isEmpty()) {
+            const QStringList shown = header.unplaced.mid(0, 10);
+            unplaced = QStringLiteral("; columns not placed: %1%2")
+                           .arg(shown.join(QStringLiteral(", ")), header.unplaced.size() > shown.size() ? QStringLiteral(", ...")
+                                                                                                      : QString());
+        }
+        const QString why = header.rival >= 0
+            ? QStringLiteral("the header reads as %1 and as %2 alike, each placing its columns in its own way%3")
+                  .arg(layouts::all().at(header.layout).title(), layouts::all().at(header.rival).title(), unplaced)
+            : QStringLiteral("the header names neither our columns (%1; only \"number\" is required) nor the name and "
+                             "telephone columns of a Google Contacts, Outlook or Thunderbird export%2")
+                  .arg(csvHeader(), unplaced);
+        result.errors.append(Problem::at(headerLine, noLayout(why)));
+        return result;
+    }
+    const layouts::Layout *layout = &layouts::all().at(header.layout);
+    const bool own = layout->own;
 
     // Our own columns: which field holds each; -1 for one the table lacks.
     OwnAt at;
@@ -309,23 +345,9 @@ ReadResult readTable(const Table &table, Mode mode)
             }
             slot = f;
         }
-    } else if (layout) {
+    } else {
         cols = columnsOf(header, cells);
         result.layout = layout->title();
-    }
-    if (!layout || (own && at[size_t(ownSlot(Role::Number))] < 0)) {
-        result.errors.append(Problem::at(headerLine, noLayout(QStringLiteral("the header names neither our columns (%1; only "
-                                                                  "\"number\" is required) nor the name and telephone "
-                                                                  "columns of a Google Contacts, Outlook or Thunderbird "
-                                                                  "export")
-                                                       .arg(csvHeader()))));
-        return result;
-    }
-    if (!own && cols.phones.isEmpty() && cols.leftOut.isEmpty()) {
-        result.errors.append(Problem::at(headerLine, noLayout(QStringLiteral("the header reads as %1 but names none of its "
-                                                                  "telephone columns (%2)")
-                                                       .arg(layout->title(), layout->phones.join(QStringLiteral(", "))))));
-        return result;
     }
     if (own && !ignored.isEmpty())
         result.warnings.append(Problem::at(headerLine, QStringLiteral("column(s) ignored: %1").arg(ignored.join(QStringLiteral(", ")))));

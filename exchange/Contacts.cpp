@@ -2,9 +2,11 @@
 
 #include "image/FixedText.h"
 #include "image/Layout.h"
+#include "exchange/CodePage.h"
 #include "exchange/Rules.h"
 #include "spelling/Spelling.h"
 
+#include <QRegularExpression>
 #include <QStringDecoder>
 
 #include <algorithm>
@@ -33,6 +35,10 @@ QString describeCharacter(char32_t code)
 
 void checkName(QString &name, int line, ReadResult &result, const QString &phonetic)
 {
+    // Composed first: é written as e and a combining accent is é. Below
+    // U+0300, where combining marks begin, text is composed already.
+    if (!std::all_of(name.cbegin(), name.cend(), [](QChar c) { return c.unicode() < 0x300; }))
+        name = name.normalized(QString::NormalizationForm_C);
     name = trimmedRight(name);
     if (cp1252::spellable(name)) {
         if (name.size() > layout::NameLength) {
@@ -53,13 +59,16 @@ void checkName(QString &name, int line, ReadResult &result, const QString &phone
         spelling = cp1252::spell(name);
     }
     QStringList how;
+    if (spelling.dropped > 0)
+        how << QStringLiteral("invisible characters and emoji left out");
     if (!heard.isEmpty())
         how << QStringLiteral("from its phonetic name \"%1\"").arg(heard);
     if (spelling.latin)
         how << QStringLiteral("spelled in Latin letters");
     if (spelling.unspelled > 0)
         how << QStringLiteral("\"?\" for what Windows-1252 cannot spell");
-    QString stored = trimmedRight(spelling.text);
+    // What was left out may leave spaces where it stood.
+    QString stored = spelling.dropped > 0 ? spelling.text.simplified() : trimmedRight(spelling.text);
     if (stored.size() > layout::NameLength) {
         stored = trimmedRight(stored.left(layout::NameLength));
         how << QStringLiteral("cut to %1 characters").arg(layout::NameLength);
@@ -96,9 +105,33 @@ bool isSeparator(QChar c)
         || c == QLatin1Char('(') || c == QLatin1Char(')');
 }
 
+// Every decimal digit as its ASCII one (full-width, Arabic-Indic,
+// Devanagari ...), full-width signs as theirs.
+QString asciiDigits(QStringView raw)
+{
+    if (std::all_of(raw.cbegin(), raw.cend(), [](QChar c) { return c.unicode() < 0x80; }))
+        return raw.toString();
+    const QString text = raw.toString().normalized(QString::NormalizationForm_KC);
+    QString out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        char32_t code = text.at(i).unicode();
+        if (text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
+            code = QChar::surrogateToUcs4(text.at(i), text.at(i + 1));
+            ++i;
+        }
+        const int value = QChar::category(code) == QChar::Number_DecimalDigit ? QChar::digitValue(code) : -1;
+        if (value >= 0)
+            out += QChar(char16_t(u'0' + value));
+        else
+            out += QString::fromUcs4(&code, 1);
+    }
+    return out;
+}
+
 QString cleaned(QStringView raw)
 {
-    QString text = raw.trimmed().toString();
+    QString text = asciiDigits(raw).trimmed();
     if (text.startsWith(QLatin1Char('+')))
         text.replace(0, 1, QStringLiteral("00"));
     // "+46 (0)8 ...": the trunk zero after a country code of 1 to 3 digits.
@@ -122,11 +155,47 @@ QString cleanedNumber(QStringView raw)
     return cleaned(raw);
 }
 
+qsizetype firstName(const QStringList &names, int line, ReadResult &result, bool &invisible)
+{
+    invisible = false;
+    for (qsizetype k = 0; k < names.size(); ++k) {
+        // Blank as the readers have it: plain spaces only (a card's name may be control characters, written so).
+        if (std::all_of(names.at(k).cbegin(), names.at(k).cend(), [](QChar c) { return c == QLatin1Char(' '); }))
+            continue;
+        if (!cp1252::onlyInvisible(names.at(k))) {
+            if (invisible)
+                result.warnings.append(Problem::at(line, QStringLiteral("name of only invisible characters; \"%1\" taken "
+                                                                        "instead").arg(names.at(k).trimmed())));
+            invisible = false;
+            return k;
+        }
+        invisible = true;
+    }
+    return -1;
+}
+
 QString who(const char *kind, const QString &name)
 {
     return name.isEmpty() ? QStringLiteral("%1 without a name").arg(QLatin1String(kind))
                           : QStringLiteral("%1 \"%2\"").arg(QLatin1String(kind), name);
 }
+
+namespace {
+
+// The number without an extension after it (";ext=102", "x123", "ext. 5",
+// "extension 7"), and the extension's digits; raw itself where it has none.
+QString withoutExtension(const QString &raw, QString &extension)
+{
+    static const QRegularExpression ext(QStringLiteral("^(.*\\d.*?)\\s*(?:;ext=|,?\\s*(?:extension|ext\\.?|x)\\s*)(\\d+)\\s*$"),
+                                        QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch m = ext.match(asciiDigits(raw));
+    if (!m.hasMatch())
+        return raw;
+    extension = m.captured(2);
+    return m.captured(1);
+}
+
+} // namespace
 
 bool takeNumber(const QString &raw, Mode mode, int line, const char *kind, const QString &name, QString &number,
                 ReadResult &result)
@@ -134,6 +203,18 @@ bool takeNumber(const QString &raw, Mode mode, int line, const char *kind, const
     number = cleaned(raw);
     if (!number.isEmpty() && number.size() <= layout::NumberLength && isDigits(number))
         return true;
+    // No caller rings from an extension: the number is kept, the extension named.
+    QString extension;
+    const QString main = withoutExtension(raw, extension);
+    if (!extension.isEmpty()) {
+        const QString digits = cleaned(main);
+        if (!digits.isEmpty() && digits.size() <= layout::NumberLength && isDigits(digits)) {
+            number = digits;
+            result.warnings.append(Problem::at(line, QStringLiteral("%1: number \"%2\" kept without its extension %3")
+                                                         .arg(who(kind, name), raw.trimmed(), extension)));
+            return true;
+        }
+    }
     const QString what = QStringLiteral("%1: number \"%2\"").arg(who(kind, name), raw.trimmed());
     if (!number.isEmpty() && isDigits(number)) {
         reject(mode, line, QStringLiteral("%1 has more than %2 digits").arg(what).arg(layout::NumberLength), result);
@@ -240,21 +321,52 @@ qsizetype firstNonUtf8(QByteArrayView bytes)
     return -1;
 }
 
-QString decode(QByteArrayView bytes, qsizetype &bad)
+QString untold(const QByteArray &first, const QByteArray &second)
 {
-    bad = firstNonUtf8(bytes);
-    if (bad < 0)
-        return QString::fromUtf8(bytes);
-    QString text(bytes.size(), Qt::Uninitialized);
-    QChar *out = text.data();
-    for (qsizetype i = 0; i < bytes.size(); ++i)
-        out[i] = cp1252::toChar(uchar(bytes[i]));
-    return text;
+    const QString why = first.isEmpty()
+        ? QStringLiteral("no code page reads its words as names")
+        : QStringLiteral("it reads as well in %1 as in %2, as different names").arg(QString::fromLatin1(first),
+                                                                                    QString::fromLatin1(second));
+    return QStringLiteral("not UTF-8, and the code page cannot be told from the text: %1; state it with --encoding "
+                          "(windows-1252, windows-1250, windows-1251, Shift_JIS, GB18030, macintosh ...)")
+        .arg(why);
 }
 
-QString windows1252Warning()
+QString noCharacter(uchar byte, const QString &codePage, bool guessed)
 {
-    return QStringLiteral("not valid UTF-8; read as Windows-1252");
+    return QStringLiteral("byte 0x%1 is no letter of %2%3; state the file's code page with --encoding")
+        .arg(QString::number(byte, 16).toUpper().rightJustified(2, QLatin1Char('0')), codePage,
+             guessed ? QStringLiteral(" (guessed)") : QString());
+}
+
+bool fileText(const QByteArray &bytes, const QByteArray &stated, QString &text, ReadResult &result)
+{
+    QByteArray holder;
+    const QByteArrayView body = stated.isEmpty() ? charset::body(bytes, holder) : QByteArrayView(bytes);
+    if (stated.isEmpty() && firstNonUtf8(body) < 0) {
+        text = QString::fromUtf8(body);
+        return true;
+    }
+    QByteArray name = stated;
+    if (name.isEmpty()) {
+        const codepage::Guess guess = codepage::guess({{body, 1}});
+        if (guess.name.isEmpty()) {
+            result.errors.append(Problem::at(guess.line, untold(guess.first, guess.second)));
+            return false;
+        }
+        name = guess.name;
+    }
+    result.codePage = QString::fromLatin1(name);
+    result.codePageGuessed = stated.isEmpty();
+    qsizetype bad = -1;
+    if (!codepage::decode(name, body, text, bad)) {
+        bad = qBound<qsizetype>(0, bad, body.size() - 1);
+        result.errors.append(Problem::at(int(body.first(bad).count('\n')) + 1,
+                                         noCharacter(body.isEmpty() ? 0 : uchar(body[bad]), result.codePage,
+                                                     result.codePageGuessed)));
+        return false;
+    }
+    return true;
 }
 
 } // namespace charset
@@ -304,11 +416,11 @@ bool isBlank(const QByteArray &bytes)
 
 } // namespace
 
-ReadResult readContacts(const QByteArray &bytes, Mode mode)
+ReadResult readContacts(const QByteArray &bytes, Mode mode, const QByteArray &codePage)
 {
     if (isBlank(bytes))
         return {};
-    return detectFormat(bytes) == Format::VCard ? readVCard(bytes, mode) : readCsv(bytes, mode);
+    return detectFormat(bytes) == Format::VCard ? readVCard(bytes, mode, codePage) : readCsv(bytes, mode, codePage);
 }
 
 } // namespace exchange

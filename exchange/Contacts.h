@@ -40,6 +40,10 @@ struct ReadResult
     int leftOut = 0;                    // fax and pager numbers: no caller rings from them
     int pagers = 0;                     // of leftOut, the pagers
     QString layout;                     // the other program's table read ("Outlook, Swedish"), else empty
+    // The code page the text was read in ("windows-1251") when it was not
+    // UTF-8 or UTF-16, or as stated; told from the text unless stated.
+    QString codePage;
+    bool codePageGuessed = false;
     // User entries read. Beyond one more than any phone book holds they are
     // counted, not kept: a huge file must not take memory by the entry.
     qsizetype users = 0;
@@ -61,12 +65,16 @@ Format detectFormat(const QByteArray &bytes);
 // The CSV header as written.
 QString csvHeader();
 
-// Text of any file: a byte order mark decides (UTF-8, UTF-16 LE or BE);
-// without one, UTF-8 when valid, else Windows-1252 with one warning.
+// Text of any file: codePage, when given (any ICU converter name), for the
+// whole file; else a byte order mark decides (UTF-8, UTF-16 LE or BE);
+// without one, UTF-8 when valid, else the code page the text reads in as
+// names (codepage::guess), or an error naming a line. A byte with no
+// character in the code page, or one that stands for a control character,
+// is an error on its line: such text never reaches a name.
 // CSV: RFC 4180 quoting, comma or semicolon as taken from the header line, into
 // cells; then readTable. False (with an error) for an unclosed quote.
-bool readCsvTable(const QByteArray &bytes, Table &table, ReadResult &result);
-ReadResult readCsv(const QByteArray &bytes, Mode mode = Mode::Add);
+bool readCsvTable(const QByteArray &bytes, Table &table, ReadResult &result, const QByteArray &codePage = QByteArray());
+ReadResult readCsv(const QByteArray &bytes, Mode mode = Mode::Add, const QByteArray &codePage = QByteArray());
 
 // The contacts of a table whose first row names the columns, read as the
 // layout (Layouts.h) the header matches best: our own (see csvHeader; only
@@ -77,17 +85,20 @@ ReadResult readCsv(const QByteArray &bytes, Mode mode = Mode::Add);
 ReadResult readTable(const Table &table, Mode mode = Mode::Add);
 
 // vCard 2.1, 3.0 and 4.0; one contact per TEL, flags 0, named by FN, else N,
-// else ORG.
-ReadResult readVCard(const QByteArray &bytes, Mode mode = Mode::Add);
+// else ORG. A property's CHARSET decodes its value; codePage, or else the
+// code page told from the values of the file that are not UTF-8, the rest.
+ReadResult readVCard(const QByteArray &bytes, Mode mode = Mode::Add, const QByteArray &codePage = QByteArray());
 // A file that is empty or only white space holds no contacts, without an error.
-ReadResult readContacts(const QByteArray &bytes, Mode mode = Mode::Add);
+ReadResult readContacts(const QByteArray &bytes, Mode mode = Mode::Add, const QByteArray &codePage = QByteArray());
 
 // The rows of an export, header first: the two special entries, then the
 // users in the order given. Trailing spaces of numbers and names are dropped;
 // bit 3 of the flags is not written.
 QVector<QStringList> bookRows(const BookEntry &hidden, const BookEntry &unknown, const QVector<BookEntry> &users);
-// Those rows as CSV, CRLF line ends.
-QByteArray writeCsv(const BookEntry &hidden, const BookEntry &unknown, const QVector<BookEntry> &users);
+// Those rows as CSV, CRLF line ends; UTF-8, or in codePage, where a
+// character the code page lacks is written as "?" and counted in *replaced.
+QByteArray writeCsv(const BookEntry &hidden, const BookEntry &unknown, const QVector<BookEntry> &users,
+                    const QByteArray &codePage = QByteArray(), int *replaced = nullptr);
 // One vCard 3.0 per user entry, CRLF line ends; a card whose name or number
 // holds a control character is a vCard 2.1 with quoted-printable values.
 QByteArray writeVCard(const QVector<BookEntry> &users);

@@ -1,5 +1,6 @@
 #include "exchange/Contacts.h"
 
+#include "exchange/CodePage.h"
 #include "exchange/Rules.h"
 
 #include <QStringList>
@@ -162,14 +163,11 @@ QStringList rowOf(const QString &number, const BookEntry &e)
 
 } // namespace
 
-bool readCsvTable(const QByteArray &bytes, Table &table, ReadResult &result)
+bool readCsvTable(const QByteArray &bytes, Table &table, ReadResult &result, const QByteArray &codePage)
 {
-    QByteArray holder;
-    const QByteArrayView body = charset::body(bytes, holder);
-    qsizetype bad = -1;
-    const QString text = charset::decode(body, bad);
-    if (bad >= 0)
-        result.warnings.append(Problem::at(int(body.first(bad).count('\n')) + 1, charset::windows1252Warning()));
+    QString text;
+    if (!charset::fileText(bytes, codePage, text, result))
+        return false;
 
     Records records(text, separatorOf(text), result);
     Record rec;
@@ -184,14 +182,16 @@ bool readCsvTable(const QByteArray &bytes, Table &table, ReadResult &result)
     return result.ok();
 }
 
-ReadResult readCsv(const QByteArray &bytes, Mode mode)
+ReadResult readCsv(const QByteArray &bytes, Mode mode, const QByteArray &codePage)
 {
     ReadResult read;
     Table table;
-    if (!readCsvTable(bytes, table, read))
+    if (!readCsvTable(bytes, table, read, codePage))
         return read;
     ReadResult result = readTable(table, mode);
     result.warnings = read.warnings + result.warnings;
+    result.codePage = read.codePage;
+    result.codePageGuessed = read.codePageGuessed;
     return result;
 }
 
@@ -207,8 +207,11 @@ QVector<QStringList> bookRows(const BookEntry &hidden, const BookEntry &unknown,
     return rows;
 }
 
-QByteArray writeCsv(const BookEntry &hidden, const BookEntry &unknown, const QVector<BookEntry> &users)
+QByteArray writeCsv(const BookEntry &hidden, const BookEntry &unknown, const QVector<BookEntry> &users,
+                    const QByteArray &codePage, int *replaced)
 {
+    if (replaced)
+        *replaced = 0;
     QString out;
     out.reserve(64 * (users.size() + 3));
     for (const QStringList &row : bookRows(hidden, unknown, users)) {
@@ -219,7 +222,13 @@ QByteArray writeCsv(const BookEntry &hidden, const BookEntry &unknown, const QVe
         }
         out += QLatin1String("\r\n");
     }
-    return out.toUtf8();
+    if (codePage.isEmpty())
+        return out.toUtf8();
+    int lacking = 0;
+    const QByteArray bytes = codepage::encode(codePage, out, lacking);
+    if (replaced)
+        *replaced = lacking;
+    return bytes;
 }
 
 } // namespace exchange

@@ -34,7 +34,8 @@ Role roleNamed(QStringView word)
         {"sbit2", Role::Sbit2},   {"sbit3", Role::Sbit3},     {"sbit4", Role::Sbit4},     {"given", Role::Given},
         {"middle", Role::Middle}, {"family", Role::Family},   {"display", Role::Display}, {"company", Role::Company},
         {"phone", Role::Phone},   {"kind", Role::PhoneKind},  {"fax", Role::Fax},         {"pager", Role::Pager},
-        {"other", Role::Other},
+        {"other", Role::Other},   {"reading-given", Role::ReadingGiven}, {"reading-middle", Role::ReadingMiddle},
+        {"reading-family", Role::ReadingFamily}, {"reading-display", Role::ReadingDisplay},
     };
     for (const auto &r : roles) {
         if (word == QLatin1String(r.word))
@@ -144,12 +145,14 @@ Header readHeader(const QStringList &cells)
     QVector<const QVector<Hit> *> exact(n, nullptr), byNumber(n, nullptr);
     QStringList digits(n);
     QVector<int> count(ix.layouts.size(), 0);
-    // A layout is of use when the header holds what it reads numbers from.
-    QVector<bool> usable(ix.layouts.size(), false);
+    // What each layout places: a name, a number.
+    QVector<bool> named(ix.layouts.size(), false), numbers(ix.layouts.size(), false);
     auto tally = [&](const Hit &h) {
         ++count[h.layout];
         if (h.role == Role::Number || h.role == Role::Phone || h.role == Role::Fax || h.role == Role::Pager)
-            usable[h.layout] = true;
+            numbers[h.layout] = true;
+        if (h.role >= Role::Given && h.role <= Role::Company)
+            named[h.layout] = true;
     };
     for (qsizetype c = 0; c < n; ++c) {
         const QString key = fold(cells.at(c));
@@ -174,30 +177,62 @@ Header readHeader(const QStringList &cells)
         }
     }
 
+    // Each cell's role in layout l, and the digits it was matched by.
+    auto place = [&](int l, QVector<Role> &roles, QStringList &tags) {
+        roles.fill(Role::Unlisted, n);
+        tags = QStringList(n);
+        auto roleIn = [&](const QVector<Hit> *hits, Role &role) {
+            for (const Hit &h : hits ? *hits : QVector<Hit>()) {
+                if (h.layout == l) {
+                    role = h.role;
+                    return true;
+                }
+            }
+            return false;
+        };
+        for (qsizetype c = 0; c < n; ++c) {
+            if (!roleIn(exact[c], roles[c]) && roleIn(byNumber[c], roles[c]))
+                tags[c] = digits[c];
+        }
+    };
+
     Header header;
-    // The most cells wins, a layout of use before one that could read nothing.
+    int nearest = -1;
     for (int l = 0; l < count.size(); ++l) {
-        const int best = header.layout;
-        if (count[l] > 0
-            && (best < 0 || usable[l] > usable[best] || (usable[l] == usable[best] && count[l] > count[best])))
+        if (count[l] > 0 && (nearest < 0 || count[l] > count[nearest]))
+            nearest = l;
+        const bool usable = numbers[l] && (named[l] || ix.layouts.at(l).own);
+        if (usable && count[l] > 0 && (header.layout < 0 || count[l] > count[header.layout]))
             header.layout = l;
     }
-    header.roles.fill(Role::Unlisted, n);
-    header.tags = QStringList(n);
-    if (header.layout < 0)
-        return header;
-    auto roleIn = [&](const QVector<Hit> *hits, Role &role) {
-        for (const Hit &h : hits ? *hits : QVector<Hit>()) {
-            if (h.layout == header.layout) {
-                role = h.role;
-                return true;
-            }
+    if (header.layout >= 0) {
+        place(header.layout, header.roles, header.tags);
+        for (int l = header.layout + 1; l < count.size() && header.rival < 0; ++l) {
+            if (count[l] != count[header.layout] || !numbers[l] || !(named[l] || ix.layouts.at(l).own))
+                continue;
+            // As many cells, each in the same role: the same reading, whichever is named.
+            QVector<Role> roles;
+            QStringList tags;
+            place(l, roles, tags);
+            if (roles != header.roles)
+                header.rival = l;
         }
-        return false;
-    };
+        if (header.rival < 0)
+            return header;
+    }
+    // The cells not placed by the layout that places the most, or by the first of two alike.
+    QVector<Role> roles = header.roles;
+    QStringList tags;
+    if (header.rival < 0 && nearest >= 0)
+        place(nearest, roles, tags);
     for (qsizetype c = 0; c < n; ++c) {
-        if (!roleIn(exact[c], header.roles[c]) && roleIn(byNumber[c], header.roles[c]))
-            header.tags[c] = digits[c];
+        if ((roles.isEmpty() || roles.at(c) == Role::Unlisted) && !cells.at(c).trimmed().isEmpty())
+            header.unplaced.append(cells.at(c).trimmed());
+    }
+    if (header.rival < 0) {
+        header.layout = -1;
+        header.roles.fill(Role::Unlisted, n);
+        header.tags = QStringList(n);
     }
     return header;
 }

@@ -18,6 +18,9 @@ enum class Role : quint8 {
     PhoneKind,   // what the phone column of the same number holds (Google: "Work Fax")
     Fax, Pager,  // left out: no caller rings from them
     Other,       // addresses, postcodes, dates, e-mail ...
+    // How the name parts are spoken (Google's phonetic columns, the Yomi of
+    // Japanese exports): spelled in their stead where the name is of another script.
+    ReadingGiven, ReadingMiddle, ReadingFamily, ReadingDisplay,
 };
 
 struct Layout
@@ -38,18 +41,25 @@ QStringList ownHeader();
 
 struct Header
 {
-    int layout = -1;         // index into all(); -1: no cell names a known column
+    int layout = -1;         // index into all(); -1: none is chosen
     QVector<Role> roles;     // per cell, as the chosen layout has it
     // Per cell, the digits of a numbered column matched as such ("Phone 2 -
     // Value": "2"), else empty; a PhoneKind cell belongs to the Phone cell
     // with the same digits.
     QStringList tags;
+    // None chosen: another layout that places as many cells as the one in
+    // layout, differently (-1 for none), and the cells that the layout
+    // placing the most of them does not place.
+    int rival = -1;
+    QStringList unplaced;
 };
 
-// The layout that lists the most cells of the header (case, accents,
+// The layout that places the most cells of the header (case, accents,
 // punctuation and surrounding spaces ignored), and each cell's role in it.
-// A layout whose number or telephone columns the header holds goes before
-// one that could read no number from it.
+// Only a layout that places a name column and a telephone column (fax and
+// pager count) can be chosen; ours needs its number column alone. Where two
+// place as many cells, each in a way of its own, none is chosen: a cell
+// that several languages share never decides alone.
 Header readHeader(const QStringList &cells);
 
 // The form names are compared in: accents and case gone, every run of other

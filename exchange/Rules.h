@@ -26,6 +26,13 @@ bool takeNumber(const QString &raw, Mode mode, int line, const char *kind, const
 // What the number rule leaves of raw before it checks the digits.
 QString cleanedNumber(QStringView raw);
 
+// The index of the first of names (in the order a reader takes them: a
+// card's FN, N, ORG) that is not blank nor made of invisible characters
+// only, which spelling drops (bidi marks, ZWJ ...); passing over such a
+// name is a warning on line. -1 for none; invisible then tells whether a
+// name of invisible characters only was all there was (the entry is skipped).
+qsizetype firstName(const QStringList &names, int line, ReadResult &result, bool &invisible);
+
 // "card \"Anna\"", or "card without a name".
 QString who(const char *kind, const QString &name);
 
@@ -54,10 +61,14 @@ QByteArrayView body(const QByteArray &bytes, QByteArray &holder);
 // Offset of the first byte that does not belong to valid UTF-8, -1 for none.
 qsizetype firstNonUtf8(QByteArrayView bytes);
 
-// UTF-8 when valid, else Windows-1252; bad is where UTF-8 failed first, -1 for UTF-8.
-QString decode(QByteArrayView bytes, qsizetype &bad);
+// A whole file's text, as readCsvTable (Contacts.h) says: false with an
+// error on its line when it cannot be read. Sets result's code page.
+bool fileText(const QByteArray &bytes, const QByteArray &stated, QString &text, ReadResult &result);
 
-// The warning given once for a file read as Windows-1252.
-QString windows1252Warning();
+// The error for a text whose code page cannot be told: none reads it as
+// names, or the two named read it as well into different text.
+QString untold(const QByteArray &first = QByteArray(), const QByteArray &second = QByteArray());
+// The error for a byte with no character in the code page (stated or guessed).
+QString noCharacter(uchar byte, const QString &codePage, bool guessed);
 
 } // namespace exchange::charset

@@ -11,10 +11,10 @@ QByteArray writeSheet(SheetFormat format, const BookEntry &hidden, const BookEnt
     return format == SheetFormat::Ods ? writeOds(rows, replaced) : writeXlsx(rows);
 }
 
-ReadResult readContactsFile(const QByteArray &bytes, Mode mode)
+ReadResult readContactsFile(const QByteArray &bytes, Mode mode, const QByteArray &codePage)
 {
     if (!looksLikeZip(bytes))
-        return readContacts(bytes, mode);
+        return readContacts(bytes, mode, codePage);
     Table table;
     try {
         table = readSpreadsheet(bytes);

@@ -11,7 +11,7 @@ QByteArray writeSheet(SheetFormat format, const BookEntry &hidden, const BookEnt
                       const QVector<BookEntry> &users, int *replaced);
 
 // A zip file as a spreadsheet (an error when it is none), anything else as
-// readContacts reads it.
-ReadResult readContactsFile(const QByteArray &bytes, Mode mode = Mode::Add);
+// readContacts reads it, in codePage when one is given.
+ReadResult readContactsFile(const QByteArray &bytes, Mode mode = Mode::Add, const QByteArray &codePage = QByteArray());
 
 } // namespace exchange

@@ -40,6 +40,19 @@ inline void checkContacts(const exchange::ReadResult &r, exchange::Mode mode)
     require(r.skipped >= 0, "a count of skipped entries");
 }
 
+// A file read whole in a code page (CSV) brings no control character into a
+// name. (A vCard's UTF-8 values may hold them, as our own export writes them.)
+inline void checkCodePageNames(const exchange::ReadResult &r)
+{
+    if (r.codePage.isEmpty())
+        return;
+    for (const exchange::Contact &c : r.contacts) {
+        for (QChar ch : c.name)
+            require(ch.unicode() >= 0x20 ? (ch.unicode() < 0x7F || ch.unicode() >= 0xA0) : ch == u'\t' || ch == u'\n' || ch == u'\r',
+                    "no control character from a code page in a name");
+    }
+}
+
 // What was read, written again and read back, is the same entries.
 inline QVector<BookEntry> usersOf(const exchange::ReadResult &r)
 {

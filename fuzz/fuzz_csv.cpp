@@ -10,6 +10,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char *>(data), qsizetype(size));
     const exchange::ReadResult added = exchange::readCsv(bytes, exchange::Mode::Add);
     checkContacts(added, exchange::Mode::Add);
+    checkCodePageNames(added);
     checkContacts(exchange::readCsv(bytes, exchange::Mode::Replace), exchange::Mode::Replace);
     // Following a source refuses what adding skips; what it accepts, it reads alike.
     const exchange::ReadResult synced = exchange::readCsv(bytes, exchange::Mode::Sync);

@@ -22,22 +22,33 @@ struct Spelling
     QVector<Run> runs;
     bool latin = false;       // letters of another script were spelled in Latin letters
     int unspelled = 0;        // characters that became "?"
+    int dropped = 0;          // invisible characters and emoji left out (each a run of no text)
 };
 
-// What the code page holds stays as it is. Letters outside it, a run of one
-// script at a time, are transliterated (Cyrillic by BGN, Greek by UNGEGN,
-// kana, Han, Hangul and the rest by ICU's Any-Latin), then stripped to ASCII
-// letters; a script without letter case gets a capital at each word's start.
-// A Latin letter the code page lacks becomes its base letter (Ł L, ż z);
-// a space of another script (and the kana middle dot) a space; anything
-// else "?". Without ICU the
-// other scripts become "?" too.
+// What the code page holds stays as it is. Invisible characters (bidi marks
+// and controls, ZWJ, ZWNJ, byte order mark, variation selectors) go, and so
+// do emoji where the text has letters. A Latin letter with combining marks
+// is the code page's composed letter where it has one. Letters outside it, a
+// run of one script at a time, are transliterated (Cyrillic by the BGN
+// transform of the language its letters tell: Belarusian, Ukrainian, Kazakh,
+// Macedonian, Serbian, else Russian; Arabic, Persian and Hebrew by BGN, then
+// Any-Latin for what it leaves, their ayin and hamza signs dropped; Greek by
+// UNGEGN; kana, Han, Hangul and the rest by ICU's Any-Latin), then stripped
+// to ASCII letters; a script without letter case, and Georgian and Armenian,
+// get a capital at each word's start. A Latin letter the code page lacks
+// becomes its base letter (Ł L, ż z); a space of another script (and the
+// kana middle dot) a space; anything else "?". Without ICU the other
+// scripts become "?" too.
 Spelling spell(const QString &text);
 
 inline QString spelled(const QString &text)
 {
     return spell(text).text;
 }
+
+// Whether the text has characters and all of them but white space are
+// invisible ones, which spell() drops: such a name is none.
+bool onlyInvisible(const QString &text);
 
 // Whether this build transliterates other scripts.
 bool transliterates();

@@ -70,6 +70,7 @@ private slots:
     void oddRecordsRoundTrip();
     void repeatedImports_data();
     void repeatedImports();
+    void codePages();
     void commandLineHabits_data();
     void commandLineHabits();
     void spreadsheetNotToATerminal();

@@ -29,6 +29,11 @@ void TestCli::badInput_data()
     row("sound out of range", values, "values.csv:3: error: entry \"x\": sound \"8\" is not 0 to 7");
     row("sbit out of range", values, "values.csv:4: error: entry \"x\": sbit1 \"2\" is not 0 or 1");
     row("errors counted", values, "values.csv: error: 2 error(s); nothing written");
+    row("unknown code page", {"import", "a.bin", "values.csv", "--encoding", "cp-none", "-o", "keep.bin"},
+        "--encoding: no code page is named \"cp-none\"");
+    row("layouts alike", {"import", "a.bin", "alike.csv", "-o", "keep.bin"},
+        "alike.csv:1: error: the header reads as Outlook, English and as Outlook, German alike, each placing its "
+        "columns in its own way; columns not placed: Vorname, Telefon privat; export the contacts as vCard");
     row("card not ended", {"import", "a.bin", "open.vcf", "-o", "keep.bin"}, "open.vcf:5: error: card has no END:VCARD");
     // Following a source, a row it cannot read would become a removal.
     row("unread row when following", {"import", "a.bin", "values.csv", "--sync", "-o", "keep.bin"},
@@ -65,6 +70,7 @@ void TestCli::badInput()
     d.write("values.csv", "number,name,sound,sbit1\n12a,x,0,0\n1,x,8,0\n2,x,0,2\n3,\xD0\x96uk,0,0\n4,\xF0\x9F\x98\x80,0,0\n");
     d.write("open.vcf", "BEGIN:VCARD\nFN:A\nTEL:1\nEND:VCARD\nBEGIN:VCARD\nFN:B\nTEL:2\n");
     d.write("empty.csv", "number,name\n");
+    d.write("alike.csv", "First Name,Home Phone,Vorname,Telefon privat\nA,1,B,2\n");
     d.write("notriff.wav", "RIFX and so on");
     d.write(QStringLiteral("\u0416.wav"), riff(chunk("data", "abc")));
     QByteArray many = "number\n";
