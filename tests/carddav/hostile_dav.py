@@ -428,7 +428,7 @@ def late(rq):
     if rq.path == '/late/':
         rq.reply(307, headers={'Location': 'http://127.0.0.2:%d/late/slow/' % port})
         time.sleep(0.05)
-        injected = multistatus(response('/late/book/', BOOK_SELF) + with_data(
+        injected = multistatus(response('/late/book/', BOOK_TYPE) + with_data(
             '/late/book/c9.vcf', 'BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Injected\r\nTEL:666\r\nEND:VCARD\r\n')).encode()
         rq.wfile.write(b'HTTP/1.1 207 Multi-Status\r\nContent-Type: application/xml\r\nContent-Length: %d\r\n\r\n%s'
                        % (len(injected), injected))
@@ -568,6 +568,15 @@ class Proxy(socketserver.BaseRequestHandler):
             method, target = lines[0].split(' ')[:2]
             headers = {k.strip().lower(): v.strip() for k, v in (l.split(':', 1) for l in lines[1:] if ':' in l)}
             note('proxy %s %s %s %s' % (me, method, target, headers.get('proxy-authorization', '-')))
+            # The request's body is read whatever the answer, so that a kept
+            # connection's next request starts where this one ended.
+            length = int(headers.get('content-length', '0'))
+            while len(buffered) < length:
+                data = client.recv(65536)
+                if not data:
+                    return
+                buffered += data
+            body, buffered = buffered[:length], buffered[length:]
             if me == '127.0.0.2' and headers.get('proxy-authorization') != PROXY_AUTH:
                 self.answer('407 Proxy Authentication Required', 'Proxy-Authenticate: Basic realm="proxy"\r\n')
                 continue
@@ -585,14 +594,11 @@ class Proxy(socketserver.BaseRequestHandler):
             # Plain http: the request forwarded in origin form, its answer
             # relayed to the end, then this connection closes too.
             url = urlsplit(target)
-            length = int(headers.get('content-length', '0'))
-            while len(buffered) < length:
-                buffered += client.recv(65536)
             kept = [l for l in lines[1:] if l.split(':', 1)[0].strip().lower() not in ('proxy-authorization', 'connection')]
             upstream = socket.create_connection((url.hostname, url.port or 80))
             upstream.sendall(('%s %s HTTP/1.1\r\n%s\r\nConnection: close\r\n\r\n'
                               % (method, (url.path or '/') + ('?' + url.query if url.query else ''), '\r\n'.join(kept)))
-                             .encode('latin-1') + buffered[:length])
+                             .encode('latin-1') + body)
             return relay(upstream, client)
 
 
