@@ -1,6 +1,7 @@
 #pragma once
 
-// The layouts as data; Layouts.cpp reads them once.
+// The layouts as data; Layouts.cpp reads them once, in this order: ours,
+// Google's and Outlook's (LayoutTable.cpp), then Thunderbird's.
 namespace exchange::layouts {
 
 struct LayoutRow
@@ -12,5 +13,9 @@ struct LayoutRow
 
 extern const LayoutRow LayoutTable[];
 extern const int LayoutCount;
+extern const LayoutRow ThunderbirdTable[];   // ThunderbirdLayouts.cpp
+extern const int ThunderbirdCount;
+extern const LayoutRow ThunderbirdTable2[];  // ThunderbirdLayouts2.cpp
+extern const int ThunderbirdCount2;
 
 } // namespace exchange::layouts

@@ -49,8 +49,20 @@ Index build()
 {
     Index ix;
     ix.names.reserve(4096);
-    for (int l = 0; l < LayoutCount; ++l) {
-        const LayoutRow &row = LayoutTable[l];
+    // One index over the tables, in their order: of layouts alike, the earlier is named.
+    QVector<const LayoutRow *> rows;
+    const struct
+    {
+        const LayoutRow *rows;
+        int count;
+    } tables[] = {
+        {LayoutTable, LayoutCount}, {ThunderbirdTable, ThunderbirdCount}, {ThunderbirdTable2, ThunderbirdCount2}};
+    for (const auto &t : tables) {
+        for (int r = 0; r < t.count; ++r)
+            rows.append(&t.rows[r]);
+    }
+    for (int l = 0; l < rows.size(); ++l) {
+        const LayoutRow &row = *rows.at(l);
         Layout layout;
         layout.program = QString::fromUtf8(row.program);
         layout.language = QString::fromUtf8(row.language);
