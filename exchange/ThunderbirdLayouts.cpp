@@ -7,7 +7,8 @@ namespace exchange::layouts {
 // of its importMsgs.properties, in that order. Read before those of ThunderbirdLayouts2.cpp.
 const LayoutRow ThunderbirdTable[] = {
     // Organisation, County and Post Code as en-GB writes them, Postal Code as en-CA does (thunderbird-l10n
-    // en-GB/ and en-CA/mail/chrome/messenger/importMsgs.properties, fields 2100 to 2136); pa-IN is en-US's.
+    // en-GB/ and en-CA/mail/chrome/messenger/importMsgs.properties, fields 2100 to 2136); pa-IN's is en-US's,
+    // and so is Esperanto's: mozilla-l10n/firefox-l10n eo/mail/chrome/messenger/importMsgs.properties.
     {"Thunderbird", "English",
      "given: First Name\nfamily: Last Name\ndisplay: Display Name\ncompany: Organization|Organisation\n"
      "phone: Work Phone|Home Phone|Mobile Number\nfax: Fax Number\npager: Pager Number\n"
@@ -351,6 +352,20 @@ const LayoutRow ThunderbirdTable[] = {
      "Kodu linn|Kodu maakond|Kodu postiindeks|Kodu riik|Tööaadress|Tööaadress 2|Töö linn|Töö maakond|"
      "Töö postiindeks|Töö riik|Amet|Osakond|Veebileht 1|Veebileht 2|Sünniaasta|Sünnikuu|Sünnipäev|"
      "Kohandatud 1|Kohandatud 2|Kohandatud 3|Kohandatud 4|Märkused|Ekraaninimi"},
+    // mozilla-l10n/firefox-l10n si/mail/chrome/messenger/importMsgs.properties, fields 2100 to 2136 (eight
+    // of them left in English).
+    {"Thunderbird", "Sinhala",
+     "given: නමේ මුල් කොටස\n"
+     "family: නමේ අග කොටස\n"
+     "display: නම පෙන්වීම\n"
+     "company: ආයතකය\n"
+     "phone: කාර්යාල දුරකතනය|නිවසේ දුරකතනය|ජංගම දු.ක\n"
+     "fax: ෆැක්ස් අංකය\n"
+     "pager: Pager Number\n"
+     "other: විකල්පනාමය|විද්යුත් තැපැල්|ද්වීතියික විද්යුත් තැපැල්|නිවසේ ලිපිනය|නිවසේ ලිපිනය 2|පදිංචි නගරය|"
+     "Home State|Home ZipCode|පදිංචි රට|කාර්යාල ලිපිනය|කාර්යාල ලිපිනය 2|Work City|Work State|Work ZipCode|"
+     "Work Country|තනතුර|අංශය|වෙබ් පිටුව 1|වෙබ් පිටුව 2|උපන් වසර|උපන් මාසය|උපන් දානය|රිසිකරණය 1|රිසිකරණය 2|"
+     "රිසිකරණය 3|රිසිකරණය 4|සටහන්|Screen Name"},
 };
 
 const int ThunderbirdCount = int(sizeof ThunderbirdTable / sizeof ThunderbirdTable[0]);

@@ -64,6 +64,20 @@ const LayoutRow ThunderbirdTable2[] = {
      "pager: 호출기\n"
      "other: 애칭|기본 메일|추가 메일|자택 주소1|자택 주소2|구/군|시/도|우편번호|국가|직장 주소1|직장 주소2|직위|부서|웹 페이지1|웹 페이지2|태어난 해|태어난 달|생일|"
      "사용자 정의1|사용자 정의2|사용자 정의3|사용자 정의4|메모|Screen 아이디"},
+    // mozilla-l10n/firefox-l10n ja/mail/chrome/messenger/importMsgs.properties, fields 2100 to 2136; Web ページ 1
+    // and 2 as ja-JP-mac there and the older mozilla-japan/gecko-l10n ja/ (same path) write them.
+    {"Thunderbird", "Japanese",
+     "given: 名\n"
+     "family: 姓\n"
+     "display: 表示名\n"
+     "company: 組織\n"
+     "phone: 勤務先の電話番号|自宅の電話番号|携帯電話番号\n"
+     "fax: FAX 番号\n"
+     "pager: ポケットベル番号\n"
+     "other: ニックネーム|メールアドレス|別のメールアドレス|番地 (自宅)|番地 (自宅) 2|市区町村 (自宅)|都道府県 (自宅)|"
+     "郵便番号 (自宅)|国 (自宅)|番地 (勤務先)|番地 (勤務先) 2|市区町村 (勤務先)|都道府県 (勤務先)|郵便番号 (勤務先)|"
+     "国 (勤務先)|役職|部門|ウェブページ 1|Web ページ 1|ウェブページ 2|Web ページ 2|誕生年|誕生月|誕生日|"
+     "追加情報 1|追加情報 2|追加情報 3|追加情報 4|メモ|スクリーンネーム"},
     // thunderbird-l10n af/mail/chrome/messenger/importMsgs.properties, fields 2100 to 2136.
     {"Thunderbird", "Afrikaans",
      "given: Voornaam\n"

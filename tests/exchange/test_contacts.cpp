@@ -8,7 +8,7 @@
 //   sv-SE strings have it;
 // - Thunderbird in every language: mail/chrome/messenger/importMsgs.properties
 //   (fields 2100 to 2136) of thunderbird-l10n, in the order Thunderbird 115 writes;
-// - the layouts added since: the source named above each in exchange/LayoutTable.cpp.
+// - the layouts added since: the source named above each, Thunderbird's in exchange/ThunderbirdLayouts*.cpp.
 #include "exchange/SheetContacts.h"
 #include "tests/exchange/ReadResults.h"
 
@@ -151,6 +151,8 @@ private slots:
             {"Thunderbird, Chinese (Simplified)", "名字,姓氏,工作电话,家庭电话,传真号码,移动电话号码"},
             {"Thunderbird, Chinese (Traditional)", "名,姓,商務電話,住家電話,傳真號碼,手機號碼"},
             {"Thunderbird, Korean", "이름,성,직장 전화,자택 전화,팩스,휴대폰"},
+            {"Thunderbird, Japanese", "名,姓,勤務先の電話番号,自宅の電話番号,FAX 番号,携帯電話番号"},
+            {"Thunderbird, Sinhala", "නමේ මුල් කොටස,නමේ අග කොටස,කාර්යාල දුරකතනය,නිවසේ දුරකතනය,ෆැක්ස් අංකය,ජංගම දු.ක"},
             {"Thunderbird, Afrikaans", "Voornaam,Van,Telefoon werk,Telefoon tuis,Faksnommer,Selfoonnommer"},
             {"Thunderbird, Asturian", "Nome,Apellíos,Teléfonu (Trabayu),Teléfonu particular,Fax,Teléfonu móvil"},
             {"Thunderbird, Spanish (Mexico)", "Nombre,Apellido,Teléfono de trabajo,Teléfono de casa,Número de fax,Teléfono celular"},
