@@ -54,6 +54,18 @@ def vcard(i):
     return 'BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Person %d\r\nTEL:%d\r\nEND:VCARD\r\n' % (i, 100000 + i)
 
 
+ETAG = '<d:getetag>"1"</d:getetag>'
+
+
+def with_data(href, text, etag=ETAG):
+    return response(href, etag + '<c:address-data>%s</c:address-data>' % text)
+
+
+# The cards numbered in base, vcard(i) each.
+def cards_at(base, numbers, etag=''):
+    return ''.join(with_data(base + 'c%d.vcf' % i, vcard(i), etag) for i in numbers)
+
+
 def auth_fields(header):
     return {k: q if q else t for k, q, t in re.findall(r'(\w+)=(?:"([^"]*)"|([^\s,]+))', header)}
 
@@ -81,23 +93,20 @@ class Dav(BaseHTTPRequestHandler):
     def host(self):
         return self.connection.getsockname()[0]
 
-    def reply(self, status, body='', headers={}, content_type='application/xml; charset=utf-8'):
+    # headers: (name, value) pairs, a name maybe more than once.
+    def reply(self, status, body='', headers=(), content_type='application/xml; charset=utf-8', length=None):
         body = body.encode() if isinstance(body, str) else body
         self.send_response(status)
-        for k, v in headers.items():
+        for k, v in headers:
             self.send_header(k, v)
         if content_type:
             self.send_header('Content-Type', content_type)
-        self.send_header('Content-Length', str(len(body)))
+        if length != 'chunked':
+            self.send_header('Content-Length', str(len(body) if length is None else length))
+        else:
+            self.send_header('Transfer-Encoding', 'chunked')
         self.end_headers()
         self.wfile.write(body)
-
-    # Raw bytes after the status line, then the connection is closed: for
-    # answers that break the rules.
-    def raw(self, data):
-        self.close_connection = True
-        self.wfile.write(data)
-        self.wfile.flush()
 
     def handle_any(self):
         self.body = self.rfile.read(int(self.headers.get('Content-Length', 0) or 0))
@@ -116,36 +125,46 @@ class Dav(BaseHTTPRequestHandler):
 
 # ---- the scenarios of the transport: sessions, passwords, transfers ----
 
+nonces = set()
+
+
+def new_nonce():
+    nonce = secrets.token_hex(8)
+    nonces.add(nonce)
+    return nonce
+
+
+def digest_challenge(realm, algorithm='MD5', nonce=None, more=''):
+    return ('WWW-Authenticate', 'Digest realm="%s", nonce="%s", qop="auth", algorithm=%s%s'
+            % (realm, nonce or new_nonce(), algorithm, more))
+
+
+# Whether the request carries anna's Digest answer with password, to a nonce
+# given here, and its fields.
+def digest_ok(rq, realm, password, algorithm='MD5'):
+    h = rq.headers.get('Authorization', '')
+    H = lambda s: hashlib.new(algorithm.replace('-', '').lower(), s.encode()).hexdigest()
+    f = auth_fields(h)
+    ha1, ha2 = H('anna:%s:%s' % (realm, password)), H('%s:%s' % (rq.command, rq.path))
+    expected = H(':'.join([ha1, f.get('nonce', ''), f.get('nc', ''), f.get('cnonce', ''), 'auth', ha2]))
+    return (h.startswith('Digest ') and f.get('username') == 'anna' and f.get('nonce') in nonces
+            and f.get('algorithm') == algorithm and f.get('uri') == rq.path and f.get('qop') == 'auth'
+            and f.get('response') == expected), f
+
+
 # A server as some are: Digest only, no addressbook-query, so cards come by
 # PROPFIND and addressbook-multiget. Notes each Digest checked and each REPORT.
-DIGEST_REALM, DIGEST_USER, DIGEST_PASSWORD = 'fake', 'anna', 'secret'
 DIGEST_BOOK = '/digest/book/'
 DIGEST_CARDS = {DIGEST_BOOK + 'c%d.vcf' % i: vcard(i) for i in range(250)}
-nonces = set()
-md5 = lambda s: hashlib.md5(s.encode()).hexdigest()
-
-
-def digest_authorized(rq):
-    h = rq.headers.get('Authorization', '')
-    if not h:
-        return False
-    f = auth_fields(h)
-    ha1 = md5('%s:%s:%s' % (DIGEST_USER, DIGEST_REALM, DIGEST_PASSWORD))
-    ha2 = md5('%s:%s' % (rq.command, rq.path))
-    expected = md5(':'.join([ha1, f.get('nonce', ''), f.get('nc', ''), f.get('cnonce', ''), 'auth', ha2]))
-    ok = (h.startswith('Digest ') and f.get('username') == DIGEST_USER and f.get('nonce') in nonces
-          and f.get('uri') == rq.path and f.get('qop') == 'auth' and f.get('response') == expected)
-    note('digest ' + ('ok' if ok else 'refused'))
-    return ok
 
 
 @scenario('digest')
 def digest_only(rq):
-    if not digest_authorized(rq):
-        nonce = secrets.token_hex(8)
-        nonces.add(nonce)
-        return rq.reply(401, headers={'WWW-Authenticate': 'Digest realm="%s", nonce="%s", qop="auth", '
-                                      'algorithm=MD5' % (DIGEST_REALM, nonce)})
+    ok = digest_ok(rq, 'fake', 'secret')[0]
+    if 'Authorization' in rq.headers:
+        note('digest ' + ('ok' if ok else 'refused'))
+    if not ok:
+        return rq.reply(401, headers=[digest_challenge('fake')])
     if rq.path != DIGEST_BOOK:
         return rq.reply(404)
     if rq.command == 'PROPFIND':
@@ -158,8 +177,8 @@ def digest_only(rq):
     else:
         hrefs = hrefs_asked(rq)
         note('multiget ' + ' '.join(hrefs))
-        out = ''.join(response(h, '<c:address-data>%s</c:address-data>' % DIGEST_CARDS[h]) if h in DIGEST_CARDS
-                      else response(h, '', '404 Not Found') for h in hrefs)
+        out = ''.join(with_data(h, DIGEST_CARDS[h], '') if h in DIGEST_CARDS else response(h, '', '404 Not Found')
+                      for h in hrefs)
     rq.reply(207, multistatus(out))
 
 
@@ -168,8 +187,7 @@ def digest_only(rq):
 def one_card_book(rq, cards=1):
     if rq.command == 'PROPFIND':
         return rq.reply(207, multistatus(response(rq.path, BOOK_TYPE)))
-    rq.reply(207, multistatus(''.join(response(rq.path + 'c%d.vcf' % i, '<c:address-data>%s</c:address-data>' % vcard(i))
-                                      for i in range(cards))))
+    rq.reply(207, multistatus(cards_at(rq.path, range(cards))))
 
 
 # /cut/HOW/: the address book's query answer breaks off. length: a whole
@@ -181,26 +199,16 @@ def cut(rq):
     how = rq.path.split('/')[2]
     if rq.command == 'PROPFIND':
         return one_card_book(rq)
-    one = multistatus(response(rq.path + 'c1.vcf', '<c:address-data>%s</c:address-data>' % vcard(1))).encode()
-    three = multistatus(''.join(response(rq.path + 'c%d.vcf' % i, '<c:address-data>%s</c:address-data>' % vcard(i))
-                                for i in range(3))).encode()
-    rq.send_response(207)
-    rq.send_header('Content-Type', 'application/xml; charset=utf-8')
-    if how == 'length':
-        rq.send_header('Content-Length', str(len(three)))
-        rq.end_headers()
-        return rq.raw(one)
+    one, three = multistatus(cards_at(rq.path, [1])).encode(), multistatus(cards_at(rq.path, range(3))).encode()
+    half = three[:len(three) // 2]
+    length, sent = {'length': (len(three), one), 'reset': (len(three), half),
+                    'chunked': ('chunked', b'%x\r\n%s\r\n' % (len(one), one)),
+                    'short-chunk': ('chunked', b'%x\r\n%s' % (len(three), half))}[how]
+    rq.close_connection = True
+    rq.reply(207, sent, length=length)
+    rq.wfile.flush()
     if how == 'reset':
-        rq.send_header('Content-Length', str(len(three)))
-        rq.end_headers()
-        rq.raw(three[:len(three) // 2])
         rq.connection.setsockopt(socket.SOL_SOCKET, socket.SO_LINGER, struct.pack('ii', 1, 0))
-        return
-    rq.send_header('Transfer-Encoding', 'chunked')
-    rq.end_headers()
-    if how == 'chunked':
-        return rq.raw(b'%x\r\n%s\r\n' % (len(one), one))
-    rq.raw(b'%x\r\n%s' % (len(three), three[:len(three) // 2]))
 
 
 # /redirect-away/: sends the client on to another host, which asks for a
@@ -208,7 +216,7 @@ def cut(rq):
 # /asks/ on either host: Basic for anna:secret, then a book of one card.
 @scenario('redirect-away')
 def redirect_away(rq):
-    rq.reply(307, headers={'Location': 'http://127.0.0.2:%d/asks/' % rq.server.server_address[1]})
+    rq.reply(307, headers=[('Location', 'http://127.0.0.2:%d/asks/' % rq.server.server_address[1])])
 
 
 # A principal at rq.path whose address books live at home.
@@ -225,7 +233,7 @@ def href_away(rq):
 @scenario('asks')
 def asks(rq):
     if rq.headers.get('Authorization', '') != 'Basic ' + base64.b64encode(b'anna:secret').decode():
-        return rq.reply(401, headers={'WWW-Authenticate': 'Basic realm="asks"'})
+        return rq.reply(401, headers=[('WWW-Authenticate', 'Basic realm="asks"')])
     one_card_book(rq)
 
 
@@ -240,11 +248,8 @@ def tls_down(rq):
 def drip(rq):
     step, pause = int(rq.path.split('/')[2]), int(rq.path.split('/')[3]) / 1000
     body = multistatus(response(rq.path, BOOK_TYPE) + '<!--%s-->' % ('x' * 400 * 1024)).encode()
-    rq.send_response(207)
-    rq.send_header('Content-Type', 'application/xml; charset=utf-8')
-    rq.send_header('Content-Length', str(len(body)))
-    rq.end_headers()
     rq.close_connection = True
+    rq.reply(207, b'', length=len(body))
     try:
         for i in range(0, len(body), step):
             rq.wfile.write(body[i:i + step])
@@ -265,33 +270,21 @@ stale_given = set()
 @scenario('utf8')
 def utf8(rq):
     how = rq.path.split('/')[2]
-    h = rq.headers.get('Authorization', '')
     if how == 'basic':
-        ok = h == 'Basic ' + base64.b64encode(('anna:' + UTF8_PASSWORD).encode()).decode()
-        challenges = ['Basic realm="utf8", charset="UTF-8"']
+        ok = rq.headers.get('Authorization') == 'Basic ' + base64.b64encode(('anna:' + UTF8_PASSWORD).encode()).decode()
+        challenges = [('WWW-Authenticate', 'Basic realm="utf8", charset="UTF-8"')]
     else:
-        algorithm = 'SHA-256' if how == 'sha256' else 'MD5'
-        H = lambda s: hashlib.new(algorithm.replace('-', '').lower(), s.encode()).hexdigest()
-        f = auth_fields(h)
-        ha1, ha2 = H('anna:utf8:' + UTF8_PASSWORD), H('%s:%s' % (rq.command, rq.path))
-        expected = H(':'.join([ha1, f.get('nonce', ''), f.get('nc', ''), f.get('cnonce', ''), 'auth', ha2]))
-        ok = (h.startswith('Digest ') and f.get('username') == 'anna' and f.get('algorithm') == algorithm
-              and f.get('uri') == rq.path and f.get('response') == expected)
-        challenges = ['Digest realm="utf8", nonce="%s", qop="auth", algorithm=%s' % (secrets.token_hex(8), a)
-                      for a in (['MD5', 'SHA-256'] if how == 'sha256' else ['MD5'])]
+        ok, f = digest_ok(rq, 'utf8', UTF8_PASSWORD, 'SHA-256' if how == 'sha256' else 'MD5')
+        challenges = [digest_challenge('utf8', a) for a in (['MD5', 'SHA-256'] if how == 'sha256' else ['MD5'])]
         # stale: a nonce first answered is declared stale once, a new one given.
         if how == 'stale' and ok and f['nonce'] not in stale_given:
-            nonce = secrets.token_hex(8)
+            nonce = new_nonce()
             stale_given.add(nonce)
-            challenges = ['Digest realm="utf8", nonce="%s", qop="auth", algorithm=MD5, stale=true' % nonce]
+            challenges = [digest_challenge('utf8', nonce=nonce, more=', stale=true')]
             ok = False
     if not ok:
         note('utf8 refused')
-        rq.send_response(401)
-        for c in challenges:
-            rq.send_header('WWW-Authenticate', c)
-        rq.send_header('Content-Length', '0')
-        return rq.end_headers()
+        return rq.reply(401, headers=challenges, content_type=None)
     note('utf8 ok')
     one_card_book(rq)
 
@@ -300,7 +293,7 @@ def utf8(rq):
 # cannot be decompressed, a Content-Type of escape sequences.
 @scenario('bearer')
 def bearer(rq):
-    rq.reply(401, headers={'WWW-Authenticate': 'Bearer realm="api"'})
+    rq.reply(401, headers=[('WWW-Authenticate', 'Bearer realm="api"')])
 
 
 @scenario('fail500')
@@ -310,7 +303,7 @@ def fail500(rq):
 
 @scenario('gzip')
 def gzip_broken(rq):
-    rq.reply(207, b'\x1f\x8b\x08\x00 not gzip at all', headers={'Content-Encoding': 'gzip'})
+    rq.reply(207, b'\x1f\x8b\x08\x00 not gzip at all', headers=[('Content-Encoding', 'gzip')])
 
 
 @scenario('escape')
@@ -321,7 +314,7 @@ def escape(rq):
 # /control/: a Digest challenge whose realm holds escape sequences.
 @scenario('control')
 def control(rq):
-    rq.reply(401, headers={'WWW-Authenticate': 'Digest realm="a\x1b]0;x\x07\x1b[2J", nonce="n1", qop="auth"'})
+    rq.reply(401, headers=[('WWW-Authenticate', 'Digest realm="a\x1b]0;x\x07\x1b[2J", nonce="n1", qop="auth"')])
 
 
 # ---- the scenarios of discovery and cards ----
@@ -357,10 +350,6 @@ def book(rq, cards, query, multiget=None, get=None, listing=None):
         text = get(rq.path)
         return rq.reply(200, text, content_type='text/vcard') if text is not None else rq.reply(404)
     rq.reply(404)
-
-
-def with_data(href, text):
-    return response(href, '<d:getetag>"1"</d:getetag><c:address-data>%s</c:address-data>' % text)
 
 
 def etag_only(href):
@@ -426,7 +415,7 @@ def all_fail_book(rq):
 def late(rq):
     port = rq.server.server_address[1]
     if rq.path == '/late/':
-        rq.reply(307, headers={'Location': 'http://127.0.0.2:%d/late/slow/' % port})
+        rq.reply(307, headers=[('Location', 'http://127.0.0.2:%d/late/slow/' % port)])
         time.sleep(0.05)
         injected = multistatus(response('/late/book/', BOOK_TYPE) + with_data(
             '/late/book/c9.vcf', 'BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Injected\r\nTEL:666\r\nEND:VCARD\r\n')).encode()
@@ -434,7 +423,7 @@ def late(rq):
                        % (len(injected), injected))
     elif rq.path == '/late/slow/':
         time.sleep(0.5)
-        rq.reply(307, headers={'Location': 'http://127.0.0.1:%d/late/book/' % port})
+        rq.reply(307, headers=[('Location', 'http://127.0.0.1:%d/late/book/' % port)])
     else:
         one_card_book(rq)
 
@@ -520,7 +509,7 @@ def forbidden_root(rq):
 @scenario('.well-known')
 def well_known(rq):
     if rq.path == '/.well-known/carddav':
-        return rq.reply(301, headers={'Location': '/tree/'})
+        return rq.reply(301, headers=[('Location', '/tree/')])
     rq.reply(404)
 
 
