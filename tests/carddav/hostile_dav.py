@@ -289,44 +289,28 @@ def utf8(rq):
     one_card_book(rq)
 
 
-# Answers that are no answer: a token wanted, a server failing, a body that
-# cannot be decompressed, a Content-Type of escape sequences.
-@scenario('bearer')
-def bearer(rq):
-    rq.reply(401, headers=[('WWW-Authenticate', 'Bearer realm="api"')])
-
-
-@scenario('fail500')
-def fail500(rq):
-    rq.reply(500, 'Internal error', content_type='text/plain')
-
-
-@scenario('gzip')
-def gzip_broken(rq):
-    rq.reply(207, b'\x1f\x8b\x08\x00 not gzip at all', headers=[('Content-Encoding', 'gzip')])
-
-
-@scenario('escape')
-def escape(rq):
-    rq.reply(200, 'hello', content_type='text/html\x1b]0;owned\x07\x1b[2J')
-
-
-# /control/: a Digest challenge whose realm holds escape sequences.
-@scenario('control')
-def control(rq):
-    rq.reply(401, headers=[('WWW-Authenticate', 'Digest realm="a\x1b]0;x\x07\x1b[2J", nonce="n1", qop="auth"')])
+# Answers that are no answer, the same to every request: a token wanted, a
+# server failing, a body that cannot be decompressed, a Content-Type of escape
+# sequences, a Digest challenge whose realm holds escape sequences. The
+# server's root is forbidden (/.well-known/carddav leads to /tree/).
+FIXED = {
+    'bearer': dict(status=401, headers=[('WWW-Authenticate', 'Bearer realm="api"')]),
+    'fail500': dict(status=500, body='Internal error', content_type='text/plain'),
+    'gzip': dict(status=207, body=b'\x1f\x8b\x08\x00 not gzip at all', headers=[('Content-Encoding', 'gzip')]),
+    'escape': dict(status=200, body='hello', content_type='text/html\x1b]0;owned\x07\x1b[2J'),
+    'control': dict(status=401, headers=[('WWW-Authenticate', 'Digest realm="a\x1b]0;x\x07\x1b[2J", nonce="n1", qop="auth"')]),
+    '': dict(status=403),
+}
+for name, answer in FIXED.items():
+    scenario(name)(lambda rq, answer=answer: rq.reply(**answer))
 
 
 # ---- the scenarios of discovery and cards ----
 
 
-def card_path(rq, i):
-    return '/%s/book/c%d.vcf' % (rq.path.split('/')[1], i)
-
-
 def book(rq, cards, query, multiget=None, get=None, listing=None):
     """An address book at /SCENARIO/book/ whose answers the scenario scripts:
-    query() is the addressbook-query's multistatus body or an HTTP status,
+    query(base) is the addressbook-query's multistatus body or an HTTP status,
     multiget(hrefs) likewise, get(path) the card's text or None for a 404,
     listing the status of a PROPFIND at depth 1 (207 lists cards)."""
     base = '/%s/book/' % rq.path.split('/')[1]
@@ -341,7 +325,7 @@ def book(rq, cards, query, multiget=None, get=None, listing=None):
         return rq.reply(207, multistatus(response(base, BOOK_TYPE)))
     if rq.command == 'REPORT' and rq.path == base:
         if b'addressbook-query' in rq.body:
-            answer = query()
+            answer = query(base)
         else:
             note('multiget ' + ' '.join(hrefs_asked(rq)))
             answer = multiget(hrefs_asked(rq))
@@ -359,51 +343,45 @@ def etag_only(href):
             '<d:status>HTTP/1.1 404 Not Found</d:status></d:propstat></d:response>' % href)
 
 
-# Three cards listed with only their etags: c0 comes by multiget, c1 only by
-# GET, "missing card" answers 404 to both.
-@scenario('etag-only')
-def etag_only_book(rq):
-    paths = [card_path(rq, 0), card_path(rq, 1), '/etag-only/book/missing%20card.vcf']
-    book(rq, 3, lambda: ''.join(etag_only(p) for p in paths),
-         multiget=lambda hrefs: ''.join(with_data(h, vcard(0)) if h == paths[0] else
-                                        etag_only(h) if h == paths[1] else response(h, '', '404 Not Found')
-                                        for h in hrefs),
-         get=lambda path: vcard(1) if path == paths[1] else None)
+def listed(base, count):
+    return ''.join(etag_only(base + 'c%d.vcf' % i) for i in range(count))
 
 
-@scenario('not-vcard')
-def not_vcard_book(rq):
-    book(rq, 2, lambda: with_data(card_path(rq, 0), vcard(0)) + with_data(card_path(rq, 1), '&lt;html&gt;Internal error&lt;/html&gt;'))
+def by_get(path):
+    return vcard(int(path[-5]))
 
 
-@scenario('empty')
-def empty_book(rq):
-    book(rq, 0, lambda: '')
-
-
-# Each card twice in one answer, as Calypso sends them.
-@scenario('duplicates')
-def duplicates_book(rq):
-    book(rq, 2, lambda: ''.join(with_data(card_path(rq, i), vcard(i)) for i in (0, 1, 0, 1)))
-
-
-# The query fails; a PROPFIND lists the cards, each comes by GET.
-@scenario('query-fails')
-def query_fails_book(rq):
-    book(rq, 2, lambda: 500, get=lambda path: vcard(int(path[-5])))
-
-
-# The query lists without data, the multiget fails: PROPFIND, then GET.
-@scenario('multiget-fails')
-def multiget_fails_book(rq):
-    book(rq, 2, lambda: ''.join(etag_only(card_path(rq, i)) for i in range(2)), multiget=lambda hrefs: 502,
-         get=lambda path: vcard(int(path[-5])))
-
-
-# Everything fails.
-@scenario('all-fail')
-def all_fail_book(rq):
-    book(rq, 2, lambda: 500, listing=503)
+ETAG_ONLY = ['/etag-only/book/c0.vcf', '/etag-only/book/c1.vcf', '/etag-only/book/missing%20card.vcf']
+NO_NUMBER = 'BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Person %d\r\nEND:VCARD\r\n'
+BOOKS = {
+    # Three cards listed with only their etags: c0 comes by multiget, c1 only
+    # by GET, "missing card" answers 404 to both.
+    'etag-only': dict(cards=3, query=lambda base: ''.join(etag_only(p) for p in ETAG_ONLY),
+                      multiget=lambda hrefs: ''.join(with_data(h, vcard(0)) if h == ETAG_ONLY[0] else
+                                                     etag_only(h) if h == ETAG_ONLY[1] else response(h, '', '404 Not Found')
+                                                     for h in hrefs),
+                      get=lambda path: vcard(1) if path == ETAG_ONLY[1] else None),
+    'not-vcard': dict(cards=2, query=lambda base: with_data(base + 'c0.vcf', vcard(0))
+                      + with_data(base + 'c1.vcf', '&lt;html&gt;Internal error&lt;/html&gt;')),
+    'empty': dict(cards=0, query=lambda base: ''),
+    # Each card twice in one answer, as Calypso sends them.
+    'duplicates': dict(cards=2, query=lambda base: cards_at(base, (0, 1, 0, 1), ETAG)),
+    # The query fails; a PROPFIND lists the cards, each comes by GET.
+    'query-fails': dict(cards=2, query=lambda base: 500, get=by_get),
+    # The query lists without data, the multiget fails: PROPFIND, then GET.
+    'multiget-fails': dict(cards=2, query=lambda base: listed(base, 2), multiget=lambda hrefs: 502, get=by_get),
+    # Everything fails.
+    'all-fail': dict(cards=2, query=lambda base: 500, listing=503),
+    'deep': dict(cards=1, query=lambda base: response(base + 'c0.vcf', '<x>' + '<y>' * 200000 + '</y>' * 200000 + '</x>')),
+    # More cards than any image holds, listed without data.
+    'too-many': dict(cards=2500, query=lambda base: listed(base, 2500),
+                     multiget=lambda hrefs: ''.join(with_data(h, vcard(0)) for h in hrefs)),
+    # More cards than any image holds, but most without a number: they fit.
+    'numberless': dict(cards=2100, query=lambda base: ''.join(
+        with_data(base + 'c%d.vcf' % i, vcard(i) if i % 21 == 0 else NO_NUMBER % i) for i in range(2100))),
+}
+for name, script in BOOKS.items():
+    scenario(name)(lambda rq, script=script: book(rq, **script))
 
 
 # /late/: a redirect to the other host, which answers 0.5 s later with a
@@ -426,26 +404,6 @@ def late(rq):
         rq.reply(307, headers=[('Location', 'http://127.0.0.1:%d/late/book/' % port)])
     else:
         one_card_book(rq)
-
-
-@scenario('deep')
-def deep_book(rq):
-    book(rq, 1, lambda: response(card_path(rq, 0), '<x>' + '<y>' * 200000 + '</y>' * 200000 + '</x>'))
-
-
-# More cards than any image holds, listed without data.
-@scenario('too-many')
-def too_many_book(rq):
-    book(rq, 2500, lambda: ''.join(etag_only(card_path(rq, i)) for i in range(2500)),
-         multiget=lambda hrefs: ''.join(with_data(h, vcard(0)) for h in hrefs))
-
-
-# More cards than any image holds, but most without a number: they fit.
-@scenario('numberless')
-def numberless_book(rq):
-    book(rq, 2100, lambda: ''.join(with_data(card_path(rq, i), vcard(i) if i % 21 == 0 else
-                                             'BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Person %d\r\nEND:VCARD\r\n' % i)
-                                   for i in range(2100)))
 
 
 # /big/COUNT/KIB/book/: COUNT cards of about KIB KiB each, for measuring memory.
@@ -498,12 +456,6 @@ def tree(rq):
         out += ''.join(response(p, TREE[p]) for p in TREE
                        if p != rq.path and p.startswith(rq.path) and p[len(rq.path):].rstrip('/').count('/') == 0)
     rq.reply(207, multistatus(out))
-
-
-# The server's root is forbidden; /.well-known/carddav leads to /tree/.
-@scenario('')
-def forbidden_root(rq):
-    rq.reply(403)
 
 
 @scenario('.well-known')
