@@ -308,12 +308,12 @@ for name, answer in FIXED.items():
 # ---- the scenarios of discovery and cards ----
 
 
-def book(rq, cards, query, multiget=None, get=None, listing=None):
-    """An address book at /SCENARIO/book/ whose answers the scenario scripts:
-    query(base) is the addressbook-query's multistatus body or an HTTP status,
-    multiget(hrefs) likewise, get(path) the card's text or None for a 404,
-    listing the status of a PROPFIND at depth 1 (207 lists cards)."""
-    base = '/%s/book/' % rq.path.split('/')[1]
+def book(rq, cards, query, multiget=None, get=None, listing=None, base=None):
+    """An address book at base (/SCENARIO/book/ unless given) whose answers the
+    scenario scripts: query(base) is the addressbook-query's multistatus body
+    or an HTTP status, multiget(hrefs) likewise, get(path) the card's text or
+    None for a 404, listing the status of a PROPFIND at depth 1 (207 lists cards)."""
+    base = base or '/%s/book/' % rq.path.split('/')[1]
     if rq.command == 'PROPFIND' and rq.path == base:
         if rq.headers.get('Depth') == '1':
             note('listing')
@@ -410,15 +410,9 @@ def late(rq):
 @scenario('big')
 def big_book(rq):
     count, kib = int(rq.path.split('/')[2]), int(rq.path.split('/')[3])
-    base = '/big/%d/%d/book/' % (count, kib)
-    if rq.path != base:
-        return rq.reply(404)
-    if rq.command == 'PROPFIND':
-        return rq.reply(207, multistatus(response(base, BOOK_TYPE)))
     note_line = 'NOTE:' + 'x' * (kib * 1024) + '\r\n'
-    out = ''.join(with_data(base + 'c%d.vcf' % i, vcard(i).replace('END:VCARD', note_line + 'END:VCARD'))
-                  for i in range(count))
-    rq.reply(207, multistatus(out))
+    book(rq, count, lambda base: ''.join(with_data(base + 'c%d.vcf' % i, vcard(i).replace('END:VCARD', note_line + 'END:VCARD'))
+                                         for i in range(count)), base='/big/%d/%d/book/' % (count, kib))
 
 
 # A server's layout: /tree/ is a context root (as /remote.php/dav/ is),
