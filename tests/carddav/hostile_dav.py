@@ -211,23 +211,22 @@ def cut(rq):
         rq.connection.setsockopt(socket.SOL_SOCKET, socket.SO_LINGER, struct.pack('ii', 1, 0))
 
 
-# /redirect-away/: sends the client on to another host, which asks for a
-# password. /href-away/: a principal whose address books live there.
-# /asks/ on either host: Basic for anna:secret, then a book of one card.
-@scenario('redirect-away')
-def redirect_away(rq):
-    rq.reply(307, headers=[('Location', 'http://127.0.0.2:%d/asks/' % rq.server.server_address[1])])
-
-
 # A principal at rq.path whose address books live at home.
 def principal_of(rq, home):
     rq.reply(207, multistatus(response(rq.path, '<d:resourcetype><d:collection/><d:principal/></d:resourcetype>'
                                                 '<c:addressbook-home-set><d:href>%s</d:href></c:addressbook-home-set>' % home)))
 
 
-@scenario('href-away')
-def href_away(rq):
-    principal_of(rq, 'http://127.0.0.2:%d/asks/' % rq.server.server_address[1])
+# /redirect-away/: sends the client on to another host, which asks for a
+# password. /href-away/: a principal whose address books live there.
+# /tls-down/ over TLS: a principal whose home set is on plain http://.
+# /asks/ on either host: Basic for anna:secret, then a book of one card.
+away = lambda rq: 'http://127.0.0.2:%d/asks/' % rq.server.server_address[1]
+SCENARIOS.update({
+    'redirect-away': lambda rq: rq.reply(307, headers=[('Location', away(rq))]),
+    'href-away': lambda rq: principal_of(rq, away(rq)),
+    'tls-down': lambda rq: principal_of(rq, 'http://127.0.0.1:%d/plain/' % PORT),
+})
 
 
 @scenario('asks')
@@ -235,12 +234,6 @@ def asks(rq):
     if rq.headers.get('Authorization', '') != 'Basic ' + base64.b64encode(b'anna:secret').decode():
         return rq.reply(401, headers=[('WWW-Authenticate', 'Basic realm="asks"')])
     one_card_book(rq)
-
-
-# /tls-down/ over TLS: a principal whose home set is on plain http://.
-@scenario('tls-down')
-def tls_down(rq):
-    principal_of(rq, 'http://127.0.0.1:%d/plain/' % PORT)
 
 
 # /drip/BYTES/MS/: a 400 KiB answer, BYTES at a time every MS milliseconds.

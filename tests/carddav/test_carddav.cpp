@@ -144,6 +144,7 @@ class TestCardDav : public QObject
     // Over TLS with a certificate whose CN is 127.0.0.1 but whose
     // subjectAltName names another host.
     HostileDav m_otherNamed{m_servers.filePath("other/hostile.log")};
+
     QString path(const QString &name) const { return m_dir->filePath(name); }
 
     // A user's run: its own session (no terminal to prompt on), HOME in the
@@ -156,6 +157,7 @@ class TestCardDav : public QObject
         return runVire(args, m_dir->path(), env);
     }
 
+    // run in the test's folder, with the scripted server's log.
     QString check(const DavRun &run) { return checkRun(run, m_dir->path(), m_hostile); }
 
     int entries() const { return userEntries(path("out.bin")); }
@@ -201,13 +203,13 @@ private slots:
         m_dir = nullptr;
     }
 
+    // Runs against the three servers and what each must lead to.
     void imports_data()
     {
         QTest::addColumn<DavRun>("run");
         const QStringList anna{"--user", "anna"}, replace{"--user", "anna", "--replace"};
         const QStringList ca{"--ca-file", hostileCert()};
         const QString annaAt = m_radicale.url("").replace("//", "//anna@"), contacts = m_radicale.url("/anna/contacts/");
-        const QString oneLine = "!~\n.";
 
         // From Radicale's root, the user in the URL; the .well-known address
         // redirects. The card without a number is named by its URL.
@@ -221,18 +223,17 @@ private slots:
         QTest::newRow("two books are listed") << DavRun{m_radicale.url(), {"--user", "bo"}, 2,
                                                         {m_radicale.url("/bo/contacts/  (contacts book)"),
                                                          m_radicale.url("/bo/work/  (work book)")}};
-        QTest::newRow("wrong password") << DavRun{contacts, anna, 2,
-                                                  {contacts + ": error: user name or password refused (HTTP 401)", oneLine},
-                                                  0, {}, {}, "wrong"};
-        QTest::newRow("no such book") << DavRun{m_radicale.url("/anna/none/"), anna, 2,
-                                                {m_radicale.url("/anna/none/: error: not found (HTTP 404)"), oneLine}};
-        QTest::newRow("no password") << DavRun{contacts, anna, 2,
-                                               {"there is no terminal to ask on; set VIRE_DAV_PASSWORD", oneLine}, 0, {}, {},
-                                               QByteArray()};
-        const QString refused = QStringLiteral("http://127.0.0.1:%1/").arg(freePort());
-        QTest::newRow("connection refused") << DavRun{refused, anna, 2, {refused + ": error: connection refused", oneLine}};
-        QTest::newRow("password in the URL")
-            << DavRun{"http://anna:pw@127.0.0.1:1/", anna, 2, {"a password in the URL is refused", oneLine}};
+        // Refused in one line, nothing written.
+        const QString oneLine = "!~\n.";
+        const QString none = m_radicale.url("/anna/none/"), refused = QStringLiteral("http://127.0.0.1:%1/").arg(freePort());
+        for (const auto &[name, url, password, message] :
+             {std::tuple("wrong password", contacts, "wrong", contacts + ": error: user name or password refused (HTTP 401)"),
+              std::tuple("no such book", none, "secret", none + ": error: not found (HTTP 404)"),
+              std::tuple("no password", contacts, "", QString("there is no terminal to ask on; set VIRE_DAV_PASSWORD")),
+              std::tuple("connection refused", refused, "secret", refused + ": error: connection refused"),
+              std::tuple("password in the URL", QString("http://anna:pw@127.0.0.1:1/"), "secret",
+                         QString("a password in the URL is refused"))})
+            QTest::newRow(name) << DavRun{url, anna, 2, {message, oneLine}, 0, {}, {}, password};
         QTest::newRow("large book") << DavRun{m_radicale.url("/dora/contacts/"), {"--user", "dora", "--replace"}, 0, {}, 700};
 
         // Xandikos: a mistyped collection (a 404 inside a 207) and the

@@ -15,7 +15,8 @@ class TestDavDiscovery : public QObject
     HostileDav m_server{m_dir.path("dav.log")};
     QString m_root;   // http://127.0.0.1:PORT
 
-    // The scripted server on this machine, whatever proxy the environment names.
+    // A run of the scripted server's where (the server on this machine,
+    // whatever proxy the environment names), no password given.
     DavRun run(const QString &where, bool replace, int status, const QStringList &says, int entries = 1,
                const QStringList &log = {}) const
     {
