@@ -266,7 +266,8 @@ private slots:
         // The password goes to the origin named; another host asking gets none.
         for (const char *start : {"/redirect-away/", "/href-away/"})
             QTest::newRow(start) << DavRun{m_hostile.url(start), replace, 2,
-                                           {m_hostile.url("", true) + " asks for a password, which goes only to http://127.0.0.1:",
+                                           {m_hostile.url("", true)
+                                                + " asks for a password, which goes only to http://127.0.0.1:",
                                             "!refused"},
                                            0, {"request 127.0.0.2 ", "!~request 127\\.0\\.0\\.2 \\S+ \\S+ [^-]"}};
         // A ~/.netrc default line is the named origin's alone.
@@ -296,7 +297,8 @@ private slots:
               std::tuple("gzip", "/gzip/", "error: the answer could not be decompressed", "!XML"),
               std::tuple("escapes", "/escape/", "(HTTP 200, text/html\\x1b]0;owned\\x07\\x1b[2J)", "!\x1b"),
               std::tuple("control bytes in a challenge", "/control/",
-                         "error: the server's challenge holds control characters in its realm, which are never sent back; refused",
+                         "error: the server's challenge holds control characters in its realm, which are never sent back; "
+                         "refused",
                          "!\x1b")})
             QTest::newRow(name) << DavRun{m_hostile.url(where), replace, 2, {message, never}};
         QTest::newRow("user in summary") << DavRun{"http://anna@127.0.0.1:" + port + "/asks/", replace, 0,

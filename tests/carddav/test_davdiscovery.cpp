@@ -59,7 +59,8 @@ private slots:
             << run("/empty/book/", false, 0, {"/empty/book/: warning: holds no contacts; the image is unchanged"});
         // Calypso's doubled hrefs: each card once.
         QTest::newRow("doubled hrefs") << run("/duplicates/book/", true, 0, {}, 2);
-        QTest::newRow("every way fails") << run("/all-fail/book/", false, 2, {"/all-fail/book/: error: the server failed (HTTP 503)"});
+        QTest::newRow("every way fails")
+            << run("/all-fail/book/", false, 2, {"/all-fail/book/: error: the server failed (HTTP 503)"});
         QTest::newRow("nested too deep") << run("/deep/book/", false, 2, {"/deep/book/: error: ", "nested more than 64"});
         // More cards than the image holds, but few with a number: they fit.
         QTest::newRow("numberless cards") << run("/numberless/book/", false, 0, {"added 100 entries, skipped 2,000"}, 101);
@@ -68,13 +69,13 @@ private slots:
             QTest::newRow(book) << run(book, true, 0, {}, 2, {"listing", "GET " + QString(book) + "c1.vcf"});
 
         // What an address book URL means: what was typed.
-        const QString books = m_root + "%1: error: 2 address books; pass one of these URLs:\n  " + m_root + "/tree/home/a/  (Ay)\n  "
-                              + m_root + "/tree/home/b/  (Bee\\x0a  http://evil.example/\\u202e)";
+        const QString books = m_root + "%1: error: 2 address books; pass one of these URLs:\n  " + m_root
+                              + "/tree/home/a/  (Ay)\n  " + m_root + "/tree/home/b/  (Bee\\x0a  http://evil.example/\\u202e)";
         // Downward from the root (forbidden: /.well-known/carddav then), a
         // context root, a principal or a home set; the books sorted by URL.
         const QString wellKnown = "PROPFIND /.well-known/carddav";
-        for (const auto &[name, url] : {std::pair("root", "/"), std::pair("context", "/tree/"), std::pair("principal", "/tree/p/"),
-                                        std::pair("home set", "/tree/home/")})
+        for (const auto &[name, url] : {std::pair("root", "/"), std::pair("context", "/tree/"),
+                                        std::pair("principal", "/tree/p/"), std::pair("home set", "/tree/home/")})
             QTest::newRow(name) << run(url, false, 2, {"~^" + QRegularExpression::escape(books.arg(url))}, 0,
                                        QString(url) == "/" ? QStringList{wellKnown} : QStringList());
         // Never from anything else up to the user's principal: nothing listed
