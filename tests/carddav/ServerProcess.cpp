@@ -3,9 +3,11 @@
 #include <QDeadlineTimer>
 #include <QRegularExpression>
 #include <QThread>
+#include <QtTest>
 
 #include "tests/common/System.h"
 #include "tests/common/Files.h"
+#include "tests/common/Processes.h"
 
 namespace {
 
@@ -116,6 +118,16 @@ QString python()
                                                                  : QStringLiteral("python3");
 }
 
+QProcessEnvironment userEnvironment(const QString &home)
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("HOME"), home);
+    for (const char *name : {"VIRE_DAV_PASSWORD", "https_proxy", "HTTPS_PROXY", "http_proxy", "all_proxy", "ALL_PROXY",
+                             "no_proxy", "NO_PROXY"})
+        env.remove(QLatin1String(name));
+    return env;
+}
+
 bool HostileDav::start(const QString &cert, const QString &key)
 {
     QStringList args{QStringLiteral(HOSTILE_DAV), m_log};
@@ -133,4 +145,43 @@ bool HostileDav::start(const QString &cert, const QString &key)
 QByteArray HostileDav::takeLog()
 {
     return takeFile(m_log);
+}
+
+bool holds(const QString &text, const QString &pattern)
+{
+    const bool negated = pattern.startsWith(QLatin1Char('!'));
+    const QString p = pattern.mid(negated ? 1 : 0);
+    return negated != (p.startsWith(QLatin1Char('~')) ? text.contains(QRegularExpression(p.mid(1))) : text.contains(p));
+}
+
+QString checkRun(const DavRun &run, const QString &folder, HostileDav &server)
+{
+    QProcessEnvironment env = userEnvironment(folder);
+    if (!run.password.isEmpty())
+        env.insert(QStringLiteral("VIRE_DAV_PASSWORD"), QString::fromUtf8(run.password));
+    for (const QString &e : run.environment)
+        env.insert(e.section(QLatin1Char('='), 0, 0), e.section(QLatin1Char('='), 1));
+    if (!run.netrc.isEmpty())
+        writeFile(folder + "/.netrc", run.netrc);
+    const QString out = folder + "/out.bin";
+    QFile::remove(out);
+    server.takeLog();
+    const Result r = runVire(QStringList{"import", folder + "/new.bin", run.url, "-o", out} + run.args, folder, env);
+    const QString log = QString::fromLatin1(server.takeLog());
+    [&] {
+        QVERIFY2(r.status == run.status, qPrintable(r.err));
+        for (const QString &pattern : run.says)
+            QVERIFY2(holds(r.err, pattern), qPrintable(pattern + "\n" + r.err));
+        if (run.status == 0)
+            QCOMPARE(userEntries(out), run.entries);
+        else
+            QVERIFY(!QFile::exists(out));
+        for (const QString &pattern : run.log)
+            QVERIFY2(holds(log, pattern), qPrintable(pattern + "\n" + log));
+        // The server's password reached the server alone, the proxy's the proxy alone.
+        QVERIFY2(!log.contains(QLatin1String("proxy password reached the server")), qPrintable(log));
+        QVERIFY2(!log.contains(QRegularExpression("^proxy .* Basic YW5uYTpzZWNyZXQ=$", QRegularExpression::MultilineOption)),
+                 qPrintable(log));
+    }();
+    return log;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QMetaType>
 #include <QProcess>
 #include <QString>
 #include <QStringList>
@@ -43,6 +44,10 @@ private:
 // one first in PATH may not.
 QString python();
 
+// vire-image's environment as a user's: HOME at home, and no password or
+// proxy of the test's own.
+QProcessEnvironment userEnvironment(const QString &home);
+
 // The scripted server (hostile_dav.py): a scenario per first path segment,
 // on 127.0.0.1 and, as another host, 127.0.0.2 at the same port; every
 // request it gets is a line of its log.
@@ -73,3 +78,35 @@ private:
     ServerProcess m_process;
     int m_port = 0, m_tlsPort = 0, m_proxyPort = 0;
 };
+
+// One run of vire-image import from folder/new.bin into folder/out.bin, and
+// what must follow it. A pattern is a fragment the text holds; "~" first, a
+// regular expression that matches; "!" first (before either), the opposite.
+struct DavRun
+{
+    // In this order, any trailing ones left out.
+    DavRun(const QString &url = {}, const QStringList &args = {}, int status = 0, const QStringList &says = {},
+           int entries = 1, const QStringList &log = {}, const QStringList &environment = {},
+           const QByteArray &password = "secret", const QByteArray &netrc = {})
+        : url(url), args(args), status(status), says(says), entries(entries), log(log), environment(environment),
+          password(password), netrc(netrc)
+    {
+    }
+
+    QString url;
+    QStringList args;          // after "import new.bin URL -o out.bin"
+    int status;
+    QStringList says;          // patterns of standard error
+    int entries;               // the user entries written when it succeeds; no out.bin when not
+    QStringList log;           // patterns of the scripted server's log
+    QStringList environment;   // NAME=VALUE
+    QByteArray password;
+    QByteArray netrc;          // ~/.netrc, when given
+};
+Q_DECLARE_METATYPE(DavRun)
+
+bool holds(const QString &text, const QString &pattern);
+
+// Makes run in folder, the server's log taken before, and checks it; the log
+// of the run for further checks.
+QString checkRun(const DavRun &run, const QString &folder, HostileDav &server);

@@ -54,6 +54,18 @@ def vcard(i):
     return 'BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Person %d\r\nTEL:%d\r\nEND:VCARD\r\n' % (i, 100000 + i)
 
 
+ETAG = '<d:getetag>"1"</d:getetag>'
+
+
+def with_data(href, text, etag=ETAG):
+    return response(href, etag + '<c:address-data>%s</c:address-data>' % text)
+
+
+# The cards numbered in base, vcard(i) each.
+def cards_at(base, numbers, etag=''):
+    return ''.join(with_data(base + 'c%d.vcf' % i, vcard(i), etag) for i in numbers)
+
+
 def auth_fields(header):
     return {k: q if q else t for k, q, t in re.findall(r'(\w+)=(?:"([^"]*)"|([^\s,]+))', header)}
 
@@ -81,23 +93,20 @@ class Dav(BaseHTTPRequestHandler):
     def host(self):
         return self.connection.getsockname()[0]
 
-    def reply(self, status, body='', headers={}, content_type='application/xml; charset=utf-8'):
+    # headers: (name, value) pairs, a name maybe more than once.
+    def reply(self, status, body='', headers=(), content_type='application/xml; charset=utf-8', length=None):
         body = body.encode() if isinstance(body, str) else body
         self.send_response(status)
-        for k, v in headers.items():
+        for k, v in headers:
             self.send_header(k, v)
         if content_type:
             self.send_header('Content-Type', content_type)
-        self.send_header('Content-Length', str(len(body)))
+        if length != 'chunked':
+            self.send_header('Content-Length', str(len(body) if length is None else length))
+        else:
+            self.send_header('Transfer-Encoding', 'chunked')
         self.end_headers()
         self.wfile.write(body)
-
-    # Raw bytes after the status line, then the connection is closed: for
-    # answers that break the rules.
-    def raw(self, data):
-        self.close_connection = True
-        self.wfile.write(data)
-        self.wfile.flush()
 
     def handle_any(self):
         self.body = self.rfile.read(int(self.headers.get('Content-Length', 0) or 0))
@@ -116,36 +125,46 @@ class Dav(BaseHTTPRequestHandler):
 
 # ---- the scenarios of the transport: sessions, passwords, transfers ----
 
+nonces = set()
+
+
+def new_nonce():
+    nonce = secrets.token_hex(8)
+    nonces.add(nonce)
+    return nonce
+
+
+def digest_challenge(realm, algorithm='MD5', nonce=None, more=''):
+    return ('WWW-Authenticate', 'Digest realm="%s", nonce="%s", qop="auth", algorithm=%s%s'
+            % (realm, nonce or new_nonce(), algorithm, more))
+
+
+# Whether the request carries anna's Digest answer with password, to a nonce
+# given here, and its fields.
+def digest_ok(rq, realm, password, algorithm='MD5'):
+    h = rq.headers.get('Authorization', '')
+    H = lambda s: hashlib.new(algorithm.replace('-', '').lower(), s.encode()).hexdigest()
+    f = auth_fields(h)
+    ha1, ha2 = H('anna:%s:%s' % (realm, password)), H('%s:%s' % (rq.command, rq.path))
+    expected = H(':'.join([ha1, f.get('nonce', ''), f.get('nc', ''), f.get('cnonce', ''), 'auth', ha2]))
+    return (h.startswith('Digest ') and f.get('username') == 'anna' and f.get('nonce') in nonces
+            and f.get('algorithm') == algorithm and f.get('uri') == rq.path and f.get('qop') == 'auth'
+            and f.get('response') == expected), f
+
+
 # A server as some are: Digest only, no addressbook-query, so cards come by
 # PROPFIND and addressbook-multiget. Notes each Digest checked and each REPORT.
-DIGEST_REALM, DIGEST_USER, DIGEST_PASSWORD = 'fake', 'anna', 'secret'
 DIGEST_BOOK = '/digest/book/'
 DIGEST_CARDS = {DIGEST_BOOK + 'c%d.vcf' % i: vcard(i) for i in range(250)}
-nonces = set()
-md5 = lambda s: hashlib.md5(s.encode()).hexdigest()
-
-
-def digest_authorized(rq):
-    h = rq.headers.get('Authorization', '')
-    if not h:
-        return False
-    f = auth_fields(h)
-    ha1 = md5('%s:%s:%s' % (DIGEST_USER, DIGEST_REALM, DIGEST_PASSWORD))
-    ha2 = md5('%s:%s' % (rq.command, rq.path))
-    expected = md5(':'.join([ha1, f.get('nonce', ''), f.get('nc', ''), f.get('cnonce', ''), 'auth', ha2]))
-    ok = (h.startswith('Digest ') and f.get('username') == DIGEST_USER and f.get('nonce') in nonces
-          and f.get('uri') == rq.path and f.get('qop') == 'auth' and f.get('response') == expected)
-    note('digest ' + ('ok' if ok else 'refused'))
-    return ok
 
 
 @scenario('digest')
 def digest_only(rq):
-    if not digest_authorized(rq):
-        nonce = secrets.token_hex(8)
-        nonces.add(nonce)
-        return rq.reply(401, headers={'WWW-Authenticate': 'Digest realm="%s", nonce="%s", qop="auth", '
-                                      'algorithm=MD5' % (DIGEST_REALM, nonce)})
+    ok = digest_ok(rq, 'fake', 'secret')[0]
+    if 'Authorization' in rq.headers:
+        note('digest ' + ('ok' if ok else 'refused'))
+    if not ok:
+        return rq.reply(401, headers=[digest_challenge('fake')])
     if rq.path != DIGEST_BOOK:
         return rq.reply(404)
     if rq.command == 'PROPFIND':
@@ -158,8 +177,8 @@ def digest_only(rq):
     else:
         hrefs = hrefs_asked(rq)
         note('multiget ' + ' '.join(hrefs))
-        out = ''.join(response(h, '<c:address-data>%s</c:address-data>' % DIGEST_CARDS[h]) if h in DIGEST_CARDS
-                      else response(h, '', '404 Not Found') for h in hrefs)
+        out = ''.join(with_data(h, DIGEST_CARDS[h], '') if h in DIGEST_CARDS else response(h, '', '404 Not Found')
+                      for h in hrefs)
     rq.reply(207, multistatus(out))
 
 
@@ -168,8 +187,7 @@ def digest_only(rq):
 def one_card_book(rq, cards=1):
     if rq.command == 'PROPFIND':
         return rq.reply(207, multistatus(response(rq.path, BOOK_TYPE)))
-    rq.reply(207, multistatus(''.join(response(rq.path + 'c%d.vcf' % i, '<c:address-data>%s</c:address-data>' % vcard(i))
-                                      for i in range(cards))))
+    rq.reply(207, multistatus(cards_at(rq.path, range(cards))))
 
 
 # /cut/HOW/: the address book's query answer breaks off. length: a whole
@@ -181,34 +199,16 @@ def cut(rq):
     how = rq.path.split('/')[2]
     if rq.command == 'PROPFIND':
         return one_card_book(rq)
-    one = multistatus(response(rq.path + 'c1.vcf', '<c:address-data>%s</c:address-data>' % vcard(1))).encode()
-    three = multistatus(''.join(response(rq.path + 'c%d.vcf' % i, '<c:address-data>%s</c:address-data>' % vcard(i))
-                                for i in range(3))).encode()
-    rq.send_response(207)
-    rq.send_header('Content-Type', 'application/xml; charset=utf-8')
-    if how == 'length':
-        rq.send_header('Content-Length', str(len(three)))
-        rq.end_headers()
-        return rq.raw(one)
+    one, three = multistatus(cards_at(rq.path, [1])).encode(), multistatus(cards_at(rq.path, range(3))).encode()
+    half = three[:len(three) // 2]
+    length, sent = {'length': (len(three), one), 'reset': (len(three), half),
+                    'chunked': ('chunked', b'%x\r\n%s\r\n' % (len(one), one)),
+                    'short-chunk': ('chunked', b'%x\r\n%s' % (len(three), half))}[how]
+    rq.close_connection = True
+    rq.reply(207, sent, length=length)
+    rq.wfile.flush()
     if how == 'reset':
-        rq.send_header('Content-Length', str(len(three)))
-        rq.end_headers()
-        rq.raw(three[:len(three) // 2])
         rq.connection.setsockopt(socket.SOL_SOCKET, socket.SO_LINGER, struct.pack('ii', 1, 0))
-        return
-    rq.send_header('Transfer-Encoding', 'chunked')
-    rq.end_headers()
-    if how == 'chunked':
-        return rq.raw(b'%x\r\n%s\r\n' % (len(one), one))
-    rq.raw(b'%x\r\n%s' % (len(three), three[:len(three) // 2]))
-
-
-# /redirect-away/: sends the client on to another host, which asks for a
-# password. /href-away/: a principal whose address books live there.
-# /asks/ on either host: Basic for anna:secret, then a book of one card.
-@scenario('redirect-away')
-def redirect_away(rq):
-    rq.reply(307, headers={'Location': 'http://127.0.0.2:%d/asks/' % rq.server.server_address[1]})
 
 
 # A principal at rq.path whose address books live at home.
@@ -217,22 +217,23 @@ def principal_of(rq, home):
                                                 '<c:addressbook-home-set><d:href>%s</d:href></c:addressbook-home-set>' % home)))
 
 
-@scenario('href-away')
-def href_away(rq):
-    principal_of(rq, 'http://127.0.0.2:%d/asks/' % rq.server.server_address[1])
+# /redirect-away/: sends the client on to another host, which asks for a
+# password. /href-away/: a principal whose address books live there.
+# /tls-down/ over TLS: a principal whose home set is on plain http://.
+# /asks/ on either host: Basic for anna:secret, then a book of one card.
+away = lambda rq: 'http://127.0.0.2:%d/asks/' % rq.server.server_address[1]
+SCENARIOS.update({
+    'redirect-away': lambda rq: rq.reply(307, headers=[('Location', away(rq))]),
+    'href-away': lambda rq: principal_of(rq, away(rq)),
+    'tls-down': lambda rq: principal_of(rq, 'http://127.0.0.1:%d/plain/' % PORT),
+})
 
 
 @scenario('asks')
 def asks(rq):
     if rq.headers.get('Authorization', '') != 'Basic ' + base64.b64encode(b'anna:secret').decode():
-        return rq.reply(401, headers={'WWW-Authenticate': 'Basic realm="asks"'})
+        return rq.reply(401, headers=[('WWW-Authenticate', 'Basic realm="asks"')])
     one_card_book(rq)
-
-
-# /tls-down/ over TLS: a principal whose home set is on plain http://.
-@scenario('tls-down')
-def tls_down(rq):
-    principal_of(rq, 'http://127.0.0.1:%d/plain/' % PORT)
 
 
 # /drip/BYTES/MS/: a 400 KiB answer, BYTES at a time every MS milliseconds.
@@ -240,11 +241,8 @@ def tls_down(rq):
 def drip(rq):
     step, pause = int(rq.path.split('/')[2]), int(rq.path.split('/')[3]) / 1000
     body = multistatus(response(rq.path, BOOK_TYPE) + '<!--%s-->' % ('x' * 400 * 1024)).encode()
-    rq.send_response(207)
-    rq.send_header('Content-Type', 'application/xml; charset=utf-8')
-    rq.send_header('Content-Length', str(len(body)))
-    rq.end_headers()
     rq.close_connection = True
+    rq.reply(207, b'', length=len(body))
     try:
         for i in range(0, len(body), step):
             rq.wfile.write(body[i:i + step])
@@ -265,78 +263,50 @@ stale_given = set()
 @scenario('utf8')
 def utf8(rq):
     how = rq.path.split('/')[2]
-    h = rq.headers.get('Authorization', '')
     if how == 'basic':
-        ok = h == 'Basic ' + base64.b64encode(('anna:' + UTF8_PASSWORD).encode()).decode()
-        challenges = ['Basic realm="utf8", charset="UTF-8"']
+        ok = rq.headers.get('Authorization') == 'Basic ' + base64.b64encode(('anna:' + UTF8_PASSWORD).encode()).decode()
+        challenges = [('WWW-Authenticate', 'Basic realm="utf8", charset="UTF-8"')]
     else:
-        algorithm = 'SHA-256' if how == 'sha256' else 'MD5'
-        H = lambda s: hashlib.new(algorithm.replace('-', '').lower(), s.encode()).hexdigest()
-        f = auth_fields(h)
-        ha1, ha2 = H('anna:utf8:' + UTF8_PASSWORD), H('%s:%s' % (rq.command, rq.path))
-        expected = H(':'.join([ha1, f.get('nonce', ''), f.get('nc', ''), f.get('cnonce', ''), 'auth', ha2]))
-        ok = (h.startswith('Digest ') and f.get('username') == 'anna' and f.get('algorithm') == algorithm
-              and f.get('uri') == rq.path and f.get('response') == expected)
-        challenges = ['Digest realm="utf8", nonce="%s", qop="auth", algorithm=%s' % (secrets.token_hex(8), a)
-                      for a in (['MD5', 'SHA-256'] if how == 'sha256' else ['MD5'])]
+        ok, f = digest_ok(rq, 'utf8', UTF8_PASSWORD, 'SHA-256' if how == 'sha256' else 'MD5')
+        challenges = [digest_challenge('utf8', a) for a in (['MD5', 'SHA-256'] if how == 'sha256' else ['MD5'])]
         # stale: a nonce first answered is declared stale once, a new one given.
         if how == 'stale' and ok and f['nonce'] not in stale_given:
-            nonce = secrets.token_hex(8)
+            nonce = new_nonce()
             stale_given.add(nonce)
-            challenges = ['Digest realm="utf8", nonce="%s", qop="auth", algorithm=MD5, stale=true' % nonce]
+            challenges = [digest_challenge('utf8', nonce=nonce, more=', stale=true')]
             ok = False
     if not ok:
         note('utf8 refused')
-        rq.send_response(401)
-        for c in challenges:
-            rq.send_header('WWW-Authenticate', c)
-        rq.send_header('Content-Length', '0')
-        return rq.end_headers()
+        return rq.reply(401, headers=challenges, content_type=None)
     note('utf8 ok')
     one_card_book(rq)
 
 
-# Answers that are no answer: a token wanted, a server failing, a body that
-# cannot be decompressed, a Content-Type of escape sequences.
-@scenario('bearer')
-def bearer(rq):
-    rq.reply(401, headers={'WWW-Authenticate': 'Bearer realm="api"'})
-
-
-@scenario('fail500')
-def fail500(rq):
-    rq.reply(500, 'Internal error', content_type='text/plain')
-
-
-@scenario('gzip')
-def gzip_broken(rq):
-    rq.reply(207, b'\x1f\x8b\x08\x00 not gzip at all', headers={'Content-Encoding': 'gzip'})
-
-
-@scenario('escape')
-def escape(rq):
-    rq.reply(200, 'hello', content_type='text/html\x1b]0;owned\x07\x1b[2J')
-
-
-# /control/: a Digest challenge whose realm holds escape sequences.
-@scenario('control')
-def control(rq):
-    rq.reply(401, headers={'WWW-Authenticate': 'Digest realm="a\x1b]0;x\x07\x1b[2J", nonce="n1", qop="auth"'})
+# Answers that are no answer, the same to every request: a token wanted, a
+# server failing, a body that cannot be decompressed, a Content-Type of escape
+# sequences, a Digest challenge whose realm holds escape sequences. The
+# server's root is forbidden (/.well-known/carddav leads to /tree/).
+FIXED = {
+    'bearer': dict(status=401, headers=[('WWW-Authenticate', 'Bearer realm="api"')]),
+    'fail500': dict(status=500, body='Internal error', content_type='text/plain'),
+    'gzip': dict(status=207, body=b'\x1f\x8b\x08\x00 not gzip at all', headers=[('Content-Encoding', 'gzip')]),
+    'escape': dict(status=200, body='hello', content_type='text/html\x1b]0;owned\x07\x1b[2J'),
+    'control': dict(status=401, headers=[('WWW-Authenticate', 'Digest realm="a\x1b]0;x\x07\x1b[2J", nonce="n1", qop="auth"')]),
+    '': dict(status=403),
+}
+for name, answer in FIXED.items():
+    scenario(name)(lambda rq, answer=answer: rq.reply(**answer))
 
 
 # ---- the scenarios of discovery and cards ----
 
 
-def card_path(rq, i):
-    return '/%s/book/c%d.vcf' % (rq.path.split('/')[1], i)
-
-
-def book(rq, cards, query, multiget=None, get=None, listing=None):
-    """An address book at /SCENARIO/book/ whose answers the scenario scripts:
-    query() is the addressbook-query's multistatus body or an HTTP status,
-    multiget(hrefs) likewise, get(path) the card's text or None for a 404,
-    listing the status of a PROPFIND at depth 1 (207 lists cards)."""
-    base = '/%s/book/' % rq.path.split('/')[1]
+def book(rq, cards, query, multiget=None, get=None, listing=None, base=None):
+    """An address book at base (/SCENARIO/book/ unless given) whose answers the
+    scenario scripts: query(base) is the addressbook-query's multistatus body
+    or an HTTP status, multiget(hrefs) likewise, get(path) the card's text or
+    None for a 404, listing the status of a PROPFIND at depth 1 (207 lists cards)."""
+    base = base or '/%s/book/' % rq.path.split('/')[1]
     if rq.command == 'PROPFIND' and rq.path == base:
         if rq.headers.get('Depth') == '1':
             note('listing')
@@ -348,7 +318,7 @@ def book(rq, cards, query, multiget=None, get=None, listing=None):
         return rq.reply(207, multistatus(response(base, BOOK_TYPE)))
     if rq.command == 'REPORT' and rq.path == base:
         if b'addressbook-query' in rq.body:
-            answer = query()
+            answer = query(base)
         else:
             note('multiget ' + ' '.join(hrefs_asked(rq)))
             answer = multiget(hrefs_asked(rq))
@@ -359,10 +329,6 @@ def book(rq, cards, query, multiget=None, get=None, listing=None):
     rq.reply(404)
 
 
-def with_data(href, text):
-    return response(href, '<d:getetag>"1"</d:getetag><c:address-data>%s</c:address-data>' % text)
-
-
 def etag_only(href):
     # The address-data in a 404 propstat, as a server lacking it answers.
     return ('<d:response><d:href>%s</d:href><d:propstat><d:prop><d:getetag>"1"</d:getetag></d:prop>'
@@ -370,51 +336,45 @@ def etag_only(href):
             '<d:status>HTTP/1.1 404 Not Found</d:status></d:propstat></d:response>' % href)
 
 
-# Three cards listed with only their etags: c0 comes by multiget, c1 only by
-# GET, "missing card" answers 404 to both.
-@scenario('etag-only')
-def etag_only_book(rq):
-    paths = [card_path(rq, 0), card_path(rq, 1), '/etag-only/book/missing%20card.vcf']
-    book(rq, 3, lambda: ''.join(etag_only(p) for p in paths),
-         multiget=lambda hrefs: ''.join(with_data(h, vcard(0)) if h == paths[0] else
-                                        etag_only(h) if h == paths[1] else response(h, '', '404 Not Found')
-                                        for h in hrefs),
-         get=lambda path: vcard(1) if path == paths[1] else None)
+def listed(base, count):
+    return ''.join(etag_only(base + 'c%d.vcf' % i) for i in range(count))
 
 
-@scenario('not-vcard')
-def not_vcard_book(rq):
-    book(rq, 2, lambda: with_data(card_path(rq, 0), vcard(0)) + with_data(card_path(rq, 1), '&lt;html&gt;Internal error&lt;/html&gt;'))
+def by_get(path):
+    return vcard(int(path[-5]))
 
 
-@scenario('empty')
-def empty_book(rq):
-    book(rq, 0, lambda: '')
-
-
-# Each card twice in one answer, as Calypso sends them.
-@scenario('duplicates')
-def duplicates_book(rq):
-    book(rq, 2, lambda: ''.join(with_data(card_path(rq, i), vcard(i)) for i in (0, 1, 0, 1)))
-
-
-# The query fails; a PROPFIND lists the cards, each comes by GET.
-@scenario('query-fails')
-def query_fails_book(rq):
-    book(rq, 2, lambda: 500, get=lambda path: vcard(int(path[-5])))
-
-
-# The query lists without data, the multiget fails: PROPFIND, then GET.
-@scenario('multiget-fails')
-def multiget_fails_book(rq):
-    book(rq, 2, lambda: ''.join(etag_only(card_path(rq, i)) for i in range(2)), multiget=lambda hrefs: 502,
-         get=lambda path: vcard(int(path[-5])))
-
-
-# Everything fails.
-@scenario('all-fail')
-def all_fail_book(rq):
-    book(rq, 2, lambda: 500, listing=503)
+ETAG_ONLY = ['/etag-only/book/c0.vcf', '/etag-only/book/c1.vcf', '/etag-only/book/missing%20card.vcf']
+NO_NUMBER = 'BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Person %d\r\nEND:VCARD\r\n'
+BOOKS = {
+    # Three cards listed with only their etags: c0 comes by multiget, c1 only
+    # by GET, "missing card" answers 404 to both.
+    'etag-only': dict(cards=3, query=lambda base: ''.join(etag_only(p) for p in ETAG_ONLY),
+                      multiget=lambda hrefs: ''.join(with_data(h, vcard(0)) if h == ETAG_ONLY[0] else
+                                                     etag_only(h) if h == ETAG_ONLY[1] else response(h, '', '404 Not Found')
+                                                     for h in hrefs),
+                      get=lambda path: vcard(1) if path == ETAG_ONLY[1] else None),
+    'not-vcard': dict(cards=2, query=lambda base: with_data(base + 'c0.vcf', vcard(0))
+                      + with_data(base + 'c1.vcf', '&lt;html&gt;Internal error&lt;/html&gt;')),
+    'empty': dict(cards=0, query=lambda base: ''),
+    # Each card twice in one answer, as Calypso sends them.
+    'duplicates': dict(cards=2, query=lambda base: cards_at(base, (0, 1, 0, 1), ETAG)),
+    # The query fails; a PROPFIND lists the cards, each comes by GET.
+    'query-fails': dict(cards=2, query=lambda base: 500, get=by_get),
+    # The query lists without data, the multiget fails: PROPFIND, then GET.
+    'multiget-fails': dict(cards=2, query=lambda base: listed(base, 2), multiget=lambda hrefs: 502, get=by_get),
+    # Everything fails.
+    'all-fail': dict(cards=2, query=lambda base: 500, listing=503),
+    'deep': dict(cards=1, query=lambda base: response(base + 'c0.vcf', '<x>' + '<y>' * 200000 + '</y>' * 200000 + '</x>')),
+    # More cards than any image holds, listed without data.
+    'too-many': dict(cards=2500, query=lambda base: listed(base, 2500),
+                     multiget=lambda hrefs: ''.join(with_data(h, vcard(0)) for h in hrefs)),
+    # More cards than any image holds, but most without a number: they fit.
+    'numberless': dict(cards=2100, query=lambda base: ''.join(
+        with_data(base + 'c%d.vcf' % i, vcard(i) if i % 21 == 0 else NO_NUMBER % i) for i in range(2100))),
+}
+for name, script in BOOKS.items():
+    scenario(name)(lambda rq, script=script: book(rq, **script))
 
 
 # /late/: a redirect to the other host, which answers 0.5 s later with a
@@ -426,7 +386,7 @@ def all_fail_book(rq):
 def late(rq):
     port = rq.server.server_address[1]
     if rq.path == '/late/':
-        rq.reply(307, headers={'Location': 'http://127.0.0.2:%d/late/slow/' % port})
+        rq.reply(307, headers=[('Location', 'http://127.0.0.2:%d/late/slow/' % port)])
         time.sleep(0.05)
         injected = multistatus(response('/late/book/', BOOK_TYPE) + with_data(
             '/late/book/c9.vcf', 'BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Injected\r\nTEL:666\r\nEND:VCARD\r\n')).encode()
@@ -434,44 +394,18 @@ def late(rq):
                        % (len(injected), injected))
     elif rq.path == '/late/slow/':
         time.sleep(0.5)
-        rq.reply(307, headers={'Location': 'http://127.0.0.1:%d/late/book/' % port})
+        rq.reply(307, headers=[('Location', 'http://127.0.0.1:%d/late/book/' % port)])
     else:
         one_card_book(rq)
-
-
-@scenario('deep')
-def deep_book(rq):
-    book(rq, 1, lambda: response(card_path(rq, 0), '<x>' + '<y>' * 200000 + '</y>' * 200000 + '</x>'))
-
-
-# More cards than any image holds, listed without data.
-@scenario('too-many')
-def too_many_book(rq):
-    book(rq, 2500, lambda: ''.join(etag_only(card_path(rq, i)) for i in range(2500)),
-         multiget=lambda hrefs: ''.join(with_data(h, vcard(0)) for h in hrefs))
-
-
-# More cards than any image holds, but most without a number: they fit.
-@scenario('numberless')
-def numberless_book(rq):
-    book(rq, 2100, lambda: ''.join(with_data(card_path(rq, i), vcard(i) if i % 21 == 0 else
-                                             'BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Person %d\r\nEND:VCARD\r\n' % i)
-                                   for i in range(2100)))
 
 
 # /big/COUNT/KIB/book/: COUNT cards of about KIB KiB each, for measuring memory.
 @scenario('big')
 def big_book(rq):
     count, kib = int(rq.path.split('/')[2]), int(rq.path.split('/')[3])
-    base = '/big/%d/%d/book/' % (count, kib)
-    if rq.path != base:
-        return rq.reply(404)
-    if rq.command == 'PROPFIND':
-        return rq.reply(207, multistatus(response(base, BOOK_TYPE)))
     note_line = 'NOTE:' + 'x' * (kib * 1024) + '\r\n'
-    out = ''.join(with_data(base + 'c%d.vcf' % i, vcard(i).replace('END:VCARD', note_line + 'END:VCARD'))
-                  for i in range(count))
-    rq.reply(207, multistatus(out))
+    book(rq, count, lambda base: ''.join(with_data(base + 'c%d.vcf' % i, vcard(i).replace('END:VCARD', note_line + 'END:VCARD'))
+                                         for i in range(count)), base='/big/%d/%d/book/' % (count, kib))
 
 
 # A server's layout: /tree/ is a context root (as /remote.php/dav/ is),
@@ -511,16 +445,10 @@ def tree(rq):
     rq.reply(207, multistatus(out))
 
 
-# The server's root is forbidden; /.well-known/carddav leads to /tree/.
-@scenario('')
-def forbidden_root(rq):
-    rq.reply(403)
-
-
 @scenario('.well-known')
 def well_known(rq):
     if rq.path == '/.well-known/carddav':
-        return rq.reply(301, headers={'Location': '/tree/'})
+        return rq.reply(301, headers=[('Location', '/tree/')])
     rq.reply(404)
 
 

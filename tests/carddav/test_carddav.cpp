@@ -144,36 +144,21 @@ class TestCardDav : public QObject
     // Over TLS with a certificate whose CN is 127.0.0.1 but whose
     // subjectAltName names another host.
     HostileDav m_otherNamed{m_servers.filePath("other/hostile.log")};
-    // Set for one run: NAME=VALUE.
-    QStringList m_environment;
 
     QString path(const QString &name) const { return m_dir->filePath(name); }
 
     // A user's run: its own session (no terminal to prompt on), HOME in the
     // test's folder, the password given or not.
-    Result vire(const QStringList &args, const QByteArray &password = "secret", const QString &secondMs = QString()) const
+    Result vire(const QStringList &args, const QByteArray &password = "secret") const
     {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("HOME", m_dir->path());
-        env.remove("VIRE_DAV_PASSWORD");
-        for (const char *proxy : {"https_proxy", "HTTPS_PROXY", "http_proxy", "all_proxy", "ALL_PROXY", "no_proxy", "NO_PROXY"})
-            env.remove(QLatin1String(proxy));
-        for (const QString &e : m_environment)
-            env.insert(e.section(QLatin1Char('='), 0, 0), e.section(QLatin1Char('='), 1));
-        if (!secondMs.isEmpty())
-            env.insert("VIRE_DAV_SECOND_MS", secondMs);
+        QProcessEnvironment env = userEnvironment(m_dir->path());
         if (!password.isEmpty())
             env.insert("VIRE_DAV_PASSWORD", QString::fromUtf8(password));
         return runVire(args, m_dir->path(), env);
     }
 
-    // vire-image import of url into out.bin, with the user given.
-    Result import(const QString &url, const QStringList &more = {}, const QByteArray &password = "secret",
-                  const QString &secondMs = QString()) const
-    {
-        return vire(QStringList{"import", path("new.bin"), url, "--user", "anna", "-o", path("out.bin")} + more, password,
-                    secondMs);
-    }
+    // run in the test's folder, with the scripted server's log.
+    QString check(const DavRun &run) { return checkRun(run, m_dir->path(), m_hostile); }
 
     int entries() const { return userEntries(path("out.bin")); }
 
@@ -183,14 +168,6 @@ class TestCardDav : public QObject
     QString hostileCert() const { return m_servers.filePath("cert.pem"); }
 
     QString otherNamedCert() const { return m_servers.filePath("other/cert.pem"); }
-
-    // {port} and {tls}: the hostile server's ports.
-    QString hostile(QString text) const
-    {
-        return text.replace("{port}", QString::number(m_hostile.port()))
-            .replace("{tls}", QString::number(m_hostile.tlsPort()))
-            .replace("{othertls}", QString::number(m_otherNamed.tlsPort()));
-    }
 
 private slots:
     void initTestCase()
@@ -215,7 +192,6 @@ private slots:
 
     void init()
     {
-        m_environment.clear();
         m_dir = new QTemporaryDir;
         QVERIFY(m_dir->isValid());
         QCOMPARE(vire({"new", "-o", path("new.bin")}).status, 0);
@@ -227,44 +203,168 @@ private slots:
         m_dir = nullptr;
     }
 
-    // From the server's root, the user in the URL; the .well-known address redirects.
-    void discovery_data()
+    // Runs against the three servers and what each must lead to.
+    void imports_data()
     {
-        QTest::addColumn<QString>("start");
-        QTest::newRow("root") << "/";
-        QTest::newRow(".well-known") << "/.well-known/carddav";
+        QTest::addColumn<DavRun>("run");
+        const QStringList anna{"--user", "anna"}, replace{"--user", "anna", "--replace"};
+        const QStringList ca{"--ca-file", hostileCert()};
+        const QString annaAt = m_radicale.url("").replace("//", "//anna@"), contacts = m_radicale.url("/anna/contacts/");
+
+        // From Radicale's root, the user in the URL; the .well-known address
+        // redirects. The card without a number is named by its URL.
+        const QString numberless = m_radicale.url("/anna/contacts/c2.vcf: warning: card \"Person 3\" has no telephone number");
+        QTest::newRow("discovery from the root") << DavRun{annaAt + "/", {}, 0, {numberless}, 3};
+        QTest::newRow("discovery by .well-known") << DavRun{annaAt + "/.well-known/carddav", {}, 0, {numberless}, 3};
+        // The password from ~/.netrc, the user from --user; a direct collection URL.
+        QTest::newRow("netrc, direct URL")
+            << DavRun{contacts, anna, 0, {}, 3, {}, {}, QByteArray(), "machine 127.0.0.1 login anna password secret\n"};
+        // Two books: both listed, nothing written.
+        QTest::newRow("two books are listed") << DavRun{m_radicale.url(), {"--user", "bo"}, 2,
+                                                        {m_radicale.url("/bo/contacts/  (contacts book)"),
+                                                         m_radicale.url("/bo/work/  (work book)")}};
+        // Refused in one line, nothing written.
+        const QString oneLine = "!~\n.";
+        const QString none = m_radicale.url("/anna/none/"), refused = QStringLiteral("http://127.0.0.1:%1/").arg(freePort());
+        for (const auto &[name, url, password, message] :
+             {std::tuple("wrong password", contacts, "wrong", contacts + ": error: user name or password refused (HTTP 401)"),
+              std::tuple("no such book", none, "secret", none + ": error: not found (HTTP 404)"),
+              std::tuple("no password", contacts, "", QString("there is no terminal to ask on; set VIRE_DAV_PASSWORD")),
+              std::tuple("connection refused", refused, "secret", refused + ": error: connection refused"),
+              std::tuple("password in the URL", QString("http://anna:pw@127.0.0.1:1/"), "secret",
+                         QString("a password in the URL is refused"))})
+            QTest::newRow(name) << DavRun{url, anna, 2, {message, oneLine}, 0, {}, {}, password};
+        QTest::newRow("large book") << DavRun{m_radicale.url("/dora/contacts/"), {"--user", "dora", "--replace"}, 0, {}, 700};
+
+        // Xandikos: a mistyped collection (a 404 inside a 207) and the
+        // calendar beside the book are not imported.
+        for (const auto &[name, where, message] :
+             {std::tuple("Xandikos, mistyped", "/user/contacts/adressbook/", "not found (HTTP 404)"),
+              std::tuple("Xandikos, calendar", "/user/calendars/calendar/", "is a calendar, not an address book")})
+            QTest::newRow(name) << DavRun{m_xandikos.url(where), {"--replace"}, 2,
+                                          {m_xandikos.url(where) + ": error: " + message}, 0, {}, {}, QByteArray()};
+
+        // The wrong password fails the scripted server's Digest check.
+        const QString digest = m_hostile.url("/digest/book/");
+        QTest::newRow("Digest refuses the wrong password")
+            << DavRun{digest, anna, 2, {digest + ": error: user name or password refused (HTTP 401)"}, 0,
+                      {"digest refused", "!digest ok"}, {}, "wrong"};
+
+        // An answer that breaks off after its status line fails the run, even
+        // when what came is a whole document; a cut document is a cut, not bad XML.
+        const QString next = "; try again, and if it recurs a proxy or the server is cutting long answers$";
+        for (const auto &[name, how, message] :
+             {std::tuple("short body", "length", "the connection closed after \\d+ of \\d+ bytes"),
+              std::tuple("no last chunk", "chunked", "the connection closed after \\d+ bytes"),
+              std::tuple("short chunk", "short-chunk", "the connection closed after \\d+ bytes"),
+              std::tuple("reset", "reset", "the connection closed after \\d+ of \\d+ bytes")}) {
+            const QString url = m_hostile.url(QStringLiteral("/cut/%1/").arg(how));
+            QTest::newRow(name) << DavRun{url, replace, 2,
+                                          {"~(?m)" + QRegularExpression::escape(url + ": error: ") + message + next}};
+        }
+
+        // The password goes to the origin named; another host asking gets none.
+        for (const char *start : {"/redirect-away/", "/href-away/"})
+            QTest::newRow(start) << DavRun{m_hostile.url(start), replace, 2,
+                                           {m_hostile.url("", true)
+                                                + " asks for a password, which goes only to http://127.0.0.1:",
+                                            "!refused"},
+                                           0, {"request 127.0.0.2 ", "!~request 127\\.0\\.0\\.2 \\S+ \\S+ [^-]"}};
+        // A ~/.netrc default line is the named origin's alone.
+        const QByteArray defaultLine = "default login anna password secret\n";
+        QTest::newRow("netrc default line at home")
+            << DavRun{m_hostile.url("/asks/"), replace, 0, {}, 1, {}, {}, QByteArray(), defaultLine};
+        QTest::newRow("netrc default line stays home")
+            << DavRun{m_hostile.url("/redirect-away/"), replace, 2, {"asks for a password, which goes only to"}, 0, {}, {},
+                      QByteArray(), defaultLine};
+        // https named, an href to plain http: refused before anything is sent there.
+        QTest::newRow("https never continues over http")
+            << DavRun{m_hostile.tlsUrl("/tls-down/"), replace + ca, 2, {"would continue over plain http://"}, 0, {"!/plain/"}};
+
+        // Basic and Digest (MD5; SHA-256 chosen over MD5) with a password
+        // outside Latin-1, which the server checks as UTF-8.
+        for (const auto &[name, scheme] : {std::pair("Basic", "basic"), std::pair("Digest MD5", "md5"),
+                                           std::pair("Digest SHA-256", "sha256"), std::pair("Digest, stale nonce", "stale")})
+            QTest::newRow(name) << DavRun{m_hostile.url(QStringLiteral("/utf8/%1/").arg(scheme)), replace, 0, {}, 1, {}, {},
+                                          "pass\xe2\x82\xacword"};
+
+        // What the user reads says what went wrong, holds no escape sequence,
+        // and never a user name or password from the URL.
+        const QString port = QString::number(m_hostile.port()), tls = QString::number(m_hostile.tlsPort());
+        for (const auto &[name, where, message, never] :
+             {std::tuple("Bearer", "/bearer/", "error: the server wants a token (Bearer), which is not supported", "!refused"),
+              std::tuple("500", "/fail500/", "error: the server failed (HTTP 500)", "!not a CardDAV server"),
+              std::tuple("gzip", "/gzip/", "error: the answer could not be decompressed", "!XML"),
+              std::tuple("escapes", "/escape/", "(HTTP 200, text/html\\x1b]0;owned\\x07\\x1b[2J)", "!\x1b"),
+              std::tuple("control bytes in a challenge", "/control/",
+                         "error: the server's challenge holds control characters in its realm, which are never sent back; "
+                         "refused",
+                         "!\x1b")})
+            QTest::newRow(name) << DavRun{m_hostile.url(where), replace, 2, {message, never}};
+        QTest::newRow("user in summary") << DavRun{"http://anna@127.0.0.1:" + port + "/asks/", replace, 0,
+                                                   {m_hostile.url("/asks/: summary: replaced"), "!anna@"}};
+        QTest::newRow("password in an invalid URL") << DavRun{"http://anna:pw@127.0.0.1:99999999/", replace, 2,
+                                                              {"http://127.0.0.1:99999999/: error: not a valid URL", "!pw"}};
+        QTest::newRow("another host's certificate")
+            << DavRun{"https://127.0.0.2:" + tls + "/tls-down/", replace + ca, 2,
+                      {"TLS failure: the certificate is another host's, not 127.0.0.2's", "!--ca-file"}};
+        QTest::newRow("subjectAltName over CN")
+            << DavRun{QStringLiteral("https://127.0.0.1:%1/asks/").arg(m_otherNamed.tlsPort()),
+                      replace + QStringList{"--ca-file", otherNamedCert()}, 2,
+                      {"TLS failure: the certificate is another host's, not 127.0.0.1's", "!summary"}};
+        QTest::newRow("TLS to plain http")
+            << DavRun{"https://127.0.0.1:" + port + "/asks/", replace, 2,
+                      {"error: the server at 127.0.0.1:" + port + " does not answer TLS; is it plain http://?", "!SSL"}};
+        QTest::newRow("no --ca-file") << DavRun{m_hostile.tlsUrl("/tls-down/"),
+                                                replace + QStringList{"--ca-file", "/nonexistent.pem"}, 2,
+                                                {"/nonexistent.pem: error: no such file", "!holds no PEM"}};
+
+        // Through the scripted proxy: https by CONNECT (the server's password
+        // inside the tunnel, the proxy's to the proxy only), plain http in
+        // absolute form; no_proxy, --no-proxy; a proxy that wants a password or
+        // refuses.
+        const QString secure = m_hostile.tlsUrl("/asks/"), plain = m_hostile.url("/asks/");
+        const QString open = "http://" + m_hostile.proxy(), guarded = m_hostile.proxy(true);
+        const QString connect = " CONNECT 127.0.0.1:" + tls + " ", propfind = " PROPFIND " + plain + " ";
+        const QString pat = "Basic cGF0OnByb3h5c2VjcmV0";
+        QTest::newRow("https") << DavRun{secure, replace + ca, 0, {"summary"}, 1, {"proxy 127.0.0.1" + connect + "-"},
+                                         {"https_proxy=" + open}};
+        QTest::newRow("http") << DavRun{plain, replace, 0, {"summary"}, 1, {"proxy 127.0.0.1" + propfind + "-"},
+                                        {"http_proxy=" + open}};
+        QTest::newRow("no_proxy") << DavRun{secure, replace + ca, 0, {"summary"}, 1, {"!proxy "},
+                                            {"https_proxy=" + open, "no_proxy=localhost,127.0.0.1"}};
+        QTest::newRow("--no-proxy") << DavRun{secure, replace + ca + QStringList{"--no-proxy"}, 0, {"summary"}, 1, {"!proxy "},
+                                              {"all_proxy=" + open}};
+        QTest::newRow("407") << DavRun{secure, replace + ca, 2,
+                                       {"error: the proxy " + guarded + " asks for a password (HTTP 407); give it in "
+                                        "https_proxy (http://USER:PASSWORD@" + guarded + ") or in a ~/.netrc line for 127.0.0.2"},
+                                       0, {"proxy 127.0.0.2" + connect + "-"}, {"https_proxy=" + guarded}};
+        QTest::newRow("407 answered") << DavRun{secure, replace + ca, 0, {"summary"}, 1, {"proxy 127.0.0.2" + connect + pat},
+                                                {"https_proxy=http://pat:proxysecret@" + guarded}};
+        QTest::newRow("407 answered over http") << DavRun{plain, replace, 0, {"summary"}, 1, {"proxy 127.0.0.2" + propfind + pat},
+                                                          {"http_proxy=http://pat:proxysecret@" + guarded}};
+        QTest::newRow("wrong proxy password")
+            << DavRun{secure, replace + ca, 2, {"the proxy " + guarded + " refused the user name or password (HTTP 407)"}, 0, {},
+                      {"https_proxy=http://pat:wrong@" + guarded}};
+        QTest::newRow("CONNECT refused") << DavRun{"https://127.0.0.1:" + port + "/asks/", replace + ca, 2,
+                                                   {"error: the proxy " + m_hostile.proxy() + " refused CONNECT (HTTP 403)"}, 0,
+                                                   {}, {"https_proxy=" + open}};
+
+        // Time-outs, scaled down: 30 s without progress are 0.6 s here, the
+        // whole run's 10 minutes 12 s. A byte now and then is no progress; a
+        // steady answer is stopped by --timeout.
+        const QStringList scaled{"VIRE_DAV_SECOND_MS=20"};
+        QTest::newRow("no progress")
+            << DavRun{m_hostile.url("/drip/1/100/"), replace, 2, {"error: no progress for 30 seconds"}, 0, {}, scaled};
+        QTest::newRow("whole run")
+            << DavRun{m_hostile.url("/drip/20000/100/"), replace + QStringList{"--timeout", "20"}, 2,
+                      {"error: no complete answer within 20 seconds, the limit for the whole run"}, 0, {}, scaled};
     }
 
-    void discovery()
+    void imports()
     {
-        QFETCH(QString, start);
-        QUrl url(m_radicale.url(start));
-        url.setUserName("anna");
-        const Result r = vire({"import", path("new.bin"), url.toString(), "-o", path("out.bin")});
-        QCOMPARE(r.status, 0);
-        QCOMPARE(entries(), 3);   // the sample entry and two cards' numbers
-        // The card without a number is named by its URL.
-        QVERIFY2(r.err.contains(m_radicale.url("/anna/contacts/c2.vcf: warning: card \"Person 3\" has no telephone number")),
-                 qPrintable(r.err));
-    }
-
-    // The password from ~/.netrc, the user from --user; a direct collection URL.
-    void netrcAndDirectUrl()
-    {
-        writeFile(path(".netrc"), "machine 127.0.0.1 login anna password secret\n");
-        QCOMPARE(import(m_radicale.url("/anna/contacts/"), {}, QByteArray()).status, 0);
-        QCOMPARE(entries(), 3);
-    }
-
-    // Two books: both listed, nothing written.
-    void twoBooksAreListed()
-    {
-        const Result r = vire({"import", path("new.bin"), m_radicale.url(), "--user", "bo", "-o", path("out.bin")});
-        QCOMPARE(r.status, 2);
-        QVERIFY2(r.err.contains(m_radicale.url("/bo/contacts/  (contacts book)"))
-                     && r.err.contains(m_radicale.url("/bo/work/  (work book)")),
-                 qPrintable(r.err));
-        QVERIFY(!QFile::exists(path("out.bin")));
+        QFETCH(DavRun, run);
+        check(run);
     }
 
     void replaceAndAdd()
@@ -298,74 +398,19 @@ private slots:
         QCOMPARE(entries(), 1);
     }
 
-    // {server}: Radicale's root; {refused}: a port nothing listens on.
-    void failures_data()
-    {
-        QTest::addColumn<QString>("url");
-        QTest::addColumn<QByteArray>("password");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("wrong password") << "{server}/anna/contacts/" << QByteArray("wrong")
-                                        << "{server}/anna/contacts/: error: user name or password refused (HTTP 401)";
-        QTest::newRow("no such book") << "{server}/anna/none/" << QByteArray("secret")
-                                      << "{server}/anna/none/: error: not found (HTTP 404)";
-        QTest::newRow("no password") << "{server}/anna/contacts/" << QByteArray()
-                                     << "there is no terminal to ask on; set VIRE_DAV_PASSWORD";
-        QTest::newRow("connection refused") << "{refused}/" << QByteArray("secret") << "{refused}/: error: connection refused";
-        QTest::newRow("password in the URL") << "http://anna:pw@127.0.0.1:1/" << QByteArray("secret")
-                                             << "a password in the URL is refused";
-    }
-
-    void failures()
-    {
-        QFETCH(QString, url);
-        QFETCH(QByteArray, password);
-        QFETCH(QString, message);
-        const QString server = m_radicale.url("");
-        const QString refused = QStringLiteral("http://127.0.0.1:%1").arg(freePort());
-        const Result r = import(url.replace("{server}", server).replace("{refused}", refused), {}, password);
-        QCOMPARE(r.status, 2);
-        QVERIFY2(r.err.contains(message.replace("{server}", server).replace("{refused}", refused)), qPrintable(r.err));
-        QCOMPARE(r.err.count(QLatin1Char('\n')), 1);
-        QVERIFY(!QFile::exists(path("out.bin")));
-    }
-
-    void largeBook()
-    {
-        QCOMPARE(vire({"import", path("new.bin"), m_radicale.url("/dora/contacts/"), "--user", "dora", "-o", path("out.bin"),
-                       "--replace"}).status, 0);
-        QCOMPARE(entries(), 700);
-    }
-
-    // The wrong password fails the server's Digest check: refused, nothing written.
-    void digestRefusesTheWrongPassword()
-    {
-        m_hostile.takeLog();
-        const QString book = m_hostile.url("/digest/book/");
-        const Result r = import(book, {}, "wrong");
-        QCOMPARE(r.status, 2);
-        QVERIFY2(r.err.contains(book + ": error: user name or password refused (HTTP 401)"), qPrintable(r.err));
-        QVERIFY(!QFile::exists(path("out.bin")));
-        const QByteArray notes = m_hostile.takeLog();
-        QVERIFY2(notes.contains("digest refused") && !notes.contains("digest ok"), notes.constData());
-    }
-
-    // The right one: the query is refused, the cards come in batches, each
-    // asked for once, every number imported beside the sample entry.
+    // The right password for the Digest-only server: the query is refused,
+    // the cards come in batches, each asked for once, every number imported
+    // beside the sample entry.
     void serverWithoutQuery()
     {
-        m_hostile.takeLog();
-        const Result r = import(m_hostile.url("/digest/book/"));
-        QVERIFY2(r.status == 0, qPrintable(r.err));
-        QCOMPARE(entries(), 251);
-        const QByteArray notes = m_hostile.takeLog();
-        QVERIFY2(notes.contains("digest ok") && !notes.contains("digest refused") && notes.contains("query\n"),
-                 notes.constData());
+        const QString notes = check({m_hostile.url("/digest/book/"), {"--user", "anna"}, 0, {}, 251,
+                                     {"digest ok", "!digest refused", "query\n"}});
         QStringList asked;
         int batches = 0;
-        for (const QByteArray &line : notes.split('\n')) {
-            if (!line.startsWith("multiget "))
+        for (const QString &line : notes.split(QLatin1Char('\n'))) {
+            if (!line.startsWith(QLatin1String("multiget ")))
                 continue;
-            const QStringList hrefs = QString::fromUtf8(line.mid(9)).split(QLatin1Char(' '));
+            const QStringList hrefs = line.mid(9).split(QLatin1Char(' '));
             QVERIFY(hrefs.size() <= 200);
             asked += hrefs;
             ++batches;
@@ -384,19 +429,13 @@ private slots:
         Radicale s(path("radicale"), true);
         s.addBook("anna", "contacts", {card(1, "0701")});
         QVERIFY(selfSigned(path("radicale")) && s.start());
-        Result r = import(s.url("/anna/contacts/"));
-        QVERIFY2(r.status == 2, qPrintable(r.err));
         // Schannel calls a self-signed certificate untrusted, in its own words.
         const QString selfSigned = QSslError(QSslSocket::activeBackend() == QLatin1String("schannel")
                                                  ? QSslError::CertificateUntrusted
                                                  : QSslError::SelfSignedCertificate)
                                        .errorString();
-        QVERIFY2(r.err.contains("TLS failure: " + selfSigned), qPrintable(r.err));
-        QVERIFY(!QFile::exists(path("out.bin")));
-
-        r = import(s.url("/anna/contacts/"), {"--ca-file", path("radicale/cert.pem")});
-        QVERIFY2(r.status == 0, qPrintable(r.err));
-        QCOMPARE(entries(), 2);
+        check({s.url("/anna/contacts/"), {"--user", "anna"}, 2, {"TLS failure: " + selfSigned}});
+        check({s.url("/anna/contacts/"), {"--user", "anna", "--ca-file", path("radicale/cert.pem")}, 0, {}, 2});
     }
 
     // The same cards from Xandikos as from a file.
@@ -417,72 +456,6 @@ private slots:
         QVERIFY(readFile(path("file.bin")) == readFile(path("out.bin")));
     }
 
-    // A mistyped collection (a 404 inside a 207) and the calendar beside the book are not imported.
-    void xandikosRefuses_data()
-    {
-        QTest::addColumn<QString>("where");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("mistyped") << "/user/contacts/adressbook/" << "not found (HTTP 404)";
-        QTest::newRow("calendar") << "/user/calendars/calendar/" << "is a calendar, not an address book";
-    }
-
-    void xandikosRefuses()
-    {
-        QFETCH(QString, where);
-        QFETCH(QString, message);
-        const Result r = vire({"import", path("new.bin"), m_xandikos.url(where), "-o", path("out.bin"), "--replace"}, QByteArray());
-        QCOMPARE(r.status, 2);
-        QVERIFY2(r.err.contains(m_xandikos.url(where) + ": error: " + message), qPrintable(r.err));
-        QVERIFY(!QFile::exists(path("out.bin")));
-    }
-
-    // An answer that breaks off after its status line fails the run, even
-    // when what came is a whole document; a cut document is a cut, not bad XML.
-    void cutTransfers_data()
-    {
-        QTest::addColumn<QString>("how");
-        QTest::addColumn<QString>("message");
-        const QString next = QStringLiteral("; try again, and if it recurs a proxy or the server is cutting long answers$");
-        QTest::newRow("short body") << "length" << "the connection closed after \\d+ of \\d+ bytes" + next;
-        QTest::newRow("no last chunk") << "chunked" << "the connection closed after \\d+ bytes" + next;
-        QTest::newRow("short chunk") << "short-chunk" << "the connection closed after \\d+ bytes" + next;
-        QTest::newRow("reset") << "reset" << "the connection closed after \\d+ of \\d+ bytes" + next;
-    }
-
-    void cutTransfers()
-    {
-        QFETCH(QString, how);
-        QFETCH(QString, message);
-        const QString url = m_hostile.url("/cut/" + how + "/");
-        const Result r = import(url, {"--replace"});
-        QCOMPARE(r.status, 2);
-        QVERIFY2(QRegularExpression(QRegularExpression::escape(url + ": error: ") + message,
-                                    QRegularExpression::MultilineOption).match(r.err).hasMatch(), qPrintable(r.err));
-        QVERIFY(!QFile::exists(path("out.bin")));
-    }
-
-    // The password goes to the origin named; another host asking gets none.
-    void passwordStaysWithOrigin_data()
-    {
-        QTest::addColumn<QString>("start");
-        QTest::newRow("redirect") << "/redirect-away/";
-        QTest::newRow("href") << "/href-away/";
-    }
-
-    void passwordStaysWithOrigin()
-    {
-        QFETCH(QString, start);
-        m_hostile.takeLog();
-        const Result r = import(m_hostile.url(start), {"--replace"});
-        QCOMPARE(r.status, 2);
-        QVERIFY2(r.err.contains(m_hostile.url("", true) + " asks for a password, which goes only to http://127.0.0.1:"),
-                 qPrintable(r.err));
-        QVERIFY(!r.err.contains(QLatin1String("refused")));
-        const QByteArray log = m_hostile.takeLog();
-        QVERIFY2(log.contains("request 127.0.0.2 ") && !QRegularExpression("request 127\\.0\\.0\\.2 \\S+ \\S+ [^-]")
-                                                               .match(QString::fromLatin1(log)).hasMatch(), log.constData());
-    }
-
     // Another host gets one only from its own ~/.netrc line: used, with a
     // warning when others can read the file; VIRE_DAV_PASSWORD is the named
     // origin's only.
@@ -490,171 +463,22 @@ private slots:
     {
         writeFile(path(".netrc"), "machine 127.0.0.2 login anna password secret\n");
         QFile::setPermissions(path(".netrc"), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther);
-        Result r = import(m_hostile.url("/redirect-away/"), {"--replace"}, "not this one");
-        QVERIFY2(r.status == 0, qPrintable(r.err));
-        QCOMPARE(entries(), 1);
+        DavRun run{m_hostile.url("/redirect-away/"), {"--user", "anna", "--replace"}, 0, {}, 1, {}, {}, "not this one"};
         if (QOperatingSystemVersion::currentType() != QOperatingSystemVersion::Windows)   // no mode bits there
-            QVERIFY2(r.err.contains(path(".netrc") + ": warning: others can read this file (mode 0604)"), qPrintable(r.err));
+            run.says = QStringList{path(".netrc") + ": warning: others can read this file (mode 0604)"};
+        check(run);
         QFile::setPermissions(path(".netrc"), QFile::ReadOwner | QFile::WriteOwner);
-        r = import(m_hostile.url("/redirect-away/"), {"--replace"}, "not this one");
-        QVERIFY2(r.status == 0 && !r.err.contains(QLatin1String("warning")), qPrintable(r.err));
-    }
-
-    // https named, an href to plain http: refused before anything is sent there.
-    void httpsNeverContinuesOverHttp()
-    {
-        m_hostile.takeLog();
-        const Result r = import(m_hostile.tlsUrl("/tls-down/"), {"--replace", "--ca-file", hostileCert()});
-        QCOMPARE(r.status, 2);
-        QVERIFY2(r.err.contains(QLatin1String("would continue over plain http://")), qPrintable(r.err));
-        QVERIFY(!m_hostile.takeLog().contains("/plain/"));
-    }
-
-    // Basic and Digest (MD5; SHA-256 chosen over MD5) with a password
-    // outside Latin-1, which the server checks as UTF-8.
-    void utf8Password_data()
-    {
-        QTest::addColumn<QString>("scheme");
-        QTest::newRow("Basic") << "basic";
-        QTest::newRow("Digest MD5") << "md5";
-        QTest::newRow("Digest SHA-256") << "sha256";
-        QTest::newRow("Digest, stale nonce") << "stale";
-    }
-
-    void utf8Password()
-    {
-        QFETCH(QString, scheme);
-        const Result r = import(m_hostile.url("/utf8/" + scheme + "/"), {"--replace"}, "pass\xe2\x82\xacword");
-        QVERIFY2(r.status == 0, qPrintable(r.err));
-        QCOMPARE(entries(), 1);
-    }
-
-    // What the user reads says what went wrong, holds no escape sequence,
-    // and never a user name or password from the URL.
-    void messages_data()
-    {
-        QTest::addColumn<QString>("url");
-        QTest::addColumn<QStringList>("more");
-        QTest::addColumn<int>("status");
-        QTest::addColumn<QString>("message");
-        QTest::addColumn<QString>("never");
-        const QStringList none;
-        const QString ca = "--ca-file";
-        QTest::newRow("Bearer") << "http://127.0.0.1:{port}/bearer/" << none << 2
-                                << "error: the server wants a token (Bearer), which is not supported" << "refused";
-        QTest::newRow("500") << "http://127.0.0.1:{port}/fail500/" << none << 2 << "error: the server failed (HTTP 500)"
-                             << "not a CardDAV server";
-        QTest::newRow("gzip") << "http://127.0.0.1:{port}/gzip/" << none << 2 << "error: the answer could not be decompressed"
-                              << "XML";
-        QTest::newRow("escapes") << "http://127.0.0.1:{port}/escape/" << none << 2
-                                 << "(HTTP 200, text/html\\x1b]0;owned\\x07\\x1b[2J)" << "\x1b";
-        QTest::newRow("user in summary") << "http://anna@127.0.0.1:{port}/asks/" << none << 0
-                                         << "http://127.0.0.1:{port}/asks/: summary: replaced" << "anna@";
-        QTest::newRow("password in an invalid URL") << "http://anna:pw@127.0.0.1:99999999/" << none << 2
-                                                    << "http://127.0.0.1:99999999/: error: not a valid URL" << "pw";
-        QTest::newRow("another host's certificate")
-            << "https://127.0.0.2:{tls}/tls-down/" << QStringList{ca, hostileCert()} << 2
-            << "TLS failure: the certificate is another host's, not 127.0.0.2's" << ca;
-        QTest::newRow("subjectAltName over CN") << "https://127.0.0.1:{othertls}/asks/" << QStringList{ca, otherNamedCert()}
-                                                << 2 << "TLS failure: the certificate is another host's, not 127.0.0.1's" << "summary";
-        QTest::newRow("control bytes in a challenge")
-            << "http://127.0.0.1:{port}/control/" << none << 2
-            << "error: the server's challenge holds control characters in its realm, which are never sent back; refused" << "\x1b";
-        QTest::newRow("TLS to plain http") << "https://127.0.0.1:{port}/asks/" << none << 2
-                                           << "error: the server at 127.0.0.1:{port} does not answer TLS; is it plain http://?"
-                                           << "SSL";
-        QTest::newRow("no --ca-file") << "https://127.0.0.1:{tls}/tls-down/" << QStringList{ca, "/nonexistent.pem"} << 2
-                                      << "/nonexistent.pem: error: no such file" << "holds no PEM";
-    }
-
-    void messages()
-    {
-        QFETCH(QString, url);
-        QFETCH(QStringList, more);
-        QFETCH(int, status);
-        QFETCH(QString, message);
-        QFETCH(QString, never);
-        const Result r = import(hostile(url), QStringList{"--replace"} + more);
-        QCOMPARE(r.status, status);
-        QVERIFY2(r.err.contains(hostile(message)) && !r.err.contains(never), qPrintable(r.err));
-    }
-
-    // A ~/.netrc default line is the named origin's alone.
-    void defaultLineStaysHome()
-    {
-        writeFile(path(".netrc"), "default login anna password secret\n");
-        QCOMPARE(import(m_hostile.url("/asks/"), {"--replace"}, QByteArray()).status, 0);
-        const Result away = import(m_hostile.url("/redirect-away/"), {"--replace"}, QByteArray());
-        QVERIFY2(away.status == 2 && away.err.contains("asks for a password, which goes only to"), qPrintable(away.err));
+        run.says = QStringList{"!warning"};
+        check(run);
     }
 
     // An answer nobody asked for, sent on a kept connection after the one
     // asked for, is never read as the next request's.
     void lateAnswer()
     {
-        const Result r = import(m_hostile.url("/late/"), {"--replace"});
-        QVERIFY2(r.status == 0, qPrintable(r.err));
+        check({m_hostile.url("/late/"), {"--user", "anna", "--replace"}});
         const QByteArray book = exported(path(QStringLiteral("out.bin")));
         QVERIFY2(book.contains("100000") && !book.contains("666"), book.constData());
-    }
-
-    // Through the scripted proxy: https by CONNECT (the server's password
-    // inside the tunnel, the proxy's to the proxy only), plain http in
-    // absolute form; no_proxy, --no-proxy; a proxy that wants a password or
-    // refuses.
-    void proxies_data()
-    {
-        QTest::addColumn<QString>("url");
-        QTest::addColumn<QStringList>("environment");
-        QTest::addColumn<QStringList>("more");
-        QTest::addColumn<int>("status");
-        QTest::addColumn<QString>("message");
-        QTest::addColumn<QString>("proxied");   // the proxy's log line, "" for none
-        const QString tls = m_hostile.tlsUrl(QStringLiteral("/asks/")), plain = m_hostile.url(QStringLiteral("/asks/"));
-        const QStringList ca{QStringLiteral("--ca-file"), hostileCert()};
-        const QString open = QStringLiteral("http://") + m_hostile.proxy(), guarded = m_hostile.proxy(true);
-        const QString target = QStringLiteral("127.0.0.1:") + tls.section(QLatin1Char(':'), 2).section(QLatin1Char('/'), 0, 0);
-        QTest::newRow("https") << tls << QStringList{"https_proxy=" + open} << ca << 0 << "summary"
-                               << "proxy 127.0.0.1 CONNECT " + target + " -";
-        QTest::newRow("http") << plain << QStringList{"http_proxy=" + open} << QStringList() << 0 << "summary"
-                              << "proxy 127.0.0.1 PROPFIND " + plain + " -";
-        QTest::newRow("no_proxy") << tls << QStringList{"https_proxy=" + open, "no_proxy=localhost,127.0.0.1"} << ca << 0
-                                  << "summary" << "";
-        QTest::newRow("--no-proxy") << tls << QStringList{"all_proxy=" + open} << ca + QStringList{"--no-proxy"} << 0
-                                    << "summary" << "";
-        QTest::newRow("407") << tls << QStringList{"https_proxy=" + guarded} << ca << 2
-                             << "error: the proxy " + guarded + " asks for a password (HTTP 407); give it in https_proxy "
-                                "(http://USER:PASSWORD@" + guarded + ") or in a ~/.netrc line for 127.0.0.2"
-                             << "proxy 127.0.0.2 CONNECT " + target + " -";
-        QTest::newRow("407 answered") << tls << QStringList{"https_proxy=http://pat:proxysecret@" + guarded} << ca << 0 << "summary"
-                                      << "proxy 127.0.0.2 CONNECT " + target + " Basic cGF0OnByb3h5c2VjcmV0";
-        QTest::newRow("407 answered over http") << plain << QStringList{"http_proxy=http://pat:proxysecret@" + guarded} << QStringList()
-                                                << 0 << "summary" << "proxy 127.0.0.2 PROPFIND " + plain + " Basic cGF0OnByb3h5c2VjcmV0";
-        QTest::newRow("wrong proxy password") << tls << QStringList{"https_proxy=http://pat:wrong@" + guarded} << ca << 2
-                                              << "the proxy " + guarded + " refused the user name or password (HTTP 407)" << "";
-        QTest::newRow("CONNECT refused") << m_hostile.url(QStringLiteral("/asks/")).replace(QLatin1String("http:"), QLatin1String("https:"))
-                                         << QStringList{"https_proxy=" + open} << ca << 2
-                                         << "error: the proxy " + m_hostile.proxy() + " refused CONNECT (HTTP 403)" << "";
-    }
-
-    void proxies()
-    {
-        QFETCH(QString, url);
-        QFETCH(QStringList, environment);
-        QFETCH(QStringList, more);
-        QFETCH(int, status);
-        QFETCH(QString, message);
-        QFETCH(QString, proxied);
-        m_environment = environment;
-        m_hostile.takeLog();
-        const Result r = import(url, QStringList{"--replace"} + more);
-        QVERIFY2(r.status == status && r.err.contains(message), qPrintable(r.err));
-        const QByteArray log = m_hostile.takeLog();
-        QVERIFY2(proxied.isEmpty() ? !log.contains("proxy ") || status == 2 : log.contains(proxied.toLatin1()), log.constData());
-        // The server's password reached the server alone, the proxy's the proxy alone.
-        QVERIFY2(!log.contains("proxy password reached the server"), log.constData());
-        QVERIFY2(!QRegularExpression(QStringLiteral("^proxy .* Basic YW5uYTpzZWNyZXQ=$"), QRegularExpression::MultilineOption)
-                      .match(QString::fromLatin1(log)).hasMatch(), log.constData());
     }
 
     // At the password prompt: typing for longer than the time-outs (scaled
@@ -662,37 +486,12 @@ private slots:
     // gives the terminal its echo back, and the tool dies by the signal.
     void passwordPrompt()
     {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("HOME", m_dir->path());
+        QProcessEnvironment env = userEnvironment(m_dir->path());
         env.insert("VIRE_DAV_SECOND_MS", "20");
-        env.remove("VIRE_DAV_PASSWORD");
         checkPasswordPrompt(vireImage(),
                             {"import", path("new.bin"), m_hostile.url("/asks/"), "--user", "anna", "-o", path("out.bin"),
                              "--timeout", "50"},
                             env);
-    }
-
-    // Time-outs, scaled down: 30 s without progress are 0.6 s here, the
-    // whole run's 10 minutes 12 s. A byte now and then is no progress; a
-    // steady answer is stopped by --timeout.
-    void timeouts_data()
-    {
-        QTest::addColumn<QString>("drip");
-        QTest::addColumn<QStringList>("more");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("no progress") << "/drip/1/100/" << QStringList() << "error: no progress for 30 seconds";
-        QTest::newRow("whole run") << "/drip/20000/100/" << QStringList{"--timeout", "20"}
-                                   << "error: no complete answer within 20 seconds, the limit for the whole run";
-    }
-
-    void timeouts()
-    {
-        QFETCH(QString, drip);
-        QFETCH(QStringList, more);
-        QFETCH(QString, message);
-        const Result r = import(m_hostile.url(drip), QStringList{"--replace"} + more, "secret", "20");
-        QCOMPARE(r.status, 2);
-        QVERIFY2(r.err.contains(message), qPrintable(r.err));
     }
 };
 

@@ -15,21 +15,14 @@ class TestDavDiscovery : public QObject
     HostileDav m_server{m_dir.path("dav.log")};
     QString m_root;   // http://127.0.0.1:PORT
 
-    // Imports the scenario's URL into a fresh copy of the sample image.
-    Result import(const QString &where, bool replace = false) const
+    // A run of the scripted server's where (the server on this machine,
+    // whatever proxy the environment names), no password given.
+    DavRun run(const QString &where, bool replace, int status, const QStringList &says, int entries = 1,
+               const QStringList &log = {}) const
     {
-        QFile::remove(m_dir.path("out.bin"));
-        // The scripted server on this machine, whatever proxy the environment names.
-        QStringList args{"import", m_dir.path("new.bin"), m_root + where, "-o", m_dir.path("out.bin"), "--no-proxy"};
-        if (replace)
-            args << "--replace";
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("HOME", m_dir.path());
-        env.remove("VIRE_DAV_PASSWORD");
-        return runVire(args, QString(), env);
+        return DavRun{m_root + where, replace ? QStringList{"--no-proxy", "--replace"} : QStringList{"--no-proxy"}, status, says,
+                      entries, log, {}, QByteArray()};
     }
-
-    int entries() const { return userEntries(m_dir.path("out.bin")); }
 
 private slots:
     void initTestCase()
@@ -39,139 +32,78 @@ private slots:
         QCOMPARE(runVire({"new", "-o", m_dir.path("new.bin")}).status, 0);
     }
 
-    // A card listed without its data is read by GET; a missing one is
-    // named as the server sent it, so that it can be pasted back, and skipped.
-    void cardsListedWithoutData()
+    // What arrives: the status, messages, the user entries written beside the
+    // sample entry, and what the server was asked.
+    void imports_data()
     {
-        m_server.takeLog();
-        const Result r = import("/etag-only/book/");
-        QVERIFY2(r.status == 0, qPrintable(r.err));
-        QCOMPARE(entries(), 3);   // the sample entry, c0 by multiget, c1 by GET
-        QVERIFY2(r.err.contains(m_root + "/etag-only/book/missing%20card.vcf: warning: the server lists this card but did "
-                                         "not send it: not found (HTTP 404); skipped")
-                     && r.err.contains(QLatin1String("skipped 1")),
-                 qPrintable(r.err));
-        const QByteArray log = m_server.takeLog();
-        QVERIFY2(log.contains("GET /etag-only/book/c1.vcf") && log.contains("GET /etag-only/book/missing%20card.vcf")
-                     && !log.contains("GET /etag-only/book/c0.vcf"), log.constData());
-    }
-
-    // What arrives: the status, messages, and the user entries written (-1: none).
-    void cardsArrive_data()
-    {
-        QTest::addColumn<QString>("book");
-        QTest::addColumn<bool>("replace");
-        QTest::addColumn<int>("status");
-        QTest::addColumn<QStringList>("messages");
-        QTest::addColumn<int>("entries");
+        QTest::addColumn<DavRun>("run");
+        // A card listed without its data is read by GET; a missing one is
+        // named as the server sent it, so that it can be pasted back, and skipped.
+        QTest::newRow("cards listed without data")
+            << run("/etag-only/book/", false, 0,
+                   {m_root + "/etag-only/book/missing%20card.vcf: warning: the server lists this card but did not send it: "
+                             "not found (HTTP 404); skipped",
+                    "skipped 1"},
+                   3,   // the sample entry, c0 by multiget, c1 by GET
+                   {"GET /etag-only/book/c1.vcf", "GET /etag-only/book/missing%20card.vcf", "!GET /etag-only/book/c0.vcf"});
         QTest::newRow("missing card stops a replace")
-            << "/etag-only/book/" << true << 2
-            << QStringList{"/etag-only/book/missing%20card.vcf: error: the server lists this card but did not send it"} << -1;
-        QTest::newRow("not a vCard") << "/not-vcard/book/" << false << 2
-                                     << QStringList{"/not-vcard/book/c1.vcf: error: the server sent no vCard for this card "
-                                                    "(it begins \"<html>Internal error</html>\")"}
-                                     << -1;
+            << run("/etag-only/book/", true, 2,
+                   {"/etag-only/book/missing%20card.vcf: error: the server lists this card but did not send it"});
+        QTest::newRow("not a vCard") << run("/not-vcard/book/", false, 2,
+                                            {"/not-vcard/book/c1.vcf: error: the server sent no vCard for this card "
+                                             "(it begins \"<html>Internal error</html>\")"});
         // An empty book: nothing replaced, and a warning when adding.
-        QTest::newRow("empty book, replacing") << "/empty/book/" << true << 2
-                                               << QStringList{"/empty/book/: error: holds no contacts; nothing was replaced"} << -1;
-        QTest::newRow("empty book, adding") << "/empty/book/" << false << 0
-                                            << QStringList{"/empty/book/: warning: holds no contacts; the image is unchanged"} << 1;
+        QTest::newRow("empty book, replacing")
+            << run("/empty/book/", true, 2, {"/empty/book/: error: holds no contacts; nothing was replaced"});
+        QTest::newRow("empty book, adding")
+            << run("/empty/book/", false, 0, {"/empty/book/: warning: holds no contacts; the image is unchanged"});
         // Calypso's doubled hrefs: each card once.
-        QTest::newRow("doubled hrefs") << "/duplicates/book/" << true << 0 << QStringList() << 2;
-        QTest::newRow("every way fails") << "/all-fail/book/" << false << 2
-                                         << QStringList{"/all-fail/book/: error: the server failed (HTTP 503)"} << -1;
-        QTest::newRow("nested too deep") << "/deep/book/" << false << 2
-                                         << QStringList{"/deep/book/: error: ", "nested more than 64"} << -1;
+        QTest::newRow("doubled hrefs") << run("/duplicates/book/", true, 0, {}, 2);
+        QTest::newRow("every way fails")
+            << run("/all-fail/book/", false, 2, {"/all-fail/book/: error: the server failed (HTTP 503)"});
+        QTest::newRow("nested too deep") << run("/deep/book/", false, 2, {"/deep/book/: error: ", "nested more than 64"});
         // More cards than the image holds, but few with a number: they fit.
-        QTest::newRow("numberless cards") << "/numberless/book/" << false << 0
-                                          << QStringList{"added 100 entries, skipped 2,000"} << 101;
+        QTest::newRow("numberless cards") << run("/numberless/book/", false, 0, {"added 100 entries, skipped 2,000"}, 101);
+        // A failing query or multiget: the cards listed by PROPFIND, each by GET.
+        for (const char *book : {"/query-fails/book/", "/multiget-fails/book/"})
+            QTest::newRow(book) << run(book, true, 0, {}, 2, {"listing", "GET " + QString(book) + "c1.vcf"});
+
+        // What an address book URL means: what was typed.
+        const QString books = m_root + "%1: error: 2 address books; pass one of these URLs:\n  " + m_root
+                              + "/tree/home/a/  (Ay)\n  " + m_root + "/tree/home/b/  (Bee\\x0a  http://evil.example/\\u202e)";
+        // Downward from the root (forbidden: /.well-known/carddav then), a
+        // context root, a principal or a home set; the books sorted by URL.
+        const QString wellKnown = "PROPFIND /.well-known/carddav";
+        for (const auto &[name, url] : {std::pair("root", "/"), std::pair("context", "/tree/"),
+                                        std::pair("principal", "/tree/p/"), std::pair("home set", "/tree/home/")})
+            QTest::newRow(name) << run(url, false, 2, {"~^" + QRegularExpression::escape(books.arg(url))}, 0,
+                                       QString(url) == "/" ? QStringList{wellKnown} : QStringList());
+        // Never from anything else up to the user's principal: nothing listed
+        // the user's home set, no other book was near being read.
+        for (const auto &[name, url, message] :
+             {std::tuple("calendar", "/tree/cal/", "is a calendar, not an address book"),
+              std::tuple("calendar home", "/tree/calhome/", "is a collection, not an address book"),
+              std::tuple("card", "/tree/home/a/c0.vcf", "is a single card, not an address book"),
+              std::tuple("404 in 207", "/tree/home/gone/", "not found (HTTP 404)"),
+              std::tuple("403 in 207", "/tree/home/locked/", "access forbidden (HTTP 403)")})
+            QTest::newRow(name) << run(url, false, 2, {"~^" + QRegularExpression::escape(m_root + url + ": error: " + message)},
+                                       0, {"!PROPFIND /tree/home/ ", "!well-known"});
     }
 
-    void cardsArrive()
+    void imports()
     {
-        QFETCH(QString, book);
-        QFETCH(bool, replace);
-        QFETCH(int, status);
-        QFETCH(QStringList, messages);
-        QFETCH(int, entries);
-        const Result r = import(book, replace);
-        QVERIFY2(r.status == status, qPrintable(r.err));
-        for (const QString &m : messages)
-            QVERIFY2(r.err.contains(m), qPrintable(r.err.right(300)));
-        if (entries < 0)
-            QVERIFY(!m_dir.exists("out.bin"));
-        else
-            QCOMPARE(this->entries(), entries);
-    }
-
-    // A failing query or multiget: the cards listed by PROPFIND, each by GET.
-    void fallsBackToGet_data()
-    {
-        QTest::addColumn<QString>("book");
-        QTest::newRow("query fails") << "/query-fails/book/";
-        QTest::newRow("multiget fails") << "/multiget-fails/book/";
-    }
-
-    void fallsBackToGet()
-    {
-        QFETCH(QString, book);
-        m_server.takeLog();
-        const Result r = import(book, true);
-        QVERIFY2(r.status == 0, qPrintable(r.err));
-        QCOMPARE(entries(), 2);
-        const QByteArray log = m_server.takeLog();
-        QVERIFY2(log.contains("listing") && log.contains("GET " + book.toUtf8() + "c1.vcf"), log.constData());
+        QFETCH(DavRun, run);
+        checkRun(run, m_dir.path(), m_server);
     }
 
     // More entries than the image holds: refused for room once the cards
     // read make more, the rest not fetched.
     void tooManyCards()
     {
-        m_server.takeLog();
-        const Result r = import("/too-many/book/");
-        QCOMPARE(r.status, 2);
-        QVERIFY2(r.err.contains(QLatin1String("the image has room for 2,032 (2,031 of the file's 2,200 entries fit)")),
-                 qPrintable(r.err));
-        const QByteArray log = m_server.takeLog();
-        QVERIFY2(log.count("multiget ") == 11 && !log.contains("GET "), log.constData());
-    }
-
-    void urlMeansWhatWasTyped_data()
-    {
-        QTest::addColumn<QString>("url");
-        QTest::addColumn<QString>("message");
-        const QString books = "2 address books; pass one of these URLs:\n  %1/tree/home/a/  (Ay)\n"
-                              "  %1/tree/home/b/  (Bee\\x0a  http://evil.example/\\u202e)";
-        // Downward from the root (forbidden: /.well-known/carddav then), a
-        // context root, a principal or a home set; the books sorted by URL.
-        QTest::newRow("root") << "/" << books;
-        QTest::newRow("context") << "/tree/" << books;
-        QTest::newRow("principal") << "/tree/p/" << books;
-        QTest::newRow("home set") << "/tree/home/" << books;
-        // Never from anything else up to the user's principal.
-        QTest::newRow("calendar") << "/tree/cal/" << "is a calendar, not an address book";
-        QTest::newRow("calendar home") << "/tree/calhome/" << "is a collection, not an address book";
-        QTest::newRow("card") << "/tree/home/a/c0.vcf" << "is a single card, not an address book";
-        QTest::newRow("404 in 207") << "/tree/home/gone/" << "not found (HTTP 404)";
-        QTest::newRow("403 in 207") << "/tree/home/locked/" << "access forbidden (HTTP 403)";
-    }
-
-    void urlMeansWhatWasTyped()
-    {
-        QFETCH(QString, url);
-        QFETCH(QString, message);
-        m_server.takeLog();
-        const Result r = import(url);
-        QCOMPARE(r.status, 2);
-        const QString expected = message.contains(QLatin1String("%1")) ? message.arg(m_root) : message;
-        QVERIFY2(r.err.startsWith(m_root + url + ": error: " + expected), qPrintable(r.err));
-        QVERIFY(!m_dir.exists("out.bin"));
-        const QByteArray log = m_server.takeLog();
-        // Nothing listed the user's home set: no other book was near being read.
-        if (!message.contains(QLatin1String("address books;")))
-            QVERIFY2(!log.contains("PROPFIND /tree/home/ ") && !log.contains("well-known"), log.constData());
-        else if (url == QLatin1String("/"))
-            QVERIFY2(log.contains("PROPFIND /.well-known/carddav"), log.constData());
+        const QString log = checkRun(run("/too-many/book/", false, 2,
+                                         {"the image has room for 2,032 (2,031 of the file's 2,200 entries fit)"}, 0, {"!GET "}),
+                                     m_dir.path(), m_server);
+        QCOMPARE(log.count(QLatin1String("multiget ")), 11);
     }
 };
 

@@ -27,14 +27,12 @@ QString outcome(Parser &p)
     case Parser::State::NeedMore:
         return QStringLiteral("more");
     case Parser::State::Failed: {
-        const char *kinds[] = {"BadAnswer", "TooLarge", "Cut"};
-        const Problem::Kind values[] = {Problem::Kind::BadAnswer, Problem::Kind::TooLarge, Problem::Kind::Cut};
-        QString kind = QStringLiteral("other");
-        for (int i = 0; i < 3; ++i) {
-            if (p.errorKind() == values[i])
-                kind = QLatin1String(kinds[i]);
-        }
-        return kind + QStringLiteral(": ") + p.errorDetail();
+        const Problem::Kind k = p.errorKind();
+        const char *kind = k == Problem::Kind::BadAnswer ? "BadAnswer"
+                           : k == Problem::Kind::TooLarge ? "TooLarge"
+                           : k == Problem::Kind::Cut      ? "Cut"
+                                                          : "other";
+        return QLatin1String(kind) + QStringLiteral(": ") + p.errorDetail();
     }
     case Parser::State::Complete:
         break;

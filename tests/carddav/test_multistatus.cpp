@@ -75,9 +75,6 @@ END:VCARD
 
     void hostileInput()
     {
-        QVERIFY(!refusal(QByteArray()).isEmpty());
-        QVERIFY(!refusal("<html><body>Login</body></html>").isEmpty());
-        QVERIFY(!refusal("<multistatus xmlns=\"urn:not-dav\"/>").isEmpty());
         // Truncated: what was read is dropped with the error.
         QVERIFY(refusal("<multistatus xmlns=\"DAV:\"><response><href>/x</href></response><response>")
                     .contains(QLatin1String("not well-formed")));
@@ -86,7 +83,9 @@ END:VCARD
         for (char c = 'b'; c <= 'j'; ++c)
             laughs += QByteArray("<!ENTITY ") + c + " \"" + QByteArray("&").append(char(c - 1)).append(';').repeated(10) + "\">";
         laughs += "]><multistatus xmlns=\"DAV:\"><response><href>&j;</href></response></multistatus>";
-        QVERIFY(!refusal(laughs).isEmpty());
+        for (const QByteArray &bad : {QByteArray(), QByteArray("<html><body>Login</body></html>"),
+                                      QByteArray("<multistatus xmlns=\"urn:not-dav\"/>"), laughs})
+            QVERIFY2(!refusal(bad).isEmpty(), bad.left(60).constData());
         // Nesting is refused past MaxXmlDepth, counted through skipped
         // elements and text alike; up to it, unknown elements are skipped.
         auto nested = [](const char *in, int levels) {
