@@ -121,10 +121,8 @@ private slots:
             {"xl/sharedStrings.xml", ExcelStrings},
         });
         const Table t = readSpreadsheet(xlsx);
-        QCOMPARE(texts(t), (QVector<QStringList>{{"number", "", "sound"},
-                                                  {"701234567", "Kal le", "3"},
-                                                  {"1234567890123460", "A\rB_x0041_"},
-                                                  {"46701234567", "", "1", "2.5"}}));
+        QCOMPARE(texts(t), (QVector<QStringList>{{"number", "", "sound"}, {"701234567", "Kal le", "3"},
+                                                  {"1234567890123460", "A\rB_x0041_"}, {"46701234567", "", "1", "2.5"}}));
         QCOMPARE(t.lines, (QVector<int>{1, 3, 4, 7}));
         QVERIFY(t.rows[1][0].numeric && t.rows[2][0].numeric && !t.rows[3][0].numeric && !t.rows[1][1].numeric);
 

@@ -46,8 +46,7 @@ private slots:
     void readingRefusesWhatIsNotARegularFile()
     {
         QTemporaryDir dir;
-        const QString fifo = dir.filePath("fifo"), link = dir.filePath("link"),
-                      plain = dir.filePath("plain");
+        const QString fifo = dir.filePath("fifo"), link = dir.filePath("link"), plain = dir.filePath("plain");
         QCOMPARE(::mkfifo(qPrintable(fifo), 0600), 0);
         QVERIFY(QFile::link(fifo, link));
         // Each of these would block or never end if it were opened and read.

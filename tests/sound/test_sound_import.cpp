@@ -26,11 +26,6 @@ FlashImage busyImage()
     return fb;
 }
 
-QString blanks(int n)
-{
-    return QString(n, QLatin1Char(' '));
-}
-
 } // namespace
 
 class TestSoundImport : public QObject
@@ -58,7 +53,7 @@ private slots:
         FlashImage fb = busyImage();
         const QByteArray before = fb.bytes();
         const QByteArray sound = pattern(length, bank);
-        QCOMPARE(importWave(fb, bank, m_dir.write("long.wav", wave(sound))), QStringLiteral("long") + blanks(12));
+        QCOMPARE(importWave(fb, bank, m_dir.write("long.wav", wave(sound))), QStringLiteral("long").leftJustified(16));
         QCOMPARE(fb.bytes().size(), qsizetype(FlashImage::Size));
         QCOMPARE(fb.bytes().mid(start, Area), sound.left(Area));
         QCOMPARE(start + Area, bank == 7 ? FlashImage::Size : (bank + 1) * 0x10000);
@@ -90,12 +85,12 @@ private slots:
     {
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("name");
-        QTest::newRow("no extension") << "sounds/abcde" << "a" + blanks(15);
-        QTest::newRow("four characters") << "my.sounds/tone" << "tone" + blanks(12);
-        QTest::newRow("beyond ASCII") << QStringLiteral("sounds/Klingel Öl.wav") << QStringLiteral("Klingel Öl") + blanks(6);
-        QTest::newRow(".wav") << "ring.wav" << "ring" + blanks(12);
-        QTest::newRow(".wave") << "beep.wave" << "beep." + blanks(11);
-        QTest::newRow("four characters, dotted") << "a.wa" << "a.wa" + blanks(12);
+        QTest::newRow("no extension") << "sounds/abcde" << QStringLiteral("a").leftJustified(16);
+        QTest::newRow("four characters") << "my.sounds/tone" << QStringLiteral("tone").leftJustified(16);
+        QTest::newRow("beyond ASCII") << QStringLiteral("sounds/Klingel Öl.wav") << QStringLiteral("Klingel Öl").leftJustified(16);
+        QTest::newRow(".wav") << "ring.wav" << QStringLiteral("ring").leftJustified(16);
+        QTest::newRow(".wave") << "beep.wave" << QStringLiteral("beep.").leftJustified(16);
+        QTest::newRow("four characters, dotted") << "a.wa" << QStringLiteral("a.wa").leftJustified(16);
         // A 20-character name left after the cut keeps only its first 16.
         QTest::newRow("long") << "ABCDEFGHIJKLMNOPQRST.wav" << "ABCDEFGHIJKLMNOP";
     }
