@@ -27,8 +27,8 @@ const QByteArray ThunderbirdGerman =
     "Vorname,Nachname,Anzeigename,Spitzname,Primäre E-Mail-Adresse,Sekundäre E-Mail-Adresse,Messenger-Name,"
     "Tel. dienstlich,Tel. privat,Fax-Nummer,Pager-Nummer,Mobil-Tel.-Nr.,Privat: Adresse,Privat: Adresse 2,Privat: Ort,"
     "Privat: Bundesland,Privat: PLZ,Privat: Land,Dienstlich: Adresse,Dienstlich: Adresse 2,Dienstlich: Ort,"
-    "Dienstlich: Bundesland,Dienstlich: PLZ,Dienstlich: Land,Arbeitstitel,Abteilung,Organisation,Webseite 1,"
-    "Webseite 2,Geburtsjahr,Geburtsmonat,Geburtstag,Benutzerdef. 1,Benutzerdef. 2,Benutzerdef. 3,Benutzerdef. 4,Notizen,\r\n";
+    "Dienstlich: Bundesland,Dienstlich: PLZ,Dienstlich: Land,Arbeitstitel,Abteilung,Organisation,Webseite 1,Webseite 2,"
+    "Geburtsjahr,Geburtsmonat,Geburtstag,Benutzerdef. 1,Benutzerdef. 2,Benutzerdef. 3,Benutzerdef. 4,Notizen,\r\n";
 const QByteArray ThunderbirdFinnish =
     "Etunimi,Sukunimi,Näyttönimi,Lempinimi,Ensisijainen sähköposti,Toissijainen sähköposti,Näyttönimi,Työpuhelin,"
     "Kotipuhelin,Faksin numero,Hakulaitteen numero,Matkapuhelinnumero,Kotiosoite,Kotiosoite 2,Kotikaupunki,Kodin lääni,"
@@ -76,8 +76,8 @@ private slots:
                   ";;;;;\"Sm\xE5land AB\";;;\"352 30\";;\"0470-123 45\";;;\"0470-999\";;\r\n",
                   {"0812345 Åsa Ström", "0855566 Åsa Ström", "0701112233 Åsa Ström", "047012345 Småland AB"}, 2);
         addLayout("Outlook, Dutch",
-                  "Titel,Voornaam,Middelste naam,Achternaam,Achtervoegsel,Bedrijf,Afdeling,Functie,"
-                  "\"Werkadres, postcode\",Fax op werk,Telefoon op werk,Telefoon thuis,Mobiele telefoon,E-mailadres,Notities\r\n"
+                  "Titel,Voornaam,Middelste naam,Achternaam,Achtervoegsel,Bedrijf,Afdeling,Functie,\"Werkadres, postcode\","
+                  "Fax op werk,Telefoon op werk,Telefoon thuis,Mobiele telefoon,E-mailadres,Notities\r\n"
                   ",Jan,,de Vries,,,,,1012 AB,020-123 4568,020-123 4567,,06-1234 5678,jan@example.nl,\r\n"
                   ",,,,,Bakkerij Bos,,,,,,,0612,,\r\n",
                   {"0201234567 Jan de Vries", "0612345678 Jan de Vries", "0612 Bakkerij Bos"}, 1);
@@ -106,12 +106,15 @@ private slots:
                       + thunderbirdRow({{2, "Kahvila Oy"}, {6, "kahvila"}, {11, "050 765 4321"}}),
                   {"091234567 Matti Virtanen", "0401234567 Matti Virtanen", "0507654321 Kahvila Oy"});
         // Name and company columns of the other languages.
-        addLayout("Outlook, Norwegian", "Fornavn,Etternavn,Firma,Mobiltelefon\nKari,Nordmann,,912 34 567\n,,Fjord AS,22 33 44 55\n",
+        addLayout("Outlook, Norwegian",
+                  "Fornavn,Etternavn,Firma,Mobiltelefon\nKari,Nordmann,,912 34 567\n,,Fjord AS,22 33 44 55\n",
                   {"91234567 Kari Nordmann", "22334455 Fjord AS"});
-        addLayout("Outlook, Danish", "Fornavn,Efternavn,Mobiltelefon\nMette,Hansen,20 30 40 50\n", {"20304050 Mette Hansen"});
+        addLayout("Outlook, Danish", "Fornavn,Efternavn,Mobiltelefon\nMette,Hansen,20 30 40 50\n",
+                  {"20304050 Mette Hansen"});
         addLayout("Outlook, Italian", "Nome,Cognome,Società,Cellulare\nLuca,Rossi,,333 1234567\n,,Bar Sport,06 1234\n",
                   {"3331234567 Luca Rossi", "061234 Bar Sport"});
-        addLayout("Outlook, French", "Prénom,Nom,Société,Tél. mobile\nLuc,Martin,,06 12 34 56 78\n", {"0612345678 Luc Martin"});
+        addLayout("Outlook, French", "Prénom,Nom,Société,Tél. mobile\nLuc,Martin,,06 12 34 56 78\n",
+                  {"0612345678 Luc Martin"});
         addLayout("Outlook, Finnish", "Etunimi,Sukunimi,Yritys,Matkapuhelin\n,,Sauna Oy,040 1\n", {"0401 Sauna Oy"});
         // The layouts added since, each by its name and telephone columns: three numbers read, a fax left out.
         const struct

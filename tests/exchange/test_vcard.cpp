@@ -121,7 +121,8 @@ private slots:
         addFile("Sony Ericsson backup",
                 "BEGIN:VCARD\r\nVERSION:2.1\r\nN:Smith;Bob\r\nFN:Bob Smith\r\r\nTEL;CELL:+46701112233\r\r\n"
                 "TEL;FAX;WORK:+4681234567\r\nEND:VCARD\r\nBEGIN:VCARD\r\nVERSION:2.1\r\n"
-                "N;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:=D0=9F=D0=B5=D1=82=D1=80=D0=BE=D0=B2;=D0=98=D0=B2=D0=B0=\r\n=D0=BD\r\n"
+                "N;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:=D0=9F=D0=B5=D1=82=D1=80=D0=BE=D0=B2;"
+                "=D0=98=D0=B2=D0=B0=\r\n=D0=BD\r\n"
                 "TEL;HOME:08-555 12 12\r\nEND:VCARD.\r\n",
                 {"0046701112233 Bob Smith", icu("085551212 Ivan Petrov", "085551212 ???? ??????")},
                 {icu("10: name \"Иван Петров\" stored as \"Ivan Petrov\" (spelled in Latin letters)", "10: name"),
@@ -176,13 +177,13 @@ private slots:
             for (const auto &p : pages) {
                 const QString name = QString::fromUtf8(p.given) + QLatin1Char(' ') + QString::fromUtf8(p.family);
                 const QString stored = QString::fromUtf8(p.stored);
+                const QStringList warnings{"2: name \"" + name + "\" stored as \"" + stored + '"'};
                 addFile(QByteArray(p.codePage) + ' ' + p.stored, outlookIn(p.codePage, p.given, p.family),
-                        {"0701 " + stored},
-                        name == stored ? QStringList() : QStringList{"2: name \"" + name + "\" stored as \"" + stored + '"'});
+                        {"0701 " + stored}, name == stored ? QStringList() : warnings);
             }
-            const QString untold = QStringLiteral("2: not UTF-8, and the code page cannot be told from the text: %1; state it "
-                                                  "with --encoding (windows-1252, windows-1250, windows-1251, Shift_JIS, "
-                                                  "GB18030, macintosh ...)");
+            const QString untold = QStringLiteral("2: not UTF-8, and the code page cannot be told from the text: %1; "
+                                                  "state it with --encoding (windows-1252, windows-1250, windows-1251, "
+                                                  "Shift_JIS, GB18030, macintosh ...)");
             // Slovak in windows-1250 and Lithuanian in windows-1257 alike; Western text with a byte Windows-1252 lacks.
             addFile("windows-1250 or windows-1257", outlookIn("windows-1250", "Ján", "Kováč"), {}, {}, 0,
                     untold.arg("it reads as well in windows-1250 as in windows-1257, as different names"));
@@ -191,7 +192,8 @@ private slots:
             // Readings where a file has them: a Japanese carrier's SOUND;X-IRMC-N, Google's phonetic columns.
             addFile("SOUND;X-IRMC-N",
                     "BEGIN:VCARD\r\nVERSION:2.1\r\nN;CHARSET=SHIFT_JIS:\x8E\x52\x93\x63;\x91\xBE\x98\x59;;;\r\n"
-                    "SOUND;X-IRMC-N;CHARSET=SHIFT_JIS:\xD4\xCF\xC0\xDE;\xC0\xDB\xB3;;;\r\nTEL;CELL:090-1234-5678\r\nEND:VCARD\r\n",
+                    "SOUND;X-IRMC-N;CHARSET=SHIFT_JIS:\xD4\xCF\xC0\xDE;\xC0\xDB\xB3;;;\r\n"
+                    "TEL;CELL:090-1234-5678\r\nEND:VCARD\r\n",
                     {"09012345678 Tarou Yamada"},
                     {"3: name \"太郎 山田\" stored as \"Tarou Yamada\" (from its phonetic name \"ﾀﾛｳ ﾔﾏﾀﾞ\", spelled in "
                      "Latin letters)"});
@@ -204,8 +206,8 @@ private slots:
             // Values of vCard 2.1 without CHARSET, quoted-printable hiding their bytes; one CHARSET of its own.
             addFile("vCard 2.1, windows-1251",
                     "BEGIN:VCARD\r\nVERSION:2.1\r\nN;ENCODING=QUOTED-PRINTABLE:=CF=E5=F2=F0=EE=E2;=C8=E2=E0=ED\r\n"
-                    "TEL:0701\r\nEND:VCARD\r\nBEGIN:VCARD\r\nVERSION:2.1\r\nN;CHARSET=ISO-8859-7:\xC3\xE9\xFE\xF1\xE3\xEF\xF2\r\n"
-                    "TEL:0702\r\nEND:VCARD\r\n",
+                    "TEL:0701\r\nEND:VCARD\r\nBEGIN:VCARD\r\nVERSION:2.1\r\n"
+                    "N;CHARSET=ISO-8859-7:\xC3\xE9\xFE\xF1\xE3\xEF\xF2\r\nTEL:0702\r\nEND:VCARD\r\n",
                     {"0701 Ivan Petrov", "0702 Giorgos"}, {"3: name \"Иван Петров\" stored as \"Ivan Petrov\"", "8: name"});
         }
         // A name of bidi controls only is none: the card's organisation names it.

@@ -87,7 +87,8 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::newRow("no extension") << "sounds/abcde" << QStringLiteral("a").leftJustified(16);
         QTest::newRow("four characters") << "my.sounds/tone" << QStringLiteral("tone").leftJustified(16);
-        QTest::newRow("beyond ASCII") << QStringLiteral("sounds/Klingel Öl.wav") << QStringLiteral("Klingel Öl").leftJustified(16);
+        QTest::newRow("beyond ASCII") << QStringLiteral("sounds/Klingel Öl.wav")
+                                      << QStringLiteral("Klingel Öl").leftJustified(16);
         QTest::newRow(".wav") << "ring.wav" << QStringLiteral("ring").leftJustified(16);
         QTest::newRow(".wave") << "beep.wave" << QStringLiteral("beep.").leftJustified(16);
         QTest::newRow("four characters, dotted") << "a.wa" << QStringLiteral("a.wa").leftJustified(16);

@@ -71,7 +71,8 @@ private slots:
         overflow("LIST", riff(chunk("LIST", big, "INFO") + data));
         overflow("fmt", riff(chunk("fmt ", big, fmtBody()) + data));
         overflow("rate", riff(chunk("fmt ", le16(1) + le16(1) + le32(big) + le32(8000) + le16(1) + le16(8)) + data));
-        overflow("byte rate", riff(chunk("fmt ", le16(1) + le16(1) + le32(8000) + le32(0xFFFFFFFFu) + le16(1) + le16(8)) + data));
+        overflow("byte rate",
+                 riff(chunk("fmt ", le16(1) + le16(1) + le32(8000) + le32(0xFFFFFFFFu) + le16(1) + le16(8)) + data));
         overflow("data", riff(Fmt + chunk("data", 0xFFFFFFFFu, pattern(10))));
     }
 
