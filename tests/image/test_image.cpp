@@ -355,10 +355,8 @@ private slots:
         QCOMPARE(fb.at(1), 4);
 
         // Rows that would sort ahead of "_" still come after the special rows.
-        for (const QString &odd : {QStringLiteral(" 1"), QStringLiteral("\x01"), QString(3, QChar(0))}) {
-            const int row = book.addRow(odd, 16);
-            QCOMPARE(row, 2);
-        }
+        for (const QString &odd : {QStringLiteral(" 1"), QStringLiteral("\x01"), QString(3, QChar(0))})
+            QCOMPARE(book.addRow(odd, 16), 2);
         QCOMPARE(rowIndices(book).mid(0, 2), QList<qint32>({0, 1}));
         QCOMPARE(book.addRow("_0", 17), 5);   // before digits, after the rest
         QCOMPARE(rowIndices(book).mid(0, 2), QList<qint32>({0, 1}));
@@ -461,8 +459,7 @@ private slots:
 
         // Flags pass through unchanged, including bytes that are punctuation in the code page.
         PhoneBook flags;
-        QVERIFY(flags.addEntry("1", "", 0x93));
-        QVERIFY(flags.addEntry("2", "", 0x81));
+        QVERIFY(flags.addEntries({{"1", "", 0x93}, {"2", "", 0x81}}));
         buildFB(fb, flags, names);
         QCOMPARE(fb.bytes().mid(userRecordOffset(1) + 30, 2), QByteArray("\x93\0", 2));
         QCOMPARE(fb.at(userRecordOffset(3) + 30), 0x81);   // after "12345"
