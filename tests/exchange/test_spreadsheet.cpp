@@ -76,11 +76,11 @@ class TestSpreadsheet : public QObject
 private slots:
     void ourFilesReadBack()
     {
-        const QByteArray xlsx = writeXlsx(Rows + ControlRows.mid(1));
+        const QVector<QStringList> rows = Rows + ControlRows.mid(1);
+        const QByteArray xlsx = writeXlsx(rows);
         QCOMPARE(detectSpreadsheet(xlsx), SheetFormat::Xlsx);
         Table t = readSpreadsheet(xlsx);
-        const QVector<QStringList> want = Rows + ControlRows.mid(1);
-        QCOMPARE(texts(t), want);
+        QCOMPARE(texts(t), rows);
         QCOMPARE(t.lines, (QVector<int>{1, 2, 3, 4, 5}));
         QVERIFY(!t.rows[1][0].numeric);
 
@@ -92,7 +92,7 @@ private slots:
         QCOMPARE(ods.mid(38, 46), QByteArray("application/vnd.oasis.opendocument.spreadsheet"));
         QCOMPARE(detectSpreadsheet(ods), SheetFormat::Ods);
         t = readSpreadsheet(ods);
-        QCOMPARE(texts(t), (QVector<QStringList>{Rows[0], {"0701234567", "  two  spaces", "0", "1", "", "0", "1"}, Rows[2], Rows[3]}));
+        QCOMPARE(texts(t), Rows);
 
         // XML holds no NUL, CR or other control character: each is replaced and counted.
         t = readSpreadsheet(writeOds(ControlRows, &replaced));
@@ -121,10 +121,8 @@ private slots:
             {"xl/sharedStrings.xml", ExcelStrings},
         });
         const Table t = readSpreadsheet(xlsx);
-        QCOMPARE(texts(t), (QVector<QStringList>{{"number", "", "sound"},
-                                                  {"701234567", "Kal le", "3"},
-                                                  {"1234567890123460", "A\rB_x0041_"},
-                                                  {"46701234567", "", "1", "2.5"}}));
+        QCOMPARE(texts(t), (QVector<QStringList>{{"number", "", "sound"}, {"701234567", "Kal le", "3"},
+                                                  {"1234567890123460", "A\rB_x0041_"}, {"46701234567", "", "1", "2.5"}}));
         QCOMPARE(t.lines, (QVector<int>{1, 3, 4, 7}));
         QVERIFY(t.rows[1][0].numeric && t.rows[2][0].numeric && !t.rows[3][0].numeric && !t.rows[1][1].numeric);
 
@@ -198,6 +196,12 @@ private slots:
                 s += cp1252::toChar(uchar(b));
             return s;
         };
+        // Bit 3 of the flags is not carried.
+        auto withoutBit3 = [](QByteArray b) {
+            for (int off = 32 + 30; off < 512 + 32 * 2032; off += 32)
+                b[off] = char(b[off] & ~0x08);
+            return b;
+        };
         auto build = [&](const QString &controlName) {
             tool::Image image = tool::newImage();
             BookEntry hidden{BookEntry::hiddenLabel(), "Dolt nummer", 0x0F}, unknown{BookEntry::unknownLabel(), cp("Ok\xe4nt  nr"), 0x80};
@@ -206,19 +210,13 @@ private slots:
                                         {"0046812345678", cp("  two  sp  \"\t\xf8"), 0x18},
                                         {"1234567890123456", cp("_x005F_\x80\x81\x9d"), 0xF7}});
             buildFB(image.fb, *image.book, image.names);
-            QByteArray b = image.fb.bytes();
-            for (int off = 32 + 30; off < 512 + 32 * 2032; off += 32)
-                b[off] = char(b[off] & ~0x08);
-            return b;
+            return withoutBit3(image.fb.bytes());
         };
         const QByteArray fb = build(cp(QByteArray("a\rb\0_x000D_\x01", 12)));
         const QString sheet = dir.path("book." + format);
         QCOMPARE(cli::run({"export", dir.write("in.bin", fb), "--format", format, "-o", sheet}), 0);
         QCOMPARE(cli::run({"import", dir.path("in.bin"), sheet, "--replace", "-o", dir.path("out.bin")}), 0);
-        QByteArray back = dir.read("out.bin");
-        for (int off = 32 + 30; off < 512 + 32 * 2032; off += 32)
-            back[off] = char(back[off] & ~0x08);
-        QCOMPARE(back, format == "xlsx" ? fb : build("a?b?_x000D_?"));
+        QCOMPARE(withoutBit3(dir.read("out.bin")), format == "xlsx" ? fb : build("a?b?_x000D_?"));
     }
 
     // Calc opens our files with every number as written, and we read what it saves.
@@ -252,12 +250,10 @@ private slots:
         QVERIFY(p.waitForFinished(180000));
         const QByteArray back = dir.read("out/" + QFileInfo(name).completeBaseName() + "." + target);
         QVERIFY2(!back.isEmpty(), p.readAllStandardError().constData());
-        const Table t = readSpreadsheet(back);
-        QCOMPARE(texts(t).value(1).value(0), QString("0701234567"));
-        QCOMPARE(texts(t).value(3).value(0), QString("1234567890123456"));
-        QCOMPARE(texts(t).value(1).value(1), QString("  two  spaces"));
-        QCOMPARE(texts(t).value(3).value(1), QString("a\nb\n\nc"));
-        QCOMPARE(texts(t).value(2).value(1), tabbed);
+        const QVector<QStringList> rows = texts(readSpreadsheet(back));
+        for (int r : {1, 3})
+            QCOMPARE(rows.value(r).mid(0, 2), Rows[r].mid(0, 2));
+        QCOMPARE(rows.value(2).value(1), tabbed);
     }
 };
 

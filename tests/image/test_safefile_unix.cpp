@@ -2,7 +2,6 @@
 #include "tests/common/Files.h"
 #include "tests/common/Thrown.h"
 
-#include <QtEndian>
 #include <QtTest>
 
 #include <cerrno>
@@ -25,20 +24,10 @@ QString saveFailed(const QString &path, int code, const char *state)
     return QStringLiteral("Could not save %1: %2. %3").arg(path, qt_error_string(code), QLatin1String(state));
 }
 
-// An access ACL in the kernel's form: owner rw, user 65534 rw, group r, mask rw, others r.
-QByteArray userAcl()
-{
-    QByteArray acl(4 + 5 * 8, '\0');
-    qToLittleEndian<quint32>(2, acl.data());
-    const quint32 entries[5][3] = {{1, 6, ~0u}, {2, 6, 65534}, {4, 4, ~0u}, {0x10, 6, ~0u}, {0x20, 4, ~0u}};
-    for (int i = 0; i < 5; ++i) {
-        char *e = acl.data() + 4 + 8 * i;
-        qToLittleEndian<quint16>(quint16(entries[i][0]), e);
-        qToLittleEndian<quint16>(quint16(entries[i][1]), e + 2);
-        qToLittleEndian<quint32>(entries[i][2], e + 4);
-    }
-    return acl;
-}
+// An access ACL in the kernel's form, little-endian: version 2, then tag, permissions and id of
+// owner rw, user 65534 rw, group r, mask rw, others r.
+const QByteArray UserAcl = QByteArray::fromHex("02000000" "01000600ffffffff" "02000600feff0000" "04000400ffffffff"
+                                               "10000600ffffffff" "20000400ffffffff");
 
 QByteArray attribute(const QString &path, const char *name)
 {
@@ -57,8 +46,7 @@ private slots:
     void readingRefusesWhatIsNotARegularFile()
     {
         QTemporaryDir dir;
-        const QString fifo = dir.filePath("fifo"), link = dir.filePath("link"),
-                      plain = dir.filePath("plain");
+        const QString fifo = dir.filePath("fifo"), link = dir.filePath("link"), plain = dir.filePath("plain");
         QCOMPARE(::mkfifo(qPrintable(fifo), 0600), 0);
         QVERIFY(QFile::link(fifo, link));
         // Each of these would block or never end if it were opened and read.
@@ -67,9 +55,7 @@ private slots:
         QCOMPARE(failure([&] { safefile::readRegular(dir.filePath("none"), 1); }),
                  "Could not open " + dir.filePath("none") + ": No such file or directory");
 
-        QFile f(plain);
-        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(QByteArray(1000, 'x')) == 1000);
-        f.close();
+        writeFile(plain, QByteArray(1000, 'x'));
         QCOMPARE(safefile::readRegular(plain, 10), QByteArray(10, 'x'));
         QFile::remove(link);
         QVERIFY(QFile::link(plain, link));
@@ -153,7 +139,7 @@ private slots:
 
         const QString path = dir.filePath("acl.bin");
         safefile::writeWhole(path, "old");
-        const QByteArray name = QFile::encodeName(path), acl = userAcl();
+        const QByteArray name = QFile::encodeName(path), acl = UserAcl;
         if (::setxattr(name, "user.origin", "phone", 5, 0) != 0
             || ::setxattr(name, "system.posix_acl_access", acl.constData(), size_t(acl.size()), 0) != 0)
             QSKIP("this file system takes no user attributes or ACLs");

@@ -58,22 +58,19 @@ private slots:
         const QString ro = dir.filePath("ro.bin");
         safefile::writeWhole(ro, "old");
         QVERIFY(SetFileAttributesW(native(ro).c_str(), FILE_ATTRIBUTE_READONLY));
-        const QString shownRo = QDir::toNativeSeparators(ro);
-        QCOMPARE(failure([&] { safefile::writeWhole(ro, "new"); }),
-                 "Could not save " + shownRo + ": " + systemText(ERROR_ACCESS_DENIED) + ". The file is unchanged.");
-        QCOMPARE(failure([&] { safefile::checkTarget(ro); }),
-                 "Could not save " + shownRo + ": " + systemText(ERROR_ACCESS_DENIED) + ". The file is unchanged.");
+        const QString denied = "Could not save " + QDir::toNativeSeparators(ro) + ": " + systemText(ERROR_ACCESS_DENIED)
+            + ". The file is unchanged.";
+        QCOMPARE(failure([&] { safefile::writeWhole(ro, "new"); }), denied);
+        QCOMPARE(failure([&] { safefile::checkTarget(ro); }), denied);
         QCOMPARE(readFile(ro), QByteArray("old"));
         QVERIFY(SetFileAttributesW(native(ro).c_str(), FILE_ATTRIBUTE_NORMAL));
 
         // Devices and folders are not regular files; reserved characters and
         // a trailing dot or space are names Windows cannot take.
         for (const char *name : {"NUL", "com1.bin", "Aux.txt"}) {
-            const QString path = dir.filePath(name);
-            QCOMPARE(failure([&] { safefile::writeWhole(path, "x"); }),
-                     QDir::toNativeSeparators(path) + " is not a regular file");
-            QCOMPARE(failure([&] { safefile::readRegular(path, 1); }),
-                     QDir::toNativeSeparators(path) + " is not a regular file");
+            const QString path = dir.filePath(name), notRegular = QDir::toNativeSeparators(path) + " is not a regular file";
+            QCOMPARE(failure([&] { safefile::writeWhole(path, "x"); }), notRegular);
+            QCOMPARE(failure([&] { safefile::readRegular(path, 1); }), notRegular);
         }
         QCOMPARE(failure([&] { safefile::writeWhole(dir.path(), "x"); }),
                  QDir::toNativeSeparators(dir.path()) + " is not a regular file");

@@ -26,11 +26,6 @@ FlashImage busyImage()
     return fb;
 }
 
-QString blanks(int n)
-{
-    return QString(n, QLatin1Char(' '));
-}
-
 } // namespace
 
 class TestSoundImport : public QObject
@@ -38,18 +33,31 @@ class TestSoundImport : public QObject
     Q_OBJECT
 
 private slots:
+    // Each bank's sample area runs from 16 bytes in to the bank's end, the last
+    // bank's to the image's last byte.
+    void copiesAtMostTheSampleArea_data()
+    {
+        QTest::addColumn<int>("bank");
+        QTest::addColumn<int>("start");
+        QTest::addColumn<int>("length");
+        QTest::newRow("bank 3, a long sound") << 3 << 0x30010 << 100000;
+        QTest::newRow("bank 7, one byte over") << 7 << 0x70010 << Area + 1;
+        QTest::newRow("bank 1, one byte over") << 1 << 0x10010 << Area + 1;
+    }
+
     void copiesAtMostTheSampleArea()
     {
+        QFETCH(int, bank);
+        QFETCH(int, start);
+        QFETCH(int, length);
         FlashImage fb = busyImage();
         const QByteArray before = fb.bytes();
-        const QByteArray sound = pattern(100000, 3);
-
-        const QString name = importWave(fb, 3, m_dir.write("long.wav", wave(sound)));
-        QCOMPARE(name, QStringLiteral("long") + blanks(12));
-
-        QCOMPARE(sampleArea(fb, 3), sound.left(Area));
+        const QByteArray sound = pattern(length, bank);
+        QCOMPARE(importWave(fb, bank, m_dir.write("long.wav", wave(sound))), QStringLiteral("long").leftJustified(16));
+        QCOMPARE(fb.bytes().size(), qsizetype(FlashImage::Size));
+        QCOMPARE(fb.bytes().mid(start, Area), sound.left(Area));
+        QCOMPARE(start + Area, bank == 7 ? FlashImage::Size : (bank + 1) * 0x10000);
         // Only the sample area moved: not the bank's name, not its neighbours.
-        const qsizetype start = layout::bankOffset(3) + layout::SampleAreaOffset;
         QCOMPARE(fb.bytes().left(start), before.left(start));
         QCOMPARE(fb.bytes().mid(start + Area), before.mid(start + Area));
     }
@@ -71,50 +79,19 @@ private slots:
         QCOMPARE(sampleArea(fb, 2), area);
     }
 
-    void lastBankEndsAtTheLastByte()
-    {
-        FlashImage fb = busyImage();
-        const QByteArray before = fb.bytes();
-        const QByteArray sound = pattern(Area + 1, 42);
-        importWave(fb, 7, m_dir.write("seven.wav", wave(sound)));
-
-        QCOMPARE(fb.at(0x70010), quint8(sound.at(0)));
-        QCOMPARE(fb.at(FlashImage::Size - 1), quint8(sound.at(Area - 1)));
-        QCOMPARE(fb.bytes().size(), qsizetype(FlashImage::Size));
-        QCOMPARE(fb.bytes().left(0x70010), before.left(0x70010));
-
-        importWave(fb, 1, m_dir.write("one.wav", wave(sound)));
-        QCOMPARE(fb.at(0x10010), quint8(sound.at(0)));
-        QCOMPARE(fb.at(0x1FFFF), quint8(sound.at(Area - 1)));
-        QCOMPARE(fb.at(0x1000F), quint8(before.at(0x1000F)));
-        QCOMPARE(fb.at(0x20000), quint8(before.at(0x20000)));
-    }
-
     // The last four characters go, whatever they are; four or fewer stay; the
     // folder's own dots play no part.
-    void namesTheBankAfterThePath_data()
-    {
-        QTest::addColumn<QString>("path");
-        QTest::addColumn<QString>("name");
-        QTest::newRow("no extension") << "/sounds/abcde" << "a" + blanks(15);
-        QTest::newRow("four characters") << "/my.sounds/tone" << "tone" + blanks(12);
-        QTest::newRow("beyond ASCII") << QStringLiteral("/sounds/Klingel Öl.wav") << QStringLiteral("Klingel Öl") + blanks(6);
-    }
-
-    void namesTheBankAfterThePath()
-    {
-        QFETCH(QString, path);
-        QFETCH(QString, name);
-        QCOMPARE(soundNameForPath(path), name);
-    }
-
     void namesTheBankAfterTheFile_data()
     {
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("name");
-        QTest::newRow(".wav") << "ring.wav" << "ring" + blanks(12);
-        QTest::newRow(".wave") << "beep.wave" << "beep." + blanks(11);
-        QTest::newRow("four characters") << "a.wa" << "a.wa" + blanks(12);
+        QTest::newRow("no extension") << "sounds/abcde" << QStringLiteral("a").leftJustified(16);
+        QTest::newRow("four characters") << "my.sounds/tone" << QStringLiteral("tone").leftJustified(16);
+        QTest::newRow("beyond ASCII") << QStringLiteral("sounds/Klingel Öl.wav")
+                                      << QStringLiteral("Klingel Öl").leftJustified(16);
+        QTest::newRow(".wav") << "ring.wav" << QStringLiteral("ring").leftJustified(16);
+        QTest::newRow(".wave") << "beep.wave" << QStringLiteral("beep.").leftJustified(16);
+        QTest::newRow("four characters, dotted") << "a.wa" << QStringLiteral("a.wa").leftJustified(16);
         // A 20-character name left after the cut keeps only its first 16.
         QTest::newRow("long") << "ABCDEFGHIJKLMNOPQRST.wav" << "ABCDEFGHIJKLMNOP";
     }
@@ -123,54 +100,43 @@ private slots:
     {
         QFETCH(QString, file);
         QFETCH(QString, name);
+        const QString path = m_dir.write(file, wave(pattern(10)));
+        QCOMPARE(soundNameForPath(path), name);
         FlashImage fb;
-        QCOMPARE(importWave(fb, 5, m_dir.write(file, wave(pattern(10)))), name);
+        QCOMPARE(importWave(fb, 5, path), name);
     }
 
+    // A bank outside 1..7 is refused before any file is touched; no failure changes a byte.
     void failureChangesNothing_data()
     {
+        QTest::addColumn<int>("bank");
         QTest::addColumn<QString>("path");
         QTest::addColumn<int>("number");
         QTest::addColumn<QString>("text");   // empty: the file layer's
-        QTest::newRow("not RIFF") << m_dir.write("text.wav", "just some text, no RIFF here") << int(VireError::WaveFormat)
-                                  << "Not a valid wav file (not starting with RIFF)";
-        QTest::newRow("no data") << m_dir.write("nodata.wav", riff(chunk("fmt ", fmtBody()))) << int(VireError::WaveFormat)
-                                 << "No samples found in file";
-        QTest::newRow("overflow") << m_dir.write("overflow.wav", riff(chunk("data", 0x80000000u, pattern(10))))
+        QTest::newRow("not RIFF") << 4 << m_dir.write("text.wav", "just some text, no RIFF here")
+                                  << int(VireError::WaveFormat) << "Not a valid wav file (not starting with RIFF)";
+        QTest::newRow("no data") << 4 << m_dir.write("nodata.wav", riff(chunk("fmt ", fmtBody())))
+                                 << int(VireError::WaveFormat) << "No samples found in file";
+        QTest::newRow("overflow") << 4 << m_dir.write("overflow.wav", riff(chunk("data", 0x80000000u, pattern(10))))
                                   << int(VireError::Overflow) << "Overflow";
-        QTest::newRow("missing") << m_dir.path("missing.wav") << int(VireError::FileAccess) << QString();
+        QTest::newRow("missing") << 4 << m_dir.path("missing.wav") << int(VireError::FileAccess) << QString();
+        const QString good = m_dir.write("good.wav", wave(pattern(100)));
+        for (int bank : {0, 8, -1})
+            QTest::addRow("bank %d", bank) << bank << good << int(VireError::SubscriptOutOfRange) << QString();
     }
 
     void failureChangesNothing()
     {
+        QFETCH(int, bank);
         QFETCH(QString, path);
         QFETCH(int, number);
         QFETCH(QString, text);
         FlashImage fb = busyImage();
         const QByteArray before = fb.bytes();
-        const Thrown failure = thrown([&] { importWave(fb, 4, path); });
+        const Thrown failure = thrown([&] { importWave(fb, bank, path); });
         QCOMPARE(failure.number, number);
         if (!text.isEmpty())
             QCOMPARE(failure.text, text);
-        QVERIFY(fb.bytes() == before);
-    }
-
-    // A bank outside 1..7 is refused before any file is touched.
-    void refusesBanksThatDoNotExist_data()
-    {
-        QTest::addColumn<int>("bank");
-        QTest::newRow("0") << 0;
-        QTest::newRow("8") << 8;
-        QTest::newRow("-1") << -1;
-    }
-
-    void refusesBanksThatDoNotExist()
-    {
-        QFETCH(int, bank);
-        FlashImage fb = busyImage();
-        const QByteArray before = fb.bytes();
-        QCOMPARE(thrown([&] { importWave(fb, bank, m_dir.write("good.wav", wave(pattern(100)))); }).number,
-                 int(VireError::SubscriptOutOfRange));
         QVERIFY(fb.bytes() == before);
     }
 
