@@ -63,14 +63,10 @@ private slots:
     void import_data();
     void import();
     void replaceKeepsWhatFollowsTheBook();
-    void fullBookRoundTrip_data();
-    void fullBookRoundTrip();
-    void onlyBit3IsLostThroughCsv();
-    void oddRecordsRoundTrip_data();
-    void oddRecordsRoundTrip();
+    void roundTrips_data();
+    void roundTrips();
     void repeatedImports_data();
     void repeatedImports();
-    void codePages();
     void commandLineHabits_data();
     void commandLineHabits();
     void spreadsheetNotToATerminal();
@@ -79,14 +75,12 @@ private slots:
     void soundImport();
     void soundExport_data();
     void soundExport();
-    void exportedBankMovesUnchanged();
 
     // test_cli_files.cpp
     void badInput_data();
     void badInput();
     void outputsOverInputs_data();
     void outputsOverInputs();
-    void editThroughAnotherName();
 
     // test_cli_unix.cpp, test_cli_win.cpp
     void namesThatAreNotText();

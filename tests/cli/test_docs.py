@@ -28,27 +28,15 @@ def readme_examples(text):
     """(command, expected statuses) of each '$ ' line in the console blocks."""
     out = []
     for block in re.findall(r'```(?:console|sh)\n(.*?)```', text, re.S):
-        lines = block.split('\n')
-        i = 0
-        while i < len(lines):
-            line = lines[i]
-            if not line.startswith('$ '):
-                i += 1
-                continue
-            command = line[2:]
-            while command.rstrip().endswith('\\') and i + 1 < len(lines):
-                i += 1
-                command = command.rstrip()[:-1] + ' ' + lines[i].strip()
-            i += 1
-            shown = []
-            while i < len(lines) and not lines[i].startswith('$ '):
-                shown.append(lines[i])
-                i += 1
-            expected = {2} if any(': error:' in s for s in shown) else None
+        for step in re.split(r'^\$ ', block, flags=re.M)[1:]:
+            shown = step.split('\n')
+            command = shown.pop(0)
+            while command.rstrip().endswith('\\') and shown:
+                command = command.rstrip()[:-1] + ' ' + shown.pop(0).strip()
             if command.strip() == 'echo $?' and out:
                 out[-1] = (out[-1][0], {int(shown[0])})
-                continue
-            out.append((command, expected))
+            else:
+                out.append((command, {2} if any(': error:' in s for s in shown) else None))
     return out
 
 
