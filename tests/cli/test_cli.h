@@ -50,8 +50,6 @@ class TestCli : public QObject
 private slots:
     // test_cli_images.cpp
     void help();
-    void usageErrors_data();
-    void usageErrors();
     void newWritesTheDefaultImage();
     void info();
     void diff_data();
@@ -67,8 +65,6 @@ private slots:
     void roundTrips();
     void repeatedImports_data();
     void repeatedImports();
-    void commandLineHabits_data();
-    void commandLineHabits();
     void spreadsheetNotToATerminal();
 
     // test_cli_sounds.cpp
@@ -77,8 +73,8 @@ private slots:
     void soundExport();
 
     // test_cli_files.cpp
-    void badInput_data();
-    void badInput();
+    void commandLine_data();
+    void commandLine();
     void outputsOverInputs_data();
     void outputsOverInputs();
 

@@ -1,7 +1,6 @@
 // Contacts out of an image and into it: export, import from files of ours
 // and of other programs, and round trips through both formats.
 #include "tests/cli/test_cli.h"
-#include "tests/common/WaveFiles.h"
 
 #include "spelling/Spelling.h"
 
@@ -371,61 +370,6 @@ void TestCli::repeatedImports()
     QCOMPARE(r.status, 0);
     QVERIFY2(r.err.contains(QLatin1String("; the image is unchanged")), qPrintable(r.err));
     QCOMPARE(d.read("c.bin"), d.read("b.bin"));
-}
-
-// Options that do not apply, other schemes, standard output, a short image and
-// what sound-import took: status, a line of standard error, the start of the output.
-void TestCli::commandLineHabits_data()
-{
-    QTest::addColumn<QStringList>("args");
-    QTest::addColumn<int>("status");
-    QTest::addColumn<QString>("message");
-    QTest::addColumn<QByteArray>("out");
-    const QStringList dry{"import", "a.bin", "c.csv", "--dry-run"};
-    QTest::newRow("--timeout with a file") << dry + QStringList{"--timeout", "5"} << 0
-                                           << "vire-image: warning: --timeout applies only to a CardDAV URL; ignored" << QByteArray();
-    QTest::newRow("--user with a file") << dry + QStringList{"--user", "anna"} << 0
-                                        << "vire-image: warning: --user applies only to a CardDAV URL; ignored" << QByteArray();
-    QTest::newRow("--ca-file missing with a file") << dry + QStringList{"--ca-file", "none.pem"} << 2
-                                                   << "none.pem: error: no such file; --ca-file takes a file of PEM certificates"
-                                                   << QByteArray();
-    QTest::newRow("ftp://") << QStringList{"import", "a.bin", "ftp://x.example/a.vcf", "-o", "b.bin"} << 2
-                            << "ftp://x.example/a.vcf: error: ftp:// is not supported; use http:// or https://, or a file"
-                            << QByteArray();
-    QTest::newRow("-o -") << QStringList{"export", "a.bin", "-o", "-"} << 0 << QString() << Header;
-    QTest::newRow("short image") << QStringList{"info", "short.bin"} << 0
-                                 << "short.bin: warning: 1000 bytes, not 524,288; the rest reads as zero"
-                                 << QByteArray("Image:           short.bin\nUser entries:    0 of 2,032\n"
-                                               "_HiddenNumber:   \"\", flags 0x00");
-    QTest::newRow("sound-import cut") << QStringList{"sound-import", "a.bin", "2", "long.wav", "-o", "b.bin"} << 0
-                                      << "long.wav: warning: the data chunk holds 70,000 bytes; only the first 65,520, the "
-                                         "bank's size, were taken" << QByteArray();
-    QTest::newRow("sound-import converts nothing")
-        << QStringList{"sound-import", "a.bin", "2", "long.wav", "-o", "b.bin"} << 0
-        << "long.wav: warning: 16-bit stereo PCM at 44,100 Hz, not the 8-bit mono PCM that sound-export writes; the "
-           "bytes were copied as they are, without conversion" << QByteArray();
-    QTest::newRow("sound-import says what it took") << QStringList{"sound-import", "a.bin", "2", "mono.wav", "-o", "b.bin"} << 0
-                                                    << "mono.wav: summary: 8-bit mono PCM at 8,000 Hz; 100 sample bytes "
-                                                       "copied into bank 2" << QByteArray();
-}
-
-void TestCli::commandLineHabits()
-{
-    QFETCH(QStringList, args);
-    QFETCH(int, status);
-    QFETCH(QString, message);
-    QFETCH(QByteArray, out);
-    CliFolder d;
-    d.write("a.bin", image({}));
-    d.write("short.bin", QByteArray(1000, '\0').replace(2, 4, "VIRE"));
-    d.write("c.csv", "number,name\n0701,Anna\n");
-    using namespace wavefiles;
-    d.write("long.wav", riff(chunk("fmt ", fmtBody(2, 44100, 16)) + chunk("data", QByteArray(70000, 'x'))));
-    d.write("mono.wav", wave(QByteArray(100, 'x')));
-    const Result r = d.vire(args);
-    QCOMPARE(r.status, status);
-    QVERIFY2(message.isEmpty() || r.err.contains(message), qPrintable(r.err));
-    QVERIFY2(r.out.startsWith(out), r.out.left(200).constData());
 }
 
 // As gzip does: a zip package would only garble the terminal.

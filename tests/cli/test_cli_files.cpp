@@ -1,19 +1,40 @@
 // What the tool refuses to read or to write over: the output it would
-// have written stays as it was.
+// have written stays as it was; and the habits of its command line.
 #include "tests/cli/test_cli.h"
 
 #include "tests/common/WaveFiles.h"
 
 using namespace wavefiles;
 
-// SPECIAL stands for something that is not a regular file (specialFile).
-void TestCli::badInput_data()
+namespace {
+
+const QString UsageError = QStringLiteral("vire-image: error: ");
+
+} // namespace
+
+// vire-image ARGS: its status, a line among its messages, the start of its
+// output; and the files it may not write stay as they were. SPECIAL stands
+// for something that is not a regular file (specialFile).
+void TestCli::commandLine_data()
 {
     QTest::addColumn<QStringList>("args");
+    QTest::addColumn<int>("status");
     QTest::addColumn<QString>("message");
+    QTest::addColumn<QByteArray>("out");
+    // Refused: status 2, nothing on standard output.
     auto row = [](const char *name, const QStringList &args, const QString &message) {
-        QTest::newRow(name) << args << message;
+        QTest::newRow(name) << args << 2 << message << QByteArray();
     };
+    // Usage errors: one form for every message, these too, and a hint.
+    row("no command", {}, UsageError);
+    row("unknown command", {"frobnicate"}, UsageError);
+    row("info without an image", {"info"}, UsageError);
+    row("info with two", {"info", "a", "b"}, UsageError);
+    row("new without -o", {"new"}, UsageError);
+    row("export --replace", {"export", "x.bin", "--replace"}, UsageError);
+    row("-o without a name", {"export", "x.bin", "-o"}, UsageError);
+    row("--sync with --replace", {"import", "x.bin", "c.csv", "--sync", "--replace", "-o", "y.bin"}, UsageError);
+
     row("no image", {"import", "zero.bin", "nonumber.csv", "-o", "keep.bin"}, "zero.bin: error: not an image of the VIRE family");
     row("count too large", {"import", "big.bin", "nonumber.csv", "-o", "keep.bin"},
         "big.bin: error: the image claims 2,033 entries; its phone book holds at most 2,032");
@@ -54,14 +75,44 @@ void TestCli::badInput_data()
     row("export to a folder", {"export", "a.bin", "-o", "folder"}, "folder: error: not a regular file");
     row("export to a special file", {"export", "a.bin", "-o", "SPECIAL"}, "SPECIAL: error: not a regular file");
     row("unknown format", {"export", "a.bin", "--format", "xml"}, "format \"xml\" is not csv, vcard, xlsx or ods");
+
+    // Options that do not apply, other schemes, standard output, a short image and what sound-import took.
+    const QStringList dry{"import", "a.bin", "c.csv", "--dry-run"};
+    QTest::newRow("--timeout with a file") << dry + QStringList{"--timeout", "5"} << 0
+                                           << "vire-image: warning: --timeout applies only to a CardDAV URL; ignored" << QByteArray();
+    QTest::newRow("--user with a file") << dry + QStringList{"--user", "anna"} << 0
+                                        << "vire-image: warning: --user applies only to a CardDAV URL; ignored" << QByteArray();
+    row("--ca-file missing with a file", dry + QStringList{"--ca-file", "none.pem"},
+        "none.pem: error: no such file; --ca-file takes a file of PEM certificates");
+    row("ftp://", {"import", "a.bin", "ftp://x.example/a.vcf", "-o", "b.bin"},
+        "ftp://x.example/a.vcf: error: ftp:// is not supported; use http:// or https://, or a file");
+    QTest::newRow("-o -") << QStringList{"export", "a.bin", "-o", "-"} << 0 << QString() << Header;
+    QTest::newRow("short image") << QStringList{"info", "short.bin"} << 0
+                                 << "short.bin: warning: 1000 bytes, not 524,288; the rest reads as zero"
+                                 << QByteArray("Image:           short.bin\nUser entries:    0 of 2,032\n"
+                                               "_HiddenNumber:   \"\", flags 0x00");
+    QTest::newRow("sound-import cut") << QStringList{"sound-import", "a.bin", "2", "long.wav", "-o", "b.bin"} << 0
+                                      << "long.wav: warning: the data chunk holds 70,000 bytes; only the first 65,520, the "
+                                         "bank's size, were taken" << QByteArray();
+    QTest::newRow("sound-import converts nothing")
+        << QStringList{"sound-import", "a.bin", "2", "long.wav", "-o", "b.bin"} << 0
+        << "long.wav: warning: 16-bit stereo PCM at 44,100 Hz, not the 8-bit mono PCM that sound-export writes; the "
+           "bytes were copied as they are, without conversion" << QByteArray();
+    QTest::newRow("sound-import says what it took") << QStringList{"sound-import", "a.bin", "2", "mono.wav", "-o", "b.bin"} << 0
+                                                    << "mono.wav: summary: 8-bit mono PCM at 8,000 Hz; 100 sample bytes "
+                                                       "copied into bank 2" << QByteArray();
 }
 
-void TestCli::badInput()
+void TestCli::commandLine()
 {
     QFETCH(QStringList, args);
+    QFETCH(int, status);
     QFETCH(QString, message);
+    QFETCH(QByteArray, out);
     CliFolder d;
     d.write("a.bin", image({record("555", "Office")}));
+    d.write("short.bin", QByteArray(1000, '\0').replace(2, 4, "VIRE"));
+    d.write("c.csv", "number,name\n0701,Anna\n");
     d.write("zero.bin", QByteArray(Size, '\0'));
     d.write("big.bin", image({}, 2033));
     d.write("nonumber.csv", "name,sound\nx,1\n");
@@ -73,6 +124,8 @@ void TestCli::badInput()
     d.write("alike.csv", "First Name,Home Phone,Vorname,Telefon privat\nA,1,B,2\n");
     d.write("notriff.wav", "RIFX and so on");
     d.write(QStringLiteral("\u0416.wav"), riff(chunk("data", "abc")));
+    d.write("long.wav", riff(chunk("fmt ", fmtBody(2, 44100, 16)) + chunk("data", QByteArray(70000, 'x'))));
+    d.write("mono.wav", wave(QByteArray(100, 'x')));
     QByteArray many = "number\n";
     for (int i = 0; i < 2032; ++i)
         many += QByteArray::number(i) + '\n';
@@ -84,8 +137,11 @@ void TestCli::badInput()
     d.write("keep.bin", "old");
 
     const Result r = d.vire(args.replaceInStrings(QStringLiteral("SPECIAL"), special));
-    QVERIFY2(r.status == 2, qPrintable(r.err));
+    QVERIFY2(r.status == status, qPrintable(r.err));
     QVERIFY2(r.err.contains(message.replace(QStringLiteral("SPECIAL"), special)), qPrintable(r.err));
+    QVERIFY2(message != UsageError || (r.err.startsWith(UsageError) && r.err.contains(QLatin1String("--help"))),
+             qPrintable(r.err));
+    QVERIFY2(r.out.startsWith(out) && (status == 0 || r.out.isEmpty()), r.out.left(200).constData());
     QVERIFY2(!r.err.contains(QLatin1String("VireError")), qPrintable(r.err));
     QCOMPARE(d.read("keep.bin"), QByteArray("old"));
     QCOMPARE(d.exists(special), specialListed);

@@ -17,31 +17,6 @@ void TestCli::help()
     QVERIFY(r.out.startsWith("vire-image "));
 }
 
-// Status 2, a hint on standard error, nothing on standard output.
-void TestCli::usageErrors_data()
-{
-    QTest::addColumn<QStringList>("args");
-    QTest::newRow("no command") << QStringList{};
-    QTest::newRow("unknown command") << QStringList{"frobnicate"};
-    QTest::newRow("info without an image") << QStringList{"info"};
-    QTest::newRow("info with two") << QStringList{"info", "a", "b"};
-    QTest::newRow("new without -o") << QStringList{"new"};
-    QTest::newRow("export --replace") << QStringList{"export", "x.bin", "--replace"};
-    QTest::newRow("-o without a name") << QStringList{"export", "x.bin", "-o"};
-    QTest::newRow("--sync with --replace") << QStringList{"import", "x.bin", "c.csv", "--sync", "--replace", "-o", "y.bin"};
-}
-
-void TestCli::usageErrors()
-{
-    QFETCH(QStringList, args);
-    const Result r = CliFolder().vire(args);
-    QCOMPARE(r.status, 2);
-    // One form for every message, usage errors too.
-    QVERIFY2(r.err.startsWith(QLatin1String("vire-image: error: ")) && r.err.contains(QLatin1String("--help")),
-             qPrintable(r.err));
-    QVERIFY(r.out.isEmpty());
-}
-
 void TestCli::newWritesTheDefaultImage()
 {
     CliFolder d;
