@@ -68,9 +68,8 @@ private slots:
     void spreadsheetNotToATerminal();
 
     // test_cli_sounds.cpp
-    void soundImport();
-    void soundExport_data();
-    void soundExport();
+    void sounds_data();
+    void sounds();
 
     // test_cli_files.cpp
     void commandLine_data();
