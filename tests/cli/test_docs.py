@@ -4,7 +4,7 @@
 # man page and the other way round.
 #
 #   test_docs.py VIRE_IMAGE README MANPAGE HOSTILE_DAV
-import os, re, shlex, struct, subprocess, sys, tempfile
+import os, re, shlex, shutil, struct, subprocess, sys, tempfile
 
 VIRE, README, MANPAGE, HOSTILE = sys.argv[1:5]
 failures = []
@@ -65,6 +65,9 @@ def wave(path):
         f.write(b'RIFF' + struct.pack('<I', 36 + len(data)) + b'WAVEfmt ' + fmt + b'data' + struct.pack('<I', len(data)) + data)
 
 
+FORMATS = {'.csv': 'csv', '.vcf': 'vcard', '.xlsx': 'xlsx', '.ods': 'ods'}
+
+
 def prepare(folder, names):
     """The files an example reads that earlier examples did not make."""
     base = os.path.join(folder, '.base.bin')
@@ -80,11 +83,9 @@ def prepare(folder, names):
             continue
         ext = os.path.splitext(name)[1]
         if ext == '.bin':
-            run(['new', '-o', path], folder, status={0})
-            run(['import', path, os.path.join(folder, '.base.csv'), '-o', path], folder, status={0})
-        elif ext in ('.csv', '.vcf', '.xlsx', '.ods'):
-            fmt = {'.csv': 'csv', '.vcf': 'vcard', '.xlsx': 'xlsx', '.ods': 'ods'}[ext]
-            run(['export', base, '--format', fmt, '-o', path], folder, status={0})
+            shutil.copyfile(base, path)
+        elif ext in FORMATS:
+            run(['export', base, '--format', FORMATS[ext], '-o', path], folder, status={0})
         elif ext == '.wav':
             wave(path)
 
@@ -138,20 +139,21 @@ def run_examples(name, examples, server, not_run):
 
 # ---- the options ----------------------------------------------------------
 
+OPTION = r'(?<![\w-])(--[a-z][a-z-]*)'
+
+
 def help_options():
     text = run(['--help'], None, status={0}).stdout.decode()
     commands = re.findall(r'^  ([a-z][a-z-]+) ', text.split('Commands:')[1].split('Options:')[0], re.M)
-    options = set(re.findall(r'(?<![\w-])(--[a-z][a-z-]*)', text))
-    for c in commands:
-        options |= set(re.findall(r'(?<![\w-])(--[a-z][a-z-]*)', run([c, '--help'], None, status={0}).stdout.decode()))
-    return options
+    texts = [text] + [run([c, '--help'], None, status={0}).stdout.decode() for c in commands]
+    return set(re.findall(OPTION, '\n'.join(texts)))
 
 
 def main():
     readme = open(README, encoding='utf-8').read()
     man = open(MANPAGE, encoding='utf-8').read()
 
-    documented = set(re.findall(r'(?<![\w-])(--[a-z][a-z-]*)', man.replace('\\-', '-')))
+    documented = set(re.findall(OPTION, man.replace('\\-', '-')))
     listed = help_options()
     for option in sorted(listed - documented):
         fail('%s is in --help but not in the man page' % option)
