@@ -51,16 +51,14 @@ private slots:
     // test_cli_images.cpp
     void help();
     void newWritesTheDefaultImage();
-    void info();
-    void diff_data();
-    void diff();
+    void reports_data();
+    void reports();
 
     // test_cli_contacts.cpp
     void exportFormats_data();
     void exportFormats();
     void import_data();
     void import();
-    void replaceKeepsWhatFollowsTheBook();
     void roundTrips_data();
     void roundTrips();
     void repeatedImports_data();

@@ -86,6 +86,7 @@ void TestCli::commandLine_data()
         "none.pem: error: no such file; --ca-file takes a file of PEM certificates");
     row("ftp://", {"import", "a.bin", "ftp://x.example/a.vcf", "-o", "b.bin"},
         "ftp://x.example/a.vcf: error: ftp:// is not supported; use http:// or https://, or a file");
+    QTest::newRow("--version") << QStringList{"--version"} << 0 << QString() << QByteArray("vire-image ");
     QTest::newRow("-o -") << QStringList{"export", "a.bin", "-o", "-"} << 0 << QString() << Header;
     QTest::newRow("short image") << QStringList{"info", "short.bin"} << 0
                                  << "short.bin: warning: 1000 bytes, not 524,288; the rest reads as zero"
