@@ -24,15 +24,16 @@ def run(args, cwd, env=None, status=None):
 
 # ---- the examples ---------------------------------------------------------
 
+# A line that ends in a backslash goes on in the next.
+CONTINUED = r'\s*\\\n\s*'
+
+
 def readme_examples(text):
     """(command, expected statuses) of each '$ ' line in the console blocks."""
     out = []
     for block in re.findall(r'```(?:console|sh)\n(.*?)```', text, re.S):
         for step in re.split(r'^\$ ', block, flags=re.M)[1:]:
-            shown = step.split('\n')
-            command = shown.pop(0)
-            while command.rstrip().endswith('\\') and shown:
-                command = command.rstrip()[:-1] + ' ' + shown.pop(0).strip()
+            command, *shown = re.sub(CONTINUED, ' ', step).split('\n')
             if command.strip() == 'echo $?' and out:
                 out[-1] = (out[-1][0], {int(shown[0])})
             else:
@@ -47,15 +48,7 @@ def man_examples(text):
         return []
     lines = [l for l in section.group(1).split('\n') if l and not l.startswith('.')]
     lines = [l.replace('\\-', '-').replace('\\e', '\\') for l in lines]
-    out, command = [], ''
-    for line in lines:
-        command += ' ' + line.strip() if command else line
-        if command.endswith('\\'):
-            command = command[:-1].rstrip()
-            continue
-        out.append((command, None))
-        command = ''
-    return out
+    return [(command, None) for command in re.sub(CONTINUED, ' ', '\n'.join(lines)).split('\n')]
 
 
 def wave(path):
