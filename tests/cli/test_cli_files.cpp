@@ -77,31 +77,30 @@ void TestCli::commandLine_data()
     row("unknown format", {"export", "a.bin", "--format", "xml"}, "format \"xml\" is not csv, vcard, xlsx or ods");
 
     // Options that do not apply, other schemes, standard output, a short image and what sound-import took.
+    auto done = [](const char *name, const QStringList &args, const QString &message, const QByteArray &out = {}) {
+        QTest::newRow(name) << args << 0 << message << out;
+    };
     const QStringList dry{"import", "a.bin", "c.csv", "--dry-run"};
-    QTest::newRow("--timeout with a file") << dry + QStringList{"--timeout", "5"} << 0
-                                           << "vire-image: warning: --timeout applies only to a CardDAV URL; ignored" << QByteArray();
-    QTest::newRow("--user with a file") << dry + QStringList{"--user", "anna"} << 0
-                                        << "vire-image: warning: --user applies only to a CardDAV URL; ignored" << QByteArray();
+    done("--timeout with a file", dry + QStringList{"--timeout", "5"},
+         "vire-image: warning: --timeout applies only to a CardDAV URL; ignored");
+    done("--user with a file", dry + QStringList{"--user", "anna"},
+         "vire-image: warning: --user applies only to a CardDAV URL; ignored");
     row("--ca-file missing with a file", dry + QStringList{"--ca-file", "none.pem"},
         "none.pem: error: no such file; --ca-file takes a file of PEM certificates");
     row("ftp://", {"import", "a.bin", "ftp://x.example/a.vcf", "-o", "b.bin"},
         "ftp://x.example/a.vcf: error: ftp:// is not supported; use http:// or https://, or a file");
-    QTest::newRow("--version") << QStringList{"--version"} << 0 << QString() << QByteArray("vire-image ");
-    QTest::newRow("-o -") << QStringList{"export", "a.bin", "-o", "-"} << 0 << QString() << Header;
-    QTest::newRow("short image") << QStringList{"info", "short.bin"} << 0
-                                 << "short.bin: warning: 1000 bytes, not 524,288; the rest reads as zero"
-                                 << QByteArray("Image:           short.bin\nUser entries:    0 of 2,032\n"
-                                               "_HiddenNumber:   \"\", flags 0x00");
-    QTest::newRow("sound-import cut") << QStringList{"sound-import", "a.bin", "2", "long.wav", "-o", "b.bin"} << 0
-                                      << "long.wav: warning: the data chunk holds 70,000 bytes; only the first 65,520, the "
-                                         "bank's size, were taken" << QByteArray();
-    QTest::newRow("sound-import converts nothing")
-        << QStringList{"sound-import", "a.bin", "2", "long.wav", "-o", "b.bin"} << 0
-        << "long.wav: warning: 16-bit stereo PCM at 44,100 Hz, not the 8-bit mono PCM that sound-export writes; the "
-           "bytes were copied as they are, without conversion" << QByteArray();
-    QTest::newRow("sound-import says what it took") << QStringList{"sound-import", "a.bin", "2", "mono.wav", "-o", "b.bin"} << 0
-                                                    << "mono.wav: summary: 8-bit mono PCM at 8,000 Hz; 100 sample bytes "
-                                                       "copied into bank 2" << QByteArray();
+    done("--version", {"--version"}, {}, "vire-image ");
+    done("-o -", {"export", "a.bin", "-o", "-"}, {}, Header);
+    done("short image", {"info", "short.bin"}, "short.bin: warning: 1000 bytes, not 524,288; the rest reads as zero",
+         "Image:           short.bin\nUser entries:    0 of 2,032\n_HiddenNumber:   \"\", flags 0x00");
+    const QStringList long2{"sound-import", "a.bin", "2", "long.wav", "-o", "b.bin"};
+    done("sound-import cut", long2,
+         "long.wav: warning: the data chunk holds 70,000 bytes; only the first 65,520, the bank's size, were taken");
+    done("sound-import converts nothing", long2,
+         "long.wav: warning: 16-bit stereo PCM at 44,100 Hz, not the 8-bit mono PCM that sound-export writes; the "
+         "bytes were copied as they are, without conversion");
+    done("sound-import says what it took", {"sound-import", "a.bin", "2", "mono.wav", "-o", "b.bin"},
+         "mono.wav: summary: 8-bit mono PCM at 8,000 Hz; 100 sample bytes copied into bank 2");
 }
 
 void TestCli::commandLine()
