@@ -110,23 +110,22 @@ void TestCli::ownersAndLimits()
         QSKIP("needs root to run the tool as other users");
     CliFolder d;
     QVERIFY(setMode(d.path(), 0755));
-    // Root's 666 file in a sticky folder, saved by another user: in place.
-    d.write("sticky/phone.bin", "old");
-    QVERIFY(setMode(d.path("sticky"), 01777) && setMode(d.path("sticky/phone.bin"), 0666));
-    Result r = shell(d, "exec setpriv --reuid 65534 --regid 65534 --clear-groups \"$VIRE\" new -o sticky/phone.bin");
-    QVERIFY2(r.status == 0, qPrintable(r.err));
-    QCOMPARE(d.read("sticky/phone.bin").size(), Size);
-    QCOMPARE(statOf(d.path("sticky/phone.bin")).st_uid, uid_t(0));
-    QCOMPARE(filesIn(d.path("sticky")).size(), 1);
-
-    // A colleague's 664 file in a set-group-id 2775 folder of their group stays theirs.
-    d.write("team/phone.bin", "old");
-    QVERIFY(setMode(d.path("team"), 02775, 0, 100) && setMode(d.path("team/phone.bin"), 0664, 65533, 100));
-    r = shell(d, "exec setpriv --reuid 65534 --regid 65534 --groups 100 \"$VIRE\" new -o team/phone.bin");
-    QVERIFY2(r.status == 0, qPrintable(r.err));
-    QCOMPARE(d.read("team/phone.bin").size(), Size);
-    const struct stat st = statOf(d.path("team/phone.bin"));
-    QVERIFY(st.st_uid == 65533 && st.st_gid == 100 && (st.st_mode & 07777) == 0664);
+    // Saved by another user in place, owner, group and mode as they were: root's 666 file in a sticky
+    // folder, and a colleague's 664 file in a set-group-id 2775 folder of their group.
+    struct Shared { const char *folder; mode_t folderMode; gid_t gid; uid_t uid; mode_t mode; const char *groups; };
+    for (const Shared &s : {Shared{"sticky", 01777, 0, 0, 0666, "--clear-groups"},
+                            Shared{"team", 02775, 100, 65533, 0664, "--groups 100"}}) {
+        const QString file = QLatin1String(s.folder) + QLatin1String("/phone.bin");
+        d.write(file, "old");
+        QVERIFY(setMode(d.path(s.folder), s.folderMode, 0, int(s.gid)) && setMode(d.path(file), s.mode, int(s.uid), int(s.gid)));
+        const Result r = shell(d, QStringLiteral("exec setpriv --reuid 65534 --regid 65534 %1 \"$VIRE\" new -o %2")
+                                      .arg(QLatin1String(s.groups), file));
+        QVERIFY2(r.status == 0, qPrintable(r.err));
+        QCOMPARE(d.read(file).size(), Size);
+        const struct stat st = statOf(d.path(file));
+        QVERIFY(st.st_uid == s.uid && st.st_gid == s.gid && (st.st_mode & 07777) == s.mode);
+        QCOMPARE(filesIn(d.path(s.folder)).size(), 1);
+    }
 
     // A file-size limit below the image: refused before the first byte,
     // replaced or written in place alike, and no file left behind.
@@ -134,7 +133,7 @@ void TestCli::ownersAndLimits()
     d.write("two.bin", "old");
     QVERIFY(::link(QFile::encodeName(d.path("two.bin")).constData(), QFile::encodeName(d.path("two-b.bin")).constData()) == 0);
     for (const char *name : {"one.bin", "two.bin"}) {
-        r = shell(d, QStringLiteral("exec prlimit --fsize=300000 \"$VIRE\" new -o ") + QLatin1String(name));
+        const Result r = shell(d, QStringLiteral("exec prlimit --fsize=300000 \"$VIRE\" new -o ") + QLatin1String(name));
         QCOMPARE(r.status, 2);
         QVERIFY2(r.err.contains(QLatin1String(": error: File too large. The file is unchanged.")), qPrintable(r.err));
         QCOMPARE(d.read(QLatin1String(name)), QByteArray("old"));
