@@ -50,43 +50,30 @@ class TestCli : public QObject
 private slots:
     // test_cli_images.cpp
     void help();
-    void usageErrors_data();
-    void usageErrors();
     void newWritesTheDefaultImage();
-    void info();
-    void diff_data();
-    void diff();
+    void reports_data();
+    void reports();
 
     // test_cli_contacts.cpp
     void exportFormats_data();
     void exportFormats();
     void import_data();
     void import();
-    void replaceKeepsWhatFollowsTheBook();
-    void fullBookRoundTrip_data();
-    void fullBookRoundTrip();
-    void onlyBit3IsLostThroughCsv();
-    void oddRecordsRoundTrip_data();
-    void oddRecordsRoundTrip();
+    void roundTrips_data();
+    void roundTrips();
     void repeatedImports_data();
     void repeatedImports();
-    void codePages();
-    void commandLineHabits_data();
-    void commandLineHabits();
     void spreadsheetNotToATerminal();
 
     // test_cli_sounds.cpp
-    void soundImport();
-    void soundExport_data();
-    void soundExport();
-    void exportedBankMovesUnchanged();
+    void sounds_data();
+    void sounds();
 
     // test_cli_files.cpp
-    void badInput_data();
-    void badInput();
+    void commandLine_data();
+    void commandLine();
     void outputsOverInputs_data();
     void outputsOverInputs();
-    void editThroughAnotherName();
 
     // test_cli_unix.cpp, test_cli_win.cpp
     void namesThatAreNotText();

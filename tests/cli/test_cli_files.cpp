@@ -1,19 +1,40 @@
 // What the tool refuses to read or to write over: the output it would
-// have written stays as it was.
+// have written stays as it was; and the habits of its command line.
 #include "tests/cli/test_cli.h"
 
 #include "tests/common/WaveFiles.h"
 
 using namespace wavefiles;
 
-// SPECIAL stands for something that is not a regular file (specialFile).
-void TestCli::badInput_data()
+namespace {
+
+const QString UsageError = QStringLiteral("vire-image: error: ");
+
+} // namespace
+
+// vire-image ARGS: its status, a line among its messages, the start of its
+// output; and the files it may not write stay as they were. SPECIAL stands
+// for something that is not a regular file (specialFile).
+void TestCli::commandLine_data()
 {
     QTest::addColumn<QStringList>("args");
+    QTest::addColumn<int>("status");
     QTest::addColumn<QString>("message");
+    QTest::addColumn<QByteArray>("out");
+    // Refused: status 2, nothing on standard output.
     auto row = [](const char *name, const QStringList &args, const QString &message) {
-        QTest::newRow(name) << args << message;
+        QTest::newRow(name) << args << 2 << message << QByteArray();
     };
+    // Usage errors: one form for every message, these too, and a hint.
+    row("no command", {}, UsageError);
+    row("unknown command", {"frobnicate"}, UsageError);
+    row("info without an image", {"info"}, UsageError);
+    row("info with two", {"info", "a", "b"}, UsageError);
+    row("new without -o", {"new"}, UsageError);
+    row("export --replace", {"export", "x.bin", "--replace"}, UsageError);
+    row("-o without a name", {"export", "x.bin", "-o"}, UsageError);
+    row("--sync with --replace", {"import", "x.bin", "c.csv", "--sync", "--replace", "-o", "y.bin"}, UsageError);
+
     row("no image", {"import", "zero.bin", "nonumber.csv", "-o", "keep.bin"}, "zero.bin: error: not an image of the VIRE family");
     row("count too large", {"import", "big.bin", "nonumber.csv", "-o", "keep.bin"},
         "big.bin: error: the image claims 2,033 entries; its phone book holds at most 2,032");
@@ -54,14 +75,44 @@ void TestCli::badInput_data()
     row("export to a folder", {"export", "a.bin", "-o", "folder"}, "folder: error: not a regular file");
     row("export to a special file", {"export", "a.bin", "-o", "SPECIAL"}, "SPECIAL: error: not a regular file");
     row("unknown format", {"export", "a.bin", "--format", "xml"}, "format \"xml\" is not csv, vcard, xlsx or ods");
+
+    // Options that do not apply, other schemes, standard output, a short image and what sound-import took.
+    auto done = [](const char *name, const QStringList &args, const QString &message, const QByteArray &out = {}) {
+        QTest::newRow(name) << args << 0 << message << out;
+    };
+    const QStringList dry{"import", "a.bin", "c.csv", "--dry-run"};
+    done("--timeout with a file", dry + QStringList{"--timeout", "5"},
+         "vire-image: warning: --timeout applies only to a CardDAV URL; ignored");
+    done("--user with a file", dry + QStringList{"--user", "anna"},
+         "vire-image: warning: --user applies only to a CardDAV URL; ignored");
+    row("--ca-file missing with a file", dry + QStringList{"--ca-file", "none.pem"},
+        "none.pem: error: no such file; --ca-file takes a file of PEM certificates");
+    row("ftp://", {"import", "a.bin", "ftp://x.example/a.vcf", "-o", "b.bin"},
+        "ftp://x.example/a.vcf: error: ftp:// is not supported; use http:// or https://, or a file");
+    done("--version", {"--version"}, {}, "vire-image ");
+    done("-o -", {"export", "a.bin", "-o", "-"}, {}, Header);
+    done("short image", {"info", "short.bin"}, "short.bin: warning: 1000 bytes, not 524,288; the rest reads as zero",
+         "Image:           short.bin\nUser entries:    0 of 2,032\n_HiddenNumber:   \"\", flags 0x00");
+    const QStringList long2{"sound-import", "a.bin", "2", "long.wav", "-o", "b.bin"};
+    done("sound-import cut", long2,
+         "long.wav: warning: the data chunk holds 70,000 bytes; only the first 65,520, the bank's size, were taken");
+    done("sound-import converts nothing", long2,
+         "long.wav: warning: 16-bit stereo PCM at 44,100 Hz, not the 8-bit mono PCM that sound-export writes; the "
+         "bytes were copied as they are, without conversion");
+    done("sound-import says what it took", {"sound-import", "a.bin", "2", "mono.wav", "-o", "b.bin"},
+         "mono.wav: summary: 8-bit mono PCM at 8,000 Hz; 100 sample bytes copied into bank 2");
 }
 
-void TestCli::badInput()
+void TestCli::commandLine()
 {
     QFETCH(QStringList, args);
+    QFETCH(int, status);
     QFETCH(QString, message);
+    QFETCH(QByteArray, out);
     CliFolder d;
     d.write("a.bin", image({record("555", "Office")}));
+    d.write("short.bin", QByteArray(1000, '\0').replace(2, 4, "VIRE"));
+    d.write("c.csv", "number,name\n0701,Anna\n");
     d.write("zero.bin", QByteArray(Size, '\0'));
     d.write("big.bin", image({}, 2033));
     d.write("nonumber.csv", "name,sound\nx,1\n");
@@ -73,6 +124,8 @@ void TestCli::badInput()
     d.write("alike.csv", "First Name,Home Phone,Vorname,Telefon privat\nA,1,B,2\n");
     d.write("notriff.wav", "RIFX and so on");
     d.write(QStringLiteral("\u0416.wav"), riff(chunk("data", "abc")));
+    d.write("long.wav", riff(chunk("fmt ", fmtBody(2, 44100, 16)) + chunk("data", QByteArray(70000, 'x'))));
+    d.write("mono.wav", wave(QByteArray(100, 'x')));
     QByteArray many = "number\n";
     for (int i = 0; i < 2032; ++i)
         many += QByteArray::number(i) + '\n';
@@ -84,28 +137,35 @@ void TestCli::badInput()
     d.write("keep.bin", "old");
 
     const Result r = d.vire(args.replaceInStrings(QStringLiteral("SPECIAL"), special));
-    QVERIFY2(r.status == 2, qPrintable(r.err));
+    QVERIFY2(r.status == status, qPrintable(r.err));
     QVERIFY2(r.err.contains(message.replace(QStringLiteral("SPECIAL"), special)), qPrintable(r.err));
+    QVERIFY2(message != UsageError || (r.err.startsWith(UsageError) && r.err.contains(QLatin1String("--help"))),
+             qPrintable(r.err));
+    QVERIFY2(r.out.startsWith(out) && (status == 0 || r.out.isEmpty()), r.out.left(200).constData());
     QVERIFY2(!r.err.contains(QLatin1String("VireError")), qPrintable(r.err));
     QCOMPARE(d.read("keep.bin"), QByteArray("old"));
     QCOMPARE(d.exists(special), specialListed);
     QVERIFY(QFileInfo(d.path("folder")).isDir());
 }
 
-// An output that is an input, under its own name or another: refused, every file as it was.
+// An output that is an input, under its own name or another: refused, every
+// file as it was. But an image written over the image it edits is an edit.
 void TestCli::outputsOverInputs_data()
 {
     QTest::addColumn<QStringList>("args");
-    QTest::newRow("export over its image") << QStringList{"export", "a.bin", "-o", "a.bin"};
-    QTest::newRow("export over another name") << QStringList{"export", "a.bin", "-o", "link.bin"};
-    QTest::newRow("import over its source") << QStringList{"import", "a.bin", "c.csv", "-o", "c.csv"};
-    QTest::newRow("sound-import over its wave") << QStringList{"sound-import", "a.bin", "1", "w.wav", "-o", "w.wav"};
-    QTest::newRow("sound-export over another name") << QStringList{"sound-export", "link.bin", "1", "a.bin"};
+    QTest::addColumn<bool>("edits");
+    QTest::newRow("export over its image") << QStringList{"export", "a.bin", "-o", "a.bin"} << false;
+    QTest::newRow("export over another name") << QStringList{"export", "a.bin", "-o", "link.bin"} << false;
+    QTest::newRow("import over its source") << QStringList{"import", "a.bin", "c.csv", "-o", "c.csv"} << false;
+    QTest::newRow("sound-import over its wave") << QStringList{"sound-import", "a.bin", "1", "w.wav", "-o", "w.wav"} << false;
+    QTest::newRow("sound-export over another name") << QStringList{"sound-export", "link.bin", "1", "a.bin"} << false;
+    QTest::newRow("edit through another name") << QStringList{"import", "a.bin", "c.csv", "-o", "link.bin"} << true;
 }
 
 void TestCli::outputsOverInputs()
 {
     QFETCH(QStringList, args);
+    QFETCH(bool, edits);
     CliFolder d;
     const QByteArray a = image({record("555", "Office")}), csv = Header + "777,New,0,0,0,0,0\r\n",
                      wav = riff(chunk("data", "abc"));
@@ -114,21 +174,15 @@ void TestCli::outputsOverInputs()
     d.write("w.wav", wav);
     QVERIFY(otherName(d.path("a.bin"), d.path("link.bin")));
     const Result r = d.vire(args);
+    QCOMPARE(d.read("c.csv"), csv);
+    QCOMPARE(d.read("w.wav"), wav);
+    if (edits) {
+        QVERIFY2(r.status == 0, qPrintable(r.err));
+        QVERIFY(d.exportCsv("a.bin").contains("777,New"));
+        QVERIFY(isOtherName(d.path("link.bin")));
+        return;
+    }
     QCOMPARE(r.status, 2);
     QVERIFY2(r.err.contains(QLatin1String("is the same file as the input")), qPrintable(r.err));
     QCOMPARE(d.read("a.bin"), a);
-    QCOMPARE(d.read("c.csv"), csv);
-    QCOMPARE(d.read("w.wav"), wav);
-}
-
-// An image written over the image it edits is an edit.
-void TestCli::editThroughAnotherName()
-{
-    CliFolder d;
-    d.write("a.bin", image({record("555", "Office")}));
-    d.write("c.csv", Header + "777,New,0,0,0,0,0\r\n");
-    QVERIFY(otherName(d.path("a.bin"), d.path("link.bin")));
-    QCOMPARE(d.vire({"import", "a.bin", "c.csv", "-o", "link.bin"}).status, 0);
-    QVERIFY(d.exportCsv("a.bin").contains("777,New"));
-    QVERIFY(isOtherName(d.path("link.bin")));
 }

@@ -12,34 +12,6 @@ void TestCli::help()
     QCOMPARE(r.status, 0);
     QVERIFY2(r.out.count('\n') <= 24, "import --help fits one screen");
     QVERIFY(r.out.startsWith("Usage: vire-image import IMAGE SOURCE... -o OUT [--sync | --replace] [--dry-run] [-v] [--user NAME]"));
-    r = d.vire({"--version"});
-    QCOMPARE(r.status, 0);
-    QVERIFY(r.out.startsWith("vire-image "));
-}
-
-// Status 2, a hint on standard error, nothing on standard output.
-void TestCli::usageErrors_data()
-{
-    QTest::addColumn<QStringList>("args");
-    QTest::newRow("no command") << QStringList{};
-    QTest::newRow("unknown command") << QStringList{"frobnicate"};
-    QTest::newRow("info without an image") << QStringList{"info"};
-    QTest::newRow("info with two") << QStringList{"info", "a", "b"};
-    QTest::newRow("new without -o") << QStringList{"new"};
-    QTest::newRow("export --replace") << QStringList{"export", "x.bin", "--replace"};
-    QTest::newRow("-o without a name") << QStringList{"export", "x.bin", "-o"};
-    QTest::newRow("--sync with --replace") << QStringList{"import", "x.bin", "c.csv", "--sync", "--replace", "-o", "y.bin"};
-}
-
-void TestCli::usageErrors()
-{
-    QFETCH(QStringList, args);
-    const Result r = CliFolder().vire(args);
-    QCOMPARE(r.status, 2);
-    // One form for every message, usage errors too.
-    QVERIFY2(r.err.startsWith(QLatin1String("vire-image: error: ")) && r.err.contains(QLatin1String("--help")),
-             qPrintable(r.err));
-    QVERIFY(r.out.isEmpty());
 }
 
 void TestCli::newWritesTheDefaultImage()
@@ -50,29 +22,11 @@ void TestCli::newWritesTheDefaultImage()
     QVERIFY(d.vire({"info", "new.bin"}).out.contains("Beyond the count: no records"));
 }
 
-void TestCli::info()
-{
-    CliFolder d;
-    // Two records beyond the count, as an earlier, longer book leaves them.
-    QByteArray fb = image({record("555", "Office", 0x93), record("1", "a"), record("2", "b"), record("3", "c")}, 2);
-    fb.replace(48, 14, QByteArray("Secret\x01").leftJustified(14, ' '));
-    fb[62] = char(0xA5);
-    fb.replace(3 * BankSize, 16, QByteArray("ring").leftJustified(16, ' '));
-    d.write("old.bin", fb);
-    const Result r = d.vire({"info", "old.bin"});
-    QCOMPARE(r.status, 0);
-    const QString info = QString::fromUtf8(r.out);
-    QVERIFY2(info.contains(QLatin1String("User entries:    2 of 2,032")), qPrintable(info));
-    QVERIFY(info.contains(QLatin1String(
-        "_HiddenNumber:   \"Secret\\x01\", flags 0xA5 (sound 5, sbit1 1, sbit2 0, sbit3 1, sbit4 0)")));
-    QVERIFY(info.contains(QStringLiteral("_UnknownNumber:  \"Ok\u00e4nt nummer\", flags 0x00")));
-    QVERIFY(info.contains(QLatin1String("Sound 3:         \"ring\"")));
-    QVERIFY(info.contains(QLatin1String("Beyond the count: 2 record(s) left by an earlier, longer book (records 3 to 4)")));
-}
-
-void TestCli::diff_data()
+// diff a.bin b.bin, or info b.bin: the status, the lines of the output, how the messages start.
+void TestCli::reports_data()
 {
     QTest::addColumn<QByteArray>("other");
+    QTest::addColumn<QString>("command");
     QTest::addColumn<int>("status");
     QTest::addColumn<QStringList>("out");
     QTest::addColumn<QString>("err");
@@ -82,9 +36,9 @@ void TestCli::diff_data()
     changed[2 * BankSize + 16] = 1;
     changed[3 * BankSize - 1] = 2;
     QTest::newRow("same, in another order")
-        << image({record("9", "gone"), record("12", "x"), record("12", "y"), record("555", "Office", 0x93)}) << 0
+        << image({record("9", "gone"), record("12", "x"), record("12", "y"), record("555", "Office", 0x93)}) << "diff" << 0
         << QStringList() << QString();
-    QTest::newRow("changed") << changed << 1
+    QTest::newRow("changed") << changed << "diff" << 1
                              << QStringList{"removed \"12\" \"y\" flags 0x00",
                                             "changed \"555\": name \"Office\" -> \"Home\", flags 0x93 -> 0x13",
                                             "added \"77\" \"new\" flags 0x01",
@@ -93,20 +47,36 @@ void TestCli::diff_data()
                                             "changed sound 2 name: \"(empty)\" -> \"ring\"",
                                             "changed sound 2 samples: 2 of 65,520 bytes differ"}
                              << QString();
-    QTest::newRow("not an image") << QByteArray(Size, 'x') << 2 << QStringList()
+    QTest::newRow("not an image") << QByteArray(Size, 'x') << "diff" << 2 << QStringList()
                                   << "b.bin: error: not an image of the VIRE family";
+
+    // Two records beyond the count, as an earlier, longer book leaves them.
+    QByteArray old = image({record("555", "Office", 0x93), record("1", "a"), record("2", "b"), record("3", "c")}, 2);
+    old.replace(48, 14, QByteArray("Secret\x01").leftJustified(14, ' '));
+    old[62] = char(0xA5);
+    old.replace(3 * BankSize, 16, QByteArray("ring").leftJustified(16, ' '));
+    QStringList info{"Image:           b.bin", "User entries:    2 of 2,032",
+                     "_HiddenNumber:   \"Secret\\x01\", flags 0xA5 (sound 5, sbit1 1, sbit2 0, sbit3 1, sbit4 0)",
+                     QStringLiteral("_UnknownNumber:  \"Ok\u00e4nt nummer\", flags 0x00 "
+                                    "(sound 0, sbit1 0, sbit2 0, sbit3 0, sbit4 0)")};
+    for (int k = 1; k <= 7; ++k)
+        info << QStringLiteral("Sound %1:         \"%2\"").arg(k).arg(k == 3 ? "ring" : "(empty)");
+    info << "Beyond the count: 2 record(s) left by an earlier, longer book (records 3 to 4)";
+    QTest::newRow("info") << old << "info" << 0 << info << QString();
 }
 
-void TestCli::diff()
+void TestCli::reports()
 {
     QFETCH(QByteArray, other);
+    QFETCH(QString, command);
     QFETCH(int, status);
     QFETCH(QStringList, out);
     QFETCH(QString, err);
     CliFolder d;
     d.write("a.bin", image({record("555", "Office", 0x93), record("12", "x"), record("12", "y"), record("9", "gone")}));
     d.write("b.bin", other);
-    const Result r = d.vire({"diff", "a.bin", "b.bin"});
+    const Result r = d.vire(command == QLatin1String("info") ? QStringList{"info", "b.bin"}
+                                                             : QStringList{"diff", "a.bin", "b.bin"});
     QCOMPARE(r.status, status);
     QCOMPARE(QString::fromUtf8(r.out).split(QLatin1Char('\n'), Qt::SkipEmptyParts), out);
     QVERIFY2(r.err.startsWith(err), qPrintable(r.err));

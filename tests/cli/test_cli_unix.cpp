@@ -13,6 +13,20 @@ Result shell(const Folder &folder, const QString &script)
     return runProgram("/bin/sh", {"-c", "VIRE='" + vireImage() + "'; " + script}, folder.path());
 }
 
+struct stat statOf(const QString &path)
+{
+    struct stat st = {};
+    ::stat(QFile::encodeName(path).constData(), &st);
+    return st;
+}
+
+// path's owner (when uid is given) and then its mode, which a change of owner may clear.
+bool setMode(const QString &path, mode_t mode, int uid = -1, int gid = -1)
+{
+    const QByteArray name = QFile::encodeName(path);
+    return (uid < 0 || ::chown(name.constData(), uid_t(uid), gid_t(gid)) == 0) && ::chmod(name.constData(), mode) == 0;
+}
+
 } // namespace
 
 // script(1) gives the command a pseudo-terminal; what reaches it is its output.
@@ -23,17 +37,6 @@ Result onTerminal(const Folder &folder, const QStringList &args)
         command += " '" + a + "'";
     return runProgram("script", {"-qec", command, "/dev/null"}, folder.path());
 }
-
-namespace {
-
-struct stat statOf(const QString &path)
-{
-    struct stat st = {};
-    ::stat(QFile::encodeName(path).constData(), &st);
-    return st;
-}
-
-} // namespace
 
 QString specialFile(const Folder &folder)
 {
@@ -83,11 +86,9 @@ void TestCli::readOnlyFilesStayReadOnly()
     // as root, which then writes it as opening it would.
     CliFolder d;
     const bool asRoot = ::geteuid() == 0;
-    const QByteArray folder = QFile::encodeName(d.path()), file = folder + "/ro.bin";
     d.write("ro.bin", "old");
-    QVERIFY(::chmod(file.constData(), 0444) == 0);
-    if (asRoot)
-        QVERIFY(::chown(folder.constData(), 65534, 65534) == 0 && ::chown(file.constData(), 65534, 65534) == 0);
+    QVERIFY(setMode(d.path("ro.bin"), 0444, asRoot ? 65534 : -1, 65534)
+            && (!asRoot || setMode(d.path(), 0700, 65534, 65534)));
     Result r = shell(d, QLatin1String(asRoot ? "exec setpriv --reuid 65534 --regid 65534 --clear-groups " : "exec ")
                             + QStringLiteral("\"$VIRE\" new -o ro.bin"));
     QCOMPARE(r.status, 2);
@@ -108,27 +109,23 @@ void TestCli::ownersAndLimits()
     if (::geteuid() != 0)
         QSKIP("needs root to run the tool as other users");
     CliFolder d;
-    QVERIFY(::chmod(QFile::encodeName(d.path()).constData(), 0755) == 0);
-    // Root's 666 file in a sticky folder, saved by another user: in place.
-    d.write("sticky/phone.bin", "old");
-    QVERIFY(::chmod(QFile::encodeName(d.path("sticky")).constData(), 01777) == 0
-            && ::chmod(QFile::encodeName(d.path("sticky/phone.bin")).constData(), 0666) == 0);
-    Result r = shell(d, "exec setpriv --reuid 65534 --regid 65534 --clear-groups \"$VIRE\" new -o sticky/phone.bin");
-    QVERIFY2(r.status == 0, qPrintable(r.err));
-    QCOMPARE(d.read("sticky/phone.bin").size(), Size);
-    QCOMPARE(statOf(d.path("sticky/phone.bin")).st_uid, uid_t(0));
-    QCOMPARE(filesIn(d.path("sticky")).size(), 1);
-
-    // A colleague's 664 file in a set-group-id 2775 folder of their group stays theirs.
-    d.write("team/phone.bin", "old");
-    const QByteArray team = QFile::encodeName(d.path("team")), file = team + "/phone.bin";
-    QVERIFY(::chown(team.constData(), 0, 100) == 0 && ::chmod(team.constData(), 02775) == 0
-            && ::chown(file.constData(), 65533, 100) == 0 && ::chmod(file.constData(), 0664) == 0);
-    r = shell(d, "exec setpriv --reuid 65534 --regid 65534 --groups 100 \"$VIRE\" new -o team/phone.bin");
-    QVERIFY2(r.status == 0, qPrintable(r.err));
-    QCOMPARE(d.read("team/phone.bin").size(), Size);
-    const struct stat st = statOf(d.path("team/phone.bin"));
-    QVERIFY(st.st_uid == 65533 && st.st_gid == 100 && (st.st_mode & 07777) == 0664);
+    QVERIFY(setMode(d.path(), 0755));
+    // Saved by another user in place, owner, group and mode as they were: root's 666 file in a sticky
+    // folder, and a colleague's 664 file in a set-group-id 2775 folder of their group.
+    struct Shared { const char *folder; mode_t folderMode; gid_t gid; uid_t uid; mode_t mode; const char *groups; };
+    for (const Shared &s : {Shared{"sticky", 01777, 0, 0, 0666, "--clear-groups"},
+                            Shared{"team", 02775, 100, 65533, 0664, "--groups 100"}}) {
+        const QString file = QLatin1String(s.folder) + QLatin1String("/phone.bin");
+        d.write(file, "old");
+        QVERIFY(setMode(d.path(s.folder), s.folderMode, 0, int(s.gid)) && setMode(d.path(file), s.mode, int(s.uid), int(s.gid)));
+        const Result r = shell(d, QStringLiteral("exec setpriv --reuid 65534 --regid 65534 %1 \"$VIRE\" new -o %2")
+                                      .arg(QLatin1String(s.groups), file));
+        QVERIFY2(r.status == 0, qPrintable(r.err));
+        QCOMPARE(d.read(file).size(), Size);
+        const struct stat st = statOf(d.path(file));
+        QVERIFY(st.st_uid == s.uid && st.st_gid == s.gid && (st.st_mode & 07777) == s.mode);
+        QCOMPARE(filesIn(d.path(s.folder)).size(), 1);
+    }
 
     // A file-size limit below the image: refused before the first byte,
     // replaced or written in place alike, and no file left behind.
@@ -136,7 +133,7 @@ void TestCli::ownersAndLimits()
     d.write("two.bin", "old");
     QVERIFY(::link(QFile::encodeName(d.path("two.bin")).constData(), QFile::encodeName(d.path("two-b.bin")).constData()) == 0);
     for (const char *name : {"one.bin", "two.bin"}) {
-        r = shell(d, QStringLiteral("exec prlimit --fsize=300000 \"$VIRE\" new -o ") + QLatin1String(name));
+        const Result r = shell(d, QStringLiteral("exec prlimit --fsize=300000 \"$VIRE\" new -o ") + QLatin1String(name));
         QCOMPARE(r.status, 2);
         QVERIFY2(r.err.contains(QLatin1String(": error: File too large. The file is unchanged.")), qPrintable(r.err));
         QCOMPARE(d.read(QLatin1String(name)), QByteArray("old"));

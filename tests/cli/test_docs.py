@@ -4,7 +4,7 @@
 # man page and the other way round.
 #
 #   test_docs.py VIRE_IMAGE README MANPAGE HOSTILE_DAV
-import os, re, shlex, struct, subprocess, sys, tempfile
+import os, re, shlex, shutil, struct, subprocess, sys, tempfile
 
 VIRE, README, MANPAGE, HOSTILE = sys.argv[1:5]
 failures = []
@@ -24,31 +24,20 @@ def run(args, cwd, env=None, status=None):
 
 # ---- the examples ---------------------------------------------------------
 
+# A line that ends in a backslash goes on in the next.
+CONTINUED = r'\s*\\\n\s*'
+
+
 def readme_examples(text):
     """(command, expected statuses) of each '$ ' line in the console blocks."""
     out = []
     for block in re.findall(r'```(?:console|sh)\n(.*?)```', text, re.S):
-        lines = block.split('\n')
-        i = 0
-        while i < len(lines):
-            line = lines[i]
-            if not line.startswith('$ '):
-                i += 1
-                continue
-            command = line[2:]
-            while command.rstrip().endswith('\\') and i + 1 < len(lines):
-                i += 1
-                command = command.rstrip()[:-1] + ' ' + lines[i].strip()
-            i += 1
-            shown = []
-            while i < len(lines) and not lines[i].startswith('$ '):
-                shown.append(lines[i])
-                i += 1
-            expected = {2} if any(': error:' in s for s in shown) else None
+        for step in re.split(r'^\$ ', block, flags=re.M)[1:]:
+            command, *shown = re.sub(CONTINUED, ' ', step).split('\n')
             if command.strip() == 'echo $?' and out:
                 out[-1] = (out[-1][0], {int(shown[0])})
-                continue
-            out.append((command, expected))
+            else:
+                out.append((command, {2} if any(': error:' in s for s in shown) else None))
     return out
 
 
@@ -59,15 +48,7 @@ def man_examples(text):
         return []
     lines = [l for l in section.group(1).split('\n') if l and not l.startswith('.')]
     lines = [l.replace('\\-', '-').replace('\\e', '\\') for l in lines]
-    out, command = [], ''
-    for line in lines:
-        command += ' ' + line.strip() if command else line
-        if command.endswith('\\'):
-            command = command[:-1].rstrip()
-            continue
-        out.append((command, None))
-        command = ''
-    return out
+    return [(command, None) for command in re.sub(CONTINUED, ' ', '\n'.join(lines)).split('\n')]
 
 
 def wave(path):
@@ -75,6 +56,9 @@ def wave(path):
     fmt = struct.pack('<IHHIIHH', 16, 1, 1, 8000, 8000, 1, 8)
     with open(path, 'wb') as f:
         f.write(b'RIFF' + struct.pack('<I', 36 + len(data)) + b'WAVEfmt ' + fmt + b'data' + struct.pack('<I', len(data)) + data)
+
+
+FORMATS = {'.csv': 'csv', '.vcf': 'vcard', '.xlsx': 'xlsx', '.ods': 'ods'}
 
 
 def prepare(folder, names):
@@ -92,11 +76,9 @@ def prepare(folder, names):
             continue
         ext = os.path.splitext(name)[1]
         if ext == '.bin':
-            run(['new', '-o', path], folder, status={0})
-            run(['import', path, os.path.join(folder, '.base.csv'), '-o', path], folder, status={0})
-        elif ext in ('.csv', '.vcf', '.xlsx', '.ods'):
-            fmt = {'.csv': 'csv', '.vcf': 'vcard', '.xlsx': 'xlsx', '.ods': 'ods'}[ext]
-            run(['export', base, '--format', fmt, '-o', path], folder, status={0})
+            shutil.copyfile(base, path)
+        elif ext in FORMATS:
+            run(['export', base, '--format', FORMATS[ext], '-o', path], folder, status={0})
         elif ext == '.wav':
             wave(path)
 
@@ -150,20 +132,21 @@ def run_examples(name, examples, server, not_run):
 
 # ---- the options ----------------------------------------------------------
 
+OPTION = r'(?<![\w-])(--[a-z][a-z-]*)'
+
+
 def help_options():
     text = run(['--help'], None, status={0}).stdout.decode()
     commands = re.findall(r'^  ([a-z][a-z-]+) ', text.split('Commands:')[1].split('Options:')[0], re.M)
-    options = set(re.findall(r'(?<![\w-])(--[a-z][a-z-]*)', text))
-    for c in commands:
-        options |= set(re.findall(r'(?<![\w-])(--[a-z][a-z-]*)', run([c, '--help'], None, status={0}).stdout.decode()))
-    return options
+    texts = [text] + [run([c, '--help'], None, status={0}).stdout.decode() for c in commands]
+    return set(re.findall(OPTION, '\n'.join(texts)))
 
 
 def main():
     readme = open(README, encoding='utf-8').read()
     man = open(MANPAGE, encoding='utf-8').read()
 
-    documented = set(re.findall(r'(?<![\w-])(--[a-z][a-z-]*)', man.replace('\\-', '-')))
+    documented = set(re.findall(OPTION, man.replace('\\-', '-')))
     listed = help_options()
     for option in sorted(listed - documented):
         fail('%s is in --help but not in the man page' % option)

@@ -36,43 +36,34 @@ private slots:
         QTest::addColumn<QString>("summary");
 
         const int add = int(tool::ImportMode::Add), sync = int(tool::ImportMode::Sync);
-        const QByteArray anna = "070,Anna,3,1,0,0,0\r\n";
-        QTest::newRow("already there") << anna << QByteArray("number,name\n070,Anna\n") << add << Specials + anna
-                                       << "added 0 entries, 1 already there, skipped 0; the phone book holds 1 of 2,032 "
-                                          "entries; the image is unchanged";
-        QTest::newRow("another name is added beside") << anna << QByteArray("BEGIN:VCARD\nFN:Bo\nTEL:070\nEND:VCARD\n") << add
-                                                      << Specials + "070,Bo,0,0,0,0,0\r\n" + anna
-                                                      << "added 1 entry, skipped 0; the phone book holds 2 of 2,032 entries";
-        QTest::newRow("renamed, bits kept") << anna << QByteArray("BEGIN:VCARD\nFN:Anna B\nTEL:070\nEND:VCARD\n") << sync
-                                            << Specials + "070,Anna B,3,1,0,0,0\r\n"
-                                            << "added 0 entries, changed 1, skipped 0; the phone book holds 1 of 2,032 entries";
-        QTest::newRow("removed") << anna + "080,Bo,0,0,0,0,0\r\n" << QByteArray("number\n070\n") << sync
-                                 << Specials + "070,,3,1,0,0,0\r\n"
-                                 << "added 0 entries, changed 1, removed 1, skipped 0; the phone book holds 1 of 2,032 entries";
-        QTest::newRow("a landline twice in the source") << anna << QByteArray("number,name\n070,Bo\n070,Anna\n") << sync
-                                                        << Specials + "070,Bo,0,0,0,0,0\r\n" + anna
-                                                        << "added 1 entry, 1 already there, skipped 0; the phone book holds "
-                                                           "2 of 2,032 entries";
-        QTest::newRow("twice in the book, once in the source")
-            << anna + "070,Bo,2,0,0,0,0\r\n" << QByteArray("number,name\n070,Bo\n") << sync << Specials + "070,Bo,2,0,0,0,0\r\n"
-            << "added 0 entries, removed 1, 1 already there, skipped 0; the phone book holds 1 of 2,032 entries";
-        QTest::newRow("a landline twice on both sides stays")
-            << anna + "070,Bo,2,0,0,0,0\r\n" << QByteArray("number,name\n070,Bo\n070,Anna\n") << sync
-            << Specials + anna + "070,Bo,2,0,0,0,0\r\n"
-            << "added 0 entries, 2 already there, skipped 0; the phone book holds 2 of 2,032 entries; the image is unchanged";
-        QTest::newRow("sound and bits overridden, empty cells kept")
-            << anna << QByteArray("number,name,sound,sbit1,sbit2\n070,Anna,5,,1\n") << add << Specials + "070,Anna,5,1,1,0,0\r\n"
-            << "added 0 entries, changed 1, skipped 0; the phone book holds 1 of 2,032 entries";
-        QTest::newRow("specials only where the source has their rows")
-            << anna << QByteArray("number,name,sound\n_HiddenNumber,Secret,\n070,Anna,\n") << sync
-            << "_HiddenNumber,Secret,0,0,0,0,0\r\n_UnknownNumber,Ok\xC3\xA4nt nummer,0,0,0,0,0\r\n" + anna
-            << "added 0 entries, 1 already there, skipped 0, set the hidden-number entry; the phone book holds 1 of 2,032 "
-               "entries";
-        QTest::newRow("a skipped row refused when following") << anna << QByteArray("number,name\n070,Anna\n12a,Bo\n") << sync
-                                                             << QByteArray() << "1 error(s)";
-        QTest::newRow("an empty source refused when following")
-            << anna << QByteArray("number,name\n_HiddenNumber,Secret\n") << sync << QByteArray()
-            << "holds no user entries; following it would empty the phone book; nothing written";
+        auto row = [](const char *name, const QByteArray &book, const QByteArray &source, int mode, const QByteArray &after,
+                      const QString &summary) { QTest::newRow(name) << book << source << mode << after << summary; };
+        const QByteArray anna = "070,Anna,3,1,0,0,0\r\n", bo = "070,Bo,2,0,0,0,0\r\n";
+        row("already there", anna, "number,name\n070,Anna\n", add, Specials + anna,
+            "added 0 entries, 1 already there, skipped 0; the phone book holds 1 of 2,032 entries; the image is unchanged");
+        row("another name is added beside", anna, "BEGIN:VCARD\nFN:Bo\nTEL:070\nEND:VCARD\n", add,
+            Specials + "070,Bo,0,0,0,0,0\r\n" + anna, "added 1 entry, skipped 0; the phone book holds 2 of 2,032 entries");
+        row("renamed, bits kept", anna, "BEGIN:VCARD\nFN:Anna B\nTEL:070\nEND:VCARD\n", sync,
+            Specials + "070,Anna B,3,1,0,0,0\r\n",
+            "added 0 entries, changed 1, skipped 0; the phone book holds 1 of 2,032 entries");
+        row("removed", anna + "080,Bo,0,0,0,0,0\r\n", "number\n070\n", sync, Specials + "070,,3,1,0,0,0\r\n",
+            "added 0 entries, changed 1, removed 1, skipped 0; the phone book holds 1 of 2,032 entries");
+        row("a landline twice in the source", anna, "number,name\n070,Bo\n070,Anna\n", sync,
+            Specials + "070,Bo,0,0,0,0,0\r\n" + anna,
+            "added 1 entry, 1 already there, skipped 0; the phone book holds 2 of 2,032 entries");
+        row("twice in the book, once in the source", anna + bo, "number,name\n070,Bo\n", sync, Specials + bo,
+            "added 0 entries, removed 1, 1 already there, skipped 0; the phone book holds 1 of 2,032 entries");
+        row("a landline twice on both sides stays", anna + bo, "number,name\n070,Bo\n070,Anna\n", sync, Specials + anna + bo,
+            "added 0 entries, 2 already there, skipped 0; the phone book holds 2 of 2,032 entries; the image is unchanged");
+        row("sound and bits overridden, empty cells kept", anna, "number,name,sound,sbit1,sbit2\n070,Anna,5,,1\n", add,
+            Specials + "070,Anna,5,1,1,0,0\r\n",
+            "added 0 entries, changed 1, skipped 0; the phone book holds 1 of 2,032 entries");
+        row("specials only where the source has their rows", anna, "number,name,sound\n_HiddenNumber,Secret,\n070,Anna,\n", sync,
+            "_HiddenNumber,Secret,0,0,0,0,0\r\n_UnknownNumber,Ok\xC3\xA4nt nummer,0,0,0,0,0\r\n" + anna,
+            "added 0 entries, 1 already there, skipped 0, set the hidden-number entry; the phone book holds 1 of 2,032 entries");
+        row("a skipped row refused when following", anna, "number,name\n070,Anna\n12a,Bo\n", sync, {}, "1 error(s)");
+        row("an empty source refused when following", anna, "number,name\n_HiddenNumber,Secret\n", sync, {},
+            "holds no user entries; following it would empty the phone book; nothing written");
     }
 
     void mergeRule()
