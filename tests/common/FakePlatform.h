@@ -27,13 +27,7 @@ public:
         QString title;
     };
 
-    struct Answer
-    {
-        bool cancelled;
-        QString path;
-    };
-
-    std::deque<Answer> answers;
+    std::deque<std::optional<QString>> answers;
     std::vector<Dialog> dialogs;
     std::vector<Box> boxes;
     int beeps = 0;
@@ -59,8 +53,8 @@ public:
         return out;
     }
 
-    void answer(const QString &path) { answers.push_back({false, path}); }
-    void cancel() { answers.push_back({true, QString()}); }
+    void answer(const QString &path) { answers.push_back(path); }
+    void cancel() { answers.push_back(std::nullopt); }
     void clear()
     {
         answers.clear();
@@ -77,11 +71,9 @@ public:
             duringDialog();
         if (answers.empty())
             return std::nullopt;
-        const Answer next = answers.front();
+        const std::optional<QString> next = answers.front();
         answers.pop_front();
-        if (next.cancelled)
-            return std::nullopt;
-        return next.path;
+        return next;
     }
 
     void showError(QWidget *, const QString &text, const QString &title) override

@@ -1,19 +1,17 @@
 // The dialogs the program ships: the file dialog (Qt's own where the platform
 // has none, as offscreen) and the message box, driven in-process through the
 // window, and nothing of them kept between runs.
+#include "tests/common/Files.h"
 #include "ui/Form1.h"
 #include "ui/Platform.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDirIterator>
-#include <QFile>
-#include <QFileInfo>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -154,9 +152,7 @@ private slots:
         // What the dialog of an earlier run remembered is neither shown nor changed.
         const QString conf = qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/QtProject.conf");
         const QByteArray earlier = "[FileDialog]\nhistory=file:///var\nlastVisited=file:///var\nshortcuts=file:///var\nsidebarWidth=90\n";
-        QFile c(conf);
-        QVERIFY(c.open(QIODevice::WriteOnly) && c.write(earlier) == earlier.size());
-        c.close();
+        writeFile(conf, earlier);
 
         QtPlatform platform;
         Form1 form(platform);
@@ -169,16 +165,13 @@ private slots:
             // The desktop's own dialog is asked for; offscreen has none, so Qt's shows.
             QVERIFY(modals.shown[0].native);
         }
-        QVERIFY(c.open(QIODevice::ReadOnly));
-        QCOMPARE(c.readAll(), earlier);
-        QVERIFY(c.remove());
+        QCOMPARE(readFile(conf), earlier);
+        QVERIFY(QFile::remove(conf));
 
         // Open, save and import leave the user's folders empty.
         const QString image = m_dir.filePath(QStringLiteral("kept.bin"));
-        const QString wave = m_dir.filePath(QStringLiteral("beep.wav"));
-        QFile f(wave);
-        QVERIFY(f.open(QIODevice::WriteOnly) && f.write("RIFF\4\0\0\0WAVEdata\1\0\0\0\x7f", 21) == 21);
-        f.close();
+        const QString wave =
+            writeFile(m_dir.filePath(QStringLiteral("beep.wav")), QByteArray("RIFF\4\0\0\0WAVEdata\1\0\0\0\x7f", 21));
         Modals modals{{image}, {image}, {wave}, {}};
         form.saveImage();
         form.openImage();
@@ -196,10 +189,7 @@ private slots:
         Form1 form(platform);
         form.show();
         const QString image = m_dir.filePath(QStringLiteral("phone.bin"));
-        const QString notWave = m_dir.filePath(QStringLiteral("ring.wav"));
-        QFile f(notWave);
-        QVERIFY(f.open(QIODevice::WriteOnly) && f.write("RIFX") == 4);
-        f.close();
+        const QString notWave = writeFile(m_dir.filePath(QStringLiteral("ring.wav")), "RIFX");
 
         Modals modals{{image}, {image}, {{}, QMessageBox::Yes}, {image}, {notWave}, {{}, QMessageBox::Ok},
                       {}, {}, {}};

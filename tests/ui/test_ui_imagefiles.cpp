@@ -10,6 +10,8 @@ class TestImageFiles : public QObject
 {
     Q_OBJECT
 
+    enum SaveFault { NoFault, LockedFolder, SizeLimit, Unspellable };
+
 private slots:
     void dialogSettingsAndCancel()
     {
@@ -59,8 +61,8 @@ private slots:
         QCOMPARE(openFiles(t.dir.path()), files);
 
         // The next open works.
-        const QString good = t.path(QStringLiteral("good.bin"));
-        writeFile(good, image({record("12345", "Test Testsson")}, -1, {"a", "b", "c", "d", "e", "f", "g"}));
+        const QString good = t.file(QStringLiteral("good.bin"),
+                                    image({record("12345", "Test Testsson")}, -1, {"a", "b", "c", "d", "e", "f", "g"}));
         t.open(good);
         QCOMPARE(t.platform.boxes.size(), size_t(2));
         QCOMPARE(t.w().FB().bytes(), readFile(good));
@@ -81,9 +83,9 @@ private slots:
         QFETCH(int, at);
         QFETCH(QByteArray, bytes);
         TestWindow t;
-        const QString first = t.path(QStringLiteral("first.bin"));
-        writeFile(first, image({record("12345", "Test Testsson"), record("777", "Seven", 0x17)}, -1,
-                               {"One", "Two", "Three", "Four", "Five", "Six", "Seven"}));
+        const QString first = t.file(QStringLiteral("first.bin"),
+                                     image({record("12345", "Test Testsson"), record("777", "Seven", 0x17)}, -1,
+                                           {"One", "Two", "Three", "Four", "Five", "Six", "Seven"}));
         t.open(first);
         t.add(QStringLiteral("555"), QStringLiteral("Office"));
         const QByteArray fbBefore = t.w().FB().bytes();
@@ -93,7 +95,7 @@ private slots:
         const QStringList state = t.state();
 
         const QByteArray refused = at < 0 ? QByteArray(FlashImage::Size, '\0') : readFile(first).replace(at, bytes.size(), bytes);
-        t.open(writeFile(t.path(QStringLiteral("refused.bin")), refused));
+        t.open(t.file(QStringLiteral("refused.bin"), refused));
         QCOMPARE(t.platform.shown(), QStringList{"Aborted: Invalid file, operation aborted"});
         QCOMPARE(t.state(), state);
         QCOMPARE(t.caption(), DarkRed);
@@ -113,7 +115,7 @@ private slots:
                                        record("1234", "Long name here", 0x07)},
                                       -1, {"Ring", "Beep", "", "Chime", "Bell", "Buzz", "Sixteen chars ok"});
         descending[0x20000 + 16] = char(0xAB);
-        const QString path = writeFile(t.path(QStringLiteral("book.bin")), descending);
+        const QString path = t.file(QStringLiteral("book.bin"), descending);
 
         // Before: an edit, a selected row and values in the editing controls.
         t.add(QStringLiteral("555"), QStringLiteral("Office"));
@@ -152,15 +154,13 @@ private slots:
         const QByteArray image = images::image({record("12345", "Test Testsson"), record("42", "Answer", 0x20)}, -1,
                                                {"a", "b", "c", "d", "e", "f", "g"});
 
-        const QString exact = t.path(QStringLiteral("exact.bin"));
-        writeFile(exact, image);
-        t.open(exact);
+        t.open(t.file(QStringLiteral("exact.bin"), image));
         const QStringList rows = t.rowTexts();
         const SoundNames names = t.w().soundNames();
 
         TestWindow u;
-        const QString longer = u.path(QStringLiteral("long.bin"));
-        writeFile(longer, image + QByteArray(1000000 - FlashImage::Size, char(0xFF)));
+        const QString longer =
+            u.file(QStringLiteral("long.bin"), image + QByteArray(1000000 - FlashImage::Size, char(0xFF)));
         QCOMPARE(QFileInfo(longer).size(), 1000000);
         u.open(longer);
         QVERIFY(u.platform.boxes.empty());
@@ -172,9 +172,7 @@ private slots:
         QByteArray other = image;
         other[0] = 0;
         other[1] = 0;
-        const QString shorter = u.path(QStringLiteral("short.bin"));
-        writeFile(shorter, other.left(4096));
-        u.open(shorter);
+        u.open(u.file(QStringLiteral("short.bin"), other.left(4096)));
         QVERIFY(u.platform.boxes.empty());
         QCOMPARE(u.w().FB().bytes(), other.left(4096) + QByteArray(FlashImage::Size - 4096, '\0'));
         QCOMPARE(u.rowTexts(), (QStringList{"_HiddenNumber", "_UnknownNumber"}));
@@ -204,8 +202,7 @@ private slots:
 
         // Over a 1 MiB file: exactly the image; the marker stays as it was.
         t.add(QStringLiteral("555"), QStringLiteral("Office"));
-        const QString big = t.path(QStringLiteral("big.bin"));
-        writeFile(big, QByteArray(1 << 20, char(0x55)));
+        const QString big = t.file(QStringLiteral("big.bin"), QByteArray(1 << 20, char(0x55)));
         t.save(big);
         QVERIFY(t.platform.boxes.empty());
         QCOMPARE(QFileInfo(big).size(), FlashImage::Size);
@@ -215,79 +212,66 @@ private slots:
         QCOMPARE(openFiles(t.dir.path()), files);
     }
 
-    // A path that is a folder, or in a folder that does not exist.
-    void saveWhereNoFileCanBe_data()
+    // A save that fails leaves the target as it was and no file behind: a
+    // path that is a folder or in no folder; a read-only folder (root may
+    // write anywhere, so only for others); a write stopped partway by the
+    // file-size limit; a character the image's code page lacks, where the
+    // encode fails before the file is touched (the name boxes never hold one,
+    // so the book is given it).
+    void saveFailures_data()
     {
         QTest::addColumn<QString>("name");
-        QTest::newRow("a folder") << "folder.bin";
-        QTest::newRow("in no folder") << "nowhere/image.bin";
+        QTest::addColumn<int>("fault");
+        QTest::newRow("a folder") << "folder.bin" << int(NoFault);
+        QTest::newRow("in no folder") << "nowhere/image.bin" << int(NoFault);
+        QTest::newRow("a locked folder") << "locked/image.bin" << int(LockedFolder);
+        QTest::newRow("a file-size limit") << "limited.bin" << int(SizeLimit);
+        QTest::newRow("a name the image cannot spell") << "target.bin" << int(Unspellable);
     }
 
-    void saveWhereNoFileCanBe()
+    void saveFailures()
     {
         QFETCH(QString, name);
-        TestWindow t;
-        QVERIFY(QDir().mkdir(t.path(QStringLiteral("folder.bin"))));
-        const int files = openFiles(t.dir.path());
-        t.save(t.path(name));
-        QVERIFY(t.errorsShown(1));
-        QVERIFY(QFileInfo(t.path(QStringLiteral("folder.bin"))).isDir());
-        QVERIFY(!QFileInfo::exists(t.path(QStringLiteral("nowhere"))));
-        QCOMPARE(openFiles(t.dir.path()), files);
-    }
-
-    // A read-only folder (root may write anywhere, so only for others).
-    void saveIntoALockedFolder()
-    {
-        if (!foldersCanBeLocked())
+        QFETCH(int, fault);
+        if (fault == LockedFolder && !foldersCanBeLocked())
             QSKIP("this user writes any folder");
-        TestWindow t;
-        const QString locked = t.path(QStringLiteral("locked")), file = locked + QStringLiteral("/image.bin");
-        writeFile(file, QByteArray(1000, char(0x33)));
-        QVERIFY(QFile::setPermissions(locked, QFile::ReadOwner | QFile::ExeOwner));
-        t.save(file);
-        QFile::setPermissions(locked, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        QVERIFY(t.errorsShown(1));
-        QCOMPARE(readFile(file), QByteArray(1000, char(0x33)));
-    }
-
-    // A write that fails partway (the file-size limit stops it after 200,000
-    // bytes): the old file stays whole, no temporary file is left.
-    void saveStoppedByAFileSizeLimit()
-    {
-        if (!hasFileSizeLimits())
+        if (fault == SizeLimit && !hasFileSizeLimits())
             QSKIP("this system limits no file's size");
         TestWindow t;
-        const int files = openFiles(t.dir.path());
-        const QString limited = writeFile(t.path(QStringLiteral("limited.bin")), QByteArray(1000, char(0x33)));
-        QVERIFY(withFileSizeLimit(200000, [&] { t.save(limited); }));
+        QVERIFY(QDir().mkdir(t.path(QStringLiteral("folder.bin"))));
+        const QString target = t.path(name), folder = QFileInfo(target).path();
+        const QByteArray old =
+            fault == NoFault ? QByteArray() : readFile(writeFile(target, QByteArray(1000, char(0x33))));
+        const QStringList files = filesIn(folder);
+        const int open = openFiles(t.dir.path());
+        if (fault == Unspellable)
+            t.w().book().addEntry(QStringLiteral("555"), QStringLiteral("Arrow \u2192"), 0);
+        if (fault == LockedFolder)
+            QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
+        if (fault == SizeLimit)
+            QVERIFY(withFileSizeLimit(200000, [&] { t.save(target); }));
+        else
+            t.save(target);
+        if (fault == LockedFolder)
+            QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QVERIFY(t.errorsShown(1));
-        QCOMPARE(readFile(limited), QByteArray(1000, char(0x33)));
-        QCOMPARE(filesIn(t.dir.path()), QStringList{"limited.bin"});
-        QCOMPARE(openFiles(t.dir.path()), files);
-    }
-
-    // A character the image's code page lacks: the encode fails before the file
-    // is touched. The name boxes never hold one, so the book is given it.
-    void saveOfANameTheImageCannotSpell()
-    {
-        TestWindow t;
-        const int files = openFiles(t.dir.path());
-        const QString target = writeFile(t.path(QStringLiteral("target.bin")), QByteArray(1000, char(0x33)));
-        t.w().book().addEntry(QStringLiteral("555"), QStringLiteral("Arrow \u2192"), 0);
-        t.save(target);
-        QCOMPARE(t.platform.shown(), QStringList{errorBox("Overflow")});
-        QCOMPARE(readFile(target), QByteArray(1000, char(0x33)));
-        QCOMPARE(openFiles(t.dir.path()), files);
+        QCOMPARE(readFile(target), old);
+        QCOMPARE(filesIn(folder), files);
+        QVERIFY(QFileInfo(t.path(QStringLiteral("folder.bin"))).isDir());
+        QVERIFY(!QFileInfo::exists(t.path(QStringLiteral("nowhere"))));
+        QCOMPARE(openFiles(t.dir.path()), open);
+        if (fault != Unspellable)
+            return;
 
         // Once the entry is fixed the next save works.
+        QCOMPARE(t.platform.shown(), QStringList{errorBox("Overflow")});
         t.clickRow(3);
-        t.type(t.w().Text2(), QStringLiteral("Arrow"));
-        QTest::mouseClick(t.w().Command2(), Qt::LeftButton);
+        t.type(t.text2(), QStringLiteral("Arrow"));
+        t.click(t.command(2));
         t.save(target);
         QCOMPARE(t.platform.boxes.size(), size_t(1));
         QCOMPARE(readFile(target), t.w().FB().bytes());
-        QCOMPARE(openFiles(t.dir.path()), files);
+        QCOMPARE(openFiles(t.dir.path()), open);
     }
 
     void saveThenOpenGivesTheSameBook()
@@ -326,9 +310,7 @@ private slots:
         odd[0x30010] = char(0x7F);
         odd[0x7FFFF] = char(0x01);
         odd.replace(60000, 5, "tail!");   // after the last record
-        const QString oddPath = t.path(QStringLiteral("odd.bin"));
-        writeFile(oddPath, odd);
-        t.open(oddPath);
+        t.open(t.file(QStringLiteral("odd.bin"), odd));
         const QString again = t.path(QStringLiteral("again.bin"));
         t.save(again);
         QVERIFY(t.platform.boxes.empty());
