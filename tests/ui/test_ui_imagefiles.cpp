@@ -39,49 +39,26 @@ private slots:
                  QStringLiteral("Pictures (*.png *.bmp);;All files (*)"));
     }
 
-    void openFailures()
-    {
-        TestWindow t;
-        t.add(QStringLiteral("555"), QStringLiteral("Office"));
-        const int files = openFiles(t.dir.path());
-
-        const QString missing = t.path(QStringLiteral("missing.bin"));
-        QFile probe(missing);
-        QVERIFY(!probe.open(QIODevice::ReadOnly));
-        t.open(missing);
-        QCOMPARE(t.platform.shown(), QStringList{errorBox("Could not open " + QDir::toNativeSeparators(missing) + ": " + probe.errorString())});
-
-        // A folder cannot be read as an image either.
-        t.open(t.dir.path());
-        QVERIFY(t.errorsShown(2));
-
-        QCOMPARE(t.rowTexts(), (QStringList{"_HiddenNumber", "_UnknownNumber", "12345", "555"}));
-        QCOMPARE(t.caption(), DarkRed);
-        QCOMPARE(t.w().FB().bytes(), QByteArray(FlashImage::Size, '\0'));
-        QCOMPARE(openFiles(t.dir.path()), files);
-
-        // The next open works.
-        const QString good = t.file(QStringLiteral("good.bin"),
-                                    image({record("12345", "Test Testsson")}, -1, {"a", "b", "c", "d", "e", "f", "g"}));
-        t.open(good);
-        QCOMPARE(t.platform.boxes.size(), size_t(2));
-        QCOMPARE(t.w().FB().bytes(), readFile(good));
-        QCOMPARE(t.caption(), Black);
-    }
-
+    // An open refused, of a file not there, a folder or bytes that are no
+    // image, changes nothing: the next save writes what it wrote before and a
+    // good file opens.
     void openRefusedChangesNothing_data()
     {
-        QTest::addColumn<int>("at");   // where the file differs from a good one; -1: it is all zeros
+        QTest::addColumn<int>("at");   // where the file differs from a good one; -1: all zeros; -2: none written
         QTest::addColumn<QByteArray>("bytes");
-        QTest::newRow("magic in lower case") << 2 << QByteArray("vire");
-        QTest::newRow("2,033 records") << 0 << QByteArray("\x07\xF1");
-        QTest::newRow("zeros") << -1 << QByteArray();
+        QTest::addColumn<QString>("name");
+        QTest::newRow("magic in lower case") << 2 << QByteArray("vire") << "refused.bin";
+        QTest::newRow("2,033 records") << 0 << QByteArray("\x07\xF1") << "refused.bin";
+        QTest::newRow("zeros") << -1 << QByteArray() << "refused.bin";
+        QTest::newRow("missing") << -2 << QByteArray() << "missing.bin";
+        QTest::newRow("a folder") << -2 << QByteArray() << ".";
     }
 
     void openRefusedChangesNothing()
     {
         QFETCH(int, at);
         QFETCH(QByteArray, bytes);
+        QFETCH(QString, name);
         TestWindow t;
         const QString first = t.file(QStringLiteral("first.bin"),
                                      image({record("12345", "Test Testsson"), record("777", "Seven", 0x17)}, -1,
@@ -93,18 +70,32 @@ private slots:
         t.save(before);
         QVERIFY(fbBefore != t.w().FB().bytes());   // the save did encode
         const QStringList state = t.state();
+        const int files = openFiles(t.dir.path());
 
-        const QByteArray refused = at < 0 ? QByteArray(FlashImage::Size, '\0') : readFile(first).replace(at, bytes.size(), bytes);
-        t.open(t.file(QStringLiteral("refused.bin"), refused));
-        QCOMPARE(t.platform.shown(), QStringList{"Aborted: Invalid file, operation aborted"});
+        const QString path = t.path(name);
+        if (at > -2)
+            t.file(name, at < 0 ? QByteArray(FlashImage::Size, '\0') : readFile(first).replace(at, bytes.size(), bytes));
+        QFile probe(path);   // why a missing file cannot be opened
+        QVERIFY(at > -2 || !probe.open(QIODevice::ReadOnly));
+        t.open(path);
+        if (at > -2)
+            QCOMPARE(t.platform.shown(), QStringList{"Aborted: Invalid file, operation aborted"});
+        else if (name == QLatin1String("missing.bin"))
+            QCOMPARE(t.platform.shown(),
+                     QStringList{errorBox("Could not open " + QDir::toNativeSeparators(path) + ": " + probe.errorString())});
+        else
+            QVERIFY(t.errorsShown(1));
         QCOMPARE(t.state(), state);
         QCOMPARE(t.caption(), DarkRed);
+        QCOMPARE(openFiles(t.dir.path()), files);
 
-        // A save now writes what it wrote before the refused open.
         const QString after = t.path(QStringLiteral("after.bin"));
         t.save(after);
-        QCOMPARE(t.platform.boxes.size(), size_t(1));
         QCOMPARE(readFile(after), readFile(before));
+        t.open(first);
+        QCOMPARE(t.platform.boxes.size(), size_t(1));
+        QCOMPARE(t.w().FB().bytes(), readFile(first));
+        QCOMPARE(t.caption(), Black);
     }
 
     void openAccepted()
