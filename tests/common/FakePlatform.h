@@ -14,13 +14,6 @@
 class FakePlatform : public Platform
 {
 public:
-    struct Dialog
-    {
-        FileDialogKind kind;
-        QString title;
-        QString fileName;
-        QString filter;
-    };
     struct Box
     {
         QString text;
@@ -28,21 +21,12 @@ public:
     };
 
     std::deque<std::optional<QString>> answers;
-    std::vector<Dialog> dialogs;
+    // The file dialogs asked, "open|save: title [file name] filter" each.
+    QStringList asked;
     std::vector<Box> boxes;
     int beeps = 0;
     // Runs inside every file dialog, to throw what a command must survive.
     std::function<void()> duringDialog;
-
-    // The file dialogs asked, "open|save: title [file name] filter" each.
-    QStringList asked() const
-    {
-        QStringList out;
-        for (const Dialog &d : dialogs)
-            out << QStringLiteral("%1: %2 [%3] %4")
-                       .arg(d.kind == FileDialogKind::Open ? "open" : "save", d.title, d.fileName, d.filter);
-        return out;
-    }
 
     // The boxes shown, "title: text" each.
     QStringList shown() const
@@ -58,7 +42,7 @@ public:
     void clear()
     {
         answers.clear();
-        dialogs.clear();
+        asked.clear();
         boxes.clear();
         beeps = 0;
     }
@@ -66,7 +50,8 @@ public:
     std::optional<QString> showFileDialog(QWidget *, FileDialogKind kind, const QString &title,
                                           const QString &fileName, const QString &filter) override
     {
-        dialogs.push_back({kind, title, fileName, filter});
+        asked << QStringLiteral("%1: %2 [%3] %4")
+                     .arg(kind == FileDialogKind::Open ? "open" : "save", title, fileName, filter);
         if (duringDialog)
             duringDialog();
         if (answers.empty())

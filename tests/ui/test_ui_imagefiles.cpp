@@ -24,7 +24,7 @@ private slots:
         t.platform.cancel();
         t.w().saveImage();
 
-        QCOMPARE(t.platform.asked(), QStringList({"open: Specify target file [] Binary (*.bin)|*.bin",
+        QCOMPARE(t.platform.asked, QStringList({"open: Specify target file [] Binary (*.bin)|*.bin",
                                                   "save: Specify target file [] Binary (*.bin)|*.bin"}));
         // Silent, and a cancelled save encodes nothing.
         QVERIFY(t.platform.boxes.empty());

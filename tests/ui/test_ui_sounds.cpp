@@ -48,7 +48,7 @@ private slots:
         t.w().commonDialog1().setFileName(QStringLiteral("left over"));
         const QByteArray longer = pattern(100000, 3);
         t.importInto(3, t.file(QStringLiteral("long.wav"), wave(longer)));
-        QCOMPARE(t.platform.asked(), QStringList{"open: Select wave file [] Wave (*.wav)|*.wav"});
+        QCOMPARE(t.platform.asked, QStringList{"open: Select wave file [] Wave (*.wav)|*.wav"});
         // The whole sample area of bank 3 and nothing else, its name included.
         expected.replace(areaStart(3), Area, longer.left(Area));
         QCOMPARE(t.w().FB().bytes(), expected);
@@ -66,7 +66,7 @@ private slots:
         QCOMPARE(t.w().FB().bytes(), expected);
         QCOMPARE(t.w().FB().at(FlashImage::Size - 1), quint8(longer.at(Area - 1)));
 
-        QCOMPARE(t.platform.dialogs.size(), size_t(3));
+        QCOMPARE(t.platform.asked.size(), qsizetype(3));
         QVERIFY(t.platform.boxes.empty());
     }
 
@@ -112,7 +112,7 @@ private slots:
         // A cancel: silent.
         t.platform.cancel();
         QTest::mouseClick(t.w().sndOpen(2), Qt::LeftButton);
-        QCOMPARE(t.platform.dialogs.size(), size_t(3));
+        QCOMPARE(t.platform.asked.size(), qsizetype(3));
         QCOMPARE(t.platform.boxes.size(), size_t(1));
         QCOMPARE(t.state() + t.comboItems(), before);
         QCOMPARE(t.w().Combo1()->currentIndex(), 2);

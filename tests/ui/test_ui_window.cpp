@@ -114,7 +114,7 @@ private slots:
         }
         QVERIFY(t.w().isVisible());
         QCOMPARE(t.editors() + t.shown(), before);
-        QVERIFY(t.platform.dialogs.empty());
+        QVERIFY(t.platform.asked.empty());
         QVERIFY(t.platform.boxes.empty());
         QCOMPARE(t.platform.beeps, 0);
 
@@ -123,7 +123,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&t.w()));
         QTest::keyClick(&t.w(), Qt::Key_O, Qt::ControlModifier);
         QTest::keyClick(&t.w(), Qt::Key_S, Qt::ControlModifier);
-        QCOMPARE(t.platform.asked(), QStringList({"open: Specify target file [] Binary (*.bin)|*.bin",
+        QCOMPARE(t.platform.asked, QStringList({"open: Specify target file [] Binary (*.bin)|*.bin",
                                                   "save: Specify target file [] Binary (*.bin)|*.bin"}));
         QVERIFY(t.platform.boxes.empty());
     }
