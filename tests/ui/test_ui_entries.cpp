@@ -202,14 +202,12 @@ private slots:
 
         // The first and the last user rows, with the list's focus on them.
         t.list()->setFocus();
-        t.clickRow(2);
-        t.click(t.command(3));
-        QCOMPARE(t.w().selectedRow(), -1);
-        QCOMPARE(t.text1()->text(), QStringLiteral("1"));
-        t.clickRow(3);
-        t.click(t.command(3));
-        QCOMPARE(t.w().selectedRow(), -1);
-        QCOMPARE(t.text1()->text(), QStringLiteral("3"));
+        for (const auto &[row, number] : {std::pair(2, "1"), std::pair(3, "3")}) {
+            t.clickRow(row);
+            t.click(t.command(3));
+            QCOMPARE(t.w().selectedRow(), -1);
+            QCOMPARE(t.text1()->text(), QLatin1String(number));
+        }
         QCOMPARE(t.rowTexts(), (QStringList{"_HiddenNumber", "_UnknownNumber", "2"}));
 
         // A removed entry's index is never handed out again.
