@@ -115,8 +115,7 @@ private slots:
     void enterPressesTheFocusedButton()
     {
         TestWindow t;
-        t.w().activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&t.w()));
+        QVERIFY(t.activate());
         for (QPushButton *button : t.w().findChildren<QPushButton *>())
             QVERIFY(!button->autoDefault() && !button->isDefault());
 
@@ -146,8 +145,7 @@ private slots:
     {
         QFETCH(int, key);
         TestWindow t;
-        t.w().activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&t.w()));
+        QVERIFY(t.activate());
         t.list()->setFocus(Qt::TabFocusReason);
         QTest::keyClick(t.list(), Qt::Key(key));
         QCOMPARE(t.w().selectedRow(), 0);

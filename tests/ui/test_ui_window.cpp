@@ -78,8 +78,7 @@ private slots:
     void keyboardOrder()
     {
         TestWindow t;
-        t.w().activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&t.w()));
+        QVERIFY(t.activate());
         QStringList expected;
         for (int k = 1; k <= 7; ++k)
             expected << QStringLiteral("sndOpen(%1)").arg(k) << QStringLiteral("sndName(%1)").arg(k);
@@ -119,8 +118,7 @@ private slots:
         QCOMPARE(t.platform.beeps, 0);
 
         // Ctrl+O and Ctrl+S start the file commands.
-        t.w().activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&t.w()));
+        QVERIFY(t.activate());
         QTest::keyClick(&t.w(), Qt::Key_O, Qt::ControlModifier);
         QTest::keyClick(&t.w(), Qt::Key_S, Qt::ControlModifier);
         QCOMPARE(t.platform.asked, QStringList({"open: Specify target file [] Binary (*.bin)|*.bin",
