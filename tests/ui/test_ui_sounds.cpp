@@ -5,6 +5,9 @@
 
 #include <QAction>
 
+#include <algorithm>
+#include <tuple>
+
 using namespace wavefiles;
 
 namespace {
@@ -46,27 +49,20 @@ private slots:
 
         // A name left from an earlier dialog is not offered again.
         t.w().commonDialog1().setFileName(QStringLiteral("left over"));
-        const QByteArray longer = pattern(100000, 3);
-        t.importInto(3, t.file(QStringLiteral("long.wav"), wave(longer)));
-        QCOMPARE(t.platform.asked, QStringList{"open: Select wave file [] Wave (*.wav)|*.wav"});
-        // The whole sample area of bank 3 and nothing else, its name included.
-        expected.replace(areaStart(3), Area, longer.left(Area));
-        QCOMPARE(t.w().FB().bytes(), expected);
-
-        // A shorter sound over it: the older one's tail stays.
-        const QByteArray shorter = pattern(1000, 200);
-        t.importInto(3, t.file(QStringLiteral("short.wav"), wave(shorter)));
-        expected.replace(areaStart(3), 1000, shorter);
-        QCOMPARE(t.w().FB().bytes(), expected);
+        // A sound longer than the sample area fills all of it and nothing else,
+        // its name included; a shorter one over it leaves the older one's tail;
+        // bank 7 runs to the image's last byte.
+        const QByteArray longer = pattern(100000, 3), shorter = pattern(1000, 200);
+        const std::tuple<int, const char *, QByteArray> imports[] = {
+            {3, "long.wav", longer}, {3, "short.wav", shorter}, {7, "seven.wav", longer}};
+        for (const auto &[bank, file, samples] : imports) {
+            t.importInto(bank, t.file(QLatin1String(file), wave(samples)));
+            expected.replace(areaStart(bank), std::min(samples.size(), qsizetype(Area)), samples.left(Area));
+            QCOMPARE(t.w().FB().bytes(), expected);
+        }
         QCOMPARE(t.w().FB().at(areaStart(3) + 1000), quint8(longer.at(1000)));
-
-        // Bank 7 runs to the image's last byte.
-        t.importInto(7, t.file(QStringLiteral("seven.wav"), wave(longer)));
-        expected.replace(areaStart(7), Area, longer.left(Area));
-        QCOMPARE(t.w().FB().bytes(), expected);
         QCOMPARE(t.w().FB().at(FlashImage::Size - 1), quint8(longer.at(Area - 1)));
-
-        QCOMPARE(t.platform.asked.size(), qsizetype(3));
+        QCOMPARE(t.platform.asked, QStringList(3, "open: Select wave file [] Wave (*.wav)|*.wav"));
         QVERIFY(t.platform.boxes.empty());
     }
 
