@@ -226,8 +226,9 @@ void TestFaults::saveOntoSpecialTargets()
 
     // A file that takes no bytes: the box names the real cause.
     t.save(QStringLiteral("/proc/version"));
-    QCOMPARE(t.platform.shown(), QStringList{errorBox("Could not save /proc/version: " + directWriteCause("/proc/version")
-                                                      + ". The file is unchanged.")});
+    const QString cause = directWriteCause("/proc/version");
+    QCOMPARE(t.platform.shown(),
+             QStringList{errorBox("Could not save /proc/version: " + cause + ". The file is unchanged.")});
 }
 
 void TestFaults::openAndImportRefuseSpecialFiles()

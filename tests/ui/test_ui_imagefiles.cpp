@@ -17,15 +17,14 @@ private slots:
     {
         TestWindow t;
         const int files = openFiles(t.dir.path());
-        t.w().commonDialog1().setFileName(QStringLiteral("left over"));
-        t.platform.cancel();
-        t.w().openImage();
-        t.w().commonDialog1().setFileName(QStringLiteral("left over"));
-        t.platform.cancel();
-        t.w().saveImage();
+        for (const auto command : {&Form1::openImage, &Form1::saveImage}) {
+            t.w().commonDialog1().setFileName(QStringLiteral("left over"));
+            t.platform.cancel();
+            (t.w().*command)();
+        }
 
         QCOMPARE(t.platform.asked, QStringList({"open: Specify target file [] Binary (*.bin)|*.bin",
-                                                  "save: Specify target file [] Binary (*.bin)|*.bin"}));
+                                                "save: Specify target file [] Binary (*.bin)|*.bin"}));
         // Silent, and a cancelled save encodes nothing.
         QVERIFY(t.platform.boxes.empty());
         QCOMPARE(t.w().FB().bytes(), QByteArray(FlashImage::Size, '\0'));
@@ -73,16 +72,17 @@ private slots:
         const int files = openFiles(t.dir.path());
 
         const QString path = t.path(name);
+        const QByteArray zeros(FlashImage::Size, '\0');
         if (at > -2)
-            t.file(name, at < 0 ? QByteArray(FlashImage::Size, '\0') : readFile(first).replace(at, bytes.size(), bytes));
+            t.file(name, at < 0 ? zeros : readFile(first).replace(at, bytes.size(), bytes));
         QFile probe(path);   // why a missing file cannot be opened
         QVERIFY(at > -2 || !probe.open(QIODevice::ReadOnly));
         t.open(path);
         if (at > -2)
             QCOMPARE(t.platform.shown(), QStringList{"Aborted: Invalid file, operation aborted"});
         else if (name == QLatin1String("missing.bin"))
-            QCOMPARE(t.platform.shown(),
-                     QStringList{errorBox("Could not open " + QDir::toNativeSeparators(path) + ": " + probe.errorString())});
+            QCOMPARE(t.platform.shown(), QStringList{errorBox("Could not open " + QDir::toNativeSeparators(path) + ": "
+                                                              + probe.errorString())});
         else
             QVERIFY(t.errorsShown(1));
         QCOMPARE(t.state(), state);
@@ -179,13 +179,8 @@ private slots:
         QVERIFY(t.platform.boxes.empty());
         QVERIFY(!QFile::exists(plain + QStringLiteral(".bin")));
         const QByteArray saved = readFile(plain);
-        QCOMPARE(saved.size(), FlashImage::Size);
         QCOMPARE(saved, t.w().FB().bytes());
-        QCOMPARE(saved.mid(0, 32), QByteArray("\x00\x01VIRE-PADDING: 0123456789ABCDEF", 32));
-        QCOMPARE(saved.mid(512, 32), QByteArray("12345           Test Testsson \x00\x00", 32));
-        QCOMPARE(saved.mid(0x10000, 16), QByteArray("(empty)         "));
-        QCOMPARE(saved.mid(0x10010, 65520), QByteArray(65520, '\0'));
-        QCOMPARE(saved.mid(544, 65536 - 544), QByteArray(65536 - 544, '\0'));
+        QVERIFY(saved == images::defaultImage());
 
         // Over a 1 MiB file: exactly the image; the marker stays as it was.
         t.add(QStringLiteral("555"), QStringLiteral("Office"));

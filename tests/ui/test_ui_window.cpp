@@ -122,7 +122,7 @@ private slots:
         QTest::keyClick(&t.w(), Qt::Key_O, Qt::ControlModifier);
         QTest::keyClick(&t.w(), Qt::Key_S, Qt::ControlModifier);
         QCOMPARE(t.platform.asked, QStringList({"open: Specify target file [] Binary (*.bin)|*.bin",
-                                                  "save: Specify target file [] Binary (*.bin)|*.bin"}));
+                                                "save: Specify target file [] Binary (*.bin)|*.bin"}));
         QVERIFY(t.platform.boxes.empty());
     }
 
