@@ -63,6 +63,14 @@ struct TestWindow
     QLineEdit *sndName(int k) { return control<QLineEdit>(QStringLiteral("sndName(%1)").arg(k)); }
     QPushButton *sndOpen(int k) { return control<QPushButton>(QStringLiteral("sndOpen(%1)").arg(k)); }
     QColor caption() { return control<CaptionFrame>(QStringLiteral("Frame2"))->captionColor(); }
+    // The sound selector's items.
+    QStringList items()
+    {
+        QStringList out;
+        for (int i = 0; i < combo()->count(); ++i)
+            out << combo()->itemText(i);
+        return out;
+    }
 
     QString file(const QString &name, const QByteArray &bytes) { return writeFile(path(name), bytes); }
 
@@ -154,5 +162,11 @@ struct TestWindow
     {
         platform.answer(path);
         form->saveImage();
+    }
+    // A WAV file imported into bank k through its open button.
+    void importInto(int k, const QString &path)
+    {
+        platform.answer(path);
+        click(sndOpen(k));
     }
 };

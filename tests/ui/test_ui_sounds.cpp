@@ -19,21 +19,6 @@ qsizetype areaStart(int bank)
     return layout::bankOffset(bank) + layout::SampleAreaOffset;
 }
 
-struct Window : TestWindow
-{
-    void importInto(int k, const QString &path)
-    {
-        platform.answer(path);
-        click(sndOpen(k));
-    }
-    QStringList comboItems()
-    {
-        QStringList items;
-        for (int i = 0; i < form->Combo1()->count(); ++i)
-            items << form->Combo1()->itemText(i);
-        return items;
-    }
-};
 
 } // namespace
 
@@ -44,7 +29,7 @@ class TestSounds : public QObject
 private slots:
     void samplesGoIntoTheClickedBank()
     {
-        Window t;
+        TestWindow t;
         QByteArray expected(FlashImage::Size, '\0');
 
         // A name left from an earlier dialog is not offered again.
@@ -82,7 +67,7 @@ private slots:
         QFETCH(int, bank);
         QFETCH(QString, file);
         QFETCH(QString, name);
-        Window t;
+        TestWindow t;
         t.importInto(bank, t.file(file, wave(pattern(10))));
         QCOMPARE(t.w().sndName(bank)->text(), name);
         QCOMPARE(t.w().Combo1()->itemText(bank), QStringLiteral("%1 %2").arg(bank).arg(name));
@@ -94,30 +79,30 @@ private slots:
 
     void failuresChangeNothing()
     {
-        Window t;
+        TestWindow t;
         t.importInto(2, t.file(QStringLiteral("older.wav"), wave(pattern(5000, 9))));
         t.w().Combo1()->setCurrentIndex(2);
         // The image, the sound names and the selector's items.
-        const QStringList before = t.state() + t.comboItems();
+        const QStringList before = t.state() + t.items();
         const int files = openFiles(t.dir.path());
 
         t.importInto(2, t.file(QStringLiteral("text.wav"), "just some text, no RIFF here"));
         QCOMPARE(t.platform.shown(), QStringList{errorBox("Not a valid wav file (not starting with RIFF)")});
-        QCOMPARE(t.state() + t.comboItems(), before);
+        QCOMPARE(t.state() + t.items(), before);
 
         // A cancel: silent.
         t.platform.cancel();
         QTest::mouseClick(t.w().sndOpen(2), Qt::LeftButton);
         QCOMPARE(t.platform.asked.size(), qsizetype(3));
         QCOMPARE(t.platform.boxes.size(), size_t(1));
-        QCOMPARE(t.state() + t.comboItems(), before);
+        QCOMPARE(t.state() + t.items(), before);
         QCOMPARE(t.w().Combo1()->currentIndex(), 2);
         QCOMPARE(openFiles(t.dir.path()), files);
     }
 
     void importSurvivesSaveAndOpen()
     {
-        Window t;
+        TestWindow t;
         const QByteArray sound = pattern(3000, 17);
         t.importInto(5, t.file(QStringLiteral("chime.wav"), wave(sound)));
         // The samples are in the image at once; the name only once saved.
@@ -129,7 +114,7 @@ private slots:
         t.w().menSave()->trigger();
         QCOMPARE(t.w().FB().bytes().mid(layout::bankOffset(5), 16), QByteArray("chime           "));
 
-        Window u;
+        TestWindow u;
         u.platform.answer(path);
         u.w().menOpen()->trigger();
         QVERIFY(t.platform.boxes.empty() && u.platform.boxes.empty());

@@ -51,8 +51,7 @@ private slots:
         using namespace wavefiles;
         const QString wav = t.path(QStringLiteral("\u017b\u00f3\u0142w.wav"));
         writeFile(wav, wave("abc"));
-        t.platform.answer(wav);
-        t.click(t.sndOpen(3));
+        t.importInto(3, wav);
         QCOMPARE(t.sndName(3)->text(), QStringLiteral("Z\u00f3lw").leftJustified(16));
         t.type(t.text1(), QStringLiteral("555"));
         t.type(t.text2(), QString());
