@@ -117,11 +117,6 @@ struct TestWindow
                            [](const FakePlatform::Box &b) { return b.title == ErrorTitle && !b.text.isEmpty(); });
     }
 
-    bool activate()
-    {
-        form->activateWindow();
-        return QTest::qWaitForWindowActive(form.get());
-    }
     void click(QAbstractButton *b) { QTest::mouseClick(b, Qt::LeftButton); }
     void clickRow(int row)
     {

@@ -115,7 +115,8 @@ private slots:
     void enterPressesTheFocusedButton()
     {
         TestWindow t;
-        QVERIFY(t.activate());
+        t.w().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&t.w()));
         for (QPushButton *button : t.w().findChildren<QPushButton *>())
             QVERIFY(!button->autoDefault() && !button->isDefault());
 
@@ -145,7 +146,8 @@ private slots:
     {
         QFETCH(int, key);
         TestWindow t;
-        QVERIFY(t.activate());
+        t.w().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&t.w()));
         t.list()->setFocus(Qt::TabFocusReason);
         QTest::keyClick(t.list(), Qt::Key(key));
         QCOMPARE(t.w().selectedRow(), 0);
