@@ -162,8 +162,7 @@ private slots:
         u.open(u.file(QStringLiteral("short.bin"), other.left(4096)));
         QVERIFY(u.platform.boxes.empty());
         QCOMPARE(u.w().FB().bytes(), other.left(4096) + QByteArray(FlashImage::Size - 4096, '\0'));
-        QCOMPARE(u.rowTexts(), (QStringList{"_HiddenNumber", "_UnknownNumber"}));
-        QCOMPARE(u.w().Label11()->text(), QStringLiteral("0x0000"));
+        QCOMPARE(u.shown(), QStringLiteral("_HiddenNumber=0 _UnknownNumber=1 | 0x0000 | #000000 | -1"));
         QCOMPARE(u.w().sndName(1)->text(), QString(16, QChar(0)));
         QCOMPARE(u.w().Combo1()->itemText(1), QStringLiteral("1 ") + QString(16, QChar(0)));
     }
