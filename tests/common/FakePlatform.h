@@ -14,41 +14,19 @@
 class FakePlatform : public Platform
 {
 public:
-    struct Dialog
-    {
-        FileDialogKind kind;
-        QString title;
-        QString fileName;
-        QString filter;
-    };
     struct Box
     {
         QString text;
         QString title;
     };
 
-    struct Answer
-    {
-        bool cancelled;
-        QString path;
-    };
-
-    std::deque<Answer> answers;
-    std::vector<Dialog> dialogs;
+    std::deque<std::optional<QString>> answers;
+    // The file dialogs asked, "open|save: title [file name] filter" each.
+    QStringList asked;
     std::vector<Box> boxes;
     int beeps = 0;
     // Runs inside every file dialog, to throw what a command must survive.
     std::function<void()> duringDialog;
-
-    // The file dialogs asked, "open|save: title [file name] filter" each.
-    QStringList asked() const
-    {
-        QStringList out;
-        for (const Dialog &d : dialogs)
-            out << QStringLiteral("%1: %2 [%3] %4")
-                       .arg(d.kind == FileDialogKind::Open ? "open" : "save", d.title, d.fileName, d.filter);
-        return out;
-    }
 
     // The boxes shown, "title: text" each.
     QStringList shown() const
@@ -59,12 +37,12 @@ public:
         return out;
     }
 
-    void answer(const QString &path) { answers.push_back({false, path}); }
-    void cancel() { answers.push_back({true, QString()}); }
+    void answer(const QString &path) { answers.push_back(path); }
+    void cancel() { answers.push_back(std::nullopt); }
     void clear()
     {
         answers.clear();
-        dialogs.clear();
+        asked.clear();
         boxes.clear();
         beeps = 0;
     }
@@ -72,16 +50,15 @@ public:
     std::optional<QString> showFileDialog(QWidget *, FileDialogKind kind, const QString &title,
                                           const QString &fileName, const QString &filter) override
     {
-        dialogs.push_back({kind, title, fileName, filter});
+        asked << QStringLiteral("%1: %2 [%3] %4")
+                     .arg(kind == FileDialogKind::Open ? "open" : "save", title, fileName, filter);
         if (duringDialog)
             duringDialog();
         if (answers.empty())
             return std::nullopt;
-        const Answer next = answers.front();
+        const std::optional<QString> next = answers.front();
         answers.pop_front();
-        if (next.cancelled)
-            return std::nullopt;
-        return next.path;
+        return next;
     }
 
     void showError(QWidget *, const QString &text, const QString &title) override

@@ -63,9 +63,29 @@ struct TestWindow
     QLineEdit *sndName(int k) { return control<QLineEdit>(QStringLiteral("sndName(%1)").arg(k)); }
     QPushButton *sndOpen(int k) { return control<QPushButton>(QStringLiteral("sndOpen(%1)").arg(k)); }
     QColor caption() { return control<CaptionFrame>(QStringLiteral("Frame2"))->captionColor(); }
+    // The sound selector's items.
+    QStringList items()
+    {
+        QStringList out;
+        for (int i = 0; i < combo()->count(); ++i)
+            out << combo()->itemText(i);
+        return out;
+    }
+
+    QString file(const QString &name, const QByteArray &bytes) { return writeFile(path(name), bytes); }
 
     QStringList rowTexts() { return ::rowTexts(form->book()); }
     QList<int> rowData() { return rowIndices(form->book()); }
+    // The list and its displays in one line: each row's text with its entry's
+    // index, the count shown, the caption's colour and the selected row.
+    QString shown()
+    {
+        QStringList rows;
+        for (const BookRow &r : form->book().rows())
+            rows << QStringLiteral("%1=%2").arg(r.text).arg(r.index);
+        return QStringList{rows.join(' '), label(11)->text(), caption().name(), QString::number(form->selectedRow())}
+            .join(" | ");
+    }
     // What a failed command leaves as it was: the image (its hash first),
     // the count shown, the caption's colour, the sound names and the book.
     QStringList state()
@@ -137,5 +157,11 @@ struct TestWindow
     {
         platform.answer(path);
         form->saveImage();
+    }
+    // A WAV file imported into bank k through its open button.
+    void importInto(int k, const QString &path)
+    {
+        platform.answer(path);
+        click(sndOpen(k));
     }
 };

@@ -132,7 +132,7 @@ private slots:
         QCOMPARE(t.rowTexts().size(), 3);
         t.sndOpen(2)->setFocus();
         QTest::keyClick(t.sndOpen(2), Qt::Key_Enter, Qt::KeypadModifier);
-        QCOMPARE(t.platform.dialogs.size(), size_t(1));
+        QCOMPARE(t.platform.asked.size(), qsizetype(1));
     }
 
     void listStartsAtTheFirstRow_data()

@@ -55,13 +55,11 @@ private slots:
         auto press = [number](Qt::Key key, const QString &text, Qt::KeyboardModifiers mods = {}) {
             QTest::sendKeyEvent(QTest::Click, number, key, text, mods);
         };
-        press(Qt::Key_A, QStringLiteral("a"));
-        press(Qt::Key_Eacute, QStringLiteral("\u00E9"));
-        press(Qt::Key_hyphen, QStringLiteral("\u00AD"));
-        press(Qt::Key_unknown, QStringLiteral("\u200B"));
-        press(Qt::Key_unknown, QStringLiteral("\U0001F600"));
-        press(Qt::Key_7, QStringLiteral("7"));
-        press(Qt::Key_8, QStringLiteral("8"));
+        const std::pair<Qt::Key, const char16_t *> keys[] = {
+            {Qt::Key_A, u"a"}, {Qt::Key_Eacute, u"\u00E9"}, {Qt::Key_hyphen, u"\u00AD"},
+            {Qt::Key_unknown, u"\u200B"}, {Qt::Key_unknown, u"\U0001F600"}, {Qt::Key_7, u"7"}, {Qt::Key_8, u"8"}};
+        for (const auto &[key, text] : keys)
+            press(key, QString::fromUtf16(text));
         QCOMPARE(number->text(), QStringLiteral("78"));
         // A chord is a command: what text the platform gives it is not typed.
         press(Qt::Key_2, QStringLiteral("\u200C"), Qt::ControlModifier | Qt::ShiftModifier);
@@ -92,8 +90,8 @@ private slots:
         const int captionHeight = numbers->fontMetrics().height();
         std::unique_ptr<QStyle> drawn(QStyleFactory::create(style));
         QVERIFY(drawn);
-        numbers->setStyle(drawn.get());
-        sounds->setStyle(drawn.get());
+        for (QWidget *frame : {numbers, sounds})
+            frame->setStyle(drawn.get());
         auto redPixels = [&] {
             const QImage caption = numbers->grab(QRect(0, 0, 80, captionHeight)).toImage();
             int red = 0;

@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <csignal>
 #include <cstring>
+#include <functional>
 #include <fcntl.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
@@ -13,35 +14,37 @@ namespace {
 
 // A small tmpfs of our own, so that "disk full" and "read-only file system"
 // are real; needs the right to mount (root), otherwise the test is skipped.
-class ScratchMount
+struct ScratchMount
 {
-public:
-    ScratchMount(const QString &where, const char *options) : m_path(where)
+    QString path, why;   // why: empty once mounted
+    ScratchMount(const QString &where, const char *options) : path(where)
     {
         QDir().mkpath(where);
-        if (::mount("tmpfs", qPrintable(where), "tmpfs", 0, options) == 0)
-            m_mounted = true;
-        else
-            m_why = QString::fromLocal8Bit(std::strerror(errno));
+        if (::mount("tmpfs", qPrintable(where), "tmpfs", 0, options) != 0)
+            why = QStringLiteral("cannot mount a small tmpfs here: ") + QString::fromLocal8Bit(std::strerror(errno));
     }
     ~ScratchMount()
     {
-        if (m_mounted)
-            ::umount2(qPrintable(m_path), MNT_DETACH);
+        if (why.isEmpty())
+            ::umount2(qPrintable(path), MNT_DETACH);
     }
-    bool mounted() const { return m_mounted; }
-    QString why() const { return m_why; }
     bool remount(bool readOnly)
     {
         const unsigned long flags = MS_REMOUNT | (readOnly ? MS_RDONLY : 0);
-        return ::mount(nullptr, qPrintable(m_path), nullptr, flags, nullptr) == 0;
+        return ::mount(nullptr, qPrintable(path), nullptr, flags, nullptr) == 0;
     }
-
-private:
-    QString m_path;
-    bool m_mounted = false;
-    QString m_why;
 };
+
+// Runs f as an ordinary user (uid 65534, the group kept) when the suite runs
+// as root, who may read and write anything.
+bool asOrdinaryUser(const std::function<void()> &f)
+{
+    const bool root = ::geteuid() == 0;
+    if (root && ::seteuid(65534) != 0)
+        return false;
+    f();
+    return !root || ::seteuid(0) == 0;
+}
 
 // What the platform says when the file at path is written directly.
 QString directWriteCause(const char *path)
@@ -69,8 +72,8 @@ void TestFaults::saveOntoFullDisk()
 {
     TestWindow t;
     ScratchMount disk(t.path(QStringLiteral("disk")), "size=800k");
-    if (!disk.mounted())
-        QSKIP(qPrintable(QStringLiteral("cannot mount a small tmpfs here: ") + disk.why()));
+    if (!disk.why.isEmpty())
+        QSKIP(qPrintable(disk.why));
 
     // The old image fits; a second copy, which a safe save needs, does not.
     const QString target = prepareImage(t, t.path(QStringLiteral("disk/phone.bin")));
@@ -101,8 +104,8 @@ void TestFaults::saveIntoReadOnlyFolder()
 {
     TestWindow t;
     ScratchMount disk(t.path(QStringLiteral("ro")), "size=4m");
-    if (!disk.mounted())
-        QSKIP(qPrintable(QStringLiteral("cannot mount a small tmpfs here: ") + disk.why()));
+    if (!disk.why.isEmpty())
+        QSKIP(qPrintable(disk.why));
 
     const QString target = prepareImage(t, t.path(QStringLiteral("ro/phone.bin")));
     const QByteArray old = readFile(target);
@@ -140,18 +143,12 @@ void TestFaults::openUnreadableFiles()
     QVERIFY(t.errorsShown(1));
     QCOMPARE(t.state(), before);
 
-    // A file without read permission. Root reads anything, so the open runs
-    // as an ordinary user for the moment.
+    // A file without read permission.
     const QString locked = t.path(QStringLiteral("locked.bin"));
     writeFile(locked, readFile(good));
     QVERIFY(QFile::setPermissions(locked, QFileDevice::Permissions()));
     QVERIFY(QFile::setPermissions(t.dir.path(), QFileDevice::Permissions(0x7755)));
-    const bool asRoot = ::geteuid() == 0;
-    if (asRoot)
-        QCOMPARE(::seteuid(65534), 0);
-    t.open(locked);
-    if (asRoot)
-        QCOMPARE(::seteuid(0), 0);
+    QVERIFY(asOrdinaryUser([&] { t.open(locked); }));
     QVERIFY(t.errorsShown(2) && t.platform.boxes[1].text.contains(QStringLiteral("ermission")));
     QCOMPARE(t.state(), before);
     QCOMPARE(openFiles(t.dir.path()), files);
@@ -194,40 +191,33 @@ void TestFaults::saveOntoSpecialTargets()
     QCOMPARE(readFile(a), t.w().FB().bytes());
     QCOMPARE(readFile(b), readFile(a));
 
-    // A writable file in a folder that takes no new file. Root may write any
-    // folder, so the save runs as an ordinary user for the moment.
+    // A writable file in a folder that takes no new file.
     const QString folder = t.path(QStringLiteral("ro")), target = folder + QStringLiteral("/phone.bin");
     QVERIFY(QDir().mkdir(folder));
     writeFile(target, "old");
     QVERIFY(::chmod(qPrintable(target), 0666) == 0 && ::chmod(qPrintable(folder), 0555) == 0
             && ::chmod(qPrintable(t.dir.path()), 0755) == 0);
     t.add(QStringLiteral("42"), QStringLiteral("Later"));
-    const bool asRoot = ::geteuid() == 0;
-    if (asRoot)
-        QCOMPARE(::seteuid(65534), 0);
-    t.save(target);
-    if (asRoot)
-        QCOMPARE(::seteuid(0), 0);
+    QVERIFY(asOrdinaryUser([&] { t.save(target); }));
     ::chmod(qPrintable(folder), 0755);
     QCOMPARE(t.platform.boxes.size(), size_t(0));
     QCOMPARE(readFile(target), t.w().FB().bytes());
 
     // The user's own 0444 image in the user's own folder, where a new file
-    // could take its name: refused before anything is encoded. As uid 65534
-    // (group 0, kept) when the suite runs as root, which then may write it.
+    // could take its name: refused before anything is encoded. Root, who
+    // gives the folder to the ordinary user, may then write it.
+    const bool asRoot = ::geteuid() == 0;
     const QString mine = t.path(QStringLiteral("mine")), readOnly = mine + QStringLiteral("/ro.bin");
     QVERIFY(QDir().mkdir(mine));
     writeFile(readOnly, "old");
     QVERIFY(::chmod(qPrintable(readOnly), 0444) == 0);
     if (asRoot)
-        QVERIFY(::chown(qPrintable(mine), 65534, 0) == 0 && ::chown(qPrintable(readOnly), 65534, 0) == 0
-                && ::seteuid(65534) == 0);
+        QVERIFY(::chown(qPrintable(mine), 65534, 0) == 0 && ::chown(qPrintable(readOnly), 65534, 0) == 0);
     t.add(QStringLiteral("43"), QStringLiteral("Locked"));
     const QStringList unsaved = t.state();
-    t.save(readOnly);
-    QVERIFY(!asRoot || ::seteuid(0) == 0);
-    QCOMPARE(t.platform.boxes.size(), size_t(1));
-    QCOMPARE(t.platform.boxes[0].text, "Could not save " + readOnly + ": " + qt_error_string(EACCES) + ". The file is unchanged.");
+    QVERIFY(asOrdinaryUser([&] { t.save(readOnly); }));
+    QCOMPARE(t.platform.shown(), QStringList{errorBox("Could not save " + readOnly + ": " + qt_error_string(EACCES)
+                                                      + ". The file is unchanged.")});
     QCOMPARE(t.state(), unsaved);
     QCOMPARE(readFile(readOnly), QByteArray("old"));
     t.save(readOnly);
@@ -236,9 +226,9 @@ void TestFaults::saveOntoSpecialTargets()
 
     // A file that takes no bytes: the box names the real cause.
     t.save(QStringLiteral("/proc/version"));
-    QCOMPARE(t.platform.boxes.size(), size_t(1));
-    QCOMPARE(t.platform.boxes[0].text, "Could not save /proc/version: " + directWriteCause("/proc/version")
-                                           + ". The file is unchanged.");
+    const QString cause = directWriteCause("/proc/version");
+    QCOMPARE(t.platform.shown(),
+             QStringList{errorBox("Could not save /proc/version: " + cause + ". The file is unchanged.")});
 }
 
 void TestFaults::openAndImportRefuseSpecialFiles()

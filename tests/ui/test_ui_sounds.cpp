@@ -5,6 +5,9 @@
 
 #include <QAction>
 
+#include <algorithm>
+#include <tuple>
+
 using namespace wavefiles;
 
 namespace {
@@ -16,23 +19,6 @@ qsizetype areaStart(int bank)
     return layout::bankOffset(bank) + layout::SampleAreaOffset;
 }
 
-struct Window : TestWindow
-{
-    QString file(const QString &name, const QByteArray &bytes) { return writeFile(path(name), bytes); }
-
-    void importInto(int k, const QString &path)
-    {
-        platform.answer(path);
-        click(sndOpen(k));
-    }
-    QStringList comboItems()
-    {
-        QStringList items;
-        for (int i = 0; i < form->Combo1()->count(); ++i)
-            items << form->Combo1()->itemText(i);
-        return items;
-    }
-};
 
 } // namespace
 
@@ -43,32 +29,25 @@ class TestSounds : public QObject
 private slots:
     void samplesGoIntoTheClickedBank()
     {
-        Window t;
+        TestWindow t;
         QByteArray expected(FlashImage::Size, '\0');
 
         // A name left from an earlier dialog is not offered again.
         t.w().commonDialog1().setFileName(QStringLiteral("left over"));
-        const QByteArray longer = pattern(100000, 3);
-        t.importInto(3, t.file(QStringLiteral("long.wav"), wave(longer)));
-        QCOMPARE(t.platform.asked(), QStringList{"open: Select wave file [] Wave (*.wav)|*.wav"});
-        // The whole sample area of bank 3 and nothing else, its name included.
-        expected.replace(areaStart(3), Area, longer.left(Area));
-        QCOMPARE(t.w().FB().bytes(), expected);
-
-        // A shorter sound over it: the older one's tail stays.
-        const QByteArray shorter = pattern(1000, 200);
-        t.importInto(3, t.file(QStringLiteral("short.wav"), wave(shorter)));
-        expected.replace(areaStart(3), 1000, shorter);
-        QCOMPARE(t.w().FB().bytes(), expected);
+        // A sound longer than the sample area fills all of it and nothing else,
+        // its name included; a shorter one over it leaves the older one's tail;
+        // bank 7 runs to the image's last byte.
+        const QByteArray longer = pattern(100000, 3), shorter = pattern(1000, 200);
+        const std::tuple<int, const char *, QByteArray> imports[] = {
+            {3, "long.wav", longer}, {3, "short.wav", shorter}, {7, "seven.wav", longer}};
+        for (const auto &[bank, file, samples] : imports) {
+            t.importInto(bank, t.file(QLatin1String(file), wave(samples)));
+            expected.replace(areaStart(bank), std::min(samples.size(), qsizetype(Area)), samples.left(Area));
+            QCOMPARE(t.w().FB().bytes(), expected);
+        }
         QCOMPARE(t.w().FB().at(areaStart(3) + 1000), quint8(longer.at(1000)));
-
-        // Bank 7 runs to the image's last byte.
-        t.importInto(7, t.file(QStringLiteral("seven.wav"), wave(longer)));
-        expected.replace(areaStart(7), Area, longer.left(Area));
-        QCOMPARE(t.w().FB().bytes(), expected);
         QCOMPARE(t.w().FB().at(FlashImage::Size - 1), quint8(longer.at(Area - 1)));
-
-        QCOMPARE(t.platform.dialogs.size(), size_t(3));
+        QCOMPARE(t.platform.asked, QStringList(3, "open: Select wave file [] Wave (*.wav)|*.wav"));
         QVERIFY(t.platform.boxes.empty());
     }
 
@@ -88,7 +67,7 @@ private slots:
         QFETCH(int, bank);
         QFETCH(QString, file);
         QFETCH(QString, name);
-        Window t;
+        TestWindow t;
         t.importInto(bank, t.file(file, wave(pattern(10))));
         QCOMPARE(t.w().sndName(bank)->text(), name);
         QCOMPARE(t.w().Combo1()->itemText(bank), QStringLiteral("%1 %2").arg(bank).arg(name));
@@ -100,35 +79,30 @@ private slots:
 
     void failuresChangeNothing()
     {
-        Window t;
+        TestWindow t;
         t.importInto(2, t.file(QStringLiteral("older.wav"), wave(pattern(5000, 9))));
         t.w().Combo1()->setCurrentIndex(2);
-        const QByteArray fb = t.w().FB().bytes();
-        const QStringList items = t.comboItems();
-        const SoundNames names = t.w().soundNames();
+        // The image, the sound names and the selector's items.
+        const QStringList before = t.state() + t.items();
         const int files = openFiles(t.dir.path());
 
         t.importInto(2, t.file(QStringLiteral("text.wav"), "just some text, no RIFF here"));
         QCOMPARE(t.platform.shown(), QStringList{errorBox("Not a valid wav file (not starting with RIFF)")});
-        QCOMPARE(t.w().FB().bytes(), fb);
-        QCOMPARE(t.comboItems(), items);
-        QVERIFY(t.w().soundNames() == names);
+        QCOMPARE(t.state() + t.items(), before);
 
         // A cancel: silent.
         t.platform.cancel();
         QTest::mouseClick(t.w().sndOpen(2), Qt::LeftButton);
-        QCOMPARE(t.platform.dialogs.size(), size_t(3));
+        QCOMPARE(t.platform.asked.size(), qsizetype(3));
         QCOMPARE(t.platform.boxes.size(), size_t(1));
-        QCOMPARE(t.w().FB().bytes(), fb);
-        QCOMPARE(t.comboItems(), items);
-        QVERIFY(t.w().soundNames() == names);
+        QCOMPARE(t.state() + t.items(), before);
         QCOMPARE(t.w().Combo1()->currentIndex(), 2);
         QCOMPARE(openFiles(t.dir.path()), files);
     }
 
     void importSurvivesSaveAndOpen()
     {
-        Window t;
+        TestWindow t;
         const QByteArray sound = pattern(3000, 17);
         t.importInto(5, t.file(QStringLiteral("chime.wav"), wave(sound)));
         // The samples are in the image at once; the name only once saved.
@@ -140,7 +114,7 @@ private slots:
         t.w().menSave()->trigger();
         QCOMPARE(t.w().FB().bytes().mid(layout::bankOffset(5), 16), QByteArray("chime           "));
 
-        Window u;
+        TestWindow u;
         u.platform.answer(path);
         u.w().menOpen()->trigger();
         QVERIFY(t.platform.boxes.empty() && u.platform.boxes.empty());
