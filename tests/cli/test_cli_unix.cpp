@@ -1,4 +1,5 @@
 #include "tests/cli/test_cli.h"
+#include "tests/common/Stat_unix.h"
 
 #include <cerrno>
 #include <sys/stat.h>
@@ -11,13 +12,6 @@ namespace {
 Result shell(const Folder &folder, const QString &script)
 {
     return runProgram("/bin/sh", {"-c", "VIRE='" + vireImage() + "'; " + script}, folder.path());
-}
-
-struct stat statOf(const QString &path)
-{
-    struct stat st = {};
-    ::stat(QFile::encodeName(path).constData(), &st);
-    return st;
 }
 
 // path's owner (when uid is given) and then its mode, which a change of owner may clear.
