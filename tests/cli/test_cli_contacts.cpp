@@ -12,9 +12,8 @@ bool makeFullBook(const CliFolder &d)
 {
     QByteArray csv = Header + "_HiddenNumber,Secret,5,1,0,1,0\r\n_UnknownNumber,Who?,0,0,1,0,1\r\n";
     for (int i = 0; i < 2032; ++i)
-        csv += QByteArray::number(100000 + i * 7 % 2032) + ",Name \xC3\xA9 " + QByteArray::number(i) + ','
-            + QByteArray::number(i % 8) + ',' + QByteArray::number(i >> 3 & 1) + ',' + QByteArray::number(i >> 4 & 1)
-            + ',' + QByteArray::number(i >> 5 & 1) + ',' + QByteArray::number(i >> 6 & 1) + "\r\n";
+        csv += QString::asprintf("%d,Name \xC3\xA9 %d,%d,%d,%d,%d,%d\r\n", 100000 + i * 7 % 2032, i, i % 8, i >> 3 & 1,
+                                 i >> 4 & 1, i >> 5 & 1, i >> 6 & 1).toUtf8();
     d.write("full.csv", csv);
     return d.vire({"new", "-o", "empty.bin"}).status == 0
         && d.vire({"import", "empty.bin", "full.csv", "--replace", "-o", "full.bin"}).status == 0;
