@@ -46,10 +46,8 @@ QString unreadableFile()
 
 LockedFile::LockedFile(const QString &path) : m_path(path)
 {
-    const HANDLE h = openUnshared(path);
-    m_locked = h != INVALID_HANDLE_VALUE;
-    if (m_locked)
-        m_handle = h;
+    m_handle = openUnshared(path);
+    m_locked = m_handle != INVALID_HANDLE_VALUE;
 }
 
 LockedFile::~LockedFile()
