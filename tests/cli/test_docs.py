@@ -82,14 +82,8 @@ VALUE_OPTIONS = {'-o', '--output', '--format', '--user', '--ca-file', '--timeout
 
 def inputs(args):
     """The files a command reads: its positional arguments but outputs and banks."""
-    positional, after_value = [], False
-    for a in args[1:]:
-        if after_value:
-            after_value = False
-        elif a in VALUE_OPTIONS:
-            after_value = True
-        elif not a.startswith('-'):
-            positional.append(a)
+    # args[i] is the word before args[i + 1]: an option that takes it as its value, or not.
+    positional = [a for i, a in enumerate(args[1:]) if not a.startswith('-') and args[i] not in VALUE_OPTIONS]
     picked = {'sound-import': [0, 2], 'sound-export': [0], 'info': [0], 'export': [0]}.get(args[0])
     return [positional[i] for i in picked if i < len(positional)] if picked else positional
 
