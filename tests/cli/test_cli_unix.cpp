@@ -26,9 +26,7 @@ bool setMode(const QString &path, mode_t mode, int uid = -1, int gid = -1)
 // script(1) gives the command a pseudo-terminal; what reaches it is its output.
 Result onTerminal(const Folder &folder, const QStringList &args)
 {
-    QString command = "'" + vireImage() + "'";
-    for (const QString &a : args)
-        command += " '" + a + "'";
+    const QString command = "'" + (QStringList{vireImage()} + args).join(QStringLiteral("' '")) + "'";
     return runProgram("script", {"-qec", command, "/dev/null"}, folder.path());
 }
 
