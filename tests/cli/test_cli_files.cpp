@@ -6,11 +6,7 @@
 
 using namespace wavefiles;
 
-namespace {
-
 const QString UsageError = QStringLiteral("vire-image: error: ");
-
-} // namespace
 
 // vire-image ARGS: its status, a line among its messages, the start of its
 // output; and every file it found stays as it was, but the image an edit
@@ -135,7 +131,6 @@ void TestCli::commandLine()
     d.write("empty.csv", "number,name\n");
     d.write("alike.csv", "First Name,Home Phone,Vorname,Telefon privat\nA,1,B,2\n");
     d.write("notriff.wav", "RIFX and so on");
-    d.write(QStringLiteral("\u0416.wav"), riff(chunk("data", "abc")));
     d.write("w.wav", riff(chunk("data", "abc")));
     d.write("long.wav", riff(chunk("fmt ", fmtBody(2, 44100, 16)) + chunk("data", QByteArray(70000, 'x'))));
     d.write("mono.wav", wave(QByteArray(100, 'x')));
