@@ -45,12 +45,11 @@ void TestCli::exportFormats_data()
     QTest::newRow("CSV") << QStringList{"export", "a.bin"} << QString() << csv << QString();
     QTest::newRow("CSV to a file") << QStringList{"export", "a.bin", "--format=csv", "-o", "out.csv"} << "out.csv" << csv
                                    << QString();
+    auto card = [](const QByteArray &name, const QByteArray &tel) {
+        return "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:" + name + "\r\nN:;" + name + ";;;\r\nTEL:" + tel + "\r\nEND:VCARD\r\n";
+    };
     QTest::newRow("vCard") << QStringList{"export", "a.bin", "--format", "vcard"} << QString()
-                           << QByteArray("BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Smith\\, \"J\"\r\nN:;Smith\\, \"J\";;;\r\n"
-                                         "TEL:1000\r\nEND:VCARD\r\n"
-                                         "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:\r\nN:;;;;\r\nTEL:20\r\nEND:VCARD\r\n"
-                                         "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Office\r\nN:;Office;;;\r\nTEL:555\r\nEND:VCARD\r\n")
-                           << QString();
+                           << card("Smith\\, \"J\"", "1000") + card("", "20") + card("Office", "555") << QString();
     // For a program that reads only windows-1251: what it cannot hold is "?".
     QTest::newRow("windows-1251") << QStringList{"export", "sk.bin", "--encoding", "windows-1251"} << QString()
                                   << Header + "_HiddenNumber,Dolt nummer,0,0,0,0,0\r\n_UnknownNumber,Ok?nt nummer,0,0,0,0,0\r\n"
