@@ -72,8 +72,6 @@ private slots:
     // test_cli_files.cpp
     void commandLine_data();
     void commandLine();
-    void outputsOverInputs_data();
-    void outputsOverInputs();
 
     // test_cli_unix.cpp, test_cli_win.cpp
     void namesThatAreNotText();

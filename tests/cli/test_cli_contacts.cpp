@@ -12,9 +12,8 @@ bool makeFullBook(const CliFolder &d)
 {
     QByteArray csv = Header + "_HiddenNumber,Secret,5,1,0,1,0\r\n_UnknownNumber,Who?,0,0,1,0,1\r\n";
     for (int i = 0; i < 2032; ++i)
-        csv += QByteArray::number(100000 + i * 7 % 2032) + ",Name \xC3\xA9 " + QByteArray::number(i) + ','
-            + QByteArray::number(i % 8) + ',' + QByteArray::number(i >> 3 & 1) + ',' + QByteArray::number(i >> 4 & 1)
-            + ',' + QByteArray::number(i >> 5 & 1) + ',' + QByteArray::number(i >> 6 & 1) + "\r\n";
+        csv += QString::asprintf("%d,Name \xC3\xA9 %d,%d,%d,%d,%d,%d\r\n", 100000 + i * 7 % 2032, i, i % 8, i >> 3 & 1,
+                                 i >> 4 & 1, i >> 5 & 1, i >> 6 & 1).toUtf8();
     d.write("full.csv", csv);
     return d.vire({"new", "-o", "empty.bin"}).status == 0
         && d.vire({"import", "empty.bin", "full.csv", "--replace", "-o", "full.bin"}).status == 0;
@@ -46,12 +45,11 @@ void TestCli::exportFormats_data()
     QTest::newRow("CSV") << QStringList{"export", "a.bin"} << QString() << csv << QString();
     QTest::newRow("CSV to a file") << QStringList{"export", "a.bin", "--format=csv", "-o", "out.csv"} << "out.csv" << csv
                                    << QString();
+    auto card = [](const QByteArray &name, const QByteArray &tel) {
+        return "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:" + name + "\r\nN:;" + name + ";;;\r\nTEL:" + tel + "\r\nEND:VCARD\r\n";
+    };
     QTest::newRow("vCard") << QStringList{"export", "a.bin", "--format", "vcard"} << QString()
-                           << QByteArray("BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Smith\\, \"J\"\r\nN:;Smith\\, \"J\";;;\r\n"
-                                         "TEL:1000\r\nEND:VCARD\r\n"
-                                         "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:\r\nN:;;;;\r\nTEL:20\r\nEND:VCARD\r\n"
-                                         "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Office\r\nN:;Office;;;\r\nTEL:555\r\nEND:VCARD\r\n")
-                           << QString();
+                           << card("Smith\\, \"J\"", "1000") + card("", "20") + card("Office", "555") << QString();
     // For a program that reads only windows-1251: what it cannot hold is "?".
     QTest::newRow("windows-1251") << QStringList{"export", "sk.bin", "--encoding", "windows-1251"} << QString()
                                   << Header + "_HiddenNumber,Dolt nummer,0,0,0,0,0\r\n_UnknownNumber,Ok?nt nummer,0,0,0,0,0\r\n"
@@ -91,11 +89,12 @@ void TestCli::import_data()
     QTest::addColumn<QByteArray>("book");
     const QStringList toB{"-o", "b.bin"}, replace{"--replace", "-o", "b.bin"}, dryRun{"--dry-run"}, inPlace{"-o", "a.bin"};
     const QByteArray empty = image({}), office = image({record("555", "Office")});
-    // Into b.bin, which then holds the default specials and rows.
+    // Into b.bin, which then holds the rows, after the default specials unless they are given.
     auto adds = [&](const char *name, const QByteArray &image, const QString &source, const QByteArray &bytes,
                     const QStringList &messages, const QByteArray &rows, const QStringList &args = {"-o", "b.bin"},
                     const QString &last = QString()) {
-        QTest::newRow(name) << image << source << bytes << args << 0 << messages << last << Header + DefaultSpecials + rows;
+        const QByteArray book = Header + (rows.startsWith('_') ? QByteArray() : DefaultSpecials) + rows;
+        QTest::newRow(name) << image << source << bytes << args << 0 << messages << last << book;
     };
     // Into office's image, which stays; no b.bin.
     auto writesNothing = [&](const char *name, const QString &source, const QByteArray &bytes, const QStringList &args,
@@ -106,20 +105,16 @@ void TestCli::import_data()
     QByteArray samples = image({record("555", "Office", 0x93)});
     samples.replace(2 * BankSize + 16, 3, "abc");
     // BOM, semicolons, columns in another order and case, quoting, a missing column.
-    QTest::newRow("CSV") << samples << "c.csv"
-                         << QByteArray("\xEF\xBB\xBFSbit4;NAME;Number;sound\n1;\"Anna; \"\"A\"\"\";300;2\n"
-                                       "0;A name much longer than fourteen;1000;0\r\n\n;;;\n0;K\xC3\xB6k;555;7\n"
-                                       "1;Hidden;_HiddenNumber;1\n")
-                         << toB << 0
-                         << QStringList{"c.csv:3: warning: name \"A name much longer than fourteen\" cut to 14 "
-                                        "characters: \"A name much lo\"",
-                                        QStringLiteral("c.csv: warning: 555 is in the phone book as \"Office\"; added as "
-                                                       "\"K\u00f6k\" beside it (--sync renames instead)")}
-                         << QString()
-                         << Header + "_HiddenNumber,Hidden,1,0,0,0,1\r\n_UnknownNumber,Ok\xC3\xA4nt nummer,0,0,0,0,0\r\n"
-                                     "1000,A name much lo,0,0,0,0,0\r\n300,\"Anna; \"\"A\"\"\",2,0,0,0,1\r\n"
-                                     "555,K\xC3\xB6k,7,0,0,0,0\r\n"   // "555" sorts before the image's "555" and its padding
-                                     "555,Office,3,1,0,0,1\r\n";
+    adds("CSV", samples, "c.csv",
+         "\xEF\xBB\xBFSbit4;NAME;Number;sound\n1;\"Anna; \"\"A\"\"\";300;2\n"
+         "0;A name much longer than fourteen;1000;0\r\n\n;;;\n0;K\xC3\xB6k;555;7\n1;Hidden;_HiddenNumber;1\n",
+         {"c.csv:3: warning: name \"A name much longer than fourteen\" cut to 14 characters: \"A name much lo\"",
+          QStringLiteral("c.csv: warning: 555 is in the phone book as \"Office\"; added as \"K\u00f6k\" beside it (--sync "
+                         "renames instead)")},
+         "_HiddenNumber,Hidden,1,0,0,0,1\r\n_UnknownNumber,Ok\xC3\xA4nt nummer,0,0,0,0,0\r\n"
+         "1000,A name much lo,0,0,0,0,0\r\n300,\"Anna; \"\"A\"\"\",2,0,0,0,1\r\n"
+         "555,K\xC3\xB6k,7,0,0,0,0\r\n"   // "555" sorts before the image's "555" and its padding
+         "555,Office,3,1,0,0,1\r\n");
     adds("vCard", empty, "c.vcf",
          "BEGIN:VCARD\r\nVERSION:2.1\r\nN;CHARSET=ISO-8859-1;ENCODING=QUOTED-PRINTABLE:Str=F6m;=C5=\r\nsa\r\n"
          "TEL;CELL:+46 (0)70-123.45/67\r\nTEL;HOME:\r\nEND:VCARD\r\n"
@@ -232,8 +227,7 @@ void TestCli::import_data()
                   "ORG;CHARSET=UTF-8:\xC3\x85\r\nTEL:0702\r\nEND:VCARD\r\n",
                   {"--encoding", "windows-1251", "--dry-run"}, 0, {"added 1 entry"});
     writesNothing("UTF-16LE stated", "le.vcf",
-                  QByteArray("B\0E\0G\0I\0N\0:\0V\0C\0A\0R\0D\0\n\0F\0N\0:\0\xC5\0\n\0T\0E\0L\0:\0"
-                             "0\0007\0000\0003\0\n\0E\0N\0D\0:\0V\0C\0A\0R\0D\0\n\0", 72),
+                  utf16(QStringLiteral("BEGIN:VCARD\nFN:\u00c5\nTEL:0703\nEND:VCARD\n"), true).mid(2),   // no byte-order mark
                   {"--encoding", "UTF-16LE", "--dry-run"}, 0, {"summary: dry run: read as UTF-16LE; added 1 entry"});
 }
 

@@ -30,9 +30,8 @@ void TestCli::reports_data()
     QTest::addColumn<int>("status");
     QTest::addColumn<QStringList>("out");
     QTest::addColumn<QString>("err");
-    QByteArray changed = image({record("555", "Home", 0x13), record("12", "x"), record("77", "new", 1)});
+    QByteArray changed = image({record("555", "Home", 0x13), record("12", "x"), record("77", "new", 1)}, -1, {"(empty)", "ring"});
     changed.replace(48, 14, QByteArray("Secret").leftJustified(14, ' '));
-    changed.replace(2 * BankSize, 16, QByteArray("ring").leftJustified(16, ' '));
     changed[2 * BankSize + 16] = 1;
     changed[3 * BankSize - 1] = 2;
     QTest::newRow("same, in another order")

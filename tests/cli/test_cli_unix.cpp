@@ -1,4 +1,5 @@
 #include "tests/cli/test_cli.h"
+#include "tests/common/Stat_unix.h"
 
 #include <cerrno>
 #include <sys/stat.h>
@@ -13,13 +14,6 @@ Result shell(const Folder &folder, const QString &script)
     return runProgram("/bin/sh", {"-c", "VIRE='" + vireImage() + "'; " + script}, folder.path());
 }
 
-struct stat statOf(const QString &path)
-{
-    struct stat st = {};
-    ::stat(QFile::encodeName(path).constData(), &st);
-    return st;
-}
-
 // path's owner (when uid is given) and then its mode, which a change of owner may clear.
 bool setMode(const QString &path, mode_t mode, int uid = -1, int gid = -1)
 {
@@ -32,9 +26,7 @@ bool setMode(const QString &path, mode_t mode, int uid = -1, int gid = -1)
 // script(1) gives the command a pseudo-terminal; what reaches it is its output.
 Result onTerminal(const Folder &folder, const QStringList &args)
 {
-    QString command = "'" + vireImage() + "'";
-    for (const QString &a : args)
-        command += " '" + a + "'";
+    const QString command = "'" + (QStringList{vireImage()} + args).join(QStringLiteral("' '")) + "'";
     return runProgram("script", {"-qec", command, "/dev/null"}, folder.path());
 }
 

@@ -4,7 +4,7 @@
 # man page and the other way round.
 #
 #   test_docs.py VIRE_IMAGE README MANPAGE HOSTILE_DAV
-import os, re, shlex, shutil, struct, subprocess, sys, tempfile
+import os, re, shlex, shutil, subprocess, sys, tempfile
 
 VIRE, README, MANPAGE, HOSTILE = sys.argv[1:5]
 failures = []
@@ -51,14 +51,10 @@ def man_examples(text):
     return [(command, None) for command in re.sub(CONTINUED, ' ', '\n'.join(lines)).split('\n')]
 
 
-def wave(path):
-    data = bytes(range(0, 256, 4)) * 16
-    fmt = struct.pack('<IHHIIHH', 16, 1, 1, 8000, 8000, 1, 8)
-    with open(path, 'wb') as f:
-        f.write(b'RIFF' + struct.pack('<I', 36 + len(data)) + b'WAVEfmt ' + fmt + b'data' + struct.pack('<I', len(data)) + data)
-
-
-FORMATS = {'.csv': 'csv', '.vcf': 'vcard', '.xlsx': 'xlsx', '.ods': 'ods'}
+# The command that writes an input of each kind from the base image.
+MAKERS = {'.csv': 'export BASE --format csv -o OUT', '.vcf': 'export BASE --format vcard -o OUT',
+          '.xlsx': 'export BASE --format xlsx -o OUT', '.ods': 'export BASE --format ods -o OUT',
+          '.wav': 'sound-export BASE 1 OUT'}
 
 
 def prepare(folder, names):
@@ -77,10 +73,8 @@ def prepare(folder, names):
         ext = os.path.splitext(name)[1]
         if ext == '.bin':
             shutil.copyfile(base, path)
-        elif ext in FORMATS:
-            run(['export', base, '--format', FORMATS[ext], '-o', path], folder, status={0})
-        elif ext == '.wav':
-            wave(path)
+        elif ext in MAKERS:
+            run([{'BASE': base, 'OUT': path}.get(w, w) for w in MAKERS[ext].split()], folder, status={0})
 
 
 VALUE_OPTIONS = {'-o', '--output', '--format', '--user', '--ca-file', '--timeout', '--encoding', '--rate'}
@@ -88,14 +82,8 @@ VALUE_OPTIONS = {'-o', '--output', '--format', '--user', '--ca-file', '--timeout
 
 def inputs(args):
     """The files a command reads: its positional arguments but outputs and banks."""
-    positional, after_value = [], False
-    for a in args[1:]:
-        if after_value:
-            after_value = False
-        elif a in VALUE_OPTIONS:
-            after_value = True
-        elif not a.startswith('-'):
-            positional.append(a)
+    # args[i] is the word before args[i + 1]: an option that takes it as its value, or not.
+    positional = [a for i, a in enumerate(args[1:]) if not a.startswith('-') and args[i] not in VALUE_OPTIONS]
     picked = {'sound-import': [0, 2], 'sound-export': [0], 'info': [0], 'export': [0]}.get(args[0])
     return [positional[i] for i in picked if i < len(positional)] if picked else positional
 

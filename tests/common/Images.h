@@ -9,7 +9,6 @@ namespace images {
 
 constexpr int Size = 524288;
 constexpr int BankSize = 65536;
-inline const QByteArray Magic = "VIRE-PADDING: 0123456789ABCDEF";
 
 // Number and name padded (or cut) to 16 and 14 bytes, the flags, a zero.
 inline QByteArray record(const QByteArray &number, const QByteArray &name, quint8 flags = 0)
@@ -18,7 +17,7 @@ inline QByteArray record(const QByteArray &number, const QByteArray &name, quint
 }
 
 // The count, big-endian, then the magic text.
-inline QByteArray header(int count, const QByteArray &magic = Magic)
+inline QByteArray header(int count, const QByteArray &magic = "VIRE-PADDING: 0123456789ABCDEF")
 {
     return QByteArray(1, char(count >> 8)) + char(count & 0xFF) + magic;
 }

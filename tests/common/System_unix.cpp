@@ -58,12 +58,10 @@ bool withFileSizeLimit(long long bytes, const std::function<void()> &f)
     const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
     rlimit lower = saved;
     lower.rlim_cur = rlim_t(bytes);
-    if (::setrlimit(RLIMIT_FSIZE, &lower) != 0) {
-        std::signal(SIGXFSZ, previousHandler);
-        return false;
-    }
-    f();
-    const bool restored = ::setrlimit(RLIMIT_FSIZE, &saved) == 0;
+    const bool limited = ::setrlimit(RLIMIT_FSIZE, &lower) == 0;
+    if (limited)
+        f();
+    const bool restored = limited && ::setrlimit(RLIMIT_FSIZE, &saved) == 0;
     std::signal(SIGXFSZ, previousHandler);
     return restored;
 }

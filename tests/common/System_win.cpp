@@ -46,10 +46,8 @@ QString unreadableFile()
 
 LockedFile::LockedFile(const QString &path) : m_path(path)
 {
-    const HANDLE h = openUnshared(path);
-    m_locked = h != INVALID_HANDLE_VALUE;
-    if (m_locked)
-        m_handle = h;
+    m_handle = openUnshared(path);
+    m_locked = m_handle != INVALID_HANDLE_VALUE;
 }
 
 LockedFile::~LockedFile()
@@ -85,9 +83,7 @@ QString hostPath(const QString &path)
     using ToUnix = char *(CDECL *)(const wchar_t *);
     const auto toUnix = reinterpret_cast<ToUnix>(
         reinterpret_cast<void *>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
-    if (!toUnix)
-        return path;
-    char *name = toUnix(QDir::toNativeSeparators(path).toStdWString().c_str());
+    char *name = toUnix ? toUnix(QDir::toNativeSeparators(path).toStdWString().c_str()) : nullptr;
     if (!name)
         return path;
     const QString unix = QString::fromUtf8(name);

@@ -1,5 +1,6 @@
 #include "files/SafeFile.h"
 #include "tests/common/Files.h"
+#include "tests/common/Stat_unix.h"
 #include "tests/common/Thrown.h"
 
 #include <QtTest>
@@ -11,13 +12,6 @@
 #include <unistd.h>
 
 namespace {
-
-struct stat statOf(const QString &path)
-{
-    struct stat st = {};
-    ::stat(QFile::encodeName(path).constData(), &st);
-    return st;
-}
 
 QString saveFailed(const QString &path, int code, const char *state)
 {

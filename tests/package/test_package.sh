@@ -39,18 +39,15 @@ files=(
   share/doc/vire-flash-editor/copyright
   share/icons/hicolor/scalable/apps/$id.svg
 )
-for size in 16 32 48 64 128 256; do
-  files+=("share/icons/hicolor/${size}x$size/apps/$id.png")
-done
-
 cmake --install "$build" --prefix "$tmp/root" >/dev/null
-for f in "${files[@]}"; do
-  [ -s "$tmp/root/$f" ] || fail "not installed: $f"
-done
 # Each PNG icon is as large as the folder it is in says.
 for size in 16 32 48 64 128 256; do
-  dims=$(od -An -tx1 -j16 -N8 "$tmp/root/share/icons/hicolor/${size}x$size/apps/$id.png" | tr -d ' \n')
+  files+=("share/icons/hicolor/${size}x$size/apps/$id.png")
+  dims=$(od -An -tx1 -j16 -N8 "$tmp/root/${files[-1]}" 2>/dev/null | tr -d ' \n') || fail "not installed: ${files[-1]}"
   [ "$dims" = "$(printf '%08x%08x' "$size" "$size")" ] || fail "the ${size}x$size icon is not $size pixels"
+done
+for f in "${files[@]}"; do
+  [ -s "$tmp/root/$f" ] || fail "not installed: $f"
 done
 grep -q '<svg' "$tmp/root/share/icons/hicolor/scalable/apps/$id.svg" || fail "the scalable icon is no SVG"
 # Debian's machine-readable copyright format, with the licence's text.
