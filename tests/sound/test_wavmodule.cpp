@@ -15,15 +15,9 @@ namespace {
 struct Outcome : Thrown
 {
     QByteArray samples;
+    bool closed;   // as many files open after the load as before, or no way to tell
     bool ok() const { return number == 0; }
 };
-
-// Into an array that holds bytes already: a load replaces them, a failure leaves them.
-Outcome load(const QString &path, qint64 maxBytes = wavmodule::NoLimit)
-{
-    QByteArray samples = "stale";
-    return {thrown([&] { wavmodule::loadWave(path, samples, maxBytes); }), samples};
-}
 
 const QString NotRiff = QStringLiteral("Not a valid wav file (not starting with RIFF)");
 const QString NoSamples = QStringLiteral("No samples found in file");
@@ -49,6 +43,7 @@ private slots:
         QTest::addColumn<QString>("text");
         const QByteArray data = chunk("data", pattern(10));
         addRefusal("lower-case riff", "riff" + le32(30) + "WAVE" + Fmt + data, NotRiff);
+        addRefusal("big-endian RIFX", "RIFX" + le32(30) + "WAVE" + Fmt + data, NotRiff);
         addRefusal("empty file", QByteArray(), NotRiff);
         addRefusal("three bytes", "RIF", NotRiff);
         addRefusal("header only", "RIFF" + le32(4) + "WAVE", NoSamples);
@@ -85,6 +80,7 @@ private slots:
         QCOMPARE(out.number, number);
         QCOMPARE(out.text, text);
         QCOMPARE(out.samples, QByteArray("stale"));
+        QVERIFY(out.closed);
     }
 
     void reportsTheFileLayersOwnError_data()
@@ -116,6 +112,7 @@ private slots:
         QVERIFY(!probe.isOpen() || !namedAsQtNamesIt);
         const Outcome out = load(path);
         QCOMPARE(out.number, int(VireError::FileAccess));
+        QVERIFY(out.closed);
         QVERIFY(!out.text.isEmpty());
         if (namedAsQtNamesIt)
             QCOMPARE(out.text, QStringLiteral("Could not open %1: %2").arg(QDir::toNativeSeparators(path), probe.errorString()));
@@ -190,6 +187,7 @@ private slots:
         const Outcome out = load(m_dir.write("data.wav", bytes), limit);
         QVERIFY2(out.ok(), qPrintable(out.text));
         QCOMPARE(out.samples, samples);
+        QVERIFY(out.closed);
     }
 
     void hugeDeclaredDataCostsOnlyTheLimit()
@@ -210,28 +208,6 @@ private slots:
         QVERIFY2(after - before < 32 * 1024, qPrintable(QStringLiteral("peak grew by %1 KiB").arg(after - before)));
     }
 
-    void leavesNoFileOpen_data()
-    {
-        QTest::addColumn<QString>("path");
-        QTest::newRow("ok") << m_dir.write("ok.wav", riff(Fmt + chunk("data", pattern(10))));
-        QTest::newRow("not RIFF") << m_dir.write("notriff.wav", "RIFX" + QByteArray(20, 'x'));
-        QTest::newRow("no samples") << m_dir.write("nosamples.wav", riff(Fmt));
-        QTest::newRow("overflow") << m_dir.write("overflow.wav", riff(chunk("LIST", 0x90000000u, "x")));
-        QTest::newRow("folder") << m_dir.path();
-        QTest::newRow("missing") << m_dir.path("missing.wav");
-        QTest::newRow("read fails") << QStringLiteral("/proc/self/mem");
-    }
-
-    void leavesNoFileOpen()
-    {
-        QFETCH(QString, path);
-        const int before = openFiles(m_dir.path());
-        if (before < 0)
-            QSKIP("this system does not tell the files a process holds");
-        load(path);
-        QCOMPARE(openFiles(m_dir.path()), before);
-    }
-
     void hugeSparseFileIsRefusedAtOnce()
     {
         // 64 GiB of zeros after the header: zero-sized chunks with empty ids all
@@ -249,6 +225,15 @@ private slots:
     }
 
 private:
+    // Into an array that holds bytes already: a load replaces them, a failure leaves them.
+    Outcome load(const QString &path, qint64 maxBytes = wavmodule::NoLimit) const
+    {
+        QByteArray samples = "stale";
+        const int before = openFiles(m_dir.path());
+        const Thrown t = thrown([&] { wavmodule::loadWave(path, samples, maxBytes); });
+        return {t, samples, before < 0 || openFiles(m_dir.path()) == before};
+    }
+
     Folder m_dir;
 };
 
