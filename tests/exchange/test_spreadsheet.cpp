@@ -1,6 +1,5 @@
 #include "image/Codec.h"
 #include "cli/Commands.h"
-#include "image/FixedText.h"
 #include "tests/common/Files.h"
 #include "tests/exchange/SheetSamples.h"
 #include "cli/Tool.h"
@@ -40,20 +39,14 @@ QByteArray zip(const QList<QPair<QString, QByteArray>> &parts)
     return buffer.data();
 }
 
-QStringList texts(const QVector<Cell> &row)
-{
-    QStringList out;
-    for (const Cell &c : row)
-        out << c.text;
-    return out;
-}
-
 // Cells of a table as text, trailing empty cells of a row dropped.
 QVector<QStringList> texts(const Table &t)
 {
-    QVector<QStringList> out;
-    for (const QVector<Cell> &row : t.rows)
-        out << texts(row);
+    QVector<QStringList> out(t.rows.size());
+    for (qsizetype r = 0; r < t.rows.size(); ++r) {
+        for (const Cell &c : t.rows[r])
+            out[r] << c.text;
+    }
     return out;
 }
 
@@ -190,12 +183,6 @@ private slots:
     {
         QFETCH(QString, format);
         Folder dir;
-        auto cp = [](const QByteArray &bytes) {
-            QString s;
-            for (char b : bytes)
-                s += cp1252::toChar(uchar(b));
-            return s;
-        };
         // Bit 3 of the flags is not carried.
         auto withoutBit3 = [](QByteArray b) {
             for (int off = 32 + 30; off < 512 + 32 * 2032; off += 32)
@@ -204,15 +191,17 @@ private slots:
         };
         auto build = [&](const QString &controlName) {
             tool::Image image = tool::newImage();
-            BookEntry hidden{BookEntry::hiddenLabel(), "Dolt nummer", 0x0F}, unknown{BookEntry::unknownLabel(), cp("Ok\xe4nt  nr"), 0x80};
+            // Names of Windows-1252 characters, 0x81 and 0x9D among them.
+            BookEntry hidden{BookEntry::hiddenLabel(), "Dolt nummer", 0x0F},
+                unknown{BookEntry::unknownLabel(), QStringLiteral("Ok\u00e4nt  nr"), 0x80};
             image.book->replaceEntries(hidden, unknown,
                                        {{"0701234567", controlName, 0x97},
-                                        {"0046812345678", cp("  two  sp  \"\t\xf8"), 0x18},
-                                        {"1234567890123456", cp("_x005F_\x80\x81\x9d"), 0xF7}});
+                                        {"0046812345678", QStringLiteral("  two  sp  \"\t\u00f8"), 0x18},
+                                        {"1234567890123456", QStringLiteral("_x005F_\u20ac\u0081\u009d"), 0xF7}});
             buildFB(image.fb, *image.book, image.names);
             return withoutBit3(image.fb.bytes());
         };
-        const QByteArray fb = build(cp(QByteArray("a\rb\0_x000D_\x01", 12)));
+        const QByteArray fb = build(QString("a\rb") + QChar(0) + "_x000D_\x01");
         const QString sheet = dir.path("book." + format);
         QCOMPARE(cli::run({"export", dir.write("in.bin", fb), "--format", format, "-o", sheet}), 0);
         QCOMPARE(cli::run({"import", dir.path("in.bin"), sheet, "--replace", "-o", dir.path("out.bin")}), 0);
