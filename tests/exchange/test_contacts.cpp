@@ -117,10 +117,7 @@ private slots:
                   {"0612345678 Luc Martin"});
         addLayout("Outlook, Finnish", "Etunimi,Sukunimi,Yritys,Matkapuhelin\n,,Sauna Oy,040 1\n", {"0401 Sauna Oy"});
         // The layouts added since, each by its name and telephone columns: three numbers read, a fax left out.
-        const struct
-        {
-            const char *layout, *header;
-        } more[] = {
+        const struct { const char *layout, *header; } more[] = {
             {"Thunderbird, Polish", "Imię,Nazwisko,Telefonu służbowy,Telefon domowy,Numer faksu,Numer telefonu komórkowego"},
             {"Thunderbird, Hungarian", "Utónév,Vezetéknév,Munkahelyi telefon,Otthoni telefon,Fax,Mobil"},
             {"Thunderbird, Slovak", "Krstné meno,Priezvisko,Telefón do zamestnania,Telefón domov,Fax,Mobil"},

@@ -60,11 +60,7 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("stored");
         QTest::addColumn<bool>("needsIcu");
-        const struct
-        {
-            const char *tag, *name, *stored;
-            bool needsIcu;
-        } rows[] = {
+        const struct { const char *tag, *name, *stored; bool needsIcu; } rows[] = {
             {"Windows-1252 untouched", "Åsa Öberg-Müller ñ", "Åsa Öberg-Müller ñ", false},
             {"Latin base letters", "Łódź", "Lódz", false},
             {"Latin, ASCII spelling", "Ǆɛn", "DZen", true},
@@ -157,10 +153,7 @@ private slots:
                      "(\"?\" for what Windows-1252 cannot spell, cut to 14 characters)")});
         // Code pages told from the names; one that cannot be told is refused, never read as another.
         if (cp1252::transliterates()) {
-            const struct
-            {
-                const char *codePage, *given, *family, *stored;
-            } pages[] = {
+            const struct { const char *codePage, *given, *family, *stored; } pages[] = {
                 {"windows-1251", "Иван", "Петров", "Ivan Petrov"},
                 {"windows-1250", "Paweł", "Wiśniak", "Pawel Wisniak"},
                 {"windows-1250", "Jiří", "Dvořák", "Jirí Dvorák"},
