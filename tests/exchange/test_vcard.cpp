@@ -19,12 +19,7 @@ QString messages(const QVector<Problem> &list)
 // Without a byte order mark.
 QByteArray utf16(const QString &text, bool bigEndian)
 {
-    QByteArray out;
-    for (QChar c : text) {
-        const char high = char(c.unicode() >> 8), low = char(c.unicode() & 0xFF);
-        out.append(bigEndian ? high : low).append(bigEndian ? low : high);
-    }
-    return out;
+    return QStringEncoder(bigEndian ? QStringConverter::Utf16BE : QStringConverter::Utf16LE).encode(text);
 }
 
 // An Outlook export of one name, as a Windows of that code page writes it (ICU's converter).
