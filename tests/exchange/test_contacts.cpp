@@ -36,13 +36,10 @@ const QByteArray ThunderbirdFinnish =
     "Työpaikan maa,Ammattinimi,Osasto,Järjestö,Verkkosivu 1,Verkkosivu 2,Syntymävuosi,Syntymäkuukausi,Syntymäpäivä,"
     "Oma 1,Oma 2,Oma 3,Oma 4,Muistiinpanot,\r\n";
 
-// A Thunderbird row: the fields given by position, the rest empty, a comma after the last.
-QByteArray thunderbirdRow(const QMap<int, QByteArray> &fields)
+// A Thunderbird row: the fields given, then the rest of its 37 empty, a comma after the last.
+QByteArray thunderbirdRow(const QByteArray &fields)
 {
-    QByteArray row;
-    for (int i = 0; i < 37; ++i)
-        row += fields.value(i) + ',';
-    return row + "\r\n";
+    return fields + QByteArray(37 - fields.count(','), ',') + "\r\n";
 }
 
 // A row named after the layout the file is read as, with no warning.
@@ -86,24 +83,19 @@ private slots:
                   "Código postal del trabajo,Fax del trabajo,Teléfono del trabajo,Particular,Teléfono móvil\r\n"
                   ",José,,Núñez,,,,,28001,,91 123 45 67,91 765 43 21,+34 600 11 22 33\r\n",
                   {"911234567 José Núñez", "917654321 José Núñez", "0034600112233 José Núñez"});
+        // The fields by position: 0 to 2 the names, 6 the screen name, 7 to 11 the numbers, 16 a postal code.
         addLayout("Thunderbird, English",
-                  ThunderbirdEnglish
-                      + thunderbirdRow({{0, "Ann"}, {1, "Lee"}, {2, "Ann Lee"}, {7, "555-0100"}, {9, "555-0101"},
-                                        {11, "555-0199"}, {16, "90210"}})
-                      + thunderbirdRow({{2, "The Office"}, {7, "555-0123"}}),
+                  ThunderbirdEnglish + thunderbirdRow("Ann,Lee,Ann Lee,,,,,555-0100,,555-0101,,555-0199,,,,,90210")
+                      + thunderbirdRow(",,The Office,,,,,555-0123"),
                   {"5550100 Ann Lee", "5550199 Ann Lee", "5550123 The Office"}, 1);
         addLayout("Thunderbird, German",
-                  ThunderbirdGerman
-                      + thunderbirdRow({{0, "Jörg"}, {1, "Müller"}, {7, "030 1234567"}, {8, "030 7654321"},
-                                        {10, "0161 1"}, {11, "0171 2345678"}})
-                      + thunderbirdRow({{2, "Praxis Weiß"}, {7, "0221 98765"}}),
+                  ThunderbirdGerman + thunderbirdRow("Jörg,Müller,,,,,,030 1234567,030 7654321,,0161 1,0171 2345678")
+                      + thunderbirdRow(",,Praxis Weiß,,,,,0221 98765"),
                   {"0301234567 Jörg Müller", "0307654321 Jörg Müller", "01712345678 Jörg Müller", "022198765 Praxis Weiß"},
                   1);
         addLayout("Thunderbird, Finnish",
-                  ThunderbirdFinnish
-                      + thunderbirdRow({{0, "Matti"}, {1, "Virtanen"}, {7, "09 123 4567"}, {11, "040 123 4567"},
-                                        {16, "00100"}})
-                      + thunderbirdRow({{2, "Kahvila Oy"}, {6, "kahvila"}, {11, "050 765 4321"}}),
+                  ThunderbirdFinnish + thunderbirdRow("Matti,Virtanen,,,,,,09 123 4567,,,,040 123 4567,,,,,00100")
+                      + thunderbirdRow(",,Kahvila Oy,,,,kahvila,,,,,050 765 4321"),
                   {"091234567 Matti Virtanen", "0401234567 Matti Virtanen", "0507654321 Kahvila Oy"});
         // Name and company columns of the other languages.
         addLayout("Outlook, Norwegian",
