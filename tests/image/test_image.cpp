@@ -386,10 +386,8 @@ private slots:
         QCOMPARE(count.count(), 1);
 
         // Remove needs four rows, a user row and a number box not starting with "_".
-        QVERIFY(!book.removeEntry(0, "12345"));
-        QVERIFY(!book.removeEntry(1, "12345"));
-        QVERIFY(!book.removeEntry(2, "_HiddenNumber"));
-        QVERIFY(!book.removeEntry(-1, "12345"));
+        for (const auto &[row, number] : {std::pair(0, "12345"), {1, "12345"}, {2, "_HiddenNumber"}, {-1, "12345"}})
+            QVERIFY(!book.removeEntry(row, number));
         QVERIFY(book.removeEntry(2, "12345"));
         // Remove leaves the marker, and the slot.
         QCOMPARE(state(book), "_HiddenNumber, _UnknownNumber, 555 | 0x0001, last 16, marked");
@@ -449,8 +447,7 @@ private slots:
         QCOMPARE(fb.bytes().left(32), header(6));
         QCOMPARE(fb.getText(userRecordOffset(1), 3), QStringLiteral("105"));
         QCOMPARE(fb.getText(userRecordOffset(6), 3), QStringLiteral("110"));
-        QCOMPARE(fb.bytes().mid(704, 128), before.mid(704, 128));   // old records 7..10
-        QCOMPARE(fb.bytes().mid(832), before.mid(832).left(65536 - 832) + before.mid(65536));
+        QCOMPARE(fb.bytes().mid(704), before.mid(704));   // old records 7..10 and all after them
 
         // Flags pass through unchanged, including bytes that are punctuation in the code page.
         PhoneBook flags;
