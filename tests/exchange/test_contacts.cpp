@@ -196,14 +196,15 @@ private slots:
             << 0 << 0;
         // A skipped row gets one warning however many of its fields are bad; replacing, each is an error.
         QTest::newRow("one warning per skipped row")
-            << QByteArray("number,name,sound,sbit1,sbit2\n1,x,8,2,3\n2,y,0,0,0\n") << QString() << QStringList{"2 y"} << 0
-            << QStringList{"2: entry \"x\": sound \"8\" is not 0 to 7; skipped"} << 1 << 3;
+            << QByteArray("number,name,sound,sbit1,sbit2\n1,x,8,2,3\n2,y,0,0,0\n") << QString() << QStringList{"2 y"}
+            << 0 << QStringList{"2: entry \"x\": sound \"8\" is not 0 to 7; skipped"} << 1 << 3;
         // Another program's row of no number: one warning; a row of a fax alone is counted, not skipped.
         QTest::newRow("no number, a fax alone")
             << QByteArray("Vorname,Nachname,Telefon privat,Fax privat\nA,B,,\nC,D,,040 1\n") << QStringLiteral("Outlook, German")
             << QStringList() << 1 << QStringList{"2: entry \"A B\" has no telephone number; skipped"} << 1 << 0;
         // A name of invisible characters only, and no other: skipped.
-        QTest::newRow("invisible name") << QByteArray("First Name,Last Name,Mobile Phone\n\xE2\x80\x8F,\xE2\x80\x8C,0701\n")
+        QTest::newRow("invisible name")
+            << QByteArray("First Name,Last Name,Mobile Phone\n\xE2\x80\x8F,\xE2\x80\x8C,0701\n")
             << QStringLiteral("Outlook, English") << QStringList() << 0
             << QStringList{"2: row has a name of only invisible characters and no other; skipped"} << 1 << 1;
     }
