@@ -181,7 +181,6 @@ private slots:
     {
         QFETCH(QString, format);
         Folder dir;
-        // Bit 3 of the flags is not carried.
         auto withoutBit3 = [](QByteArray b) {
             for (int off = 32 + 30; off < 512 + 32 * 2032; off += 32)
                 b[off] = char(b[off] & ~0x08);
