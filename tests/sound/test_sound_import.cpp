@@ -14,12 +14,7 @@ namespace {
 constexpr int Area = layout::SampleAreaSize;
 
 // An image whose every byte is known and non-zero, so any stray write shows.
-FlashImage busyImage()
-{
-    FlashImage fb;
-    fb.load(pattern(FlashImage::Size, 77));
-    return fb;
-}
+const QByteArray Busy = pattern(FlashImage::Size, 77);
 
 } // namespace
 
@@ -47,17 +42,12 @@ private slots:
         QFETCH(int, bank);
         QFETCH(int, start);
         QFETCH(int, length);
-        FlashImage fb = busyImage();
-        const QByteArray before = fb.bytes();
+        FlashImage fb(Busy);
         const QByteArray sound = pattern(length, bank);
         QCOMPARE(importWave(fb, bank, m_dir.write("long.wav", wave(sound))), QStringLiteral("long").leftJustified(16));
-        QCOMPARE(fb.bytes().size(), qsizetype(FlashImage::Size));
-        const int copied = qMin(length, Area);
-        QCOMPARE(fb.bytes().mid(start, Area), sound.left(Area) + before.mid(start + copied, Area - copied));
         QCOMPARE(start + Area, bank == 7 ? FlashImage::Size : (bank + 1) * 0x10000);
-        // Only the sample area moved: not the bank's name, not its neighbours.
-        QCOMPARE(fb.bytes().left(start), before.left(start));
-        QCOMPARE(fb.bytes().mid(start + Area), before.mid(start + Area));
+        // Only the sample area moved, as far as the sound goes: not the bank's name, not its neighbours.
+        QCOMPARE(fb.bytes(), Busy.left(start) + sound.left(Area) + Busy.mid(start + qMin(length, Area)));
     }
 
     // The last four characters go, whatever they are; four or fewer stay; the
@@ -111,13 +101,12 @@ private slots:
         QFETCH(QString, path);
         QFETCH(int, number);
         QFETCH(QString, text);
-        FlashImage fb = busyImage();
-        const QByteArray before = fb.bytes();
+        FlashImage fb(Busy);
         const Thrown failure = thrown([&] { importWave(fb, bank, path); });
         QCOMPARE(failure.number, number);
         if (!text.isEmpty())
             QCOMPARE(failure.text, text);
-        QVERIFY(fb.bytes() == before);
+        QVERIFY(fb.bytes() == Busy);
     }
 
 private:
