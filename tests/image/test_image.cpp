@@ -191,8 +191,7 @@ private slots:
         }
         QCOMPARE(decoded.entry(1).flags, quint8(0x40));
 
-        FlashImage again;
-        again.load(first);
+        FlashImage again(first);
         buildFB(again, decoded, decodedNames);
         QCOMPARE(again.bytes(), first);
         QCOMPARE(again.bytes().mid(bankOffset(3) + 16, 1000), QByteArray(1000, '\x7F'));
