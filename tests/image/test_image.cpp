@@ -318,21 +318,18 @@ private slots:
     void rowOrder()
     {
         // A decoded book comes out in the order that adding row by row gives.
-        {
-            const QStringList texts{"b", "\u00e9", "_1", "10", "\u212a", "1", " ", "k", "B", "~", "\x01"};
-            QVector<BookEntry> table(16 + texts.size());
-            QVector<BookRow> rows{{"_UnknownNumber", 1}, {"_HiddenNumber", 0}};
-            PhoneBook added;
-            added.replaceAll(table, 15, rows);
-            for (int i = 0; i < texts.size(); ++i) {
-                rows.append({texts.at(i), 16 + i});
-                added.addRow(texts.at(i), 16 + i);
-            }
-            PhoneBook decoded;
-            decoded.replaceAll(table, qint16(15 + texts.size()), rows);
-            QCOMPARE(rowTexts(decoded), rowTexts(added));
-            QCOMPARE(rowIndices(decoded), rowIndices(added));
+        const QStringList texts{"b", "\u00e9", "_1", "10", "\u212a", "1", " ", "k", "B", "~", "\x01"};
+        const QVector<BookEntry> table(16 + texts.size());
+        QVector<BookRow> rows{{"_UnknownNumber", 1}, {"_HiddenNumber", 0}};
+        PhoneBook added, decoded;
+        added.replaceAll(table, 15, rows);
+        for (int i = 0; i < texts.size(); ++i) {
+            rows.append({texts.at(i), 16 + i});
+            added.addRow(texts.at(i), 16 + i);
         }
+        decoded.replaceAll(table, qint16(15 + texts.size()), rows);
+        QCOMPARE(rowTexts(decoded), rowTexts(added));
+        QCOMPARE(rowIndices(decoded), rowIndices(added));
 
         PhoneBook book;
         for (const char *number : {"300", "1000", "20"})
