@@ -200,8 +200,9 @@ private slots:
             << 0 << QStringList{"2: entry \"x\": sound \"8\" is not 0 to 7; skipped"} << 1 << 3;
         // Another program's row of no number: one warning; a row of a fax alone is counted, not skipped.
         QTest::newRow("no number, a fax alone")
-            << QByteArray("Vorname,Nachname,Telefon privat,Fax privat\nA,B,,\nC,D,,040 1\n") << QStringLiteral("Outlook, German")
-            << QStringList() << 1 << QStringList{"2: entry \"A B\" has no telephone number; skipped"} << 1 << 0;
+            << QByteArray("Vorname,Nachname,Telefon privat,Fax privat\nA,B,,\nC,D,,040 1\n")
+            << QStringLiteral("Outlook, German") << QStringList() << 1
+            << QStringList{"2: entry \"A B\" has no telephone number; skipped"} << 1 << 0;
         // A name of invisible characters only, and no other: skipped.
         QTest::newRow("invisible name")
             << QByteArray("First Name,Last Name,Mobile Phone\n\xE2\x80\x8F,\xE2\x80\x8C,0701\n")
