@@ -153,16 +153,14 @@ private slots:
     {
         // A content.xml that declares 100 MiB is refused from the central
         // directory alone; one declaring fewer bytes than it holds is damaged.
-        QByteArray ods = zip({{"content.xml", QByteArray(4096, ' ')}});
+        const QByteArray ods = zip({{"content.xml", QByteArray(4096, ' ')}});
         const qsizetype central = ods.indexOf("PK\x01\x02");
         QVERIFY(central > 0);
-        auto declare = [&](quint32 size) {
-            QByteArray z = ods;
-            qToLittleEndian(size, z.data() + central + 24);
-            return z;
-        };
-        QVERIFY(failure([&] { readSpreadsheet(declare(100u << 20)); }).contains("64 MiB"));
-        QVERIFY(failure([&] { readSpreadsheet(declare(10)); }).contains("damaged"));
+        for (const auto &[size, refusal] : {std::pair(100u << 20, "64 MiB"), {10u, "damaged"}}) {
+            QByteArray declared = ods;
+            qToLittleEndian(size, declared.data() + central + 24);
+            QVERIFY(failure([&] { readSpreadsheet(declared); }).contains(refusal));
+        }
 
         const QByteArray xlsx = writeXlsx(Rows);
         QVERIFY(readContactsFile(xlsx.left(xlsx.size() / 2)).errors.size() == 1);
