@@ -215,8 +215,7 @@ private slots:
         const QStringList before = snapshot(book);
         SoundNames names = emptyNames();
         names[2] = "untouched";
-        FlashImage fb;
-        fb.writeBytes(0, start);
+        FlashImage fb(start);
         try {
             readFB(fb, book, names);
             QFAIL("decoded");
@@ -233,8 +232,7 @@ private slots:
         PhoneBook book;
         QVERIFY(book.addEntry("999", "Kept", 0));   // a changed book, marker set
         SoundNames names;
-        FlashImage fb;
-        fb.writeBytes(0, header(0, "VIREjunk-and-more-junk-0000000"));
+        FlashImage fb(header(0, "VIREjunk-and-more-junk-0000000"));
         fb.writeBytes(fixedSlotOffset(0) + 16, "Dolt nummer   ");
         fb.set(fixedSlotOffset(0) + 30, 0x9C);
         fb.writeBytes(bankOffset(5), "beep            ");
@@ -252,8 +250,7 @@ private slots:
     {
         PhoneBook book;
         SoundNames names;
-        FlashImage fb;
-        fb.writeBytes(0, header(2032));
+        FlashImage fb(header(2032));
         readFB(fb, book, names);
         QCOMPARE(book.userCount(), 2032);
         QCOMPARE(book.countText(), QStringLiteral("0x07F0"));
@@ -422,8 +419,7 @@ private slots:
     void encoderKeepsWhatItDoesNotOwn()
     {
         // Ten records decoded, four removed: six written, the old tail stays.
-        FlashImage fb;
-        fb.writeBytes(0, header(10));
+        FlashImage fb(header(10));
         for (int j = 1; j <= 10; ++j)
             fb.writeBytes(userRecordOffset(j), record(QByteArray::number(100 + j), "n", quint8(j)));
         fb.writeBytes(6, "broken magic tail");
