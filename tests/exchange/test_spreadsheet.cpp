@@ -72,7 +72,7 @@ private slots:
         const QVector<QStringList> rows = Rows + ControlRows.mid(1);
         const QByteArray xlsx = writeXlsx(rows);
         QCOMPARE(detectSpreadsheet(xlsx), SheetFormat::Xlsx);
-        Table t = readSpreadsheet(xlsx);
+        const Table t = readSpreadsheet(xlsx);
         QCOMPARE(texts(t), rows);
         QCOMPARE(t.lines, (QVector<int>{1, 2, 3, 4, 5}));
         QVERIFY(!t.rows[1][0].numeric);
@@ -86,9 +86,8 @@ private slots:
         QCOMPARE(texts(readSpreadsheet(ods)), Rows);
 
         // XML holds no NUL, CR or other control character: each is replaced and counted.
-        t = readSpreadsheet(writeOds(ControlRows, &replaced));
+        QCOMPARE(texts(readSpreadsheet(writeOds(ControlRows, &replaced))).value(1), QStringList({"1", "a?b?_x000D_?"}));
         QCOMPARE(replaced, 3);
-        QCOMPARE(t.rows.value(1).value(1).text, QString("a?b?_x000D_?"));
 
         QCOMPARE(detectSpreadsheet(zip({{"word/document.xml", "<w/>"}})), SheetFormat::None);
         QCOMPARE(detectSpreadsheet("number,name\n1,x\n"), SheetFormat::None);

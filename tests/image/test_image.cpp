@@ -12,10 +12,8 @@
 
 #include <functional>
 
+using namespace images;
 using namespace layout;
-using images::header;
-using images::image;
-using images::record;
 
 namespace {
 
