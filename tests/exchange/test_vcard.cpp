@@ -6,8 +6,7 @@
 
 #include <QtTest>
 
-using exchange::Mode;
-using exchange::ReadResult;
+using namespace exchange;
 
 namespace {
 
@@ -26,7 +25,7 @@ QByteArray utf16(const QString &text, bool bigEndian)
 QByteArray outlookIn(const char *codePage, const QString &given, const QString &family)
 {
     int lacking = 0;
-    return exchange::codepage::encode(
+    return codepage::encode(
         codePage, QStringLiteral("First Name,Last Name,Mobile Phone\r\n%1,%2,070 1\r\n").arg(given, family), lacking);
 }
 
@@ -210,7 +209,7 @@ private slots:
                  "7: card \"Bo\": number \"08 124 x45\" kept without its extension 45"});
         // Quoted-printable values come back as written; only the rules trim plain spaces.
         addFile("control characters, written and read back",
-                exchange::writeVCard({{"0701", QString(14, '\r'), 0}, {"0702", "\t A\x0b", 0}, {"0703", " \u00a0B", 0}}),
+                writeVCard({{"0701", QString(14, '\r'), 0}, {"0702", "\t A\x0b", 0}, {"0703", " \u00a0B", 0}}),
                 {"0701 " + QString(14, '\r'), "0702 \t A\x0b", "0703  \u00a0B"});
         addFile("truncated card", "BEGIN:VCARD\nFN:A\nTEL:1\nEND:VCARD\n\nBEGIN:VCARD\nFN:B\nTEL:2\n", {}, {}, 0,
                 "6: card has no END:VCARD");
@@ -223,7 +222,7 @@ private slots:
         QFETCH(QStringList, warnings);
         QFETCH(int, leftOut);
         QFETCH(QString, error);
-        const ReadResult r = exchange::readContacts(file, Mode::Add);
+        const ReadResult r = readContacts(file, Mode::Add);
         QCOMPARE(messages(r.errors), error);
         QCOMPARE(entries(r), stored);
         for (const QString &w : warnings)
@@ -234,7 +233,7 @@ private slots:
         QCOMPARE(r.skipped, 0);
         // What is read without a word is read alike when it replaces the book.
         if (warnings.isEmpty() && error.isEmpty()) {
-            const ReadResult replacing = exchange::readContacts(file, Mode::Replace);
+            const ReadResult replacing = readContacts(file, Mode::Replace);
             QCOMPARE(messages(replacing.errors), QString());
             QCOMPARE(entries(replacing), stored);
         }
