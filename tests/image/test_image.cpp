@@ -50,10 +50,8 @@ private slots:
         QTest::addColumn<int>("composed");
         for (int k = 0; k <= 7; ++k)
             QTest::addRow("sound %d", k) << k << k << QStringLiteral("0000") << k;
-        for (int i = 0; i < 4; ++i) {
-            const int bit = 0x80 >> i;
-            QTest::addRow("Sbit %d", i + 1) << bit << 0 << QStringLiteral("0000").replace(i, 1, u'1') << bit;
-        }
+        for (int i = 0; i < 4; ++i)
+            QTest::addRow("Sbit %d", i + 1) << (0x80 >> i) << 0 << QStringLiteral("0000").replace(i, 1, u'1') << (0x80 >> i);
         QTest::newRow("bit 3 alone") << 0x08 << 0 << QStringLiteral("0000") << 0x00;
         QTest::newRow("every bit") << 0xFF << 7 << QStringLiteral("1111") << 0xF7;
         QTest::newRow("mixed") << 0x9B << 3 << QStringLiteral("1001") << 0x93;
