@@ -51,7 +51,8 @@ private slots:
         for (int k = 0; k <= 7; ++k)
             QTest::addRow("sound %d", k) << k << k << QStringLiteral("0000") << k;
         for (int i = 0; i < 4; ++i)
-            QTest::addRow("Sbit %d", i + 1) << (0x80 >> i) << 0 << QStringLiteral("0000").replace(i, 1, u'1') << (0x80 >> i);
+            QTest::addRow("Sbit %d", i + 1) << (0x80 >> i) << 0 << QStringLiteral("0000").replace(i, 1, u'1')
+                                            << (0x80 >> i);
         QTest::newRow("bit 3 alone") << 0x08 << 0 << QStringLiteral("0000") << 0x00;
         QTest::newRow("every bit") << 0xFF << 7 << QStringLiteral("1111") << 0xF7;
         QTest::newRow("mixed") << 0x9B << 3 << QStringLiteral("1001") << 0x93;
@@ -98,7 +99,7 @@ private slots:
         fb.writeBytes(2000, all);
         const QString text = fb.getText(2000, 256);
         QCOMPARE(text.size(), 256);
-        QCOMPARE(text.mid(0x80, 2) + text.at(0x9D), QStringLiteral("\u20ac\u0081\u009d"));   // the euro; unmapped bytes as such
+        QCOMPARE(text.mid(0x80, 2) + text.at(0x9D), QStringLiteral("\u20ac\u0081\u009d"));
         fb.putText(3000, text);
         QCOMPARE(fb.bytes().mid(3000, 256), all);
 
