@@ -192,8 +192,7 @@ private slots:
                           "Anna,Ek,070-2,08-765 43,\nNils,Ek,070-3,,ridning\n")
             << QStringLiteral("Outlook, Swedish") << QStringList{"0701 Bo Ek", "0702 Anna Ek", "0703 Nils Ek"} << 0
             << QStringList{"1: column \"Telefon 3\" is no column of Outlook, Swedish; its 2 value(s), most of them "
-                           "telephone numbers, are left out"}
-            << 0 << 0;
+                           "telephone numbers, are left out"} << 0 << 0;
         // A skipped row gets one warning however many of its fields are bad; replacing, each is an error.
         QTest::newRow("one warning per skipped row")
             << QByteArray("number,name,sound,sbit1,sbit2\n1,x,8,2,3\n2,y,0,0,0\n") << QString() << QStringList{"2 y"}
