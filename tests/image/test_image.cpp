@@ -484,8 +484,8 @@ private slots:
             PhoneBook bulk, single;
             // Rows out of order after Update: each row still lands where addEntry puts it.
             for (PhoneBook *b : {&bulk, &single})
-                QVERIFY(!afterUpdate
-                        || (b->addEntry("200", "a", 0) && b->addEntry("300", "b", 0) && b->updateEntry(2, "999", "c", 0)));
+                QVERIFY(!afterUpdate || (b->addEntry("200", "a", 0) && b->addEntry("300", "b", 0)
+                                         && b->updateEntry(2, "999", "c", 0)));
             for (const BookEntry &e : entries)
                 QVERIFY(single.addEntry(e.number, e.name, e.flags));
             QVERIFY(bulk.addEntries(entries));
