@@ -230,8 +230,7 @@ private slots:
         QVERIFY(book.addEntry("999", "Kept", 0));   // a changed book, marker set
         SoundNames names;
         FlashImage fb(header(0, "VIREjunk-and-more-junk-0000000"));
-        fb.writeBytes(fixedSlotOffset(0) + 16, "Dolt nummer   ");
-        fb.set(fixedSlotOffset(0) + 30, 0x9C);
+        fb.writeBytes(fixedSlotOffset(0) + 16, "Dolt nummer   \x9c");   // name and flags
         fb.writeBytes(bankOffset(5), "beep            ");
         QSignalSpy marker(&book, &PhoneBook::markerChanged);
         readFB(fb, book, names);
