@@ -75,7 +75,6 @@ struct TestWindow
     QString file(const QString &name, const QByteArray &bytes) { return writeFile(path(name), bytes); }
 
     QStringList rowTexts() { return ::rowTexts(form->book()); }
-    QList<int> rowData() { return rowIndices(form->book()); }
     // The list and its displays in one line: each row's text with its entry's
     // index, the count shown, the caption's colour and the selected row.
     QString shown()

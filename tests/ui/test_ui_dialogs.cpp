@@ -11,7 +11,6 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QPointer>
 #include <QTest>
 #include <QTimer>
 
@@ -96,19 +95,16 @@ private:
         QWidget *modal = QApplication::activeModalWidget();
         if (!modal)
             return;
-        if (modal != m_last) {
-            m_last = modal;
-            m_polls = 0;
-        }
         // Answered already: the dialog may be on its way out, or stuck.
-        if (modal->property("answered").toBool()) {
-            if (++m_polls % 200 == 0) {
+        const int polls = modal->property("polls").toInt();
+        modal->setProperty("polls", polls + 1);
+        if (polls > 0) {
+            if (polls % 200 == 0) {
                 ++faults;
                 close(modal, Answer());
             }
             return;
         }
-        modal->setProperty("answered", true);
         shown.push_back(look(modal));
         if (m_answers.empty())
             ++faults;
@@ -119,8 +115,6 @@ private:
 
     QTimer m_timer;
     std::deque<Answer> m_answers;
-    QPointer<QWidget> m_last;
-    int m_polls = 0;
 };
 
 // Every file and folder below path, hidden ones too.
@@ -220,12 +214,11 @@ private:
 int main(int argc, char *argv[])
 {
     // A user who has never run the program; set before Qt reads any of them.
-    QTemporaryDir home, config, cache, data;
+    const QTemporaryDir dirs[4];
     const char *const names[] = {"HOME", "XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_DATA_HOME"};
-    const QTemporaryDir *dirs[] = {&home, &config, &cache, &data};
     for (int i = 0; i < 4; ++i) {
-        qputenv(names[i], dirs[i]->path().toLocal8Bit());
-        userFolders << dirs[i]->path();
+        qputenv(names[i], dirs[i].path().toLocal8Bit());
+        userFolders << dirs[i].path();
     }
     QApplication app(argc, argv);
     TestDialogs test;

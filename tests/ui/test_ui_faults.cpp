@@ -3,6 +3,13 @@
 #include <new>
 #include <stdexcept>
 
+void TestFaults::saveOntoFullOrReadOnlyDisk_data()
+{
+    QTest::addColumn<bool>("readOnly");
+    QTest::newRow("full") << false;
+    QTest::newRow("read-only") << true;
+}
+
 void TestFaults::unusableNamesAndUnexpectedFailures()
 {
     TestWindow t;
@@ -15,8 +22,7 @@ void TestFaults::unusableNamesAndUnexpectedFailures()
     t.open(taken);
     t.save(taken);
     t.save(t.path(QStringLiteral("new\uFFFD.bin")));
-    t.platform.answer(taken);
-    t.w().importSound(1);
+    t.importInto(1, taken);
     QCOMPARE(t.platform.boxes.size(), size_t(4));
     for (const auto &box : t.platform.boxes) {
         QCOMPARE(box.title, ErrorTitle);

@@ -12,14 +12,11 @@ QString native(const QString &path)
 
 } // namespace
 
-void TestFaults::saveOntoFullDisk()
+void TestFaults::saveOntoFullOrReadOnlyDisk()
 {
-    QSKIP("Windows gives an ordinary user no small volume to fill");
-}
-
-void TestFaults::saveIntoReadOnlyFolder()
-{
-    QSKIP("Windows ignores a folder's read-only attribute; an ACL that refuses is not kept under Wine");
+    QFETCH(bool, readOnly);
+    QSKIP(readOnly ? "Windows ignores a folder's read-only attribute; an ACL that refuses is not kept under Wine"
+                   : "Windows gives an ordinary user no small volume to fill");
 }
 
 void TestFaults::openUnreadableFiles()
@@ -97,8 +94,7 @@ void TestFaults::openAndImportRefuseSpecialFiles()
 
     for (const QString &path : {t.path(QStringLiteral("CON")), t.dir.path()}) {
         t.open(path);
-        t.platform.answer(path);
-        t.w().importSound(2);
+        t.importInto(2, path);
         QCOMPARE(t.platform.shown(), QStringList(2, errorBox(native(path) + " is not a regular file")));
         QCOMPARE(t.state(), before);
         QCOMPARE(t.w().Combo1()->itemText(2), QStringLiteral("2 Bell"));
