@@ -105,9 +105,7 @@ private slots:
             return red;
         };
         QCOMPARE(redPixels(), 0);
-        t.w().selectRow(2);
-        t.type(t.text1(), QStringLiteral("1"));
-        t.click(t.command(1));
+        t.add(QStringLiteral("1"), QStringLiteral("One"));
         QVERIFY(redPixels() > 10);
         t.click(t.command(4));
         QCOMPARE(redPixels(), 0);
