@@ -123,12 +123,21 @@ struct TestWindow
         QTest::mouseClick(l->viewport(), Qt::LeftButton, {},
                           l->visualRect(l->model()->index(row, 0)).center());
     }
-    void type(QLineEdit *e, const QString &text)
+    // Typing over what the box holds or at its cursor: ASCII as keys, other
+    // characters as a keyboard layout or an input method gives them.
+    void type(QLineEdit *e, const QString &text, bool over = true)
     {
         e->setFocus();
-        QTest::keyClick(e, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClick(e, Qt::Key_Backspace);
-        QTest::keyClicks(e, text);
+        if (over) {
+            QTest::keyClick(e, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClick(e, Qt::Key_Backspace);
+        }
+        for (QChar c : text) {
+            if (c.unicode() < 128)
+                QTest::keyClick(e, c.toLatin1());
+            else
+                QTest::sendKeyEvent(QTest::Click, e, Qt::Key_unknown, QString(c), Qt::NoModifier);
+        }
     }
     void add(const QString &number, const QString &name)
     {
