@@ -29,7 +29,7 @@ private slots:
     void saveOntoFullOrReadOnlyDisk();
     void openUnreadableFiles();
     void saveOntoSpecialTargets();
-    void openAndImportRefuseSpecialFiles();
+    void refuseSpecialFiles();
     void unusableNamesAndUnexpectedFailures();
 };
 

@@ -85,7 +85,7 @@ void TestFaults::saveOntoSpecialTargets()
     SetFileAttributesW(native(readOnly).toStdWString().c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
-void TestFaults::openAndImportRefuseSpecialFiles()
+void TestFaults::refuseSpecialFiles()
 {
     TestWindow t;
     t.add(QStringLiteral("555"), QStringLiteral("Office"));
