@@ -18,34 +18,27 @@
 
 namespace {
 
-// What a modal dialog showed when it came up: a file dialog's kind, title,
-// file name and filters, or a message box's buttons, icon, title and text, in
-// one line; and whether a file dialog was asked to be the desktop's own, with
-// its history.
-struct Shown
-{
-    QString line;
-    bool native = true;
-    QStringList history;
-};
-
-Shown look(QWidget *modal)
+// What a modal dialog showed when it came up, in one line: a file dialog's
+// kind, title, file name and filters, noting when it was not asked to be the
+// desktop's own or shows /var (the history of an earlier run that
+// nothingIsKept plants), or a message box's buttons, icon, title and text.
+QString look(QWidget *modal)
 {
     if (auto *d = qobject_cast<QFileDialog *>(modal)) {
         auto *edit = d->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
-        return {QStringLiteral("%1: %2 [%3] %4")
-                    .arg(d->acceptMode() == QFileDialog::AcceptSave ? "save" : "open", d->windowTitle(),
-                         edit ? edit->text() : QStringLiteral("?"), d->nameFilters().join(";;")),
-                !d->testOption(QFileDialog::DontUseNativeDialog), d->history()};
+        return QStringLiteral("%1: %2 [%3] %4")
+                   .arg(d->acceptMode() == QFileDialog::AcceptSave ? "save" : "open", d->windowTitle(),
+                        edit ? edit->text() : QStringLiteral("?"), d->nameFilters().join(";;"))
+               + (d->testOption(QFileDialog::DontUseNativeDialog) ? " (not native)" : "")
+               + (d->history().contains(QStringLiteral("/var")) ? " (history /var)" : "");
     }
     auto *box = qobject_cast<QMessageBox *>(modal);
     if (!box)
-        return {modal->windowTitle(), true, {}};
-    return {QStringLiteral("box buttons 0x%1, icon %2: %3: %4")
-                .arg(QString::number(box->standardButtons().toInt(), 16))
-                .arg(int(box->icon()))
-                .arg(box->windowTitle(), box->text()),
-            true, {}};
+        return modal->windowTitle();
+    return QStringLiteral("box buttons 0x%1, icon %2: %3: %4")
+        .arg(QString::number(box->standardButtons().toInt(), 16))
+        .arg(int(box->icon()))
+        .arg(box->windowTitle(), box->text());
 }
 
 // How to close a modal: a file dialog by choosing path (none: cancel), a
@@ -79,7 +72,7 @@ void close(QWidget *modal, const Answer &answer)
 class Modals
 {
 public:
-    std::vector<Shown> shown;
+    QStringList shown;
     int faults = 0;
 
     explicit Modals(std::initializer_list<Answer> answers) : m_answers(answers)
@@ -151,10 +144,8 @@ private slots:
         {
             Modals modals{{}};
             form.openImage();
-            QCOMPARE(modals.shown.size(), size_t(1));
-            QVERIFY(!modals.shown[0].history.contains(QStringLiteral("/var")));
             // The desktop's own dialog is asked for; offscreen has none, so Qt's shows.
-            QVERIFY(modals.shown[0].native);
+            QCOMPARE(modals.shown, QStringList{"open: Specify target file [] Binary (*.bin)"});
         }
         QCOMPARE(readFile(conf), earlier);
         QVERIFY(QFile::remove(conf));
@@ -193,12 +184,10 @@ private slots:
         form.importSound(3);
 
         QVERIFY(modals.allAnswered());
-        QCOMPARE(modals.shown.size(), size_t(9));   // the cancels showed nothing more
         QCOMPARE(QFileInfo(image).size(), 524288);
 
-        QStringList lines;
-        for (const Shown &s : modals.shown)
-            lines << s.line;
+        // The cancels showed nothing more.
+        QStringList lines = modals.shown;
         // The overwrite question's words are Qt's own: only its buttons are ours.
         lines[2] = lines[2].section(QLatin1Char(','), 0, 0);
         const QString bin = "Specify target file [] Binary (*.bin)", wav = "Select wave file [] Wave (*.wav)";
