@@ -116,7 +116,6 @@ private slots:
 
         QVERIFY(t.platform.boxes.empty());
         QCOMPARE(t.w().FB().bytes(), descending);
-        QCOMPARE(t.w().FB().at(0x20000 + 16), 0xAB);
         QCOMPARE(t.shown(), QStringLiteral("_HiddenNumber=0 _UnknownNumber=1 %1=18 %2=17 %3=16 | 0x0003 | #000000 | -1")
                                 .arg(fixLen("1234", 16), fixLen("50", 16), fixLen("900", 16)));
         QCOMPARE(entryText(t.w().book().entry(16)), fixLen("900", 16) + "|Nine          |0x93");
@@ -147,7 +146,6 @@ private slots:
         TestWindow u;
         const QString longer =
             u.file(QStringLiteral("long.bin"), image + QByteArray(1000000 - FlashImage::Size, char(0xFF)));
-        QCOMPARE(QFileInfo(longer).size(), 1000000);
         u.open(longer);
         QVERIFY(u.platform.boxes.empty());
         QCOMPARE(u.w().FB().bytes(), image);
@@ -185,7 +183,6 @@ private slots:
         const QString big = t.file(QStringLiteral("big.bin"), QByteArray(1 << 20, char(0x55)));
         t.save(big);
         QVERIFY(t.platform.boxes.empty());
-        QCOMPARE(QFileInfo(big).size(), FlashImage::Size);
         QCOMPARE(readFile(big), t.w().FB().bytes());
         QCOMPARE(t.w().FB().at(1), 0x02);
         QCOMPARE(t.caption(), DarkRed);
