@@ -153,9 +153,7 @@ private slots:
         QVERIFY(u.w().soundNames() == names);
 
         // A short file: its bytes, then zeros, never bytes of the earlier image.
-        QByteArray other = image;
-        other[0] = 0;
-        other[1] = 0;
+        const QByteArray other = QByteArray(2, '\0') + image.mid(2);
         u.open(u.file(QStringLiteral("short.bin"), other.left(4096)));
         QVERIFY(u.platform.boxes.empty());
         QCOMPARE(u.w().FB().bytes(), other.left(4096) + QByteArray(FlashImage::Size - 4096, '\0'));
