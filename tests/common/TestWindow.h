@@ -36,10 +36,12 @@ struct TestWindow
     std::unique_ptr<Form1> form;
     QTemporaryDir dir;
 
+    // Shown and active, as the user's window is, so that focus and shortcuts work.
     TestWindow() : form(std::make_unique<Form1>(platform))
     {
         form->show();
-        if (!QTest::qWaitForWindowExposed(form.get()) || !dir.isValid())
+        form->activateWindow();
+        if (!QTest::qWaitForWindowExposed(form.get()) || !QTest::qWaitForWindowActive(form.get()) || !dir.isValid())
             qFatal("no window or no temporary folder");
     }
 

@@ -114,8 +114,6 @@ private slots:
     void enterPressesTheFocusedButton()
     {
         TestWindow t;
-        t.w().activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&t.w()));
         for (QPushButton *button : t.w().findChildren<QPushButton *>())
             QVERIFY(!button->autoDefault() && !button->isDefault());
 
@@ -145,8 +143,6 @@ private slots:
     {
         QFETCH(int, key);
         TestWindow t;
-        t.w().activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&t.w()));
         t.list()->setFocus(Qt::TabFocusReason);
         QTest::keyClick(t.list(), Qt::Key(key));
         QCOMPARE(t.w().selectedRow(), 0);
