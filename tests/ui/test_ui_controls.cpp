@@ -77,12 +77,13 @@ private slots:
     void markerIsVisibleOnScreen()
     {
         QFETCH(QString, style);
+        // The style outlives the window that draws with it.
+        std::unique_ptr<QStyle> drawn(QStyleFactory::create(style));
+        QVERIFY(drawn);
         TestWindow t;
         QWidget *numbers = t.control<QWidget>(QStringLiteral("Frame2"));
         QWidget *sounds = t.control<QWidget>(QStringLiteral("Frame1"));
         const int captionHeight = numbers->fontMetrics().height();
-        std::unique_ptr<QStyle> drawn(QStyleFactory::create(style));
-        QVERIFY(drawn);
         for (QWidget *frame : {numbers, sounds})
             frame->setStyle(drawn.get());
         auto redPixels = [&] {
@@ -111,8 +112,6 @@ private slots:
         while (edge < frame.height() && frame.pixelColor(frame.width() / 2, edge) == background)
             ++edge;
         QVERIFY2(edge < captionHeight, qPrintable(QStringLiteral("edge at %1").arg(edge)));
-        numbers->setStyle(nullptr);
-        sounds->setStyle(nullptr);
     }
 
     void listRows()

@@ -14,8 +14,7 @@ void TestFaults::unusableNamesAndUnexpectedFailures()
 {
     TestWindow t;
     // An existing file under the name that bytes Qt could not decode turn into.
-    const QString taken = t.path(QStringLiteral("lat\uFFFD.bin"));
-    writeFile(taken, "not an image");
+    const QString taken = t.file(QStringLiteral("lat\uFFFD.bin"), "not an image");
     t.add(QStringLiteral("555"), QStringLiteral("Office"));
     const QStringList before = t.state();
 

@@ -123,8 +123,7 @@ void TestFaults::openUnreadableFiles()
     QCOMPARE(t.state(), before);
 
     // A file without read permission.
-    const QString locked = t.path(QStringLiteral("locked.bin"));
-    writeFile(locked, readFile(good));
+    const QString locked = t.file(QStringLiteral("locked.bin"), readFile(good));
     QVERIFY(QFile::setPermissions(locked, QFileDevice::Permissions()));
     QVERIFY(QFile::setPermissions(t.dir.path(), QFileDevice::Permissions(0x7755)));
     QVERIFY(asOrdinaryUser([&] { t.open(locked); }));

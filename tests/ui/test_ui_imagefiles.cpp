@@ -72,9 +72,8 @@ private slots:
         const int files = openFiles(t.dir.path());
 
         const QString path = t.path(name);
-        const QByteArray zeros(FlashImage::Size, '\0');
         if (at > -2)
-            t.file(name, at < 0 ? zeros : readFile(first).replace(at, bytes.size(), bytes));
+            t.file(name, at < 0 ? QByteArray(FlashImage::Size, '\0') : readFile(first).replace(at, bytes.size(), bytes));
         QFile probe(path);   // why a missing file cannot be opened
         QVERIFY(at > -2 || !probe.open(QIODevice::ReadOnly));
         t.open(path);
