@@ -30,8 +30,7 @@ struct ScratchMount
     }
     bool remount(bool readOnly)
     {
-        const unsigned long flags = MS_REMOUNT | (readOnly ? MS_RDONLY : 0);
-        return ::mount(nullptr, qPrintable(path), nullptr, flags, nullptr) == 0;
+        return ::mount(nullptr, qPrintable(path), nullptr, MS_REMOUNT | (readOnly ? MS_RDONLY : 0), nullptr) == 0;
     }
 };
 

@@ -27,8 +27,7 @@ void TestFaults::openUnreadableFiles()
     const QStringList before = t.state();
 
     // A file another program holds without sharing cannot be opened.
-    const QString locked = t.path(QStringLiteral("locked.bin"));
-    writeFile(locked, readFile(good));
+    const QString locked = t.file(QStringLiteral("locked.bin"), readFile(good));
     HANDLE holder = CreateFileW(native(locked).toStdWString().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
                                 FILE_ATTRIBUTE_NORMAL, nullptr);
     QVERIFY(holder != INVALID_HANDLE_VALUE);
@@ -77,9 +76,8 @@ void TestFaults::saveOntoSpecialTargets()
     t.add(QStringLiteral("43"), QStringLiteral("Locked"));
     const QStringList unsaved = t.state();
     t.save(readOnly);
-    QCOMPARE(t.platform.boxes.size(), size_t(1));
-    QCOMPARE(t.platform.boxes[0].text, "Could not save " + native(readOnly) + ": "
-                                           + systemText(ERROR_ACCESS_DENIED) + ". The file is unchanged.");
+    QCOMPARE(t.platform.shown(), QStringList{errorBox("Could not save " + native(readOnly) + ": "
+                                                      + systemText(ERROR_ACCESS_DENIED) + ". The file is unchanged.")});
     QCOMPARE(t.state(), unsaved);
     QCOMPARE(readFile(readOnly), QByteArray("old"));
     SetFileAttributesW(native(readOnly).toStdWString().c_str(), FILE_ATTRIBUTE_NORMAL);
