@@ -174,7 +174,8 @@ private slots:
         PhoneBook &book = t.w().book();
         for (const char *n : {"1", "2", "3"})
             t.add(QLatin1String(n), QString());
-        QCOMPARE(t.shown(), QStringLiteral("_HiddenNumber=0 _UnknownNumber=1 1=16 12345=15 2=17 3=18 | 0x0004 | #800000 | -1"));
+        QCOMPARE(t.shown(),
+                 QStringLiteral("_HiddenNumber=0 _UnknownNumber=1 1=16 12345=15 2=17 3=18 | 0x0004 | #800000 | -1"));
 
         // A row between two others goes; no neighbour gets selected and the
         // editing controls keep the removed entry. The caption stays as the

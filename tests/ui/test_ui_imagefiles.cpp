@@ -73,7 +73,8 @@ private slots:
 
         const QString path = t.path(name);
         if (at > -2)
-            t.file(name, at < 0 ? QByteArray(FlashImage::Size, '\0') : readFile(first).replace(at, bytes.size(), bytes));
+            t.file(name, at < 0 ? QByteArray(FlashImage::Size, '\0')
+                                : readFile(first).replace(at, bytes.size(), bytes));
         QFile probe(path);   // why a missing file cannot be opened
         QVERIFY(at > -2 || !probe.open(QIODevice::ReadOnly));
         t.open(path);
@@ -143,9 +144,7 @@ private slots:
         const SoundNames names = t.w().soundNames();
 
         TestWindow u;
-        const QString longer =
-            u.file(QStringLiteral("long.bin"), image + QByteArray(1000000 - FlashImage::Size, char(0xFF)));
-        u.open(longer);
+        u.open(u.file(QStringLiteral("long.bin"), image + QByteArray(1000000 - FlashImage::Size, char(0xFF))));
         QVERIFY(u.platform.boxes.empty());
         QCOMPARE(u.w().FB().bytes(), image);
         QCOMPARE(u.rowTexts(), rows);
