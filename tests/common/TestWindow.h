@@ -36,10 +36,12 @@ struct TestWindow
     std::unique_ptr<Form1> form;
     QTemporaryDir dir;
 
+    // Shown and active, as the user's window is, so that focus and shortcuts work.
     TestWindow() : form(std::make_unique<Form1>(platform))
     {
         form->show();
-        if (!QTest::qWaitForWindowExposed(form.get()) || !dir.isValid())
+        form->activateWindow();
+        if (!QTest::qWaitForWindowExposed(form.get()) || !QTest::qWaitForWindowActive(form.get()) || !dir.isValid())
             qFatal("no window or no temporary folder");
     }
 
@@ -75,7 +77,6 @@ struct TestWindow
     QString file(const QString &name, const QByteArray &bytes) { return writeFile(path(name), bytes); }
 
     QStringList rowTexts() { return ::rowTexts(form->book()); }
-    QList<int> rowData() { return rowIndices(form->book()); }
     // The list and its displays in one line: each row's text with its entry's
     // index, the count shown, the caption's colour and the selected row.
     QString shown()
@@ -124,12 +125,21 @@ struct TestWindow
         QTest::mouseClick(l->viewport(), Qt::LeftButton, {},
                           l->visualRect(l->model()->index(row, 0)).center());
     }
-    void type(QLineEdit *e, const QString &text)
+    // Typing over what the box holds or at its cursor: ASCII as keys, other
+    // characters as a keyboard layout or an input method gives them.
+    void type(QLineEdit *e, const QString &text, bool over = true)
     {
         e->setFocus();
-        QTest::keyClick(e, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClick(e, Qt::Key_Backspace);
-        QTest::keyClicks(e, text);
+        if (over) {
+            QTest::keyClick(e, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClick(e, Qt::Key_Backspace);
+        }
+        for (QChar c : text) {
+            if (c.unicode() < 128)
+                QTest::keyClick(e, c.toLatin1());
+            else
+                QTest::sendKeyEvent(QTest::Click, e, Qt::Key_unknown, QString(c), Qt::NoModifier);
+        }
     }
     void add(const QString &number, const QString &name)
     {

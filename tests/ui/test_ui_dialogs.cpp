@@ -11,7 +11,6 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QPointer>
 #include <QTest>
 #include <QTimer>
 
@@ -19,34 +18,27 @@
 
 namespace {
 
-// What a modal dialog showed when it came up: a file dialog's kind, title,
-// file name and filters, or a message box's buttons, icon, title and text, in
-// one line; and whether a file dialog was asked to be the desktop's own, with
-// its history.
-struct Shown
-{
-    QString line;
-    bool native = true;
-    QStringList history;
-};
-
-Shown look(QWidget *modal)
+// What a modal dialog showed when it came up, in one line: a file dialog's
+// kind, title, file name and filters, noting when it was not asked to be the
+// desktop's own or shows /var (the history of an earlier run that
+// nothingIsKept plants), or a message box's buttons, icon, title and text.
+QString look(QWidget *modal)
 {
     if (auto *d = qobject_cast<QFileDialog *>(modal)) {
         auto *edit = d->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
-        return {QStringLiteral("%1: %2 [%3] %4")
-                    .arg(d->acceptMode() == QFileDialog::AcceptSave ? "save" : "open", d->windowTitle(),
-                         edit ? edit->text() : QStringLiteral("?"), d->nameFilters().join(";;")),
-                !d->testOption(QFileDialog::DontUseNativeDialog), d->history()};
+        return QStringLiteral("%1: %2 [%3] %4")
+                   .arg(d->acceptMode() == QFileDialog::AcceptSave ? "save" : "open", d->windowTitle(),
+                        edit ? edit->text() : QStringLiteral("?"), d->nameFilters().join(";;"))
+               + (d->testOption(QFileDialog::DontUseNativeDialog) ? " (not native)" : "")
+               + (d->history().contains(QStringLiteral("/var")) ? " (history /var)" : "");
     }
     auto *box = qobject_cast<QMessageBox *>(modal);
     if (!box)
-        return {modal->windowTitle(), true, {}};
-    return {QStringLiteral("box buttons 0x%1, icon %2: %3: %4")
-                .arg(QString::number(box->standardButtons().toInt(), 16))
-                .arg(int(box->icon()))
-                .arg(box->windowTitle(), box->text()),
-            true, {}};
+        return modal->windowTitle();
+    return QStringLiteral("box buttons 0x%1, icon %2: %3: %4")
+        .arg(QString::number(box->standardButtons().toInt(), 16))
+        .arg(int(box->icon()))
+        .arg(box->windowTitle(), box->text());
 }
 
 // How to close a modal: a file dialog by choosing path (none: cancel), a
@@ -80,7 +72,7 @@ void close(QWidget *modal, const Answer &answer)
 class Modals
 {
 public:
-    std::vector<Shown> shown;
+    QStringList shown;
     int faults = 0;
 
     explicit Modals(std::initializer_list<Answer> answers) : m_answers(answers)
@@ -96,19 +88,16 @@ private:
         QWidget *modal = QApplication::activeModalWidget();
         if (!modal)
             return;
-        if (modal != m_last) {
-            m_last = modal;
-            m_polls = 0;
-        }
         // Answered already: the dialog may be on its way out, or stuck.
-        if (modal->property("answered").toBool()) {
-            if (++m_polls % 200 == 0) {
+        const int polls = modal->property("polls").toInt();
+        modal->setProperty("polls", polls + 1);
+        if (polls > 0) {
+            if (polls % 200 == 0) {
                 ++faults;
                 close(modal, Answer());
             }
             return;
         }
-        modal->setProperty("answered", true);
         shown.push_back(look(modal));
         if (m_answers.empty())
             ++faults;
@@ -119,8 +108,6 @@ private:
 
     QTimer m_timer;
     std::deque<Answer> m_answers;
-    QPointer<QWidget> m_last;
-    int m_polls = 0;
 };
 
 // Every file and folder below path, hidden ones too.
@@ -157,10 +144,8 @@ private slots:
         {
             Modals modals{{}};
             form.openImage();
-            QCOMPARE(modals.shown.size(), size_t(1));
-            QVERIFY(!modals.shown[0].history.contains(QStringLiteral("/var")));
             // The desktop's own dialog is asked for; offscreen has none, so Qt's shows.
-            QVERIFY(modals.shown[0].native);
+            QCOMPARE(modals.shown, QStringList{"open: Specify target file [] Binary (*.bin)"});
         }
         QCOMPARE(readFile(conf), earlier);
         QVERIFY(QFile::remove(conf));
@@ -199,12 +184,10 @@ private slots:
         form.importSound(3);
 
         QVERIFY(modals.allAnswered());
-        QCOMPARE(modals.shown.size(), size_t(9));   // the cancels showed nothing more
         QCOMPARE(QFileInfo(image).size(), 524288);
 
-        QStringList lines;
-        for (const Shown &s : modals.shown)
-            lines << s.line;
+        // The cancels showed nothing more.
+        QStringList lines = modals.shown;
         // The overwrite question's words are Qt's own: only its buttons are ours.
         lines[2] = lines[2].section(QLatin1Char(','), 0, 0);
         const QString bin = "Specify target file [] Binary (*.bin)", wav = "Select wave file [] Wave (*.wav)";
@@ -220,12 +203,11 @@ private:
 int main(int argc, char *argv[])
 {
     // A user who has never run the program; set before Qt reads any of them.
-    QTemporaryDir home, config, cache, data;
+    const QTemporaryDir dirs[4];
     const char *const names[] = {"HOME", "XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_DATA_HOME"};
-    const QTemporaryDir *dirs[] = {&home, &config, &cache, &data};
     for (int i = 0; i < 4; ++i) {
-        qputenv(names[i], dirs[i]->path().toLocal8Bit());
-        userFolders << dirs[i]->path();
+        qputenv(names[i], dirs[i].path().toLocal8Bit());
+        userFolders << dirs[i].path();
     }
     QApplication app(argc, argv);
     TestDialogs test;

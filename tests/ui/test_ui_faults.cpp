@@ -3,20 +3,25 @@
 #include <new>
 #include <stdexcept>
 
+void TestFaults::saveOntoFullOrReadOnlyDisk_data()
+{
+    QTest::addColumn<bool>("readOnly");
+    QTest::newRow("full") << false;
+    QTest::newRow("read-only") << true;
+}
+
 void TestFaults::unusableNamesAndUnexpectedFailures()
 {
     TestWindow t;
     // An existing file under the name that bytes Qt could not decode turn into.
-    const QString taken = t.path(QStringLiteral("lat\uFFFD.bin"));
-    writeFile(taken, "not an image");
+    const QString taken = t.file(QStringLiteral("lat\uFFFD.bin"), "not an image");
     t.add(QStringLiteral("555"), QStringLiteral("Office"));
     const QStringList before = t.state();
 
     t.open(taken);
     t.save(taken);
     t.save(t.path(QStringLiteral("new\uFFFD.bin")));
-    t.platform.answer(taken);
-    t.w().importSound(1);
+    t.importInto(1, taken);
     QCOMPARE(t.platform.boxes.size(), size_t(4));
     for (const auto &box : t.platform.boxes) {
         QCOMPARE(box.title, ErrorTitle);

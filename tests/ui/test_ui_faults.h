@@ -25,11 +25,11 @@ class TestFaults : public QObject
     Q_OBJECT
 
 private slots:
-    void saveOntoFullDisk();
-    void saveIntoReadOnlyFolder();
+    void saveOntoFullOrReadOnlyDisk_data();
+    void saveOntoFullOrReadOnlyDisk();
     void openUnreadableFiles();
     void saveOntoSpecialTargets();
-    void openAndImportRefuseSpecialFiles();
+    void refuseSpecialFiles();
     void unusableNamesAndUnexpectedFailures();
 };
 

@@ -30,8 +30,7 @@ struct ScratchMount
     }
     bool remount(bool readOnly)
     {
-        const unsigned long flags = MS_REMOUNT | (readOnly ? MS_RDONLY : 0);
-        return ::mount(nullptr, qPrintable(path), nullptr, flags, nullptr) == 0;
+        return ::mount(nullptr, qPrintable(path), nullptr, MS_REMOUNT | (readOnly ? MS_RDONLY : 0), nullptr) == 0;
     }
 };
 
@@ -68,66 +67,45 @@ void blocked(int)
 
 } // namespace
 
-void TestFaults::saveOntoFullDisk()
+void TestFaults::saveOntoFullOrReadOnlyDisk()
 {
+    QFETCH(bool, readOnly);
     TestWindow t;
-    ScratchMount disk(t.path(QStringLiteral("disk")), "size=800k");
+    // Full: the old image fits; a second copy, which a safe save needs, does not.
+    ScratchMount disk(t.path(QStringLiteral("disk")), readOnly ? "size=4m" : "size=800k");
     if (!disk.why.isEmpty())
         QSKIP(qPrintable(disk.why));
-
-    // The old image fits; a second copy, which a safe save needs, does not.
     const QString target = prepareImage(t, t.path(QStringLiteral("disk/phone.bin")));
     const QByteArray old = readFile(target);
     const int files = openFiles(t.dir.path());
-    t.add(QStringLiteral("999"), QStringLiteral("Not saved"));
-    const QStringList before = t.state();
-
-    t.save(target);
-    QCOMPARE(t.platform.shown(),
-             QStringList{errorBox("Could not save " + target + ": No space left on device. The file is unchanged.")});
-    QCOMPARE(readFile(target), old);
-    QCOMPARE(filesIn(t.path("disk")), QStringList{"phone.bin"});   // no temporary file left
-    QCOMPARE(openFiles(t.dir.path()), files);
-    // The encode ran before the write; the book is untouched.
-    QCOMPARE(t.state().mid(1), before.mid(1));
-
-    // With room again the same save works and writes the new entry.
-    QVERIFY(QFile::remove(target));
-    t.save(target);
-    QCOMPARE(t.platform.boxes.size(), size_t(1));
-    QCOMPARE(readFile(target), t.w().FB().bytes());
-    QCOMPARE(readFile(target).size(), 524288);
-    QVERIFY(t.w().FB().getText(512 + 32 * 3, 3) == QStringLiteral("999"));
-}
-
-void TestFaults::saveIntoReadOnlyFolder()
-{
-    TestWindow t;
-    ScratchMount disk(t.path(QStringLiteral("ro")), "size=4m");
-    if (!disk.why.isEmpty())
-        QSKIP(qPrintable(disk.why));
-
-    const QString target = prepareImage(t, t.path(QStringLiteral("ro/phone.bin")));
-    const QByteArray old = readFile(target);
-    QVERIFY(disk.remount(true));
+    if (readOnly)
+        QVERIFY(disk.remount(true));
+    else
+        t.add(QStringLiteral("999"), QStringLiteral("Not saved"));
     const QStringList before = t.state();
 
     // Over the old file and as a new file: both refused, nothing lost.
     t.save(target);
-    t.save(t.path(QStringLiteral("ro/new.bin")));
+    t.save(t.path(QStringLiteral("disk/new.bin")));
     QVERIFY(t.errorsShown(2));
+    if (!readOnly)
+        QCOMPARE(t.platform.boxes[0].text,
+                 "Could not save " + target + ": No space left on device. The file is unchanged.");
     QCOMPARE(readFile(target), old);
-    QVERIFY(!QFileInfo::exists(t.path(QStringLiteral("ro/new.bin"))));
-    QCOMPARE(t.state(), before);
+    QCOMPARE(filesIn(t.path("disk")), QStringList{"phone.bin"});   // no temporary file left
+    QCOMPARE(openFiles(t.dir.path()), files);
+    // On the full disk the encode ran before the write; the book is untouched.
+    QCOMPARE(t.state().mid(readOnly ? 0 : 1), before.mid(readOnly ? 0 : 1));
 
-    // Opening from the read-only folder still works; saving works once it is writable.
+    // Opening from the disk still works; saving works once it is writable or has room again.
     t.open(target);
     QCOMPARE(t.platform.boxes.size(), size_t(2));
-    QVERIFY(disk.remount(false));
-    t.add(QStringLiteral("42"), QStringLiteral("Later"));
+    QVERIFY(readOnly ? disk.remount(false) : QFile::remove(target));
+    t.add(QStringLiteral("999"), QStringLiteral("Later"));
     t.save(target);
     QCOMPARE(t.platform.boxes.size(), size_t(2));
     QCOMPARE(readFile(target), t.w().FB().bytes());
+    QVERIFY(t.w().FB().getText(512 + 32 * 3, 3) == QStringLiteral("999"));
 }
 
 void TestFaults::openUnreadableFiles()
@@ -144,8 +122,7 @@ void TestFaults::openUnreadableFiles()
     QCOMPARE(t.state(), before);
 
     // A file without read permission.
-    const QString locked = t.path(QStringLiteral("locked.bin"));
-    writeFile(locked, readFile(good));
+    const QString locked = t.file(QStringLiteral("locked.bin"), readFile(good));
     QVERIFY(QFile::setPermissions(locked, QFileDevice::Permissions()));
     QVERIFY(QFile::setPermissions(t.dir.path(), QFileDevice::Permissions(0x7755)));
     QVERIFY(asOrdinaryUser([&] { t.open(locked); }));
@@ -163,25 +140,6 @@ void TestFaults::openUnreadableFiles()
 void TestFaults::saveOntoSpecialTargets()
 {
     TestWindow t;
-    const QString fifo = t.path(QStringLiteral("fifo"));
-    QCOMPARE(::mkfifo(qPrintable(fifo), 0600), 0);
-    // A node of /dev/full of our own where one can be made, so that a fault
-    // here cannot replace the machine's.
-    QString full = t.path(QStringLiteral("full"));
-    if (::mknod(qPrintable(full), S_IFCHR | 0666, ::makedev(1, 7)) != 0)
-        full = QStringLiteral("/dev/full");
-    t.w().setSoundName(1, QStringLiteral("Ring"));
-    const QStringList before = t.state();
-
-    // Refused before anything is encoded or written: FB keeps its zeros.
-    for (const QString &target : {full, fifo}) {
-        t.save(target);
-        QCOMPARE(t.platform.shown(), QStringList{errorBox(target + " is not a regular file")});
-        QCOMPARE(t.state(), before);
-        QVERIFY(QFileInfo(target).exists() && !QFileInfo(target).isFile());
-        t.platform.clear();
-    }
-
     // Every hard link sees the new image.
     const QString a = t.path(QStringLiteral("a.bin")), b = t.path(QStringLiteral("b.bin"));
     t.save(a);
@@ -231,26 +189,34 @@ void TestFaults::saveOntoSpecialTargets()
              QStringList{errorBox("Could not save /proc/version: " + cause + ". The file is unchanged.")});
 }
 
-void TestFaults::openAndImportRefuseSpecialFiles()
+void TestFaults::refuseSpecialFiles()
 {
     TestWindow t;
     const QString fifo = t.path(QStringLiteral("fifo"));
     QCOMPARE(::mkfifo(qPrintable(fifo), 0600), 0);
+    // Nodes of /dev/full and /dev/zero of our own where they can be made, so
+    // that a fault here cannot replace the machine's.
+    const auto node = [&](const char *name, unsigned minor) {
+        const QString own = t.path(QLatin1String(name));
+        return ::mknod(qPrintable(own), S_IFCHR | 0666, ::makedev(1, minor)) == 0 ? own : "/dev/" + QLatin1String(name);
+    };
     t.add(QStringLiteral("555"), QStringLiteral("Office"));
     t.w().setSoundName(2, QStringLiteral("Bell"));
     const QStringList before = t.state();
     const int files = openFiles(t.dir.path());
     const auto previous = std::signal(SIGALRM, blocked);
 
-    for (const QString &path : {fifo, QStringLiteral("/dev/zero")}) {
+    // Refused before anything is read, encoded or written.
+    for (const QString &path : {fifo, node("full", 7), node("zero", 5)}) {
         ::alarm(20);
         t.open(path);
-        t.platform.answer(path);
-        t.w().importSound(2);
+        t.importInto(2, path);
+        t.save(path);
         ::alarm(0);
-        QCOMPARE(t.platform.shown(), QStringList(2, errorBox(path + " is not a regular file")));
+        QCOMPARE(t.platform.shown(), QStringList(3, errorBox(path + " is not a regular file")));
         QCOMPARE(t.state(), before);
         QCOMPARE(t.w().Combo1()->itemText(2), QStringLiteral("2 Bell"));
+        QVERIFY(QFileInfo(path).exists() && !QFileInfo(path).isFile());
         QCOMPARE(openFiles(t.dir.path()), files);
         t.platform.clear();
     }

@@ -12,14 +12,11 @@ QString native(const QString &path)
 
 } // namespace
 
-void TestFaults::saveOntoFullDisk()
+void TestFaults::saveOntoFullOrReadOnlyDisk()
 {
-    QSKIP("Windows gives an ordinary user no small volume to fill");
-}
-
-void TestFaults::saveIntoReadOnlyFolder()
-{
-    QSKIP("Windows ignores a folder's read-only attribute; an ACL that refuses is not kept under Wine");
+    QFETCH(bool, readOnly);
+    QSKIP(readOnly ? "Windows ignores a folder's read-only attribute; an ACL that refuses is not kept under Wine"
+                   : "Windows gives an ordinary user no small volume to fill");
 }
 
 void TestFaults::openUnreadableFiles()
@@ -30,8 +27,7 @@ void TestFaults::openUnreadableFiles()
     const QStringList before = t.state();
 
     // A file another program holds without sharing cannot be opened.
-    const QString locked = t.path(QStringLiteral("locked.bin"));
-    writeFile(locked, readFile(good));
+    const QString locked = t.file(QStringLiteral("locked.bin"), readFile(good));
     HANDLE holder = CreateFileW(native(locked).toStdWString().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
                                 FILE_ATTRIBUTE_NORMAL, nullptr);
     QVERIFY(holder != INVALID_HANDLE_VALUE);
@@ -80,15 +76,14 @@ void TestFaults::saveOntoSpecialTargets()
     t.add(QStringLiteral("43"), QStringLiteral("Locked"));
     const QStringList unsaved = t.state();
     t.save(readOnly);
-    QCOMPARE(t.platform.boxes.size(), size_t(1));
-    QCOMPARE(t.platform.boxes[0].text, "Could not save " + native(readOnly) + ": "
-                                           + systemText(ERROR_ACCESS_DENIED) + ". The file is unchanged.");
+    QCOMPARE(t.platform.shown(), QStringList{errorBox("Could not save " + native(readOnly) + ": "
+                                                      + systemText(ERROR_ACCESS_DENIED) + ". The file is unchanged.")});
     QCOMPARE(t.state(), unsaved);
     QCOMPARE(readFile(readOnly), QByteArray("old"));
     SetFileAttributesW(native(readOnly).toStdWString().c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
-void TestFaults::openAndImportRefuseSpecialFiles()
+void TestFaults::refuseSpecialFiles()
 {
     TestWindow t;
     t.add(QStringLiteral("555"), QStringLiteral("Office"));
@@ -97,8 +92,7 @@ void TestFaults::openAndImportRefuseSpecialFiles()
 
     for (const QString &path : {t.path(QStringLiteral("CON")), t.dir.path()}) {
         t.open(path);
-        t.platform.answer(path);
-        t.w().importSound(2);
+        t.importInto(2, path);
         QCOMPARE(t.platform.shown(), QStringList(2, errorBox(native(path) + " is not a regular file")));
         QCOMPARE(t.state(), before);
         QCOMPARE(t.w().Combo1()->itemText(2), QStringLiteral("2 Bell"));

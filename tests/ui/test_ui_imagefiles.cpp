@@ -72,9 +72,9 @@ private slots:
         const int files = openFiles(t.dir.path());
 
         const QString path = t.path(name);
-        const QByteArray zeros(FlashImage::Size, '\0');
         if (at > -2)
-            t.file(name, at < 0 ? zeros : readFile(first).replace(at, bytes.size(), bytes));
+            t.file(name, at < 0 ? QByteArray(FlashImage::Size, '\0')
+                                : readFile(first).replace(at, bytes.size(), bytes));
         QFile probe(path);   // why a missing file cannot be opened
         QVERIFY(at > -2 || !probe.open(QIODevice::ReadOnly));
         t.open(path);
@@ -116,7 +116,6 @@ private slots:
 
         QVERIFY(t.platform.boxes.empty());
         QCOMPARE(t.w().FB().bytes(), descending);
-        QCOMPARE(t.w().FB().at(0x20000 + 16), 0xAB);
         QCOMPARE(t.shown(), QStringLiteral("_HiddenNumber=0 _UnknownNumber=1 %1=18 %2=17 %3=16 | 0x0003 | #000000 | -1")
                                 .arg(fixLen("1234", 16), fixLen("50", 16), fixLen("900", 16)));
         QCOMPARE(entryText(t.w().book().entry(16)), fixLen("900", 16) + "|Nine          |0x93");
@@ -129,8 +128,7 @@ private slots:
 
         // Selecting a decoded entry shows it; the next Add takes count + 16.
         t.clickRow(3);
-        QCOMPARE(t.w().Text2()->text(), QStringLiteral("Fifty         "));
-        QCOMPARE(t.w().Label12()->text(), QStringLiteral("0x41"));
+        QCOMPARE(t.editors(), fixLen("50", 16) + " | Fifty          | 1 | -x-- | 0x41");
         t.add(QStringLiteral("1"), QString());
         QCOMPARE(t.w().book().lastIndex(), qint16(19));
     }
@@ -146,19 +144,14 @@ private slots:
         const SoundNames names = t.w().soundNames();
 
         TestWindow u;
-        const QString longer =
-            u.file(QStringLiteral("long.bin"), image + QByteArray(1000000 - FlashImage::Size, char(0xFF)));
-        QCOMPARE(QFileInfo(longer).size(), 1000000);
-        u.open(longer);
+        u.open(u.file(QStringLiteral("long.bin"), image + QByteArray(1000000 - FlashImage::Size, char(0xFF))));
         QVERIFY(u.platform.boxes.empty());
         QCOMPARE(u.w().FB().bytes(), image);
         QCOMPARE(u.rowTexts(), rows);
         QVERIFY(u.w().soundNames() == names);
 
         // A short file: its bytes, then zeros, never bytes of the earlier image.
-        QByteArray other = image;
-        other[0] = 0;
-        other[1] = 0;
+        const QByteArray other = QByteArray(2, '\0') + image.mid(2);
         u.open(u.file(QStringLiteral("short.bin"), other.left(4096)));
         QVERIFY(u.platform.boxes.empty());
         QCOMPARE(u.w().FB().bytes(), other.left(4096) + QByteArray(FlashImage::Size - 4096, '\0'));
@@ -177,16 +170,14 @@ private slots:
         t.save(plain);
         QVERIFY(t.platform.boxes.empty());
         QVERIFY(!QFile::exists(plain + QStringLiteral(".bin")));
-        const QByteArray saved = readFile(plain);
-        QCOMPARE(saved, t.w().FB().bytes());
-        QVERIFY(saved == images::defaultImage());
+        QCOMPARE(readFile(plain), t.w().FB().bytes());
+        QVERIFY(readFile(plain) == images::defaultImage());
 
         // Over a 1 MiB file: exactly the image; the marker stays as it was.
         t.add(QStringLiteral("555"), QStringLiteral("Office"));
         const QString big = t.file(QStringLiteral("big.bin"), QByteArray(1 << 20, char(0x55)));
         t.save(big);
         QVERIFY(t.platform.boxes.empty());
-        QCOMPARE(QFileInfo(big).size(), FlashImage::Size);
         QCOMPARE(readFile(big), t.w().FB().bytes());
         QCOMPARE(t.w().FB().at(1), 0x02);
         QCOMPARE(t.caption(), DarkRed);

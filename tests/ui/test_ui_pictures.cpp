@@ -9,22 +9,18 @@
 
 namespace {
 
-// The colours of the pixels that are not fully transparent, each pixel's.
-std::vector<QRgb> opaque(const QImage &image)
+// The colours of the pixels that are not fully transparent, each pixel's
+// (a vector) or each colour once (a set).
+template<typename Pixels = std::vector<QRgb>>
+Pixels opaque(const QImage &image)
 {
-    std::vector<QRgb> pixels;
+    Pixels pixels;
     const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
     for (int y = 0; y < argb.height(); ++y)
         for (int x = 0; x < argb.width(); ++x)
             if (qAlpha(argb.pixel(x, y)) > 0)
-                pixels.push_back(argb.pixel(x, y));
+                pixels.insert(pixels.end(), argb.pixel(x, y));
     return pixels;
-}
-
-std::set<QRgb> opaqueColours(const QImage &image)
-{
-    const std::vector<QRgb> pixels = opaque(image);
-    return {pixels.cbegin(), pixels.cend()};
 }
 
 } // namespace
@@ -57,7 +53,7 @@ private slots:
             QCOMPARE(image.size(), QSize(side, side));
             QVERIFY(opaque(image).size() > size_t(side * side / 4));
             // A red telephone in sixteen colours at most.
-            const std::set<QRgb> colours = opaqueColours(image);
+            const std::set<QRgb> colours = opaque<std::set<QRgb>>(image);
             QVERIFY2(colours.size() <= 16, qPrintable(QString::number(side)));
             QVERIFY(colours.count(qRgb(255, 0, 0)) > 0);
         }
@@ -68,7 +64,7 @@ private slots:
         do {
             const QImage image = ico.read();
             QCOMPARE(image.width(), image.height());
-            QVERIFY(opaqueColours(image).size() <= 16);
+            QVERIFY(opaque<std::set<QRgb>>(image).size() <= 16);
             sides.insert(image.width());
         } while (ico.jumpToNextImage());
         QCOMPARE(sides, (std::set<int>{16, 32}));

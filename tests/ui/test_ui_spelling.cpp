@@ -7,22 +7,6 @@
 #include <QClipboard>
 #include <QGuiApplication>
 
-namespace {
-
-// Typing beyond ASCII, as a keyboard layout or an input method gives it,
-// over what the box holds or at its cursor.
-void typeText(QLineEdit *box, const QString &text, bool over = true)
-{
-    if (over) {
-        QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClick(box, Qt::Key_Backspace);
-    }
-    for (QChar c : text)
-        QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(c), Qt::NoModifier);
-}
-
-} // namespace
-
 class TestSpelling : public QObject
 {
     Q_OBJECT
@@ -34,7 +18,7 @@ private slots:
         QLineEdit *name = t.text2();
         t.type(name, QStringLiteral("ab"));
         QTest::keyClick(name, Qt::Key_Home);
-        typeText(name, QStringLiteral("\u0141"), false);
+        t.type(name, QStringLiteral("\u0141"), false);
         QCOMPARE(name->text(), QStringLiteral("Lab"));
         QCOMPARE(name->cursorPosition(), 1);
 
@@ -47,16 +31,14 @@ private slots:
         QCOMPARE(name->text(), icu ? QStringLiteral("L\u00f3dz Ri") : QStringLiteral("L\u00f3dz ?"));
         QCOMPARE(name->cursorPosition(), icu ? 7 : 6);
 
-        typeText(t.sndName(2), QStringLiteral("\u0110uro \u0127"));
+        t.type(t.sndName(2), QStringLiteral("\u0110uro \u0127"));
         QCOMPARE(t.sndName(2)->text(), QStringLiteral("Duro h"));
         QCOMPARE(t.combo()->itemText(2), QStringLiteral("2 Duro h"));
 
         // A WAV file's name, and a save that stores all of it.
         t.importInto(3, t.file(QStringLiteral("\u017b\u00f3\u0142w.wav"), wavefiles::wave("abc")));
         QCOMPARE(t.sndName(3)->text(), QStringLiteral("Z\u00f3lw").leftJustified(16));
-        t.type(t.text1(), QStringLiteral("555"));
-        typeText(t.text2(), QStringLiteral("\u0141ukasz \u4e00"));
-        t.click(t.command(1));
+        t.add(QStringLiteral("555"), QStringLiteral("\u0141ukasz \u4e00"));
         t.save(t.path(QStringLiteral("out.bin")));
         QVERIFY2(t.platform.boxes.empty(), t.platform.boxes.empty() ? "" : qPrintable(t.platform.boxes[0].text));
         const QByteArray fb = readFile(t.path(QStringLiteral("out.bin")));
@@ -77,7 +59,7 @@ private slots:
             {QStringLiteral("\u0418\u0432\u0430\u043d \u0416\u0443\u043a"), QStringLiteral("Ivan Zhuk")},
             {QStringLiteral("\u30ad\u30e3\u30c3\u30c8 \u30e4\u30de\u30c0"), QStringLiteral("Kyatto Yamada")}};
         for (const auto &[written, shown] : names) {
-            typeText(name, written);
+            t.type(name, written);
             QCOMPARE(name->text(), shown);
             QCOMPARE(name->cursorPosition(), shown.size());
             QGuiApplication::clipboard()->setText(written);
@@ -88,19 +70,19 @@ private slots:
 
         // Kana typed in front of a word join it, and the cursor stays after them;
         // an edit inside a spelled word edits the letters shown.
-        typeText(name, QStringLiteral("\u30e4\u30de\u30c0"));
+        t.type(name, QStringLiteral("\u30e4\u30de\u30c0"));
         QTest::keyClick(name, Qt::Key_Home);
-        typeText(name, QStringLiteral("\u30bf\u30ed"), false);
+        t.type(name, QStringLiteral("\u30bf\u30ed"), false);
         QCOMPARE(name->text(), QStringLiteral("Taroyamada"));
         QCOMPARE(name->cursorPosition(), 4);
-        typeText(name, QStringLiteral(" "), false);
+        t.type(name, QStringLiteral(" "), false);
         QCOMPARE(name->text(), QStringLiteral("Taro Yamada"));
         QTest::keyClick(name, Qt::Key_End);
         QTest::keyClick(name, Qt::Key_Backspace);
         QCOMPARE(name->text(), QStringLiteral("Taro Yamad"));
 
         // The sound-name boxes follow the same rule.
-        typeText(t.sndName(1), QStringLiteral("\u0425\u043e\u0440"));
+        t.type(t.sndName(1), QStringLiteral("\u0425\u043e\u0440"));
         QCOMPARE(t.sndName(1)->text(), QStringLiteral("Khor"));
     }
 
