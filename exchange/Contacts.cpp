@@ -376,8 +376,9 @@ QString trimmedRight(const QString &text)
     qsizetype n = text.size();
     while (n > 0 && text.at(n - 1) == QLatin1Char(' '))
         --n;
-    // A field never written holds zero bytes (a short or erased image): no name.
-    if (std::all_of(text.cbegin(), text.cbegin() + n, [](QChar c) { return c.unicode() == 0; }))
+    // A field never written holds zero bytes (a short or erased image): no
+    // name, nor is one of spaces and zero bytes (what a cut may leave of one).
+    if (std::all_of(text.cbegin(), text.cbegin() + n, [](QChar c) { return c.unicode() == 0 || c == u' '; }))
         return QString();
     return text.left(n);
 }

@@ -119,6 +119,9 @@ private slots:
                 "BEGIN:VCARD\nVERSION:4.0\nFN:Fax only\nTEL;TYPE=fax:0815\nEND:VCARD\n",
                 {"0814 Eva"}, {}, 4);
         addFile("CR line ends", "BEGIN:VCARD\rVERSION:3.0\rFN:Bo\r  Ek\rTEL:0701\rEND:VCARD\r", {"0701 Bo Ek"});
+        // What a cut leaves of a name may be a space and zero bytes: that is no name, as read back.
+        addFile("name cut to a space and zero bytes", "BEGIN:VCARD\nFN: " + QByteArray(20, '\0') + "김\nTEL:0701\nEND:VCARD\n",
+                {"0701 "}, {"2: name"});
         // An Apple Address Book card: UTF-16BE without a byte order mark.
         addFile("UTF-16BE without BOM",
                 utf16("BEGIN:VCARD\r\nVERSION:3.0\r\nN:Öberg;Γιώργος;;;\r\nTEL;type=CELL:070 123\r\nEND:VCARD\r\n", true),
