@@ -84,24 +84,16 @@ private:
 // regular expression that matches; "!" first (before either), the opposite.
 struct DavRun
 {
-    // In this order, any trailing ones left out.
-    DavRun(const QString &url = {}, const QStringList &args = {}, int status = 0, const QStringList &says = {},
-           int entries = 1, const QStringList &log = {}, const QStringList &environment = {},
-           const QByteArray &password = "secret", const QByteArray &netrc = {})
-        : url(url), args(args), status(status), says(says), entries(entries), log(log), environment(environment),
-          password(password), netrc(netrc)
-    {
-    }
-
-    QString url;
-    QStringList args;          // after "import new.bin URL -o out.bin"
-    int status;
-    QStringList says;          // patterns of standard error
-    int entries;               // the user entries written when it succeeds; no out.bin when not
-    QStringList log;           // patterns of the scripted server's log
-    QStringList environment;   // NAME=VALUE
-    QByteArray password;
-    QByteArray netrc;          // ~/.netrc, when given
+    // Given in this order, any trailing ones left out.
+    QString url{};
+    QStringList args{};          // after "import new.bin URL -o out.bin"
+    int status = 0;
+    QStringList says{};          // patterns of standard error
+    int entries = 1;             // the user entries written when it succeeds; no out.bin when not
+    QStringList log{};           // patterns of the scripted server's log
+    QStringList environment{};   // NAME=VALUE
+    QByteArray password = "secret";
+    QByteArray netrc{};          // ~/.netrc, when given
 };
 Q_DECLARE_METATYPE(DavRun)
 

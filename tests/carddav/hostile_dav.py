@@ -38,6 +38,10 @@ def response(href, prop, status='200 OK'):
             '<d:status>HTTP/1.1 %s</d:status></d:propstat></d:response>' % (href, prop, status))
 
 
+def missing(href):
+    return response(href, '', '404 Not Found')
+
+
 def multistatus(inner):
     return ('<?xml version="1.0"?><d:multistatus xmlns:d="DAV:" '
             'xmlns:c="urn:ietf:params:xml:ns:carddav">%s</d:multistatus>' % inner)
@@ -66,6 +70,9 @@ def cards_at(base, numbers, etag=''):
     return ''.join(with_data(base + 'c%d.vcf' % i, vcard(i), etag) for i in numbers)
 
 
+BAD_REQUEST = b'HTTP/1.1 400 Bad Request\r\nContent-Length: 0\r\nConnection: close\r\n\r\n'
+
+
 def auth_fields(header):
     return {k: q if q else t for k, q, t in re.findall(r'(\w+)=(?:"([^"]*)"|([^\s,]+))', header)}
 
@@ -85,7 +92,7 @@ class Dav(BaseHTTPRequestHandler):
             except OSError:
                 return
             if first == b'\x16':
-                self.connection.sendall(b'HTTP/1.1 400 Bad Request\r\nContent-Length: 0\r\nConnection: close\r\n\r\n')
+                self.connection.sendall(BAD_REQUEST)
                 return
         super().handle()
 
@@ -154,8 +161,7 @@ def digest_ok(rq, realm, password, algorithm='MD5'):
 
 # A server as some are: Digest only, no addressbook-query, so cards come by
 # PROPFIND and addressbook-multiget. Notes each Digest checked and each REPORT.
-DIGEST_BOOK = '/digest/book/'
-DIGEST_CARDS = {DIGEST_BOOK + 'c%d.vcf' % i: vcard(i) for i in range(250)}
+DIGEST_CARDS = {'/digest/book/c%d.vcf' % i: vcard(i) for i in range(250)}
 
 
 @scenario('digest')
@@ -165,29 +171,15 @@ def digest_only(rq):
         note('digest ' + ('ok' if ok else 'refused'))
     if not ok:
         return rq.reply(401, headers=[digest_challenge('fake')])
-    if rq.path != DIGEST_BOOK:
-        return rq.reply(404)
-    if rq.command == 'PROPFIND':
-        out = response(DIGEST_BOOK, BOOK_TYPE)
-        if rq.headers.get('Depth') == '1':
-            out += ''.join(response(h, '<d:resourcetype/><d:getetag>"1"</d:getetag>') for h in DIGEST_CARDS)
-    elif b'addressbook-query' in rq.body:
-        note('query')
-        return rq.reply(501)
-    else:
-        hrefs = hrefs_asked(rq)
-        note('multiget ' + ' '.join(hrefs))
-        out = ''.join(with_data(h, DIGEST_CARDS[h], '') if h in DIGEST_CARDS else response(h, '', '404 Not Found')
-                      for h in hrefs)
-    rq.reply(207, multistatus(out))
+    book(rq, len(DIGEST_CARDS), query=lambda base: note('query') or 501,
+         multiget=lambda hrefs: ''.join(with_data(h, DIGEST_CARDS[h], '') if h in DIGEST_CARDS else missing(h)
+                                        for h in hrefs))
 
 
 # An address book of one card at rq.path: what a scenario answers once it
 # is satisfied.
-def one_card_book(rq, cards=1):
-    if rq.command == 'PROPFIND':
-        return rq.reply(207, multistatus(response(rq.path, BOOK_TYPE)))
-    rq.reply(207, multistatus(cards_at(rq.path, range(cards))))
+def one_card_book(rq):
+    rq.reply(207, multistatus(response(rq.path, BOOK_TYPE) if rq.command == 'PROPFIND' else cards_at(rq.path, [0])))
 
 
 # /cut/HOW/: the address book's query answer breaks off. length: a whole
@@ -220,12 +212,15 @@ def principal_of(rq, home):
 # /redirect-away/: sends the client on to another host, which asks for a
 # password. /href-away/: a principal whose address books live there.
 # /tls-down/ over TLS: a principal whose home set is on plain http://.
+# /.well-known/carddav leads to /tree/.
 # /asks/ on either host: Basic for anna:secret, then a book of one card.
 away = lambda rq: 'http://127.0.0.2:%d/asks/' % rq.server.server_address[1]
 SCENARIOS.update({
     'redirect-away': lambda rq: rq.reply(307, headers=[('Location', away(rq))]),
     'href-away': lambda rq: principal_of(rq, away(rq)),
     'tls-down': lambda rq: principal_of(rq, 'http://127.0.0.1:%d/plain/' % PORT),
+    '.well-known': lambda rq: (rq.reply(301, headers=[('Location', '/tree/')]) if rq.path == '/.well-known/carddav'
+                               else rq.reply(404)),
 })
 
 
@@ -351,7 +346,7 @@ BOOKS = {
     # by GET, "missing card" answers 404 to both.
     'etag-only': dict(cards=3, query=lambda base: ''.join(etag_only(p) for p in ETAG_ONLY),
                       multiget=lambda hrefs: ''.join(with_data(h, vcard(0)) if h == ETAG_ONLY[0] else
-                                                     etag_only(h) if h == ETAG_ONLY[1] else response(h, '', '404 Not Found')
+                                                     etag_only(h) if h == ETAG_ONLY[1] else missing(h)
                                                      for h in hrefs),
                       get=lambda path: vcard(1) if path == ETAG_ONLY[1] else None),
     'not-vcard': dict(cards=2, query=lambda base: with_data(base + 'c0.vcf', vcard(0))
@@ -445,13 +440,6 @@ def tree(rq):
     rq.reply(207, multistatus(out))
 
 
-@scenario('.well-known')
-def well_known(rq):
-    if rq.path == '/.well-known/carddav':
-        return rq.reply(301, headers=[('Location', '/tree/')])
-    rq.reply(404)
-
-
 
 # ---- the proxy ----
 
@@ -477,20 +465,31 @@ def relay(source, sink):
             pass
 
 
+class ProxyServer(socketserver.ThreadingTCPServer):
+    daemon_threads = True
+
+
 class Proxy(socketserver.BaseRequestHandler):
     def answer(self, status, headers=''):
         self.request.sendall(('HTTP/1.1 %s\r\n%sContent-Length: 0\r\n\r\n' % (status, headers)).encode())
 
     def handle(self):
         me, client, buffered = self.request.getsockname()[0], self.request, b''
-        while True:
-            while b'\r\n\r\n' not in buffered:
-                if buffered[:1] and not buffered[:1].isalpha():
-                    return client.sendall(b'HTTP/1.1 400 Bad Request\r\nContent-Length: 0\r\nConnection: close\r\n\r\n')
+
+        # Whether the client sent enough() before it closed.
+        def read_until(enough):
+            nonlocal buffered
+            while not enough():
                 data = client.recv(65536)
                 if not data:
-                    return
+                    return False
                 buffered += data
+            return True
+        while True:
+            if not read_until(lambda: b'\r\n\r\n' in buffered or (buffered[:1] and not buffered[:1].isalpha())):
+                return
+            if not buffered[:1].isalpha():
+                return client.sendall(BAD_REQUEST)
             head, buffered = buffered.split(b'\r\n\r\n', 1)
             lines = head.decode('latin-1').split('\r\n')
             method, target = lines[0].split(' ')[:2]
@@ -499,11 +498,8 @@ class Proxy(socketserver.BaseRequestHandler):
             # The request's body is read whatever the answer, so that a kept
             # connection's next request starts where this one ended.
             length = int(headers.get('content-length', '0'))
-            while len(buffered) < length:
-                data = client.recv(65536)
-                if not data:
-                    return
-                buffered += data
+            if not read_until(lambda: len(buffered) >= length):
+                return
             body, buffered = buffered[:length], buffered[length:]
             if me == '127.0.0.2' and headers.get('proxy-authorization') != PROXY_AUTH:
                 self.answer('407 Proxy Authentication Required', 'Proxy-Authenticate: Basic realm="proxy"\r\n')
@@ -532,40 +528,28 @@ class Proxy(socketserver.BaseRequestHandler):
 
 # ---- listeners ----
 
-def serve(server):
-    threading.Thread(target=server.serve_forever, daemon=True).start()
-
-
-def listen_pair(handler=Dav, kind=ThreadingHTTPServer):
-    # The same port on both addresses, so "another host" differs by host only.
+# Serves on the same port of both addresses, so "another host" differs by host
+# only; the port.
+def listen_pair(handler=Dav, kind=ThreadingHTTPServer, wrap=lambda s: s):
     for _ in range(50):
         first = kind(('127.0.0.1', 0), handler)
         try:
-            second = kind(('127.0.0.2', first.server_address[1]), handler)
-            return first, second
+            pair = first, kind(('127.0.0.2', first.server_address[1]), handler)
         except OSError:
             first.server_close()
+            continue
+        for server in pair:
+            server.socket = wrap(server.socket)
+            threading.Thread(target=server.serve_forever, daemon=True).start()
+        return first.server_address[1]
     sys.exit('no port free on both 127.0.0.1 and 127.0.0.2')
 
 
-class ProxyServer(socketserver.ThreadingTCPServer):
-    daemon_threads = True
-
-
-first, second = listen_pair()
-PORT = first.server_address[1]
-serve(first)
-serve(second)
+PORT = listen_pair()
 tls_port = 0
 if len(sys.argv) > 3:
     context = ssl.SSLContext(ssl.PROTOCOL_TLS_SERVER)
     context.load_cert_chain(sys.argv[2], sys.argv[3])
-    for tls in listen_pair():
-        tls.socket = context.wrap_socket(tls.socket, server_side=True)
-        tls_port = tls.server_address[1]
-        serve(tls)
-proxies = listen_pair(Proxy, ProxyServer)
-for p in proxies:
-    serve(p)
-print("%d %d %d" % (first.server_address[1], tls_port, proxies[0].server_address[1]), flush=True)
+    tls_port = listen_pair(wrap=lambda s: context.wrap_socket(s, server_side=True))
+print("%d %d %d" % (PORT, tls_port, listen_pair(Proxy, ProxyServer)), flush=True)
 threading.Event().wait()
