@@ -2,7 +2,6 @@
 
 #include <QDeadlineTimer>
 #include <QRegularExpression>
-#include <QThread>
 #include <QtTest>
 
 #include "tests/common/System.h"
@@ -66,14 +65,10 @@ QByteArray ServerProcess::firstLine(int ms)
         }
         return m_process.readLine().trimmed();
     }
-    const QDeadlineTimer deadline(ms);
-    do {
-        const QByteArray out = readFile(m_out);
-        if (out.contains('\n'))
-            return out.left(out.indexOf('\n')).trimmed();
-        QThread::msleep(20);
-    } while (!deadline.hasExpired() && running());
-    return QByteArray();
+    QByteArray out;
+    if (!QTest::qWaitFor([&] { return (out = readFile(m_out)).contains('\n') || !running(); }, ms) || !out.contains('\n'))
+        return QByteArray();
+    return out.left(out.indexOf('\n')).trimmed();
 }
 
 bool ServerProcess::running()
@@ -87,12 +82,8 @@ int ServerProcess::finish(int ms)
 {
     if (!m_files)
         return m_process.waitForFinished(ms) && m_process.exitStatus() == QProcess::NormalExit ? m_process.exitCode() : -1;
-    const QDeadlineTimer deadline(ms);
-    while (running()) {
-        if (deadline.hasExpired())
-            return -1;
-        QThread::msleep(20);
-    }
+    if (!QTest::qWaitFor([this] { return !running(); }, ms))
+        return -1;
     bool ok = false;
     const int code = readFile(file("status")).trimmed().toInt(&ok);
     return ok ? code : -1;

@@ -73,6 +73,10 @@ def cards_at(base, numbers, etag=''):
 BAD_REQUEST = b'HTTP/1.1 400 Bad Request\r\nContent-Length: 0\r\nConnection: close\r\n\r\n'
 
 
+def basic(credentials):
+    return 'Basic ' + base64.b64encode(credentials.encode()).decode()
+
+
 def auth_fields(header):
     return {k: q if q else t for k, q, t in re.findall(r'(\w+)=(?:"([^"]*)"|([^\s,]+))', header)}
 
@@ -226,7 +230,7 @@ SCENARIOS.update({
 
 @scenario('asks')
 def asks(rq):
-    if rq.headers.get('Authorization', '') != 'Basic ' + base64.b64encode(b'anna:secret').decode():
+    if rq.headers.get('Authorization') != basic('anna:secret'):
         return rq.reply(401, headers=[('WWW-Authenticate', 'Basic realm="asks"')])
     one_card_book(rq)
 
@@ -259,7 +263,7 @@ stale_given = set()
 def utf8(rq):
     how = rq.path.split('/')[2]
     if how == 'basic':
-        ok = rq.headers.get('Authorization') == 'Basic ' + base64.b64encode(('anna:' + UTF8_PASSWORD).encode()).decode()
+        ok = rq.headers.get('Authorization') == basic('anna:' + UTF8_PASSWORD)
         challenges = [('WWW-Authenticate', 'Basic realm="utf8", charset="UTF-8"')]
     else:
         ok, f = digest_ok(rq, 'utf8', UTF8_PASSWORD, 'SHA-256' if how == 'sha256' else 'MD5')
@@ -300,17 +304,17 @@ def book(rq, cards, query, multiget=None, get=None, listing=None, base=None):
     """An address book at base (/SCENARIO/book/ unless given) whose answers the
     scenario scripts: query(base) is the addressbook-query's multistatus body
     or an HTTP status, multiget(hrefs) likewise, get(path) the card's text or
-    None for a 404, listing the status of a PROPFIND at depth 1 (207 lists cards)."""
+    None for a 404, listing the status of a PROPFIND at depth 1 (if not given: 207 and the cards)."""
     base = base or '/%s/book/' % rq.path.split('/')[1]
     if rq.command == 'PROPFIND' and rq.path == base:
-        if rq.headers.get('Depth') == '1':
+        listed = rq.headers.get('Depth') == '1'
+        if listed:
             note('listing')
-            if listing and listing != 207:
-                return rq.reply(listing)
-            out = ''.join(response(base + 'c%d.vcf' % i, '<d:resourcetype/><d:getetag>"%d"</d:getetag>' % i)
-                          for i in range(cards))
-            return rq.reply(207, multistatus(response(base, BOOK_TYPE) + out))
-        return rq.reply(207, multistatus(response(base, BOOK_TYPE)))
+        if listed and listing:
+            return rq.reply(listing)
+        out = ''.join(response(base + 'c%d.vcf' % i, '<d:resourcetype/><d:getetag>"%d"</d:getetag>' % i)
+                      for i in range(cards if listed else 0))
+        return rq.reply(207, multistatus(response(base, BOOK_TYPE) + out))
     if rq.command == 'REPORT' and rq.path == base:
         if b'addressbook-query' in rq.body:
             answer = query(base)
@@ -420,16 +424,16 @@ TREE = {
                   '</d:resourcetype>',
     '/tree/calhome/': '<d:resourcetype><d:collection/></d:resourcetype>',
 }
+GONE = {'/tree/home/gone/': '404 Not Found', '/tree/home/locked/': '403 Forbidden'}
 
 
 @scenario('tree')
 def tree(rq):
     if rq.command != 'PROPFIND':
         return rq.reply(405)
-    if rq.path in ('/tree/home/gone/', '/tree/home/locked/'):
-        status = '404 Not Found' if rq.path.endswith('gone/') else '403 Forbidden'
+    if rq.path in GONE:
         return rq.reply(207, multistatus('<d:response><d:href>%s</d:href><d:status>HTTP/1.1 %s</d:status>'
-                                         '</d:response>' % (rq.path, status)))
+                                         '</d:response>' % (rq.path, GONE[rq.path])))
     if rq.path not in TREE:
         return rq.reply(404)
     principal = '<d:current-user-principal><d:href>/tree/p/</d:href></d:current-user-principal>'
@@ -446,7 +450,7 @@ def tree(rq):
 # A web proxy as offices have them: CONNECT tunnels to the TLS port only (any
 # other is refused with a 403), plain http in absolute form forwarded. On
 # 127.0.0.2 it wants pat's password (Basic, "proxysecret") first.
-PROXY_AUTH = 'Basic ' + base64.b64encode(b'pat:proxysecret').decode()
+PROXY_AUTH = basic('pat:proxysecret')
 
 
 def relay(source, sink):
