@@ -109,13 +109,15 @@ QString python()
                                                                  : QStringLiteral("python3");
 }
 
-QProcessEnvironment userEnvironment(const QString &home)
+QProcessEnvironment userEnvironment(const QString &home, const QByteArray &password)
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("HOME"), home);
     for (const char *name : {"VIRE_DAV_PASSWORD", "https_proxy", "HTTPS_PROXY", "http_proxy", "all_proxy", "ALL_PROXY",
                              "no_proxy", "NO_PROXY"})
         env.remove(QLatin1String(name));
+    if (!password.isEmpty())
+        env.insert(QStringLiteral("VIRE_DAV_PASSWORD"), QString::fromUtf8(password));
     return env;
 }
 
@@ -133,11 +135,6 @@ bool HostileDav::start(const QString &cert, const QString &key)
     return m_port > 0;
 }
 
-QByteArray HostileDav::takeLog()
-{
-    return takeFile(m_log);
-}
-
 bool holds(const QString &text, const QString &pattern)
 {
     const bool negated = pattern.startsWith(QLatin1Char('!'));
@@ -147,9 +144,7 @@ bool holds(const QString &text, const QString &pattern)
 
 QString checkRun(const DavRun &run, const QString &folder, HostileDav &server)
 {
-    QProcessEnvironment env = userEnvironment(folder);
-    if (!run.password.isEmpty())
-        env.insert(QStringLiteral("VIRE_DAV_PASSWORD"), QString::fromUtf8(run.password));
+    QProcessEnvironment env = userEnvironment(folder, run.password);
     for (const QString &e : run.environment)
         env.insert(e.section(QLatin1Char('='), 0, 0), e.section(QLatin1Char('='), 1));
     if (!run.netrc.isEmpty())

@@ -9,6 +9,8 @@
 
 #include <memory>
 
+#include "tests/common/Files.h"
+
 // A program the CardDAV tests start beside vire-image: a server, or
 // openssl. Under Wine these are Linux programs that Wine starts with no pipe
 // to read and no handle to wait on or kill, so there they run through
@@ -45,8 +47,8 @@ private:
 QString python();
 
 // vire-image's environment as a user's: HOME at home, and no password or
-// proxy of the test's own.
-QProcessEnvironment userEnvironment(const QString &home);
+// proxy of the test's own; VIRE_DAV_PASSWORD when password is given.
+QProcessEnvironment userEnvironment(const QString &home, const QByteArray &password = QByteArray());
 
 // The scripted server (hostile_dav.py): a scenario per first path segment,
 // on 127.0.0.1 and, as another host, 127.0.0.2 at the same port; every
@@ -71,7 +73,7 @@ public:
         return QStringLiteral("127.0.0.%1:%2").arg(otherHost ? 2 : 1).arg(m_proxyPort);
     }
     // The log so far, emptied for the next run.
-    QByteArray takeLog();
+    QByteArray takeLog() { return takeFile(m_log); }
 
 private:
     QString m_log;

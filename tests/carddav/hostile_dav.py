@@ -223,16 +223,11 @@ SCENARIOS.update({
     'redirect-away': lambda rq: rq.reply(307, headers=[('Location', away(rq))]),
     'href-away': lambda rq: principal_of(rq, away(rq)),
     'tls-down': lambda rq: principal_of(rq, 'http://127.0.0.1:%d/plain/' % PORT),
+    'asks': lambda rq: (one_card_book(rq) if rq.headers.get('Authorization') == basic('anna:secret')
+                        else rq.reply(401, headers=[('WWW-Authenticate', 'Basic realm="asks"')])),
     '.well-known': lambda rq: (rq.reply(301, headers=[('Location', '/tree/')]) if rq.path == '/.well-known/carddav'
                                else rq.reply(404)),
 })
-
-
-@scenario('asks')
-def asks(rq):
-    if rq.headers.get('Authorization') != basic('anna:secret'):
-        return rq.reply(401, headers=[('WWW-Authenticate', 'Basic realm="asks"')])
-    one_card_book(rq)
 
 
 # /drip/BYTES/MS/: a 400 KiB answer, BYTES at a time every MS milliseconds.
