@@ -90,14 +90,12 @@ class Dav(BaseHTTPRequestHandler):
     # A TLS handshake on a plain port is answered as many web servers answer
     # it: with a 400.
     def handle(self):
-        if not isinstance(self.connection, ssl.SSLSocket):
-            try:
-                first = self.connection.recv(1, socket.MSG_PEEK)
-            except OSError:
-                return
-            if first == b'\x16':
-                self.connection.sendall(BAD_REQUEST)
-                return
+        try:
+            handshake = not isinstance(self.connection, ssl.SSLSocket) and self.connection.recv(1, socket.MSG_PEEK) == b'\x16'
+        except OSError:
+            return
+        if handshake:
+            return self.connection.sendall(BAD_REQUEST)
         super().handle()
 
     # The host the client connected to: 127.0.0.2 is "another host".

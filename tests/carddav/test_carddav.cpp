@@ -261,12 +261,11 @@ private slots:
                                             "!refused"},
                                            0, {"request 127.0.0.2 ", "!~request 127\\.0\\.0\\.2 \\S+ \\S+ [^-]"}};
         // A ~/.netrc default line is the named origin's alone.
-        const QByteArray defaultLine = "default login anna password secret\n";
-        QTest::newRow("netrc default line at home")
-            << DavRun{m_hostile.url("/asks/"), replace, 0, {}, 1, {}, {}, QByteArray(), defaultLine};
-        QTest::newRow("netrc default line stays home")
-            << DavRun{m_hostile.url("/redirect-away/"), replace, 2, {"asks for a password, which goes only to"}, 0, {}, {},
-                      QByteArray(), defaultLine};
+        for (const auto &[name, start, status, says] :
+             {std::tuple("netrc default line at home", "/asks/", 0, "summary"),
+              std::tuple("netrc default line stays home", "/redirect-away/", 2, "asks for a password, which goes only to")})
+            QTest::newRow(name) << DavRun{m_hostile.url(start), replace, status, {says}, 1, {}, {}, QByteArray(),
+                                          "default login anna password secret\n"};
         // https named, an href to plain http: refused before anything is sent there.
         QTest::newRow("https never continues over http")
             << DavRun{m_hostile.tlsUrl("/tls-down/"), replace + ca, 2, {"would continue over plain http://"}, 0, {"!/plain/"}};
@@ -293,21 +292,19 @@ private slots:
             QTest::newRow(name) << DavRun{m_hostile.url(where), replace, 2, {message, never}};
         QTest::newRow("user in summary") << DavRun{"http://anna@127.0.0.1:" + port + "/asks/", replace, 0,
                                                    {m_hostile.url("/asks/: summary: replaced"), "!anna@"}};
-        QTest::newRow("password in an invalid URL") << DavRun{"http://anna:pw@127.0.0.1:99999999/", replace, 2,
-                                                              {"http://127.0.0.1:99999999/: error: not a valid URL", "!pw"}};
-        QTest::newRow("another host's certificate")
-            << DavRun{"https://127.0.0.2:" + tls + "/tls-down/", replace + ca, 2,
-                      {"TLS failure: the certificate is another host's, not 127.0.0.2's", "!--ca-file"}};
-        QTest::newRow("subjectAltName over CN")
-            << DavRun{QStringLiteral("https://127.0.0.1:%1/asks/").arg(m_otherNamed.tlsPort()),
-                      replace + QStringList{"--ca-file", otherNamedCert()}, 2,
-                      {"TLS failure: the certificate is another host's, not 127.0.0.1's", "!summary"}};
-        QTest::newRow("TLS to plain http")
-            << DavRun{"https://127.0.0.1:" + port + "/asks/", replace, 2,
-                      {"error: the server at 127.0.0.1:" + port + " does not answer TLS; is it plain http://?", "!SSL"}};
-        QTest::newRow("no --ca-file") << DavRun{m_hostile.tlsUrl("/tls-down/"),
-                                                replace + QStringList{"--ca-file", "/nonexistent.pem"}, 2,
-                                                {"/nonexistent.pem: error: no such file", "!holds no PEM"}};
+        const QString otherHost = "TLS failure: the certificate is another host's, not ";
+        for (const auto &[name, url, args, message, never] :
+             {std::tuple("password in an invalid URL", QString("http://anna:pw@127.0.0.1:99999999/"), replace,
+                         QString("http://127.0.0.1:99999999/: error: not a valid URL"), "!pw"),
+              std::tuple("another host's certificate", "https://127.0.0.2:" + tls + "/tls-down/", replace + ca,
+                         otherHost + "127.0.0.2's", "!--ca-file"),
+              std::tuple("subjectAltName over CN", QStringLiteral("https://127.0.0.1:%1/asks/").arg(m_otherNamed.tlsPort()),
+                         replace + QStringList{"--ca-file", otherNamedCert()}, otherHost + "127.0.0.1's", "!summary"),
+              std::tuple("TLS to plain http", "https://127.0.0.1:" + port + "/asks/", replace,
+                         "error: the server at 127.0.0.1:" + port + " does not answer TLS; is it plain http://?", "!SSL"),
+              std::tuple("no --ca-file", m_hostile.tlsUrl("/tls-down/"), replace + QStringList{"--ca-file", "/nonexistent.pem"},
+                         QString("/nonexistent.pem: error: no such file"), "!holds no PEM")})
+            QTest::newRow(name) << DavRun{url, args, 2, {message, never}};
 
         // Through the scripted proxy: https by CONNECT (the server's password
         // inside the tunnel, the proxy's to the proxy only), plain http in
