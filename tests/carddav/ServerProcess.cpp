@@ -28,12 +28,9 @@ echo $? >"$status.new" && mv "$status.new" "$status"
 bool ServerProcess::start(const QString &program, const QStringList &args, const QString &output)
 {
     if (!hostsystem::underWine()) {
-        if (output.isEmpty()) {
-            m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        } else {
-            m_process.setProcessChannelMode(QProcess::MergedChannels);
+        m_process.setProcessChannelMode(output.isEmpty() ? QProcess::ForwardedErrorChannel : QProcess::MergedChannels);
+        if (!output.isEmpty())
             m_process.setStandardOutputFile(output);
-        }
         m_process.start(program, args);
         return m_process.waitForStarted();
     }
