@@ -261,16 +261,14 @@ def utf8(rq):
     else:
         ok, f = digest_ok(rq, 'utf8', UTF8_PASSWORD, 'SHA-256' if how == 'sha256' else 'MD5')
         challenges = [digest_challenge('utf8', a) for a in (['MD5', 'SHA-256'] if how == 'sha256' else ['MD5'])]
-        # stale: a nonce first answered is declared stale once, a new one given.
         if how == 'stale' and ok and f['nonce'] not in stale_given:
             nonce = new_nonce()
             stale_given.add(nonce)
             challenges = [digest_challenge('utf8', nonce=nonce, more=', stale=true')]
             ok = False
+    note('utf8 ' + ('ok' if ok else 'refused'))
     if not ok:
-        note('utf8 refused')
         return rq.reply(401, headers=challenges, content_type=None)
-    note('utf8 ok')
     one_card_book(rq)
 
 

@@ -8,6 +8,8 @@
 #include <QTcpSocket>
 #include <QtTest>
 
+#include <optional>
+
 #include "tests/carddav/ServerProcess.h"
 #include "tests/carddav/Terminals.h"
 #include "tests/common/Files.h"
@@ -126,7 +128,7 @@ class TestCardDav : public QObject
 {
     Q_OBJECT
 
-    QTemporaryDir *m_dir = nullptr;
+    std::optional<QTemporaryDir> m_dir;   // each test's own
     // For the whole run: the hostile server, over TLS too, Radicale (a book
     // of Cards for anna, two books for bo, a book for carl with the image's
     // sample number, 700 cards for dora) and Xandikos (Cards).
@@ -182,15 +184,9 @@ private slots:
 
     void init()
     {
-        m_dir = new QTemporaryDir;
+        m_dir.emplace();
         QVERIFY(m_dir->isValid());
         QCOMPARE(vire({"new", "-o", path("new.bin")}).status, 0);
-    }
-
-    void cleanup()
-    {
-        delete m_dir;
-        m_dir = nullptr;
     }
 
     // Runs against the three servers and what each must lead to.

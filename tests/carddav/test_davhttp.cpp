@@ -5,6 +5,8 @@
 
 #include <QtTest>
 
+#include <numeric>
+
 using namespace carddav;
 using Parser = ResponseParser;
 
@@ -153,9 +155,8 @@ private slots:
         QFETCH(QString, expected);
         const QString whole = parse(bytes, feed, {0});
         QVERIFY2(whole.startsWith(expected), qPrintable(whole));
-        QList<qsizetype> single;
-        for (qsizetype i = 0; i < bytes.size(); ++i)
-            single << i;
+        QList<qsizetype> single(bytes.size());
+        std::iota(single.begin(), single.end(), 0);
         QCOMPARE(parse(bytes, feed, single), whole);
         if (bytes.size() > 4096)
             return;
