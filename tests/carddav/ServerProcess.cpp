@@ -83,14 +83,10 @@ int ServerProcess::finish(int ms)
 
 void ServerProcess::stop()
 {
-    if (!m_files) {
-        if (m_process.state() != QProcess::NotRunning) {
-            m_process.kill();
-            m_process.waitForFinished(5000);
-        }
-        return;
-    }
-    QFile::remove(file("lease"));
+    if (m_files)
+        QFile::remove(file("lease"));
+    else if (running())
+        m_process.kill();
     finish(5000);
     m_files.reset();
 }

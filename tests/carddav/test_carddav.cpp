@@ -250,12 +250,10 @@ private slots:
         }
 
         // The password goes to the origin named; another host asking gets none.
+        const QString asksAway = m_hostile.url("", true) + " asks for a password, which goes only to http://127.0.0.1:";
         for (const char *start : {"/redirect-away/", "/href-away/"})
-            QTest::newRow(start) << DavRun{m_hostile.url(start), replace, 2,
-                                           {m_hostile.url("", true)
-                                                + " asks for a password, which goes only to http://127.0.0.1:",
-                                            "!refused"},
-                                           0, {"request 127.0.0.2 ", "!~request 127\\.0\\.0\\.2 \\S+ \\S+ [^-]"}};
+            QTest::newRow(start) << DavRun{m_hostile.url(start), replace, 2, {asksAway, "!refused"}, 0,
+                                           {"request 127.0.0.2 ", "!~request 127\\.0\\.0\\.2 \\S+ \\S+ [^-]"}};
         // A ~/.netrc default line is the named origin's alone.
         for (const auto &[name, start, status, says] :
              {std::tuple("netrc default line at home", "/asks/", 0, "summary"),
@@ -313,9 +311,11 @@ private slots:
         for (const auto &[name, url, environment, log] :
              {std::tuple("https", secure, QStringList{"https_proxy=" + open}, "proxy 127.0.0.1" + connect + "-"),
               std::tuple("http", plain, QStringList{"http_proxy=" + open}, "proxy 127.0.0.1" + propfind + "-"),
-              std::tuple("no_proxy", secure, QStringList{"https_proxy=" + open, "no_proxy=localhost,127.0.0.1"}, QString("!proxy ")),
+              std::tuple("no_proxy", secure, QStringList{"https_proxy=" + open, "no_proxy=localhost,127.0.0.1"},
+                         QString("!proxy ")),
               std::tuple("407 answered", secure, QStringList{"https_proxy=" + patsProxy}, "proxy 127.0.0.2" + connect + pat),
-              std::tuple("407 answered over http", plain, QStringList{"http_proxy=" + patsProxy}, "proxy 127.0.0.2" + propfind + pat)})
+              std::tuple("407 answered over http", plain, QStringList{"http_proxy=" + patsProxy},
+                         "proxy 127.0.0.2" + propfind + pat)})
             QTest::newRow(name) << DavRun{url, url == secure ? replace + ca : replace, 0, {"summary"}, 1, {log}, environment};
         QTest::newRow("--no-proxy") << DavRun{secure, replace + ca + QStringList{"--no-proxy"}, 0, {"summary"}, 1, {"!proxy "},
                                               {"all_proxy=" + open}};

@@ -101,7 +101,8 @@ private slots:
         QTest::newRow("204") << QByteArray("HTTP/1.1 204 No Content\r\n\r\n") << plain << "204 [] keep";
         QTest::newRow("CONNECT, tunnel bytes after")
             << QByteArray("HTTP/1.1 200 OK\r\nContent-Length: 9\r\n\r\n\x16\x03") << connect << "200 [] keep +2";
-        QTest::newRow("CONNECT refused") << QByteArray("HTTP/1.1 407 Auth\r\nContent-Length: 2\r\n\r\nno") << connect << "407 [no] keep";
+        QTest::newRow("CONNECT refused")
+            << QByteArray("HTTP/1.1 407 Auth\r\nContent-Length: 2\r\n\r\nno") << connect << "407 [no] keep";
         QTest::newRow("head unfinished") << QByteArray("HTTP/1.1 207 OK\r\nContent-") << plain << "more";
 
         // Cut short.
@@ -127,7 +128,8 @@ private slots:
             QTest::newRow(("chunk size " + size).constData()) << chunked(size + "\r\n") << plain << broken + "a chunk size";
         QTest::newRow("chunk longer than its size") << chunked("2\r\nabc\r\n") << plain << broken + "a chunk longer";
         for (const QByteArray status : {"+207 OK", "0207 OK", "2000"})
-            QTest::newRow(status.constData()) << "HTTP/1.1 " + status + "\r\n\r\n" << plain << broken + "a status that is not three digits";
+            QTest::newRow(status.constData())
+                << "HTTP/1.1 " + status + "\r\n\r\n" << plain << broken + "a status that is not three digits";
         QTest::newRow("status 700") << QByteArray("HTTP/1.1 700 X\r\n\r\n") << plain << broken + "status 700";
         QTest::newRow("HTTP/2") << QByteArray("HTTP/2 200\r\n\r\n") << plain << broken + "a status line";
         QTest::newRow("NUL in the status line") << QByteArray("HTTP/1.1 207\0 OK\r\n\r\n", 20) << plain << broken + "a NUL";
@@ -135,7 +137,8 @@ private slots:
         QTest::newRow("CR inside a line") << ok("X: a\rb\r\n") << plain << broken + "a CR";
         QTest::newRow("xchunked") << ok("Transfer-Encoding: xchunked\r\n") << plain << broken + "Transfer-Encoding \"xchunked\"";
         for (const QByteArray codings : {"gzip, chunked", "chunked, identity"})
-            QTest::newRow(codings.constData()) << ok("Transfer-Encoding: " + codings + "\r\n") << plain << broken + "Transfer-Encoding";
+            QTest::newRow(codings.constData())
+                << ok("Transfer-Encoding: " + codings + "\r\n") << plain << broken + "Transfer-Encoding";
         QTest::newRow("two Transfer-Encodings") << ok("Transfer-Encoding: chunked\r\nTransfer-Encoding: chunked\r\n") << plain
                                                 << broken + "two Transfer-Encoding";
         QTest::newRow("no colon") << ok("Content-Length 5\r\n") << plain << broken + "a header line without a colon";
