@@ -21,8 +21,7 @@ class ServerProcess
 public:
     ServerProcess() = default;
     ~ServerProcess() { stop(); }
-    ServerProcess(const ServerProcess &) = delete;
-    ServerProcess &operator=(const ServerProcess &) = delete;
+    Q_DISABLE_COPY(ServerProcess)
 
     // Standard output and error go to output when it is given; otherwise
     // standard output is kept for firstLine and errors go to the test's own.

@@ -123,11 +123,8 @@ class Dav(BaseHTTPRequestHandler):
                                       self.headers.get('Authorization', '-')))
         if 'Proxy-Authorization' in self.headers:
             note('proxy password reached the server')
-        parts = self.path.split('/')
-        handler = SCENARIOS.get(parts[1] if len(parts) > 1 else '')
-        if handler is None:
-            return self.reply(404)
-        handler(self)
+        handler = SCENARIOS.get((self.path.split('/') + [''])[1])
+        return handler(self) if handler else self.reply(404)
 
     do_GET = do_PROPFIND = do_REPORT = do_OPTIONS = handle_any
 
