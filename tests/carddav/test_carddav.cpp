@@ -37,7 +37,6 @@ bool selfSigned(const QString &dir, const QString &subject = "/CN=127.0.0.1", co
         && openssl.finish(30000) == 0;
 }
 
-// A port free on 127.0.0.1 now; 0 if none.
 quint16 freePort()
 {
     QTcpServer probe;
@@ -149,12 +148,10 @@ class TestCardDav : public QObject
         return runVire(args, m_dir->path(), userEnvironment(m_dir->path(), password));
     }
 
-    // run in the test's folder, with the scripted server's log.
     QString check(const DavRun &run) { return checkRun(run, m_dir->path(), m_hostile); }
 
     int entries() const { return userEntries(path("out.bin")); }
 
-    // An image's phone book as CSV.
     QByteArray exported(const QString &image) const { return runVire({"export", image}).out; }
 
     QString hostileCert() const { return m_servers.filePath("cert.pem"); }
@@ -205,7 +202,6 @@ private slots:
         // The password from ~/.netrc, the user from --user; a direct collection URL.
         QTest::newRow("netrc, direct URL")
             << DavRun{contacts, anna, 0, {}, 3, {}, {}, QByteArray(), "machine 127.0.0.1 login anna password secret\n"};
-        // Two books: both listed, nothing written.
         QTest::newRow("two books are listed") << DavRun{m_radicale.url(), {"--user", "bo"}, 2,
                                                         {m_radicale.url("/bo/contacts/  (contacts book)"),
                                                          m_radicale.url("/bo/work/  (work book)")}};
@@ -230,7 +226,6 @@ private slots:
             QTest::newRow(name) << DavRun{m_xandikos.url(where), {"--replace"}, 2,
                                           {m_xandikos.url(where) + ": error: " + message}, 0, {}, {}, QByteArray()};
 
-        // The wrong password fails the scripted server's Digest check.
         const QString digest = m_hostile.url("/digest/book/");
         QTest::newRow("Digest refuses the wrong password")
             << DavRun{digest, anna, 2, {digest + ": error: user name or password refused (HTTP 401)"}, 0,
@@ -411,7 +406,6 @@ private slots:
         check({s.url("/anna/contacts/"), {"--user", "anna", "--ca-file", path("radicale/cert.pem")}, 0, {}, 2});
     }
 
-    // The same cards from Xandikos as from a file.
     void xandikosAsAFile_data()
     {
         QTest::addColumn<QString>("start");
