@@ -14,6 +14,7 @@
 # and the free-form notes scenarios write with note().
 import base64, hashlib, re, secrets, socket, socketserver, ssl, struct, sys, threading, time, xml.etree.ElementTree as ET
 from http.server import BaseHTTPRequestHandler, ThreadingHTTPServer
+from contextlib import suppress
 from urllib.parse import urlsplit
 
 LOG = sys.argv[1]
@@ -232,13 +233,11 @@ def drip(rq):
     body = multistatus(response(rq.path, BOOK_TYPE) + '<!--%s-->' % ('x' * 400 * 1024)).encode()
     rq.close_connection = True
     rq.reply(207, b'', length=len(body))
-    try:
+    with suppress(OSError):   # the client gave up, as it should
         for i in range(0, len(body), step):
             rq.wfile.write(body[i:i + step])
             rq.wfile.flush()
             time.sleep(pause)
-    except OSError:
-        pass    # the client gave up, as it should
 
 
 # /utf8/SCHEME/: anna's password is "pass€word", checked as UTF-8 in Basic,
@@ -442,19 +441,12 @@ PROXY_AUTH = basic('pat:proxysecret')
 
 
 def relay(source, sink):
-    try:
-        while True:
-            data = source.recv(65536)
-            if not data:
-                break
+    with suppress(OSError):
+        while data := source.recv(65536):
             sink.sendall(data)
-    except OSError:
-        pass
     for s in (source, sink):
-        try:
+        with suppress(OSError):
             s.shutdown(socket.SHUT_RDWR)
-        except OSError:
-            pass
 
 
 class ProxyServer(socketserver.ThreadingTCPServer):
@@ -472,8 +464,7 @@ class Proxy(socketserver.BaseRequestHandler):
         def read_until(enough):
             nonlocal buffered
             while not enough():
-                data = client.recv(65536)
-                if not data:
+                if not (data := client.recv(65536)):
                     return False
                 buffered += data
             return True
