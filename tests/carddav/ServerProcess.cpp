@@ -33,11 +33,8 @@ bool ServerProcess::start(const QString &program, const QStringList &args, const
         m_process.start(program, args);
         return m_process.waitForStarted();
     }
-    m_files = std::make_unique<QTemporaryDir>();
-    QFile lease(file("lease"));
-    if (!m_files->isValid() || !lease.open(QIODevice::WriteOnly))
-        return false;
-    lease.close();
+    m_files = std::make_unique<Folder>();
+    writeFile(file("lease"), QByteArray());
     m_out = output.isEmpty() ? file("out") : output;
     const QString err = output.isEmpty() ? file("err") : output;
     QStringList hostArgs{QStringLiteral("-c"), QString::fromLatin1(Runner), QStringLiteral("sh")};

@@ -34,10 +34,10 @@ public:
     void stop();
 
 private:
-    QString file(const char *name) const { return m_files->filePath(QString::fromLatin1(name)); }
+    QString file(const char *name) const { return m_files->path(QString::fromLatin1(name)); }
 
     QProcess m_process;
-    std::unique_ptr<QTemporaryDir> m_files;   // under Wine: out, status, lease
+    std::unique_ptr<Folder> m_files;   // under Wine: out, status, lease
     QString m_out;
 };
 

@@ -127,7 +127,7 @@ class TestCardDav : public QObject
 {
     Q_OBJECT
 
-    std::optional<QTemporaryDir> m_dir;   // each test's own
+    std::optional<Folder> m_dir;   // each test's own
     // For the whole run: the hostile server, over TLS too, Radicale (a book
     // of Cards for anna, two books for bo, a book for carl with the image's
     // sample number, 700 cards for dora) and Xandikos (Cards).
@@ -139,7 +139,7 @@ class TestCardDav : public QObject
     // subjectAltName names another host.
     HostileDav m_otherNamed{m_servers.filePath("other/hostile.log")};
 
-    QString path(const QString &name) const { return m_dir->filePath(name); }
+    QString path(const QString &name) const { return m_dir->path(name); }
 
     // A user's run: its own session (no terminal to prompt on), HOME in the
     // test's folder, the password given or not.
@@ -182,7 +182,6 @@ private slots:
     void init()
     {
         m_dir.emplace();
-        QVERIFY(m_dir->isValid());
         QCOMPARE(vire({"new", "-o", path("new.bin")}).status, 0);
     }
 
