@@ -5,7 +5,6 @@
 #include <QProcess>
 #include <QString>
 #include <QStringList>
-#include <QTemporaryDir>
 
 #include <memory>
 

@@ -511,8 +511,7 @@ class Proxy(socketserver.BaseRequestHandler):
 
 # ---- listeners ----
 
-# Serves on the same port of both addresses, so "another host" differs by host
-# only; the port.
+# Serves on one port of both addresses (see above); the port.
 def listen_pair(handler=Dav, kind=ThreadingHTTPServer, wrap=lambda s: s):
     for _ in range(50):
         first = kind(('127.0.0.1', 0), handler)
