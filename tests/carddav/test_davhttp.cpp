@@ -150,7 +150,7 @@ private slots:
         QTest::newRow("bad trailer") << chunked("0\r\nno colon\r\n\r\n") << plain << broken + "a header line without a colon";
     }
 
-    // The same outcome whole, in two pieces cut anywhere, and byte by byte.
+    // The same outcome whole, byte by byte, and in two pieces cut anywhere (up to 4 KiB).
     void framing()
     {
         QFETCH(QByteArray, bytes);
@@ -161,9 +161,7 @@ private slots:
         QList<qsizetype> single(bytes.size());
         std::iota(single.begin(), single.end(), 0);
         QCOMPARE(parse(bytes, feed, single), whole);
-        if (bytes.size() > 4096)
-            return;
-        for (qsizetype cut = 1; cut < bytes.size(); ++cut)
+        for (qsizetype cut = 1; cut < bytes.size() && bytes.size() <= 4096; ++cut)
             QCOMPARE(parse(bytes, feed, {0, cut}), whole);
     }
 
