@@ -7,8 +7,6 @@
 #include "tests/common/Files.h"
 #include "tests/common/Processes.h"
 
-namespace {
-
 // Under Wine: runs "$@" with its output in files; a watcher stops it once the
 // lease is gone or the test process has ended; the exit status comes last.
 const char *const Runner = R"sh(exec </dev/null >/dev/null 2>&1
@@ -21,8 +19,6 @@ child=$!
 wait "$child"
 echo $? >"$status.new" && mv "$status.new" "$status"
 )sh";
-
-} // namespace
 
 bool ServerProcess::start(const QString &program, const QStringList &args, const QString &output)
 {
