@@ -1,15 +1,11 @@
 #include "tests/carddav/ServerProcess.h"
 
-#include <QDeadlineTimer>
 #include <QRegularExpression>
-#include <QThread>
 #include <QtTest>
 
 #include "tests/common/System.h"
 #include "tests/common/Files.h"
 #include "tests/common/Processes.h"
-
-namespace {
 
 // Under Wine: runs "$@" with its output in files; a watcher stops it once the
 // lease is gone or the test process has ended; the exit status comes last.
@@ -24,25 +20,17 @@ wait "$child"
 echo $? >"$status.new" && mv "$status.new" "$status"
 )sh";
 
-} // namespace
-
 bool ServerProcess::start(const QString &program, const QStringList &args, const QString &output)
 {
     if (!hostsystem::underWine()) {
-        if (output.isEmpty()) {
-            m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        } else {
-            m_process.setProcessChannelMode(QProcess::MergedChannels);
+        m_process.setProcessChannelMode(output.isEmpty() ? QProcess::ForwardedErrorChannel : QProcess::MergedChannels);
+        if (!output.isEmpty())
             m_process.setStandardOutputFile(output);
-        }
         m_process.start(program, args);
         return m_process.waitForStarted();
     }
-    m_files = std::make_unique<QTemporaryDir>();
-    QFile lease(file("lease"));
-    if (!m_files->isValid() || !lease.open(QIODevice::WriteOnly))
-        return false;
-    lease.close();
+    m_files = std::make_unique<Folder>();
+    writeFile(file("lease"), QByteArray());
     m_out = output.isEmpty() ? file("out") : output;
     const QString err = output.isEmpty() ? file("err") : output;
     QStringList hostArgs{QStringLiteral("-c"), QString::fromLatin1(Runner), QStringLiteral("sh")};
@@ -58,22 +46,14 @@ bool ServerProcess::start(const QString &program, const QStringList &args, const
 
 QByteArray ServerProcess::firstLine(int ms)
 {
-    if (!m_files) {
-        const QDeadlineTimer deadline(ms);
-        while (!m_process.canReadLine()) {
-            if (!m_process.waitForReadyRead(int(deadline.remainingTime())))
-                return QByteArray();
-        }
-        return m_process.readLine().trimmed();
-    }
-    const QDeadlineTimer deadline(ms);
-    do {
-        const QByteArray out = readFile(m_out);
-        if (out.contains('\n'))
-            return out.left(out.indexOf('\n')).trimmed();
-        QThread::msleep(20);
-    } while (!deadline.hasExpired() && running());
-    return QByteArray();
+    QByteArray out;
+    const auto lineOrEnd = [&] {
+        out = m_files ? readFile(m_out) : m_process.peek(4096);
+        return out.contains('\n') || !running();
+    };
+    if (!QTest::qWaitFor(lineOrEnd, ms) || !out.contains('\n'))
+        return QByteArray();
+    return out.left(out.indexOf('\n')).trimmed();
 }
 
 bool ServerProcess::running()
@@ -87,12 +67,8 @@ int ServerProcess::finish(int ms)
 {
     if (!m_files)
         return m_process.waitForFinished(ms) && m_process.exitStatus() == QProcess::NormalExit ? m_process.exitCode() : -1;
-    const QDeadlineTimer deadline(ms);
-    while (running()) {
-        if (deadline.hasExpired())
-            return -1;
-        QThread::msleep(20);
-    }
+    if (!QTest::qWaitFor([this] { return !running(); }, ms))
+        return -1;
     bool ok = false;
     const int code = readFile(file("status")).trimmed().toInt(&ok);
     return ok ? code : -1;
@@ -100,14 +76,10 @@ int ServerProcess::finish(int ms)
 
 void ServerProcess::stop()
 {
-    if (!m_files) {
-        if (m_process.state() != QProcess::NotRunning) {
-            m_process.kill();
-            m_process.waitForFinished(5000);
-        }
-        return;
-    }
-    QFile::remove(file("lease"));
+    if (m_files)
+        QFile::remove(file("lease"));
+    else if (running())
+        m_process.kill();
     finish(5000);
     m_files.reset();
 }
@@ -118,13 +90,15 @@ QString python()
                                                                  : QStringLiteral("python3");
 }
 
-QProcessEnvironment userEnvironment(const QString &home)
+QProcessEnvironment userEnvironment(const QString &home, const QByteArray &password)
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("HOME"), home);
     for (const char *name : {"VIRE_DAV_PASSWORD", "https_proxy", "HTTPS_PROXY", "http_proxy", "all_proxy", "ALL_PROXY",
                              "no_proxy", "NO_PROXY"})
         env.remove(QLatin1String(name));
+    if (!password.isEmpty())
+        env.insert(QStringLiteral("VIRE_DAV_PASSWORD"), QString::fromUtf8(password));
     return env;
 }
 
@@ -142,11 +116,6 @@ bool HostileDav::start(const QString &cert, const QString &key)
     return m_port > 0;
 }
 
-QByteArray HostileDav::takeLog()
-{
-    return takeFile(m_log);
-}
-
 bool holds(const QString &text, const QString &pattern)
 {
     const bool negated = pattern.startsWith(QLatin1Char('!'));
@@ -156,9 +125,7 @@ bool holds(const QString &text, const QString &pattern)
 
 QString checkRun(const DavRun &run, const QString &folder, HostileDav &server)
 {
-    QProcessEnvironment env = userEnvironment(folder);
-    if (!run.password.isEmpty())
-        env.insert(QStringLiteral("VIRE_DAV_PASSWORD"), QString::fromUtf8(run.password));
+    QProcessEnvironment env = userEnvironment(folder, run.password);
     for (const QString &e : run.environment)
         env.insert(e.section(QLatin1Char('='), 0, 0), e.section(QLatin1Char('='), 1));
     if (!run.netrc.isEmpty())

@@ -5,9 +5,10 @@
 #include <QProcess>
 #include <QString>
 #include <QStringList>
-#include <QTemporaryDir>
 
 #include <memory>
+
+#include "tests/common/Files.h"
 
 // A program the CardDAV tests start beside vire-image: a server, or
 // openssl. Under Wine these are Linux programs that Wine starts with no pipe
@@ -19,8 +20,7 @@ class ServerProcess
 public:
     ServerProcess() = default;
     ~ServerProcess() { stop(); }
-    ServerProcess(const ServerProcess &) = delete;
-    ServerProcess &operator=(const ServerProcess &) = delete;
+    Q_DISABLE_COPY(ServerProcess)
 
     // Standard output and error go to output when it is given; otherwise
     // standard output is kept for firstLine and errors go to the test's own.
@@ -33,10 +33,10 @@ public:
     void stop();
 
 private:
-    QString file(const char *name) const { return m_files->filePath(QString::fromLatin1(name)); }
+    QString file(const char *name) const { return m_files->path(QString::fromLatin1(name)); }
 
     QProcess m_process;
-    std::unique_ptr<QTemporaryDir> m_files;   // under Wine: out, status, lease
+    std::unique_ptr<Folder> m_files;   // under Wine: out, status, lease
     QString m_out;
 };
 
@@ -45,8 +45,8 @@ private:
 QString python();
 
 // vire-image's environment as a user's: HOME at home, and no password or
-// proxy of the test's own.
-QProcessEnvironment userEnvironment(const QString &home);
+// proxy of the test's own; VIRE_DAV_PASSWORD when password is given.
+QProcessEnvironment userEnvironment(const QString &home, const QByteArray &password = QByteArray());
 
 // The scripted server (hostile_dav.py): a scenario per first path segment,
 // on 127.0.0.1 and, as another host, 127.0.0.2 at the same port; every
@@ -71,7 +71,7 @@ public:
         return QStringLiteral("127.0.0.%1:%2").arg(otherHost ? 2 : 1).arg(m_proxyPort);
     }
     // The log so far, emptied for the next run.
-    QByteArray takeLog();
+    QByteArray takeLog() { return takeFile(m_log); }
 
 private:
     QString m_log;
@@ -84,24 +84,16 @@ private:
 // regular expression that matches; "!" first (before either), the opposite.
 struct DavRun
 {
-    // In this order, any trailing ones left out.
-    DavRun(const QString &url = {}, const QStringList &args = {}, int status = 0, const QStringList &says = {},
-           int entries = 1, const QStringList &log = {}, const QStringList &environment = {},
-           const QByteArray &password = "secret", const QByteArray &netrc = {})
-        : url(url), args(args), status(status), says(says), entries(entries), log(log), environment(environment),
-          password(password), netrc(netrc)
-    {
-    }
-
-    QString url;
-    QStringList args;          // after "import new.bin URL -o out.bin"
-    int status;
-    QStringList says;          // patterns of standard error
-    int entries;               // the user entries written when it succeeds; no out.bin when not
-    QStringList log;           // patterns of the scripted server's log
-    QStringList environment;   // NAME=VALUE
-    QByteArray password;
-    QByteArray netrc;          // ~/.netrc, when given
+    // Given in this order, any trailing ones left out.
+    QString url{};
+    QStringList args{};          // after "import new.bin URL -o out.bin"
+    int status = 0;
+    QStringList says{};          // patterns of standard error
+    int entries = 1;             // the user entries written when it succeeds; no out.bin when not
+    QStringList log{};           // patterns of the scripted server's log
+    QStringList environment{};   // NAME=VALUE
+    QByteArray password = "secret";
+    QByteArray netrc{};          // ~/.netrc, when given
 };
 Q_DECLARE_METATYPE(DavRun)
 

@@ -14,6 +14,7 @@
 # and the free-form notes scenarios write with note().
 import base64, hashlib, re, secrets, socket, socketserver, ssl, struct, sys, threading, time, xml.etree.ElementTree as ET
 from http.server import BaseHTTPRequestHandler, ThreadingHTTPServer
+from contextlib import suppress
 from urllib.parse import urlsplit
 
 LOG = sys.argv[1]
@@ -36,6 +37,10 @@ def scenario(name):
 def response(href, prop, status='200 OK'):
     return ('<d:response><d:href>%s</d:href><d:propstat><d:prop>%s</d:prop>'
             '<d:status>HTTP/1.1 %s</d:status></d:propstat></d:response>' % (href, prop, status))
+
+
+def missing(href):
+    return response(href, '', '404 Not Found')
 
 
 def multistatus(inner):
@@ -66,6 +71,13 @@ def cards_at(base, numbers, etag=''):
     return ''.join(with_data(base + 'c%d.vcf' % i, vcard(i), etag) for i in numbers)
 
 
+BAD_REQUEST = b'HTTP/1.1 400 Bad Request\r\nContent-Length: 0\r\nConnection: close\r\n\r\n'
+
+
+def basic(credentials):
+    return 'Basic ' + base64.b64encode(credentials.encode()).decode()
+
+
 def auth_fields(header):
     return {k: q if q else t for k, q, t in re.findall(r'(\w+)=(?:"([^"]*)"|([^\s,]+))', header)}
 
@@ -79,14 +91,12 @@ class Dav(BaseHTTPRequestHandler):
     # A TLS handshake on a plain port is answered as many web servers answer
     # it: with a 400.
     def handle(self):
-        if not isinstance(self.connection, ssl.SSLSocket):
-            try:
-                first = self.connection.recv(1, socket.MSG_PEEK)
-            except OSError:
-                return
-            if first == b'\x16':
-                self.connection.sendall(b'HTTP/1.1 400 Bad Request\r\nContent-Length: 0\r\nConnection: close\r\n\r\n')
-                return
+        try:
+            handshake = not isinstance(self.connection, ssl.SSLSocket) and self.connection.recv(1, socket.MSG_PEEK) == b'\x16'
+        except OSError:
+            return
+        if handshake:
+            return self.connection.sendall(BAD_REQUEST)
         super().handle()
 
     # The host the client connected to: 127.0.0.2 is "another host".
@@ -114,11 +124,8 @@ class Dav(BaseHTTPRequestHandler):
                                       self.headers.get('Authorization', '-')))
         if 'Proxy-Authorization' in self.headers:
             note('proxy password reached the server')
-        parts = self.path.split('/')
-        handler = SCENARIOS.get(parts[1] if len(parts) > 1 else '')
-        if handler is None:
-            return self.reply(404)
-        handler(self)
+        handler = SCENARIOS.get((self.path.split('/') + [''])[1])
+        return handler(self) if handler else self.reply(404)
 
     do_GET = do_PROPFIND = do_REPORT = do_OPTIONS = handle_any
 
@@ -154,8 +161,7 @@ def digest_ok(rq, realm, password, algorithm='MD5'):
 
 # A server as some are: Digest only, no addressbook-query, so cards come by
 # PROPFIND and addressbook-multiget. Notes each Digest checked and each REPORT.
-DIGEST_BOOK = '/digest/book/'
-DIGEST_CARDS = {DIGEST_BOOK + 'c%d.vcf' % i: vcard(i) for i in range(250)}
+DIGEST_CARDS = {'/digest/book/c%d.vcf' % i: vcard(i) for i in range(250)}
 
 
 @scenario('digest')
@@ -165,29 +171,15 @@ def digest_only(rq):
         note('digest ' + ('ok' if ok else 'refused'))
     if not ok:
         return rq.reply(401, headers=[digest_challenge('fake')])
-    if rq.path != DIGEST_BOOK:
-        return rq.reply(404)
-    if rq.command == 'PROPFIND':
-        out = response(DIGEST_BOOK, BOOK_TYPE)
-        if rq.headers.get('Depth') == '1':
-            out += ''.join(response(h, '<d:resourcetype/><d:getetag>"1"</d:getetag>') for h in DIGEST_CARDS)
-    elif b'addressbook-query' in rq.body:
-        note('query')
-        return rq.reply(501)
-    else:
-        hrefs = hrefs_asked(rq)
-        note('multiget ' + ' '.join(hrefs))
-        out = ''.join(with_data(h, DIGEST_CARDS[h], '') if h in DIGEST_CARDS else response(h, '', '404 Not Found')
-                      for h in hrefs)
-    rq.reply(207, multistatus(out))
+    book(rq, len(DIGEST_CARDS), query=lambda base: note('query') or 501,
+         multiget=lambda hrefs: ''.join(with_data(h, DIGEST_CARDS[h], '') if h in DIGEST_CARDS else missing(h)
+                                        for h in hrefs))
 
 
 # An address book of one card at rq.path: what a scenario answers once it
 # is satisfied.
-def one_card_book(rq, cards=1):
-    if rq.command == 'PROPFIND':
-        return rq.reply(207, multistatus(response(rq.path, BOOK_TYPE)))
-    rq.reply(207, multistatus(cards_at(rq.path, range(cards))))
+def one_card_book(rq):
+    rq.reply(207, multistatus(response(rq.path, BOOK_TYPE) if rq.command == 'PROPFIND' else cards_at(rq.path, [0])))
 
 
 # /cut/HOW/: the address book's query answer breaks off. length: a whole
@@ -220,20 +212,18 @@ def principal_of(rq, home):
 # /redirect-away/: sends the client on to another host, which asks for a
 # password. /href-away/: a principal whose address books live there.
 # /tls-down/ over TLS: a principal whose home set is on plain http://.
+# /.well-known/carddav leads to /tree/.
 # /asks/ on either host: Basic for anna:secret, then a book of one card.
 away = lambda rq: 'http://127.0.0.2:%d/asks/' % rq.server.server_address[1]
 SCENARIOS.update({
     'redirect-away': lambda rq: rq.reply(307, headers=[('Location', away(rq))]),
     'href-away': lambda rq: principal_of(rq, away(rq)),
     'tls-down': lambda rq: principal_of(rq, 'http://127.0.0.1:%d/plain/' % PORT),
+    'asks': lambda rq: (one_card_book(rq) if rq.headers.get('Authorization') == basic('anna:secret')
+                        else rq.reply(401, headers=[('WWW-Authenticate', 'Basic realm="asks"')])),
+    '.well-known': lambda rq: (rq.reply(301, headers=[('Location', '/tree/')]) if rq.path == '/.well-known/carddav'
+                               else rq.reply(404)),
 })
-
-
-@scenario('asks')
-def asks(rq):
-    if rq.headers.get('Authorization', '') != 'Basic ' + base64.b64encode(b'anna:secret').decode():
-        return rq.reply(401, headers=[('WWW-Authenticate', 'Basic realm="asks"')])
-    one_card_book(rq)
 
 
 # /drip/BYTES/MS/: a 400 KiB answer, BYTES at a time every MS milliseconds.
@@ -243,13 +233,11 @@ def drip(rq):
     body = multistatus(response(rq.path, BOOK_TYPE) + '<!--%s-->' % ('x' * 400 * 1024)).encode()
     rq.close_connection = True
     rq.reply(207, b'', length=len(body))
-    try:
+    with suppress(OSError):   # the client gave up, as it should
         for i in range(0, len(body), step):
             rq.wfile.write(body[i:i + step])
             rq.wfile.flush()
             time.sleep(pause)
-    except OSError:
-        pass    # the client gave up, as it should
 
 
 # /utf8/SCHEME/: anna's password is "pass€word", checked as UTF-8 in Basic,
@@ -264,21 +252,19 @@ stale_given = set()
 def utf8(rq):
     how = rq.path.split('/')[2]
     if how == 'basic':
-        ok = rq.headers.get('Authorization') == 'Basic ' + base64.b64encode(('anna:' + UTF8_PASSWORD).encode()).decode()
+        ok = rq.headers.get('Authorization') == basic('anna:' + UTF8_PASSWORD)
         challenges = [('WWW-Authenticate', 'Basic realm="utf8", charset="UTF-8"')]
     else:
         ok, f = digest_ok(rq, 'utf8', UTF8_PASSWORD, 'SHA-256' if how == 'sha256' else 'MD5')
         challenges = [digest_challenge('utf8', a) for a in (['MD5', 'SHA-256'] if how == 'sha256' else ['MD5'])]
-        # stale: a nonce first answered is declared stale once, a new one given.
         if how == 'stale' and ok and f['nonce'] not in stale_given:
             nonce = new_nonce()
             stale_given.add(nonce)
             challenges = [digest_challenge('utf8', nonce=nonce, more=', stale=true')]
             ok = False
+    note('utf8 ' + ('ok' if ok else 'refused'))
     if not ok:
-        note('utf8 refused')
         return rq.reply(401, headers=challenges, content_type=None)
-    note('utf8 ok')
     one_card_book(rq)
 
 
@@ -305,17 +291,17 @@ def book(rq, cards, query, multiget=None, get=None, listing=None, base=None):
     """An address book at base (/SCENARIO/book/ unless given) whose answers the
     scenario scripts: query(base) is the addressbook-query's multistatus body
     or an HTTP status, multiget(hrefs) likewise, get(path) the card's text or
-    None for a 404, listing the status of a PROPFIND at depth 1 (207 lists cards)."""
+    None for a 404, listing the status of a PROPFIND at depth 1 (if not given: 207 and the cards)."""
     base = base or '/%s/book/' % rq.path.split('/')[1]
     if rq.command == 'PROPFIND' and rq.path == base:
-        if rq.headers.get('Depth') == '1':
+        listed = rq.headers.get('Depth') == '1'
+        if listed:
             note('listing')
-            if listing and listing != 207:
-                return rq.reply(listing)
-            out = ''.join(response(base + 'c%d.vcf' % i, '<d:resourcetype/><d:getetag>"%d"</d:getetag>' % i)
-                          for i in range(cards))
-            return rq.reply(207, multistatus(response(base, BOOK_TYPE) + out))
-        return rq.reply(207, multistatus(response(base, BOOK_TYPE)))
+        if listed and listing:
+            return rq.reply(listing)
+        out = ''.join(response(base + 'c%d.vcf' % i, '<d:resourcetype/><d:getetag>"%d"</d:getetag>' % i)
+                      for i in range(cards if listed else 0))
+        return rq.reply(207, multistatus(response(base, BOOK_TYPE) + out))
     if rq.command == 'REPORT' and rq.path == base:
         if b'addressbook-query' in rq.body:
             answer = query(base)
@@ -351,7 +337,7 @@ BOOKS = {
     # by GET, "missing card" answers 404 to both.
     'etag-only': dict(cards=3, query=lambda base: ''.join(etag_only(p) for p in ETAG_ONLY),
                       multiget=lambda hrefs: ''.join(with_data(h, vcard(0)) if h == ETAG_ONLY[0] else
-                                                     etag_only(h) if h == ETAG_ONLY[1] else response(h, '', '404 Not Found')
+                                                     etag_only(h) if h == ETAG_ONLY[1] else missing(h)
                                                      for h in hrefs),
                       get=lambda path: vcard(1) if path == ETAG_ONLY[1] else None),
     'not-vcard': dict(cards=2, query=lambda base: with_data(base + 'c0.vcf', vcard(0))
@@ -425,16 +411,16 @@ TREE = {
                   '</d:resourcetype>',
     '/tree/calhome/': '<d:resourcetype><d:collection/></d:resourcetype>',
 }
+GONE = {'/tree/home/gone/': '404 Not Found', '/tree/home/locked/': '403 Forbidden'}
 
 
 @scenario('tree')
 def tree(rq):
     if rq.command != 'PROPFIND':
         return rq.reply(405)
-    if rq.path in ('/tree/home/gone/', '/tree/home/locked/'):
-        status = '404 Not Found' if rq.path.endswith('gone/') else '403 Forbidden'
+    if rq.path in GONE:
         return rq.reply(207, multistatus('<d:response><d:href>%s</d:href><d:status>HTTP/1.1 %s</d:status>'
-                                         '</d:response>' % (rq.path, status)))
+                                         '</d:response>' % (rq.path, GONE[rq.path])))
     if rq.path not in TREE:
         return rq.reply(404)
     principal = '<d:current-user-principal><d:href>/tree/p/</d:href></d:current-user-principal>'
@@ -445,36 +431,26 @@ def tree(rq):
     rq.reply(207, multistatus(out))
 
 
-@scenario('.well-known')
-def well_known(rq):
-    if rq.path == '/.well-known/carddav':
-        return rq.reply(301, headers=[('Location', '/tree/')])
-    rq.reply(404)
-
-
 
 # ---- the proxy ----
 
 # A web proxy as offices have them: CONNECT tunnels to the TLS port only (any
 # other is refused with a 403), plain http in absolute form forwarded. On
 # 127.0.0.2 it wants pat's password (Basic, "proxysecret") first.
-PROXY_AUTH = 'Basic ' + base64.b64encode(b'pat:proxysecret').decode()
+PROXY_AUTH = basic('pat:proxysecret')
 
 
 def relay(source, sink):
-    try:
-        while True:
-            data = source.recv(65536)
-            if not data:
-                break
+    with suppress(OSError):
+        while data := source.recv(65536):
             sink.sendall(data)
-    except OSError:
-        pass
     for s in (source, sink):
-        try:
+        with suppress(OSError):
             s.shutdown(socket.SHUT_RDWR)
-        except OSError:
-            pass
+
+
+class ProxyServer(socketserver.ThreadingTCPServer):
+    daemon_threads = True
 
 
 class Proxy(socketserver.BaseRequestHandler):
@@ -483,14 +459,20 @@ class Proxy(socketserver.BaseRequestHandler):
 
     def handle(self):
         me, client, buffered = self.request.getsockname()[0], self.request, b''
-        while True:
-            while b'\r\n\r\n' not in buffered:
-                if buffered[:1] and not buffered[:1].isalpha():
-                    return client.sendall(b'HTTP/1.1 400 Bad Request\r\nContent-Length: 0\r\nConnection: close\r\n\r\n')
-                data = client.recv(65536)
-                if not data:
-                    return
+
+        # Whether the client sent enough() before it closed.
+        def read_until(enough):
+            nonlocal buffered
+            while not enough():
+                if not (data := client.recv(65536)):
+                    return False
                 buffered += data
+            return True
+        while True:
+            if not read_until(lambda: b'\r\n\r\n' in buffered or (buffered[:1] and not buffered[:1].isalpha())):
+                return
+            if not buffered[:1].isalpha():
+                return client.sendall(BAD_REQUEST)
             head, buffered = buffered.split(b'\r\n\r\n', 1)
             lines = head.decode('latin-1').split('\r\n')
             method, target = lines[0].split(' ')[:2]
@@ -499,11 +481,8 @@ class Proxy(socketserver.BaseRequestHandler):
             # The request's body is read whatever the answer, so that a kept
             # connection's next request starts where this one ended.
             length = int(headers.get('content-length', '0'))
-            while len(buffered) < length:
-                data = client.recv(65536)
-                if not data:
-                    return
-                buffered += data
+            if not read_until(lambda: len(buffered) >= length):
+                return
             body, buffered = buffered[:length], buffered[length:]
             if me == '127.0.0.2' and headers.get('proxy-authorization') != PROXY_AUTH:
                 self.answer('407 Proxy Authentication Required', 'Proxy-Authenticate: Basic realm="proxy"\r\n')
@@ -532,40 +511,27 @@ class Proxy(socketserver.BaseRequestHandler):
 
 # ---- listeners ----
 
-def serve(server):
-    threading.Thread(target=server.serve_forever, daemon=True).start()
-
-
-def listen_pair(handler=Dav, kind=ThreadingHTTPServer):
-    # The same port on both addresses, so "another host" differs by host only.
+# Serves on one port of both addresses (see above); the port.
+def listen_pair(handler=Dav, kind=ThreadingHTTPServer, wrap=lambda s: s):
     for _ in range(50):
         first = kind(('127.0.0.1', 0), handler)
         try:
-            second = kind(('127.0.0.2', first.server_address[1]), handler)
-            return first, second
+            pair = first, kind(('127.0.0.2', first.server_address[1]), handler)
         except OSError:
             first.server_close()
+            continue
+        for server in pair:
+            server.socket = wrap(server.socket)
+            threading.Thread(target=server.serve_forever, daemon=True).start()
+        return first.server_address[1]
     sys.exit('no port free on both 127.0.0.1 and 127.0.0.2')
 
 
-class ProxyServer(socketserver.ThreadingTCPServer):
-    daemon_threads = True
-
-
-first, second = listen_pair()
-PORT = first.server_address[1]
-serve(first)
-serve(second)
+PORT = listen_pair()
 tls_port = 0
 if len(sys.argv) > 3:
     context = ssl.SSLContext(ssl.PROTOCOL_TLS_SERVER)
     context.load_cert_chain(sys.argv[2], sys.argv[3])
-    for tls in listen_pair():
-        tls.socket = context.wrap_socket(tls.socket, server_side=True)
-        tls_port = tls.server_address[1]
-        serve(tls)
-proxies = listen_pair(Proxy, ProxyServer)
-for p in proxies:
-    serve(p)
-print("%d %d %d" % (first.server_address[1], tls_port, proxies[0].server_address[1]), flush=True)
+    tls_port = listen_pair(wrap=lambda s: context.wrap_socket(s, server_side=True))
+print("%d %d %d" % (PORT, tls_port, listen_pair(Proxy, ProxyServer)), flush=True)
 threading.Event().wait()

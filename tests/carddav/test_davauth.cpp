@@ -28,10 +28,7 @@ private slots:
             "Digest realm=\"http-auth@example.org\", qop=\"auth, auth-int\", algorithm=" + algorithm
             + ", nonce=\"7ypf/xlj9XXwfDPEoM4URrv/xwf94BcCAzFZH4GiTo0v\", opaque=\"FQhe/qaU925kfnzjCev0ciny7QMkPqMAFRtzCUYo5tdS\"");
         QCOMPARE(challenges.size(), 1);
-        DigestRequest r;
-        r.method = "GET";
-        r.uri = "/dir/index.html";
-        r.cnonce = "f2/wE4q74E6zIJEtWaHKaf5wv/H5QzzpXusqGemxURZJ";
+        const DigestRequest r{"GET", "/dir/index.html", QByteArray(), "f2/wE4q74E6zIJEtWaHKaf5wv/H5QzzpXusqGemxURZJ", 1};
         const QByteArray header = digestAuthorization(challenges.first(), QStringLiteral("Mufasa"),
                                                       QStringLiteral("Circle of Life"), r);
         QVERIFY2(header.contains("response=\"" + response + '"'), header.constData());

@@ -39,16 +39,13 @@ private slots:
         QTest::addColumn<DavRun>("run");
         // A card listed without its data is read by GET; a missing one is
         // named as the server sent it, so that it can be pasted back, and skipped.
+        const QString missing = "/etag-only/book/missing%20card.vcf", unsent = "the server lists this card but did not send it";
         QTest::newRow("cards listed without data")
             << run("/etag-only/book/", false, 0,
-                   {m_root + "/etag-only/book/missing%20card.vcf: warning: the server lists this card but did not send it: "
-                             "not found (HTTP 404); skipped",
-                    "skipped 1"},
+                   {m_root + missing + ": warning: " + unsent + ": not found (HTTP 404); skipped", "skipped 1"},
                    3,   // the sample entry, c0 by multiget, c1 by GET
-                   {"GET /etag-only/book/c1.vcf", "GET /etag-only/book/missing%20card.vcf", "!GET /etag-only/book/c0.vcf"});
-        QTest::newRow("missing card stops a replace")
-            << run("/etag-only/book/", true, 2,
-                   {"/etag-only/book/missing%20card.vcf: error: the server lists this card but did not send it"});
+                   {"GET /etag-only/book/c1.vcf", "GET " + missing, "!GET /etag-only/book/c0.vcf"});
+        QTest::newRow("missing card stops a replace") << run("/etag-only/book/", true, 2, {missing + ": error: " + unsent});
         QTest::newRow("not a vCard") << run("/not-vcard/book/", false, 2,
                                             {"/not-vcard/book/c1.vcf: error: the server sent no vCard for this card "
                                              "(it begins \"<html>Internal error</html>\")"});
@@ -73,11 +70,10 @@ private slots:
                               + "/tree/home/a/  (Ay)\n  " + m_root + "/tree/home/b/  (Bee\\x0a  http://evil.example/\\u202e)";
         // Downward from the root (forbidden: /.well-known/carddav then), a
         // context root, a principal or a home set; the books sorted by URL.
-        const QString wellKnown = "PROPFIND /.well-known/carddav";
         for (const auto &[name, url] : {std::pair("root", "/"), std::pair("context", "/tree/"),
                                         std::pair("principal", "/tree/p/"), std::pair("home set", "/tree/home/")})
             QTest::newRow(name) << run(url, false, 2, {"~^" + QRegularExpression::escape(books.arg(url))}, 0,
-                                       QString(url) == "/" ? QStringList{wellKnown} : QStringList());
+                                       QString(url) == "/" ? QStringList{"PROPFIND /.well-known/carddav"} : QStringList());
         // Never from anything else up to the user's principal: nothing listed
         // the user's home set, no other book was near being read.
         for (const auto &[name, url, message] :

@@ -119,12 +119,10 @@ END:VCARD
             "<d:response><d:href>/p/</d:href><d:propstat><d:prop><d:resourcetype><d:principal/></d:resourcetype>"
             "<d:getcontenttype>text/vcard</d:getcontenttype></d:prop><d:status>HTTP/1.1 200 OK</d:status></d:propstat>"
             "</d:response></d:multistatus>");
-        QCOMPARE(ms.responses.size(), 5);
         QStringList hrefs;
         for (const DavResponse &r : ms.responses)
             hrefs << r.href + QLatin1Char(' ') + QString::number(r.status);
-        QCOMPARE(hrefs, QStringList({QStringLiteral("/b/1.vcf 404"), QStringLiteral("/b/2%20x.vcf 404"),
-                                     QStringLiteral("/b/none/ 404"), QStringLiteral("/cal/ 0"), QStringLiteral("/p/ 0")}));
+        QCOMPARE(hrefs.join(", "), QStringLiteral("/b/1.vcf 404, /b/2%20x.vcf 404, /b/none/ 404, /cal/ 0, /p/ 0"));
         QVERIFY(ms.responses[3].calendar && ms.responses[3].collection && !ms.responses[3].addressBook);
         QVERIFY(ms.responses[4].principalType && !ms.responses[4].collection);
         QCOMPARE(ms.responses[4].contentType, QStringLiteral("text/vcard"));
