@@ -124,6 +124,17 @@ const Candidate Candidates[] = {{"windows-1252", Family::Single}};
 #endif
 constexpr int CandidateCount = int(sizeof Candidates / sizeof Candidates[0]);
 
+// GB and Korean (EUC): the first level's lead bytes from 0xB0 up to
+// commonLast, the second level's from lessFirst to lessLast.
+double eucLevel(uchar lead, uchar trail, uchar commonLast, uchar lessFirst, uchar lessLast)
+{
+    if (trail < 0xA1)
+        return 0.1;
+    if (lead >= 0xB0 && lead <= commonLast)
+        return 1;
+    return lead >= lessFirst && lead <= lessLast ? 0.5 : 0.1;
+}
+
 // How common the character at these bytes is, 0.1 to 1: the first level of
 // each standard's ideographs (and the kana and hangul syllables everybody
 // writes) is common, the second less so, extensions and user areas rare.
@@ -138,22 +149,12 @@ double commonness(Family family, uchar lead, uchar trail)
         if ((code >= 0x829F && code <= 0x82F1) || (code >= 0x8340 && code <= 0x8396) || (code >= 0x889F && code <= 0x9872))
             return 1;
         return code >= 0x989F && code <= 0xEAA4 ? 0.5 : 0.1;
-    case Family::Gb:
-        if (trail < 0xA1)
-            return 0.1;
-        if (lead >= 0xB0 && lead <= 0xD7)
-            return 1;
-        return lead >= 0xD8 && lead <= 0xF7 ? 0.5 : 0.1;
+    case Family::Gb: return eucLevel(lead, trail, 0xD7, 0xD8, 0xF7);
     case Family::Big5:
         if (code >= 0xA440 && code <= 0xC67E)
             return 1;
         return code >= 0xC940 && code <= 0xF9D5 ? 0.5 : 0.1;
-    case Family::Korean:
-        if (trail < 0xA1)
-            return 0.1;
-        if (lead >= 0xB0 && lead <= 0xC8)
-            return 1;
-        return lead >= 0xCA && lead <= 0xFD ? 0.5 : 0.1;
+    case Family::Korean: return eucLevel(lead, trail, 0xC8, 0xCA, 0xFD);
     }
     return 1;
 }
